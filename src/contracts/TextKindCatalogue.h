@@ -1,0 +1,15 @@
+#pragma once
+#include <QString>
+
+namespace belegadressen {
+
+// The Textart codes of the text-module table, one per document kind
+// (0 offer, 1 order, 2 delivery note, 3 invoice, 4 credit note) for header and footer.
+class TextKindCatalogue {
+public:
+    virtual ~TextKindCatalogue() = default;
+    virtual QString Kopftext(int kind) const = 0;
+    virtual QString Fusstext(int kind) const = 0;
+};
+
+} // namespace belegadressen

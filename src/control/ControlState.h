@@ -1,0 +1,95 @@
+#pragma once
+#include "contracts/Error.h"
+#include "contracts/HostApplication.h"
+#include "contracts/Recordset.h"
+#include "control/AdressDaten.h"
+#include <QFont>
+#include <memory>
+#include <vector>
+
+namespace belegadressen {
+
+class CostAssignment;
+class PostalCodeManager;
+
+// The module variables of the control: addresses, configuration flags and the
+// state of the number entry. Plain data; the collaborators change it.
+struct ControlState {
+    std::vector<AdressDaten> mAdressen;
+    qint16 AnzAdresse = 5;
+    qint16 AktAdresse = 0;
+    qint16 mSeite = 1;
+    qint16 mAngezeigteAdresse = 999;
+    qint16 mAnzSeiten = 2;
+    qint16 mBelegart = 0;
+    QString mLandeswaehrung;
+    double mStandarddauer = 0;
+
+    std::shared_ptr<HostApplication> mAppObj;
+    std::shared_ptr<Recordset> mRsKunde;
+    std::shared_ptr<Recordset> mRsStandort;
+    std::shared_ptr<Recordset> mRsAnlage;
+    std::shared_ptr<CostAssignment> mKostenzuordnung;
+    std::shared_ptr<PostalCodeManager> mPlzManager;
+    QString mKostenstelle, mKostentraeger, mKundengruppe;
+
+    // Layout flags, in their stored order where they are stored.
+    bool MitWartung = false, MitKundendienst = false, MitPostfach = false;
+    bool MitVersandanschrift = false, MitRechnungsanschrift = false;
+    bool MitKopftext = false, MitFusstext = false, FuerBeleg = false;
+    bool MitVersandarten = false, MitSachbearbeiter = false, MitAuftragsrabatt = false;
+    bool MitRechnungPerPDF = false, MitDebitorenkonto = false;
+    bool MitPostleitzahl = false, MitPostleitzahlOnline = false;
+    bool MitKundenaktualisierung = false;
+    bool AnzeigeBreit = false;
+
+    // Appearance, held and stored only.
+    qint32 BackColor = 0, ForeColor = 0;
+    bool Enabled = false;
+    QFont Font;
+    qint16 BackStyle = 0, BorderStyle = 0;
+
+    bool mSeiteVomBenutzer = true;
+    bool mSeiteMausLinks = false;
+    bool mSucheKunde = false, mSucheAdresse = false;
+    bool mAenderungMelden = true;
+    bool mOrtGeprueft = false;
+    bool mZielKopftext = false, mZielFusstext = false;
+    qint16 mZielTextfeld = 0;
+    bool designMode = false;
+
+    bool hasAddress(int number) const {
+        return number >= 1 && number <= static_cast<int>(mAdressen.size());
+    }
+    // The record of address `number`; error 9 when there is none.
+    AdressDaten& address(int number) {
+        if (!hasAddress(number))
+            throw Error(Error::IndexOutOfRange, QStringLiteral("Index außerhalb des gültigen Bereichs"));
+        return mAdressen[static_cast<size_t>(number - 1)];
+    }
+    AdressDaten& current() { return address(AktAdresse); }
+    int currentIndex() const { return AktAdresse - 1; }
+
+    // Resets element `index` with the control's home currency and default duration.
+    void leereAdresse(int index, bool resetAppointment) {
+        mAenderungMelden = false;
+        LeereAdresse(mAdressen.at(static_cast<size_t>(index)), index, resetAppointment,
+                     mLandeswaehrung, mStandarddauer);
+        mAenderungMelden = true;
+    }
+};
+
+// Closes the change gate for its lifetime and opens it at the end, whatever it
+// was before: fills by the control itself raise no field-level events.
+class ChangeGate {
+public:
+    explicit ChangeGate(ControlState& st) : mSt(st) { mSt.mAenderungMelden = false; }
+    ~ChangeGate() { mSt.mAenderungMelden = true; }
+    ChangeGate(const ChangeGate&) = delete;
+    ChangeGate& operator=(const ChangeGate&) = delete;
+
+private:
+    ControlState& mSt;
+};
+
+} // namespace belegadressen

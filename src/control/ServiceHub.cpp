@@ -1,0 +1,68 @@
+#include "control/ServiceHub.h"
+#include "platform/Defaults.h"
+
+namespace belegadressen {
+
+void ServiceHub::set(const Services& services) { mS = services; }
+
+DialogRunner& ServiceHub::dialogs() {
+    if (!mS.dialogs) mS.dialogs = defaultDialogRunner();
+    return *mS.dialogs;
+}
+
+MessageService& ServiceHub::messages() {
+    if (!mS.messages) {
+        dialogs();
+        mS.messages = defaultMessageService(mS.dialogs);
+    }
+    return *mS.messages;
+}
+
+ResourceLibrary& ServiceHub::resources() {
+    if (!mS.resources) mS.resources = defaultResourceLibrary();
+    return *mS.resources;
+}
+
+DateTextService& ServiceHub::dates() {
+    if (!mS.dates) mS.dates = defaultDateTextService();
+    return *mS.dates;
+}
+
+WindowPositionService& ServiceHub::windowPositions() {
+    if (!mS.windowPositions) mS.windowPositions = defaultWindowPositionService();
+    return *mS.windowPositions;
+}
+
+ListSelectionService& ServiceHub::listSelection() {
+    if (!mS.listSelection) mS.listSelection = defaultListSelectionService();
+    return *mS.listSelection;
+}
+
+TextKindCatalogue& ServiceHub::textKinds() {
+    if (!mS.textKinds) mS.textKinds = defaultTextKindCatalogue();
+    return *mS.textKinds;
+}
+
+std::shared_ptr<CostAssignment> ServiceHub::newCostAssignment() {
+    return mS.costAssignment ? mS.costAssignment() : defaultCostAssignment();
+}
+
+std::shared_ptr<PostalCodeManager> ServiceHub::newPostalCodeManager() {
+    return mS.postalCodeManager ? mS.postalCodeManager() : defaultPostalCodeManager();
+}
+
+HostApplication& ServiceHub::app() {
+    if (!mSt.mAppObj)
+        throw Error(91, QStringLiteral("Objektvariable nicht festgelegt: AppObj fehlt."));
+    return *mSt.mAppObj;
+}
+
+std::shared_ptr<Connection> ServiceHub::connection() {
+    auto c = app().ConnectionDB();
+    if (!c) throw Error(91, QStringLiteral("Keine Datenbankverbindung vorhanden."));
+    return c;
+}
+
+void ServiceHub::meldung(const QString& text) { messages().Meldung(text, 4, kModulName, 0); }
+
+} // namespace belegadressen

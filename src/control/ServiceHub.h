@@ -1,0 +1,39 @@
+#pragma once
+#include "contracts/Services.h"
+#include "control/ControlState.h"
+
+namespace belegadressen {
+
+// The services of one control: what the host handed in, else the Qt defaults,
+// each created on first use.
+class ServiceHub {
+public:
+    explicit ServiceHub(ControlState& st) : mSt(st) {}
+    void set(const Services& services);
+
+    MessageService& messages();
+    DialogRunner& dialogs();
+    ResourceLibrary& resources();
+    DateTextService& dates();
+    WindowPositionService& windowPositions();
+    ListSelectionService& listSelection();
+    TextKindCatalogue& textKinds();
+    std::shared_ptr<CostAssignment> newCostAssignment();
+    std::shared_ptr<PostalCodeManager> newPostalCodeManager();
+
+    // The host application object; error when the host has not set it yet.
+    HostApplication& app();
+    // The host's database connection.
+    std::shared_ptr<Connection> connection();
+
+    // Shows a message with kind 4 and the module's title.
+    void meldung(const QString& text);
+
+private:
+    ControlState& mSt;
+    Services mS;
+};
+
+inline const QString kModulName = QStringLiteral("QelBelAdr");
+
+} // namespace belegadressen

@@ -1,0 +1,16 @@
+#pragma once
+#include <QString>
+
+namespace belegadressen {
+
+// A value between single quotes: each single quote doubled, nothing else
+// changed. Every statement of the control inserts its values through here.
+// A value holding a NUL character is refused (Error), because the engines
+// would silently cut it short there.
+QString quoted(const QString& value);
+
+// The value with its single quotes doubled, without the enclosing quotes, for
+// templates that carry the quotes in their literal text.
+QString doubledQuotes(const QString& value);
+
+} // namespace belegadressen

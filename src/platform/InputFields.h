@@ -1,0 +1,52 @@
+#pragma once
+#include <QLineEdit>
+
+namespace belegadressen {
+
+// A numeric input with a fixed number of decimals, shown in the German
+// number format ("12,50"). An empty or unreadable text has the value 0.
+class NumberEdit : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit NumberEdit(int decimals, QWidget* parent = nullptr);
+    double value() const;
+    void setValue(double value);
+    int decimals() const { return mDecimals; }
+
+signals:
+    void valueChanged();
+
+private:
+    int mDecimals;
+};
+
+// A masked input. An untouched field shows its empty mask ("__.__.____",
+// "__:__"); maskedText() answers the text as shown, blanks included.
+class MaskedEdit : public QLineEdit {
+    Q_OBJECT
+public:
+    MaskedEdit(const QString& mask, QWidget* parent = nullptr);
+    QString maskedText() const;
+    QString emptyMask() const { return mEmptyMask; }
+    bool isEmptyMask() const { return maskedText() == mEmptyMask; }
+    void clearValue() { clear(); }
+
+private:
+    QString mEmptyMask;
+};
+
+// Date input "dd.mm.yyyy".
+class DateEdit : public MaskedEdit {
+    Q_OBJECT
+public:
+    explicit DateEdit(QWidget* parent = nullptr) : MaskedEdit("99.99.9999;_", parent) {}
+};
+
+// Time input "hh:mm".
+class TimeEdit : public MaskedEdit {
+    Q_OBJECT
+public:
+    explicit TimeEdit(QWidget* parent = nullptr) : MaskedEdit("99:99;_", parent) {}
+};
+
+} // namespace belegadressen
