@@ -1,0 +1,234 @@
+// SqlConnection against real SQLite files and a real PostgreSQL server.
+#include "data/SqlConnection.h"
+#include "contracts/Error.h"
+#include "data/SqlText.h"
+#include "support/TestDatabase.h"
+#include <QSqlQuery>
+#include <gtest/gtest.h>
+
+using batest::Engine;
+using belegadressen::Error;
+using belegadressen::quoted;
+
+namespace {
+
+const QString kCustomerSelect = QStringLiteral(
+    "select Kundennummer, Anrede, Vorname, Bez1, Bez2, Bez3, Bez4, HauptKonto, MwSt_KZ, "
+    "UStIdentNr, Auftragsrabatt, Zahlungsart, KostID, PostfachPlz, Postfach, ZahlungsbedSchl, "
+    "KzDivers, DruckAufbewahrungsfrist, Ort, Straße, Land, PLZ, Versandart, Währung, "
+    "Währungserfassung, Liefersperre, MitUeberweisungen, VertreterNr1, VertreterNr2, "
+    "VertreterNr3, Telefon, Telefon2, Telefon3, Telefax, EMail, Hompage, BezTelefon1, "
+    "BezTelefon2, BezTelefon3, BezTelefax, BezEMail, BezHompage, RG_KdNr, VS_KdNr, VS_AdrNr, "
+    "RG_AdrNr, KopftextAN, KopftextAB, KopftextLS, KopftextRG, KopftextGS, FußtextAN, "
+    "FußtextAB,FußtextLS, FußtextRG, FußtextGS,  InterneBemerkung, Kundengruppe, "
+    "RechnungPerPDF FROM Kundenstamm where KundenNummer = ");
+
+template <class E> class SqlConnectionTest : public batest::EngineTest<E> {
+protected:
+    void run(const QString& sql) { this->connection()->Execute(sql); }
+    std::shared_ptr<belegadressen::Recordset> customer(const QString& number) {
+        return this->connection()->Execute(kCustomerSelect + quoted(number));
+    }
+};
+TYPED_TEST_SUITE(SqlConnectionTest, batest::BothEngines, batest::EngineNames);
+
+TYPED_TEST(SqlConnectionTest, FindsColumnsByNameWhateverTheirCase) {
+    this->run("insert into Kundenstamm (Kundennummer, Bez1, Straße, Währung, FußtextAN, KostID, "
+              "PLZ, Auftragsrabatt) values ('10001', 'Müller', 'Hauptstraße 1', 'CHF', '001', 7, "
+              "'12345', 2.5)");
+    auto rs = this->customer("10001");
+    ASSERT_FALSE(rs->Eof());
+    const std::pair<const char*, QVariant> cases[] = {
+        {"Straße", "Hauptstraße 1"},
+        {"STRAßE", "Hauptstraße 1"},
+        {"straße", "Hauptstraße 1"},
+        {"Währung", "CHF"},
+        {"WÄHRUNG", "CHF"},
+        {"währung", "CHF"},
+        {"FußtextAN", "001"},
+        {"FUßTEXTAN", "001"},
+        {"fußtextan", "001"},
+        {"kostid", 7},
+        {"KostID", 7},
+        {"Plz", "12345"},
+        {"PLZ", "12345"},
+        {"kundennummer", "10001"},
+        {"Auftragsrabatt", 2.5},
+    };
+    for (const auto& [name, expected] : cases) {
+        SCOPED_TRACE(name);
+        EXPECT_TRUE(rs->HasColumn(QString::fromUtf8(name)));
+        EXPECT_EQ(rs->Value(QString::fromUtf8(name)).toString(), expected.toString());
+    }
+    EXPECT_FALSE(rs->HasColumn("Strasse"));
+    EXPECT_FALSE(rs->HasColumn("Kundeninfo"));
+    EXPECT_THROW(rs->Value("Kundeninfo"), Error);
+}
+
+TYPED_TEST(SqlConnectionTest, ReadsNullAsNullAndEmptyTextAsText) {
+    this->run("insert into Kundenstamm (Kundennummer, Anrede, Bez1) values ('10002', '', 'X')");
+    auto rs = this->customer("10002");
+    ASSERT_FALSE(rs->Eof());
+    for (const char* column : {"Bez4", "Auftragsrabatt", "KostID", "InterneBemerkung", "Währung"})
+        EXPECT_TRUE(rs->Value(QString::fromUtf8(column)).isNull()) << column;
+    EXPECT_FALSE(rs->Value("Anrede").isNull());
+    EXPECT_EQ(rs->Value("Anrede").toString(), QString());
+    EXPECT_EQ(rs->Value("KzDivers").toInt(), 0);
+}
+
+TYPED_TEST(SqlConnectionTest, KeepsRowsReadableWhileOtherStatementsRun) {
+    for (int site = 1; site <= 3; ++site)
+        this->run(
+            QStringLiteral("insert into Standorte (Kundennummer, Standortnummer, StandortOrt) "
+                           "values ('10003', %1, 'Ort %1')")
+                .arg(site));
+    auto sites = this->connection()->Execute(
+        "Select * from Standorte where Kundennummer = '10003' order by Standortnummer");
+    ASSERT_FALSE(sites->Eof());
+    EXPECT_EQ(sites->Value("Standortnummer").toInt(), 1);
+
+    // Another select read to its end and a write, in between.
+    auto other = this->connection()->Execute("select Standortnummer from Standorte");
+    while (!other->Eof())
+        other->MoveNext();
+    this->run("update Standorte set StandortOrt = 'Neu' where Kundennummer = '10003' and "
+              "Standortnummer = 3");
+
+    QStringList places;
+    for (; !sites->Eof(); sites->MoveNext())
+        places << sites->Value("StandortOrt").toString();
+    EXPECT_EQ(places, QStringList({"Ort 1", "Ort 2", "Ort 3"}));
+    sites->MoveNext();
+    EXPECT_TRUE(sites->Eof());
+    EXPECT_THROW(sites->Value("StandortOrt"), Error);
+
+    sites->MoveFirst();
+    ASSERT_FALSE(sites->Eof());
+    EXPECT_EQ(sites->Value("standortort").toString(), "Ort 1");
+    sites->Close();
+    EXPECT_TRUE(sites->Eof());
+}
+
+TYPED_TEST(SqlConnectionTest, AnswersNonSelectWithAnEmptyRecordset) {
+    auto rs = this->connection()->Execute("update Kundenstamm set Bez4 = 'x' where 1 = 0");
+    EXPECT_TRUE(rs->Eof());
+    EXPECT_FALSE(rs->HasColumn("Bez4"));
+}
+
+TYPED_TEST(SqlConnectionTest, ThrowsTheDriversTextForAFailingStatement) {
+    this->run("insert into Anreden (Anrede) values ('Herr')");
+    const std::pair<const char*, const char*> cases[] = {
+        {"select * from Gibtsnicht", "gibtsnicht"},
+        {"selec Kundennummer from Kundenstamm", "selec"},
+        {"select Unbekannt from Kundenstamm", "unbekannt"},
+        {"insert into Anreden (Anrede) values ('Herr')", "anreden"},
+    };
+    for (const auto& [sql, mention] : cases) {
+        SCOPED_TRACE(sql);
+        try {
+            this->run(QString::fromUtf8(sql));
+            ADD_FAILURE() << "no error";
+        } catch (const Error& e) {
+            EXPECT_EQ(e.number(), Error::Database);
+            EXPECT_TRUE(e.text().contains(QString::fromUtf8(mention), Qt::CaseInsensitive))
+                << e.text().toStdString();
+        }
+    }
+    // The connection stays usable after a failure.
+    EXPECT_FALSE(this->connection()->Execute("select Anrede from Anreden")->Eof());
+}
+
+TYPED_TEST(SqlConnectionTest, RoundTripsHostileValuesThroughQuoting) {
+    this->run("create table Probe (Nr INTEGER PRIMARY KEY, Wert TEXT)");
+    QString longText;
+    for (int i = 0; longText.size() < 100000; ++i)
+        longText += i % 7 ? QStringLiteral("Grüße ") : QStringLiteral("'\\");
+    longText.truncate(100000);
+    const QString values[] = {
+        "O'Brien",
+        "'",
+        "''",
+        "\\",
+        "a\\'b\\",
+        "C:\\temp\\'x'\\n",
+        "Müller ÄÖÜ äöü ß",
+        "ÿÿÿ",
+        "😀🔧 Wärmepumpe",
+        "x' OR '1'='1",
+        "'); delete from Probe; --",
+        "\"doppelt\" %_ ; \t\r\n",
+        longText,
+        "",
+    };
+    int nr = 0;
+    for (const QString& value : values) {
+        SCOPED_TRACE(value.left(40).toStdString());
+        ++nr;
+        this->run(QStringLiteral("insert into Probe (Nr, Wert) values (%1, %2)")
+                      .arg(nr)
+                      .arg(quoted(value)));
+        auto rs =
+            this->connection()->Execute("select Nr, Wert from Probe where Wert = " + quoted(value));
+        ASSERT_FALSE(rs->Eof());
+        EXPECT_EQ(rs->Value("Nr").toInt(), nr);
+        EXPECT_FALSE(rs->Value("Wert").isNull());
+        EXPECT_EQ(rs->Value("Wert").toString(), value);
+        rs->MoveNext();
+        EXPECT_TRUE(rs->Eof()) << "the value matched more than its own row";
+    }
+    EXPECT_THROW(quoted(QStringLiteral("a") + QChar(0) + QStringLiteral("b")), Error);
+}
+
+TYPED_TEST(SqlConnectionTest, ReadsNothingForAnInjectedNumber) {
+    this->run("insert into Kundenstamm (Kundennummer, Bez1) values ('10004', 'A')");
+    for (const char* number :
+         {"x' OR '1'='1", "10004' --", "10004'; delete from Kundenstamm; --"}) {
+        SCOPED_TRACE(number);
+        EXPECT_TRUE(this->customer(QString::fromUtf8(number))->Eof());
+    }
+    EXPECT_FALSE(this->customer("10004")->Eof());
+}
+
+TEST(SqlConnection, RefusesAClosedDatabase) {
+    QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "ba_closed");
+    try {
+        belegadressen::SqlConnection connection(db);
+        ADD_FAILURE() << "accepted";
+    } catch (const Error& e) {
+        EXPECT_EQ(e.number(), Error::Database);
+    }
+    db = QSqlDatabase();
+    QSqlDatabase::removeDatabase("ba_closed");
+}
+
+// Quoting is only safe when the server reads a backslash as an ordinary
+// character and our text as UTF-8.
+TEST(SqlConnectionPostgres, RefusesUnsafeSessionSettings) {
+    const QString connInfo = batest::postgresConnInfo();
+    if (connInfo.isEmpty()) GTEST_SKIP() << "BA_PG_CONNINFO is not set; PostgreSQL tests skipped";
+    const std::pair<const char*, const char*> cases[] = {
+        {"set standard_conforming_strings = off", "standard_conforming_strings"},
+        {"set client_encoding = 'LATIN1'", "LATIN1"},
+    };
+    for (const auto& [setting, mention] : cases) {
+        SCOPED_TRACE(setting);
+        {
+            QSqlDatabase db = batest::openPostgres("ba_unsafe", connInfo);
+            EXPECT_NO_THROW(belegadressen::SqlConnection{db});
+            ASSERT_TRUE(QSqlQuery(db).exec(QString::fromUtf8(setting)));
+            try {
+                belegadressen::SqlConnection connection(db);
+                ADD_FAILURE() << "accepted";
+            } catch (const Error& e) {
+                EXPECT_EQ(e.number(), Error::Database);
+                EXPECT_TRUE(e.text().contains(QString::fromUtf8(mention)))
+                    << e.text().toStdString();
+                EXPECT_TRUE(e.text().contains("Bitte")) << "a German text for the user";
+            }
+            db.close();
+        }
+        QSqlDatabase::removeDatabase("ba_unsafe");
+    }
+}
+
+} // namespace
