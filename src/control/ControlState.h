@@ -64,7 +64,8 @@ struct ControlState {
     // The record of address `number`; error 9 when there is none.
     AdressDaten& address(int number) {
         if (!hasAddress(number))
-            throw Error(Error::IndexOutOfRange, QStringLiteral("Index außerhalb des gültigen Bereichs"));
+            throw Error(Error::IndexOutOfRange,
+                        QStringLiteral("Index außerhalb des gültigen Bereichs"));
         return mAdressen[static_cast<size_t>(number - 1)];
     }
     AdressDaten& current() { return address(AktAdresse); }

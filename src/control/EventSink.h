@@ -16,8 +16,8 @@ public:
     virtual void raiseBtnAnlageClick() = 0;
     virtual void raiseAufrufAutoMap(const QString& plz, const QString& ort,
                                     const QString& strasse) = 0;
-    virtual void raiseWaehrungchange(const QString& nachWaehrung, double vonKurs,
-                                     double nachKurs, qint16 kursbehandlung) = 0;
+    virtual void raiseWaehrungchange(const QString& nachWaehrung, double vonKurs, double nachKurs,
+                                     qint16 kursbehandlung) = 0;
     virtual void raiseWechselkurschange(double vonKursneu, double nachKursneu,
                                         qint16 kursbehandlung, const QString& waehrung) = 0;
     virtual void raiseBtnInfoClick(qint16 index) = 0;

@@ -148,6 +148,12 @@ struct Ui {
     // Creates, names and lays out every child of root.
     void build(QWidget* root);
 
+    // Puts `field` of text row `element` into the row's first slot (where the
+    // offer's field stands); restoreTextSlots() puts every field back home.
+    // Both work on the grid that holds the text rows (TextSlots.cpp).
+    void moveToFirstSlot(int element, QLineEdit* field);
+    void restoreTextSlots();
+
     // The five text-number fields of one row (0 header, 1 footer) in the order
     // offer, order, delivery note, invoice, credit note.
     std::array<QLineEdit*, 5> textRow(int element) const {

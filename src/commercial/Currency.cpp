@@ -1,0 +1,115 @@
+#include "commercial/Currency.h"
+#include "control/Context.h"
+#include "control/ErrorStyles.h"
+#include "data/SqlText.h"
+#include <QLocale>
+
+namespace belegadressen {
+
+namespace {
+const QLocale& german() {
+    static const QLocale locale(QLocale::German, QLocale::Germany);
+    return locale;
+}
+} // namespace
+
+QString Currency::formatRate(double rate) {
+    return german().toString(rate, 'f', 5).remove(german().groupSeparator());
+}
+
+double Currency::parseRate(const QString& text) {
+    QString t = text.trimmed();
+    t.remove(german().groupSeparator());
+    bool ok = false;
+    const double v = german().toDouble(t, &ok);
+    return ok ? v : 0.0;
+}
+
+double Currency::HoleWaehrungskurs(const QString& code) {
+    auto rs =
+        c.svc.connection()->Execute("Select Kurs from Währungen where Währung = " + quoted(code));
+    if (rs->Eof()) return -1;
+    const QVariant kurs = rs->Value("kurs");
+    return kurs.isNull() ? 0.0 : kurs.toDouble();
+}
+
+bool Currency::isHomeCurrency(const QString& code) const {
+    return code.compare(c.st.mLandeswaehrung, Qt::CaseInsensitive) == 0;
+}
+
+void Currency::SetzeWaehrungsanzeige(const QString& code) {
+    c.ui.lblWaehrungserfassung->setText(isHomeCurrency(code) ? QStringLiteral("Hauswährung")
+                                                             : QStringLiteral("Fremdwährung"));
+}
+
+void Currency::showRateFields(bool foreign) {
+    for (QWidget* w :
+         {static_cast<QWidget*>(c.ui.cdoDKursbehandlung),
+          static_cast<QWidget*>(c.ui.lblKursbehandlung),
+          static_cast<QWidget*>(c.ui.txtDWechselkurs), static_cast<QWidget*>(c.ui.lblWechselkurs)})
+        w->setVisible(foreign);
+}
+
+void Currency::zeige(const AdressDaten& r) {
+    Ui& u = c.ui;
+    skipOnError([&] {
+        u.ocxWaehrung->setKeyValue(r.Waehrung.isEmpty() ? QVariant() : QVariant(r.Waehrung));
+    });
+    skipOnError([&] { SetzeWaehrungsanzeige(r.Waehrung); });
+    skipOnError([&] { showRateFields(!isHomeCurrency(r.Waehrung)); });
+    skipOnError([&] { u.TxtDHauswaehrung->setText(c.st.mLandeswaehrung); });
+    skipOnError([&] { u.txtDKursHauswaehrung->setText(formatRate(r.WechselkursHauswaehrung)); });
+    skipOnError([&] { u.txtDWechselkurs->setValue(r.Wechselkurs); });
+    skipOnError([&] { c.svc.listSelection().Select(*u.cdoDKursbehandlung, r.Kursbehandlung); });
+}
+
+void Currency::speichere(AdressDaten& r) {
+    Ui& u = c.ui;
+    const QVariant key = u.ocxWaehrung->KeyValue();
+    r.Waehrung = key.isNull() ? QString() : key.toString();
+    r.Waehrungserfassung = isHomeCurrency(r.Waehrung) ? 1 : 2;
+    r.WechselkursHauswaehrung = parseRate(u.txtDKursHauswaehrung->text());
+    r.Wechselkurs = u.txtDWechselkurs->value();
+    r.Kursbehandlung =
+        static_cast<qint16>(c.svc.listSelection().SelectedValue(*u.cdoDKursbehandlung).toInt());
+}
+
+void Currency::AddWaehrung(const QString& code) {
+    AdressDaten& r = c.st.current();
+    ChangeGate gate(c.st);
+    r.Waehrung = code.trimmed().isEmpty() ? c.st.mLandeswaehrung : code;
+    c.ui.ocxWaehrung->setKeyValue(r.Waehrung);
+    const QVariant shownKey = c.ui.ocxWaehrung->KeyValue();
+    SetzeWaehrungsanzeige(shownKey.isNull() ? QString() : shownKey.toString());
+}
+
+void Currency::AddWechselkursHauswaehrung(double rate) {
+    AdressDaten& r = c.st.current();
+    ChangeGate gate(c.st);
+    if (rate != 0) {
+        r.WechselkursHauswaehrung = rate;
+    } else {
+        double home = 0;
+        skipOnError([&] { home = HoleWaehrungskurs(c.st.mLandeswaehrung); });
+        r.WechselkursHauswaehrung = home == -1 ? 0 : home;
+    }
+    skipOnError([&] { c.ui.txtDKursHauswaehrung->setText(formatRate(r.WechselkursHauswaehrung)); });
+    skipOnError([&] { c.ui.TxtDHauswaehrung->setText(c.st.mLandeswaehrung); });
+}
+
+void Currency::AddKursbehandlung(qint16 value) {
+    AdressDaten& r = c.st.current();
+    ChangeGate gate(c.st);
+    r.Kursbehandlung = value;
+    c.svc.listSelection().Select(*c.ui.cdoDKursbehandlung, value);
+}
+
+void Currency::raiseWaehrungchange() {
+    const QVariant key = c.ui.ocxWaehrung->KeyValue();
+    c.ev.raiseWaehrungchange(key.isNull() ? QString() : key.toString(),
+                             parseRate(c.ui.txtDKursHauswaehrung->text()),
+                             c.ui.txtDWechselkurs->value(),
+                             static_cast<qint16>(c.ui.cdoDKursbehandlung->currentIndex()));
+}
+
+} // namespace belegadressen

@@ -1,0 +1,41 @@
+#pragma once
+#include <QString>
+
+namespace belegadressen {
+
+struct Context;
+struct AdressDaten;
+
+// Home and foreign currency of an address: the rate lookup, the labels and
+// rate fields of page 2, and the currency event of a load.
+class Currency {
+public:
+    explicit Currency(Context& c) : c(c) {}
+
+    // The rate of `code` from the currency table; -1 when the table has none.
+    double HoleWaehrungskurs(const QString& code);
+    // Labels the currency as home or foreign currency.
+    void SetzeWaehrungsanzeige(const QString& code);
+    bool isHomeCurrency(const QString& code) const;
+
+    // Showing and storing the currency part of an address.
+    void zeige(const AdressDaten& r);
+    void speichere(AdressDaten& r);
+
+    // Accessors with currency rules.
+    void AddWaehrung(const QString& code);
+    void AddWechselkursHauswaehrung(double rate);
+    void AddKursbehandlung(qint16 value);
+
+    // Raises Waehrungchange with what the fields show now.
+    void raiseWaehrungchange();
+
+    static QString formatRate(double rate); // "##0.00000" in the German number format
+    static double parseRate(const QString& text);
+
+private:
+    void showRateFields(bool foreign);
+    Context& c;
+};
+
+} // namespace belegadressen

@@ -1,0 +1,137 @@
+#include "control/Accessors.h"
+#include "contracts/PostalCodeManager.h"
+#include "control/Collaborators.h"
+#include "control/ErrorStyles.h"
+#include <cmath>
+
+namespace belegadressen {
+
+namespace {
+const QString kEmptyDate = QStringLiteral("__.__.____");
+const QString kEmptyTime = QStringLiteral("__:__");
+
+// Durations cross the interface in hundredths of an hour.
+double fromHundredths(qint16 v) { return std::round(static_cast<double>(v)) / 100.0; }
+} // namespace
+
+qint16 Accessors::GetWartDauer() const {
+    const double hundredths = std::round(c.st.current().WartDauer * 100.0);
+    if (hundredths > 32767 || hundredths < -32768)
+        throw Error(6, QStringLiteral("Überlauf: die Dauer passt nicht in den Wertebereich."));
+    return static_cast<qint16>(hundredths);
+}
+
+void Accessors::AddWartDauer(qint16 hundredths) {
+    add(&AdressDaten::WartDauer, fromHundredths(hundredths));
+}
+
+void Accessors::AddStandarddauer(qint16 hundredths) {
+    c.st.mStandarddauer = fromHundredths(hundredths);
+}
+
+QString Accessors::GetWartTermin() const {
+    const QString& v = c.st.current().WartTermin;
+    return v == kEmptyDate ? QString() : v;
+}
+
+QString Accessors::GetWartUhrzeit() const {
+    const QString& v = c.st.current().WartUhrzeit;
+    return v == kEmptyTime ? QString() : v;
+}
+
+void Accessors::AddWartUhrzeit(const QString& v) { add(&AdressDaten::WartUhrzeit, v); }
+
+QString Accessors::GetBemerkung() const { return c.st.current().Bemerkung.trimmed(); }
+
+void Accessors::AddBemerkung(const QString& v) { add(&AdressDaten::Bemerkung, v.trimmed()); }
+
+bool Accessors::GetDruckAnsprechpartner() const {
+    return textBool(c.st.current().DruckAnsprechpartner);
+}
+
+void Accessors::AddDruckAnsprechpartner(bool v) {
+    add(&AdressDaten::DruckAnsprechpartner, boolText(v));
+}
+
+void Accessors::AddWarttxtStoerText(const QString& text, const QString& rtf) {
+    c.st.current();
+    if (c.st.AktAdresse != 2) return;
+    ChangeGate gate(c.st);
+    QLineEdit* field = c.ui.txtStoerText;
+    field->setText(text);
+    // A formatted fault text comes from the scheduler and is not edited here.
+    const bool editable = rtf.trimmed().isEmpty();
+    field->setReadOnly(!editable);
+    QPalette p = field->palette();
+    p.setColor(QPalette::Base, editable ? QColor(Qt::white) : p.color(QPalette::Button));
+    field->setPalette(p);
+}
+
+QString Accessors::GetWartStoerText() const { return c.ui.txtStoerText->text(); }
+
+void Accessors::AddWartAnlagennummer(qint16 v) {
+    AdressDaten& r = c.st.current();
+    ChangeGate gate(c.st);
+    if (v != r.WartAnlagennummer) {
+        const QString kunde =
+            r.WartKundennummer.trimmed().isEmpty() ? r.Nummer : r.WartKundennummer;
+        const QVariant name = c.parts.sites.HoleAnlagenbezeichnung(kunde, r.WartStandort, v);
+        if (name.typeId() != QMetaType::Bool) {
+            r.WartAnlagenBezeichnung = name.toString();
+            c.ui.txtAnlagenBezeichnung->setText(r.WartAnlagenBezeichnung);
+        }
+    }
+    r.WartAnlagennummer = v;
+    c.parts.view.showField(&AdressDaten::WartAnlagennummer);
+}
+
+void Accessors::AddWartMonteur(const QString& v) {
+    AdressDaten& r = c.st.current();
+    ChangeGate gate(c.st);
+    r.WartMonteur = v;
+    skipOnError([&] { c.ui.txtMonteur[0]->setText(v); });
+    if (v.trimmed().isEmpty()) return;
+    skipOnError([&] {
+        const QVariant name = c.parts.sites.HoleMonteurname(v);
+        if (name.typeId() == QMetaType::Bool) return;
+        c.ui.txtMonteurname[0]->setText(name.toString());
+        r.WartMonteurName = c.ui.txtMonteurname[0]->text();
+    });
+}
+
+void Accessors::AddMitPostleitzahl(const QString& mit, std::shared_ptr<HostApplication> app,
+                                   const QString& connectString,
+                                   std::shared_ptr<Connection> connection, bool ortsteile) {
+    ControlState& st = c.st;
+    ChangeGate gate(st);
+    // Words true/false and numbers convert; any other text leaves the flag.
+    const QString t = mit.trimmed();
+    bool isNumber = false;
+    const double number = t.toDouble(&isNumber);
+    if (isNumber)
+        st.MitPostleitzahl = number != 0;
+    else if (t.compare("true", Qt::CaseInsensitive) == 0 ||
+             t.compare("wahr", Qt::CaseInsensitive) == 0)
+        st.MitPostleitzahl = true;
+    else if (t.compare("false", Qt::CaseInsensitive) == 0 ||
+             t.compare("falsch", Qt::CaseInsensitive) == 0)
+        st.MitPostleitzahl = false;
+    if (!st.MitPostleitzahl) {
+        skipOnError([&] { c.ui.btnPlz->hide(); });
+        return;
+    }
+    skipOnError([&] { st.mPlzManager = c.svc.newPostalCodeManager(); });
+    skipOnError([&] {
+        if (st.mPlzManager) st.mPlzManager->Init(app, connectString, connection, ortsteile);
+    });
+    skipOnError([&] {
+        c.ui.btnPlz->show();
+        c.ui.btnPlz->setIcon(c.svc.resources().Bild(338));
+    });
+}
+
+void Accessors::AddMitPostleitzahlOnline(const QString& v) {
+    skipOnError([&] { c.st.MitPostleitzahlOnline = v != QLatin1String("0"); });
+}
+
+} // namespace belegadressen

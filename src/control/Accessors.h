@@ -1,0 +1,50 @@
+#pragma once
+#include "contracts/Connection.h"
+#include "control/AddressView.h"
+#include "control/Context.h"
+#include <memory>
+
+namespace belegadressen {
+
+// The Get/Add members of the host interface. A Get reads the current record;
+// an Add closes the change gate, stores into the current record, shows the
+// value in its control and opens the gate again. Error 9 when there is no
+// current record, before anything changes.
+class Accessors {
+public:
+    explicit Accessors(Context& c) : c(c) {}
+
+    template <class T> T get(T AdressDaten::*field) const { return c.st.current().*field; }
+
+    template <class T> void add(T AdressDaten::*field, const T& value) {
+        AdressDaten& r = c.st.current();
+        ChangeGate gate(c.st);
+        r.*field = value;
+        c.parts.view.showField(FieldRef(field));
+    }
+
+    // Values with conversions of their own.
+    qint16 GetWartDauer() const;
+    void AddWartDauer(qint16 hundredths);
+    void AddStandarddauer(qint16 hundredths);
+    QString GetWartTermin() const;
+    QString GetWartUhrzeit() const;
+    void AddWartUhrzeit(const QString& v);
+    QString GetBemerkung() const;
+    void AddBemerkung(const QString& v);
+    bool GetDruckAnsprechpartner() const;
+    void AddDruckAnsprechpartner(bool v);
+    void AddWarttxtStoerText(const QString& text, const QString& rtf);
+    QString GetWartStoerText() const;
+    void AddWartAnlagennummer(qint16 v);
+    void AddWartMonteur(const QString& v);
+    void AddMitPostleitzahl(const QString& mit, std::shared_ptr<HostApplication> app,
+                            const QString& connectString, std::shared_ptr<Connection> connection,
+                            bool ortsteile);
+    void AddMitPostleitzahlOnline(const QString& v);
+
+private:
+    Context& c;
+};
+
+} // namespace belegadressen

@@ -1,0 +1,62 @@
+#pragma once
+#include "control/AdressDaten.h"
+#include <QWidget>
+#include <variant>
+#include <vector>
+
+namespace belegadressen {
+
+struct Context;
+
+using TextField = QString AdressDaten::*;
+using DoubleField = double AdressDaten::*;
+using IntField = qint16 AdressDaten::*;
+using BoolField = bool AdressDaten::*;
+using FieldRef = std::variant<TextField, DoubleField, IntField, BoolField>;
+
+// How a record field is shown in its child control and read back from it.
+enum class Shown {
+    Text,        // line edit text
+    Caption,     // label text
+    CaptionInt,  // label showing a whole number
+    Check,       // check box, boolean field
+    CheckText,   // check box, boolean kept as text
+    Key,         // master-data field key, null read as empty
+    ListText,    // editable drop-down text
+    Number,      // numeric input
+    Date,        // date input through the date text service
+    DateOrEmpty, // the same, the empty mask read as empty text
+    Time,        // time input
+};
+
+struct Binding {
+    FieldRef field;
+    Shown how;
+    QWidget* widget;
+    int maxLength = 0;
+};
+
+// Moves record values into the child controls (ZeigeAdresse) and back
+// (SpeichereAdresse), driven by one table of bindings.
+class AddressView {
+public:
+    explicit AddressView(Context& c) : c(c) {}
+    void bind(); // after the child controls exist
+
+    // Shows the current record; a field that cannot be written is skipped.
+    void ZeigeAdresse();
+    // Stores the shown fields into the record of the shown address.
+    void SpeichereAdresse();
+    // Shows one field of the current record (the accessors' step 3).
+    void showField(const FieldRef& field);
+
+private:
+    void show(const Binding& b, const AdressDaten& r);
+    void store(const Binding& b, AdressDaten& r);
+    const Binding* find(const FieldRef& field) const;
+
+    Context& c;
+    std::vector<Binding> mBindings;
+};
+
+} // namespace belegadressen

@@ -1,0 +1,96 @@
+#include "control/DesignProperties.h"
+#include "contracts/PropertyBag.h"
+#include "control/Collaborators.h"
+#include "control/Context.h"
+#include <QApplication>
+
+namespace belegadressen {
+
+namespace {
+
+// The thirteen layout flags in their stored order.
+struct Flag {
+    const char* key;
+    bool ControlState::*member;
+};
+constexpr Flag kFlags[] = {
+    {"MitVersandanschrift", &ControlState::MitVersandanschrift},
+    {"MitRechnungsanschrift", &ControlState::MitRechnungsanschrift},
+    {"MitKopftext", &ControlState::MitKopftext},
+    {"MitFußtext", &ControlState::MitFusstext},
+    {"FürBeleg", &ControlState::FuerBeleg},
+    {"MitVersandarten", &ControlState::MitVersandarten},
+    {"MitSachbearbeiter", &ControlState::MitSachbearbeiter},
+    {"MitAuftragsrabatt", &ControlState::MitAuftragsrabatt},
+    {"MitRechnungPerPDF", &ControlState::MitRechnungPerPDF},
+    {"MitDebitorenkonto", &ControlState::MitDebitorenkonto},
+    {"MitPostfach", &ControlState::MitPostfach},
+    {"MitKundendienst", &ControlState::MitKundendienst},
+    {"MitWartung", &ControlState::MitWartung},
+};
+
+// The container's font stands in for the ambient font of the host form.
+QFont ambientFont(const QWidget* root) {
+    return root->parentWidget() ? root->parentWidget()->font() : QApplication::font();
+}
+
+template <class F> void tryWrite(F&& write) {
+    try {
+        write();
+    } catch (...) {
+        // A key the store cannot take is skipped; the next one is written.
+    }
+}
+
+} // namespace
+
+void DesignProperties::InitProperties() {
+    ControlState& st = c.st;
+    st.BackColor = st.ForeColor = 0;
+    st.Enabled = false;
+    st.Font = ambientFont(c.ui.root);
+    st.BackStyle = st.BorderStyle = 0;
+    st.AnzAdresse = 5;
+    st.AktAdresse = 0;
+    for (const Flag& f : kFlags)
+        st.*f.member = false;
+    st.mAnzSeiten = 2;
+    st.mAngezeigteAdresse = 999;
+}
+
+void DesignProperties::ReadProperties(PropertyBag& bag) {
+    ControlState& st = c.st;
+    st.BackColor = bag.ReadProperty("BackColor", 0).toInt();
+    st.ForeColor = bag.ReadProperty("ForeColor", 0).toInt();
+    st.Enabled = bag.ReadProperty("Enabled", false).toBool();
+    const QVariant font = bag.ReadProperty("Font", ambientFont(c.ui.root));
+    if (font.canConvert<QFont>())
+        st.Font = font.value<QFont>();
+    else
+        st.Font.fromString(font.toString());
+    st.BackStyle = static_cast<qint16>(bag.ReadProperty("BackStyle", 0).toInt());
+    st.BorderStyle = static_cast<qint16>(bag.ReadProperty("BorderStyle", 0).toInt());
+    c.parts.pages.sizeAddresses(static_cast<qint16>(bag.ReadProperty("AnzAdresse", 5).toInt()));
+    c.parts.pages.LeereAlleAdressen();
+    c.parts.layout.SetzeButtonBilder();
+    st.AktAdresse = static_cast<qint16>(bag.ReadProperty("AktAdresse", 0).toInt());
+    for (const Flag& f : kFlags)
+        st.*f.member = bag.ReadProperty(f.key, false).toBool();
+    c.parts.layout.applyFlags();
+}
+
+void DesignProperties::WriteProperties(PropertyBag& bag) {
+    const ControlState& st = c.st;
+    tryWrite([&] { bag.WriteProperty("BackColor", st.BackColor, 0); });
+    tryWrite([&] { bag.WriteProperty("ForeColor", st.ForeColor, 0); });
+    tryWrite([&] { bag.WriteProperty("Enabled", st.Enabled, false); });
+    tryWrite([&] { bag.WriteProperty("Font", st.Font, ambientFont(c.ui.root)); });
+    tryWrite([&] { bag.WriteProperty("BackStyle", st.BackStyle, 0); });
+    tryWrite([&] { bag.WriteProperty("BorderStyle", st.BorderStyle, 0); });
+    tryWrite([&] { bag.WriteProperty("AnzAdresse", st.AnzAdresse, 5); });
+    tryWrite([&] { bag.WriteProperty("AktAdresse", st.AktAdresse, 0); });
+    for (const Flag& f : kFlags)
+        tryWrite([&] { bag.WriteProperty(f.key, st.*f.member, false); });
+}
+
+} // namespace belegadressen

@@ -1,0 +1,27 @@
+#pragma once
+#include <QWidget>
+#include <functional>
+
+namespace belegadressen {
+
+// A control's own visibility flag, whatever its parents show: the layout
+// logic asks about the field itself, not about the page it sits on.
+inline bool shown(const QWidget* w) { return w && !w->isHidden(); }
+
+inline void focusIfShown(QWidget* w) {
+    if (shown(w)) w->setFocus(Qt::OtherFocusReason);
+}
+
+// Runs `onLeave` when `field` loses the keyboard focus to another widget
+// inside `scope` (not when a dialog or another window takes it).
+void onLeave(QWidget* field, QWidget* scope, std::function<void()> onLeave);
+
+// Runs `onKey` with the key and modifiers when a key is released in `field`.
+void onKeyRelease(QWidget* field, std::function<bool(int key, Qt::KeyboardModifiers)> onKey);
+
+// Runs `onPress` when the left mouse button goes down on `w`, and `onFocus`
+// when it gets the focus.
+void onLeftMouseDown(QWidget* w, std::function<void()> onPress);
+void onFocusIn(QWidget* w, std::function<void()> onFocus);
+
+} // namespace belegadressen
