@@ -1,0 +1,49 @@
+#include "platform/Defaults.h"
+#include "platform/ComboListSelection.h"
+#include "platform/QtDateTextService.h"
+#include "platform/QtDialogRunner.h"
+#include "platform/QtMessageService.h"
+#include "platform/QtResourceLibrary.h"
+#include "platform/SettingsWindowPositions.h"
+#include "platform/SqlCostAssignment.h"
+#include "platform/SqlPostalCodeManager.h"
+#include "platform/StandardTextKindCatalogue.h"
+
+namespace belegadressen {
+
+std::shared_ptr<DialogRunner> defaultDialogRunner() { return std::make_shared<QtDialogRunner>(); }
+
+std::shared_ptr<MessageService> defaultMessageService(std::shared_ptr<DialogRunner> dialogs) {
+    if (!dialogs) dialogs = defaultDialogRunner();
+    return std::make_shared<QtMessageService>(std::move(dialogs), defaultResourceLibrary());
+}
+
+std::shared_ptr<ResourceLibrary> defaultResourceLibrary() {
+    return std::make_shared<QtResourceLibrary>();
+}
+
+std::shared_ptr<DateTextService> defaultDateTextService() {
+    return std::make_shared<QtDateTextService>();
+}
+
+std::shared_ptr<WindowPositionService> defaultWindowPositionService() {
+    return std::make_shared<SettingsWindowPositions>();
+}
+
+std::shared_ptr<ListSelectionService> defaultListSelectionService() {
+    return std::make_shared<ComboListSelection>();
+}
+
+std::shared_ptr<TextKindCatalogue> defaultTextKindCatalogue() {
+    return std::make_shared<StandardTextKindCatalogue>();
+}
+
+std::shared_ptr<CostAssignment> defaultCostAssignment() {
+    return std::make_shared<SqlCostAssignment>();
+}
+
+std::shared_ptr<PostalCodeManager> defaultPostalCodeManager() {
+    return std::make_shared<SqlPostalCodeManager>(defaultDialogRunner());
+}
+
+} // namespace belegadressen

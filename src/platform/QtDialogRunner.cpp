@@ -1,0 +1,14 @@
+#include "platform/QtDialogRunner.h"
+#include <QDialog>
+#include <QMessageBox>
+
+namespace belegadressen {
+
+int QtDialogRunner::exec(QDialog& dialog) { return dialog.exec(); }
+
+void QtDialogRunner::information(const QString& title, const QString& text) {
+    QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok);
+    exec(box);
+}
+
+} // namespace belegadressen

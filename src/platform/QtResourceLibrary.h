@@ -1,0 +1,24 @@
+#pragma once
+#include "contracts/ResourceLibrary.h"
+
+namespace belegadressen {
+
+// Pictures drawn on demand and the German message texts of the control.
+class QtResourceLibrary : public ResourceLibrary {
+public:
+    enum Picture {
+        DeleteAppointment = 189,
+        ButtonPressed = 234,
+        ButtonReleased = 235,
+        PostalCode = 338
+    };
+    enum Message { TextKindMismatch = 10050, TextModuleMissing = 13048 };
+
+    // A null icon for an unknown number.
+    QIcon Bild(int number) override;
+    // %1, %2, ... are replaced by the values in order; an unknown number
+    // answers an empty text.
+    QString Text(int number, const QStringList& values = {}) override;
+};
+
+} // namespace belegadressen

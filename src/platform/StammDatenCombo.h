@@ -1,0 +1,217 @@
+#pragma once
+#include "contracts/DialogRunner.h"
+#include "contracts/MasterDataCombo.h"
+#include "contracts/MessageService.h"
+#include <QLineEdit>
+#include <QList>
+#include <QPointer>
+#include <functional>
+
+class QLabel;
+class QTableWidget;
+class QToolButton;
+
+namespace belegadressen {
+
+// The key entry of a master-data field. It reports focus changes with their
+// reason and asks for the list on F4 or Alt+Down.
+class StammDatenEingabe : public QLineEdit {
+    Q_OBJECT
+public:
+    using QLineEdit::QLineEdit;
+
+signals:
+    void entered(Qt::FocusReason reason);
+    void left(Qt::FocusReason reason);
+    void listRequested();
+
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+// The common part of the three master-data fields: a caption, the key entry,
+// a drop-down list of the table's rows and a button for the editing dialog.
+//
+// The table is read only when its rows are needed: when the list is first
+// shown, when a typed key is checked, or for the editing dialog. Set-up and
+// setKeyValue() never read it. The key column is the one given by
+// setKeyColumn, else visiblecolumn when that names a configured column, else
+// the known key of the table (PersonalNr for Personalstamm), else the first
+// column.
+//
+// Events: KeyChanged whenever the user changes the key (typing or picking);
+// ItemSelected after a pick from the list or the dialog; FieldEnter when the
+// field gets the focus from outside; ValidateRequest when the focus is about
+// to move to another widget (a cancel keeps the focus in the entry);
+// FieldConfirm on Enter, after a pick and when the field is left with an
+// unconfirmed change. Programmatic changes (setKeyValue) emit nothing, so a
+// host can set keys without filtering its own reactions.
+class StammDatenFeld : public MasterDataCombo {
+    Q_OBJECT
+public:
+    struct Spalte {
+        QString name, heading, format;
+    };
+
+    ~StammDatenFeld() override;
+
+    // Services for the key-not-found message and the dialogs; without them
+    // the platform defaults are used.
+    void setServices(std::shared_ptr<MessageService> messages,
+                     std::shared_ptr<DialogRunner> dialogs);
+
+    void setDesign(const ComboDesign& design) override;
+    const ComboDesign& design() const override { return mDesign; }
+
+    void setSourceMode(qint32 mode) override { mSourceMode = mode; }
+    void setServer(QObject* server) override { mServer = server; }
+    void setOwnerForm(QWidget* form) override { mOwnerForm = form; }
+    void setTableName(const QString& table) override;
+    void setConnection(std::shared_ptr<Connection> connection) override;
+    void setUserName(const QString& user) override { mUserName = user; }
+    void setSettingsKey(const QString& key) override { mSettingsKey = key; }
+    void ClearColumns() override;
+    void AddColumn(const QString& column, const QString& heading,
+                   const QString& format = {}) override;
+    // The table column holding the key. When it is none of the configured
+    // columns it is read as well and listed in front of them. Empty: chosen
+    // as described above.
+    void setKeyColumn(const QString& column);
+
+    qint32 sourceMode() const { return mSourceMode; }
+    QObject* server() const { return mServer; }
+    QWidget* ownerForm() const { return mOwnerForm; }
+    QString tableName() const { return mTableName; }
+    std::shared_ptr<Connection> connection() const { return mConnection; }
+    QString userName() const { return mUserName; }
+    QString settingsKey() const { return mSettingsKey; }
+    const QList<Spalte>& columns() const { return mSpalten; }
+    QString keyColumn() const;
+
+    // The entry's text; null when it is empty.
+    QVariant KeyValue() const override;
+    // Shows the key (null or empty clears it); reads nothing, emits nothing.
+    void setKeyValue(const QVariant& key) override;
+    // With keymustexist a typed key that the table lacks sets cancel and,
+    // with showerrors, shows messagekeynotfound. An empty entry, a field
+    // without table or connection, and every key without keymustexist pass.
+    // Errors reading the table reach the caller.
+    void ValidateInput(bool& cancel) override;
+
+    // Shows the drop-down list, reading the table on first use. Errors are
+    // reported through the message service.
+    void showList();
+    void hideList();
+    bool isListVisible() const;
+    // Forgets the rows read; the next use reads the table again.
+    void refresh();
+    bool isLoaded() const { return mLoaded; }
+    // Opens the editing dialog of the table and writes the user's changes.
+    void openEditDialog();
+
+    QLineEdit* keyEntry() const { return mEingabe; }
+    QLabel* captionLabel() const { return mCaption; }
+    QToolButton* listButton() const { return mListButton; }
+    QToolButton* dialogButton() const { return mDialogButton; }
+    QTableWidget* listWidget() const { return mList; }
+
+protected:
+    StammDatenFeld(bool withListButton, QWidget* parent);
+
+    // What ItemSelected carries for a row: the key as read from the table.
+    virtual QVariant itemValue(const QString& key, const QVariant& tableValue) const;
+    // Called after every change by the user, after KeyChanged. `row` is the
+    // list row picked, -1 when typed.
+    virtual void userChanged(const QVariant& oldKey, int row);
+
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    QString captionOrTable() const;
+    void guarded(const char* procedure, const std::function<void()>& step);
+
+private:
+    void applyDesign();
+    void ensureLoaded();
+    QStringList selectColumns() const;
+    int keyIndex() const;
+    int rowOfKey(const QString& key) const;
+    void fillList();
+    void pick(int row);
+    void pickKey(const QString& key, const QVariant& tableValue, int row);
+    void onEntered(Qt::FocusReason reason);
+    void onLeft(Qt::FocusReason reason);
+    void onTextEdited();
+    void onReturn();
+    void saveChanges(const class StammDatenDialog& dialog);
+    MessageService& messages();
+    DialogRunner& dialogs();
+
+    ComboDesign mDesign;
+    qint32 mSourceMode = 0;
+    QPointer<QObject> mServer;
+    QPointer<QWidget> mOwnerForm;
+    QString mTableName, mUserName, mSettingsKey, mKeyColumn;
+    std::shared_ptr<Connection> mConnection;
+    QList<Spalte> mSpalten;
+
+    // Rows as read, columns in selectColumns() order.
+    QList<QVariantList> mRows;
+    bool mLoaded = false;
+    bool mListFilled = false;
+
+    std::shared_ptr<MessageService> mMessages;
+    std::shared_ptr<DialogRunner> mDialogs;
+
+    QLabel* mCaption;
+    StammDatenEingabe* mEingabe;
+    QToolButton* mListButton;
+    QToolButton* mDialogButton;
+    QTableWidget* mList = nullptr;
+
+    // The entry's text as last shown, for the old values of a change.
+    QString mLastText;
+    // The focus is inside the field (entered and not yet left).
+    bool mInside = false;
+    // A change by the user that no Enter, pick or leave has confirmed yet.
+    bool mUnconfirmed = false;
+    bool mLeaving = false;
+    bool mRefocusing = false;
+};
+
+// The drop-down field: entry, list button and dialog button.
+class StammDatenCombo : public StammDatenFeld {
+    Q_OBJECT
+public:
+    explicit StammDatenCombo(QWidget* parent = nullptr) : StammDatenFeld(true, parent) {}
+    Kind kind() const override { return Kind::Combo; }
+};
+
+// The drop-down field whose entry takes free text as well (the list offers
+// the usual values).
+class StammDatenComboEdit : public StammDatenFeld {
+    Q_OBJECT
+public:
+    explicit StammDatenComboEdit(QWidget* parent = nullptr) : StammDatenFeld(true, parent) {}
+    Kind kind() const override { return Kind::ComboEdit; }
+};
+
+// The plain entry: no list button (F4 or Alt+Down still opens the list).
+// ItemSelected carries the key text, and every change by the user is also
+// reported by EditChange(key, text, oldKey, oldText, column, row, source,
+// reason, table): source "Liste" or "Eingabe", reason 1 for a pick, 0 for
+// typing, row the list row or -1.
+class StammDatenEdit : public StammDatenFeld {
+    Q_OBJECT
+public:
+    explicit StammDatenEdit(QWidget* parent = nullptr) : StammDatenFeld(false, parent) {}
+    Kind kind() const override { return Kind::Edit; }
+
+protected:
+    QVariant itemValue(const QString& key, const QVariant& tableValue) const override;
+    void userChanged(const QVariant& oldKey, int row) override;
+};
+
+} // namespace belegadressen

@@ -1,0 +1,130 @@
+#include "PlatformTestSupport.h"
+#include "platform/ComboListSelection.h"
+#include "platform/Defaults.h"
+#include "platform/QtDateTextService.h"
+#include "platform/QtDialogRunner.h"
+#include "platform/QtMessageService.h"
+#include "platform/QtResourceLibrary.h"
+#include "platform/SettingsWindowPositions.h"
+#include <QComboBox>
+#include <QMessageBox>
+#include <QTemporaryDir>
+
+using namespace belegadressen;
+using namespace platformtest;
+
+namespace {
+
+struct DateCase {
+    const char* input;
+    const char* display;
+    const char* stored;
+};
+
+class DateTextTest : public ::testing::TestWithParam<DateCase> {};
+
+TEST_P(DateTextTest, ConvertsEitherFormAndPassesNonDatesThrough) {
+    QtDateTextService dates;
+    const DateCase& c = GetParam();
+    EXPECT_EQ(dates.ToDisplay(QString::fromUtf8(c.input)), QString::fromUtf8(c.display));
+    EXPECT_EQ(dates.ToStored(QString::fromUtf8(c.input)), QString::fromUtf8(c.stored));
+    // Both directions round-trip.
+    EXPECT_EQ(dates.ToDisplay(dates.ToStored(QString::fromUtf8(c.display))),
+              QString::fromUtf8(c.display));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, DateTextTest,
+    ::testing::Values(DateCase{"2024-03-05", "05.03.2024", "2024-03-05"},
+                      DateCase{"05.03.2024", "05.03.2024", "2024-03-05"},
+                      DateCase{"5.3.2024", "05.03.2024", "2024-03-05"},
+                      DateCase{"2024-02-29 00:00:00", "29.02.2024", "2024-02-29"},
+                      DateCase{"2024-12-31T08:15:00", "31.12.2024", "2024-12-31"},
+                      DateCase{"__.__.____", "__.__.____", "__.__.____"}, DateCase{"", "", ""},
+                      DateCase{"31.02.2024", "31.02.2024", "31.02.2024"},
+                      DateCase{"morgen", "morgen", "morgen"}));
+
+TEST(ComboListSelectionTest, SelectsByItemDataElsePosition) {
+    ComboListSelection selection;
+    QComboBox positions;
+    positions.addItems({QString(), QStringLiteral("Tageskurs"), QStringLiteral("Festkurs")});
+    selection.Select(positions, 2);
+    EXPECT_EQ(positions.currentIndex(), 2);
+    EXPECT_EQ(selection.SelectedValue(positions), QVariant(2));
+    selection.Select(positions, QStringLiteral("1"));
+    EXPECT_EQ(positions.currentIndex(), 1);
+    selection.Select(positions, 7);
+    EXPECT_EQ(positions.currentIndex(), -1);
+    EXPECT_TRUE(selection.SelectedValue(positions).isNull());
+
+    QComboBox data;
+    data.addItem(QStringLiteral("Tageskurs"), 10);
+    data.addItem(QStringLiteral("Festkurs"), 20);
+    selection.Select(data, 20);
+    EXPECT_EQ(data.currentIndex(), 1);
+    EXPECT_EQ(selection.SelectedValue(data), QVariant(20));
+    selection.Select(data, 1); // a position does not match where entries carry data
+    EXPECT_EQ(data.currentIndex(), -1);
+}
+
+TEST(ResourceLibraryTest, PicturesAndTextsByNumber) {
+    QtResourceLibrary resources;
+    for (int number : {189, 234, 235, 338})
+        EXPECT_FALSE(resources.Bild(number).isNull()) << number;
+    EXPECT_TRUE(resources.Bild(1).isNull());
+    EXPECT_NE(resources.Bild(234).pixmap(32).toImage(), resources.Bild(235).pixmap(32).toImage());
+
+    EXPECT_EQ(resources.Text(13048, {QStringLiteral("Text")}),
+              QStringLiteral("Der Textbaustein Text ist nicht vorhanden."));
+    // A value that itself looks like a placeholder is taken literally.
+    EXPECT_EQ(resources.Text(13048, {QStringLiteral("%1")}),
+              QStringLiteral("Der Textbaustein %1 ist nicht vorhanden."));
+    EXPECT_FALSE(resources.Text(10050).isEmpty());
+    EXPECT_TRUE(resources.Text(4711).isEmpty());
+}
+
+// Shows every message box to a script that records title and text.
+struct CapturingRunner : QtDialogRunner {
+    int exec(QDialog& dialog) override {
+        auto* box = qobject_cast<QMessageBox*>(&dialog);
+        shown << dialog.windowTitle() + QStringLiteral(": ") + (box ? box->text() : QString());
+        return QDialog::Accepted;
+    }
+    QStringList shown;
+};
+
+TEST(MessageServiceTest, ShowsTextsNumbersAndErrorReportsModally) {
+    auto runner = std::make_shared<CapturingRunner>();
+    auto service = defaultMessageService(runner);
+    service->Meldung(QStringLiteral("Bitte prüfen."), 4, QStringLiteral("QelBelAdr"));
+    service->Meldung(10050, 4, QStringLiteral("QelBelAdr"));
+    service->Fehlermeldung(QStringLiteral("QelBelAdr"), QStringLiteral("btnPlz_Click"), 3146,
+                           QStringLiteral("Tabelle fehlt"), true);
+    runner->information(QStringLiteral("Information"), QStringLiteral("Hallo"));
+    ASSERT_EQ(runner->shown.size(), 4);
+    EXPECT_EQ(runner->shown[0], QStringLiteral("QelBelAdr: Bitte prüfen."));
+    EXPECT_EQ(runner->shown[1], QStringLiteral("QelBelAdr: ") + QtResourceLibrary().Text(10050));
+    EXPECT_TRUE(runner->shown[2].startsWith(QStringLiteral("QelBelAdr: ")));
+    for (const char* part : {"btnPlz_Click", "3146", "Tabelle fehlt"})
+        EXPECT_TRUE(runner->shown[2].contains(QLatin1String(part))) << part;
+    EXPECT_EQ(runner->shown[3], QStringLiteral("Information: Hallo"));
+}
+
+TEST(WindowPositionsTest, RestoresSavedGeometryByKey) {
+    QTemporaryDir dir;
+    const QString ini = dir.filePath(QStringLiteral("positionen.ini"));
+    QWidget saved;
+    saved.setGeometry(40, 50, 320, 210);
+    SettingsWindowPositions(ini).Save(QStringLiteral("Korvani"), saved);
+
+    QWidget restored, untouched;
+    restored.setGeometry(0, 0, 100, 100);
+    untouched.setGeometry(0, 0, 100, 100);
+    SettingsWindowPositions positions(ini);
+    positions.Restore(QStringLiteral("Korvani"), restored);
+    positions.Restore(QStringLiteral("AnlagenAuskunft"), untouched);
+    EXPECT_EQ(restored.size(), QSize(320, 210));
+    EXPECT_EQ(untouched.geometry(), QRect(0, 0, 100, 100));
+}
+
+} // namespace

@@ -1,0 +1,409 @@
+#include "platform/StammDatenCombo.h"
+#include "PlatformTestSupport.h"
+#include "platform/MasterDataComboFactory.h"
+#include "platform/StammDatenDialog.h"
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QTest>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+using namespace belegadressen;
+using namespace platformtest;
+
+namespace {
+
+using Kind = MasterDataCombo::Kind;
+
+class StammDatenComboTest : public ::testing::TestWithParam<Kind> {
+protected:
+    void SetUp() override {
+        db.exec(QStringLiteral("create table Währungen (Währung text primary key, Langtext text, "
+                               "Kurs real)"));
+        db.exec(QStringLiteral("insert into Währungen values ('USD', 'US-Dollar', 1.0845), "
+                               "('EUR', 'Euro', 1), ('CHF', 'Franken', 0.9512)"));
+        recorder = std::make_shared<RecordingConnection>(db.connection());
+        messages = std::make_shared<RecordingMessages>();
+        dialogs = std::make_shared<ScriptedDialogRunner>();
+        combo.reset(createMasterDataCombo(GetParam(), nullptr));
+        setMasterDataComboServices(*combo, messages, dialogs);
+    }
+
+    // The set-up a host runs on every assignment of its address count.
+    void setUp(const ComboDesign& design = {}) {
+        combo->setDesign(design);
+        combo->setSourceMode(0);
+        combo->setServer(nullptr);
+        combo->setOwnerForm(nullptr);
+        combo->setTableName(QStringLiteral("Währungen"));
+        combo->setConnection(recorder);
+        combo->setUserName(QStringLiteral("tester"));
+        combo->setSettingsKey(QStringLiteral("Wg"));
+        combo->ClearColumns();
+        combo->AddColumn(QStringLiteral("Währung"), QStringLiteral("Kürzel"));
+        combo->AddColumn(QStringLiteral("Langtext"), QStringLiteral("Bezeichnung"));
+        combo->AddColumn(QStringLiteral("Kurs"), QStringLiteral("Kurs"),
+                         QStringLiteral("###,###,###,###.00000"));
+    }
+
+    StammDatenFeld& feld() { return *static_cast<StammDatenFeld*>(combo.get()); }
+
+    SqliteDb db;
+    std::shared_ptr<RecordingConnection> recorder;
+    std::shared_ptr<RecordingMessages> messages;
+    std::shared_ptr<ScriptedDialogRunner> dialogs;
+    std::unique_ptr<MasterDataCombo> combo;
+};
+
+TEST_P(StammDatenComboTest, KeyRoundTripsWithoutReadingOrSignalling) {
+    setUp();
+    QSignalSpy changed(combo.get(), &MasterDataCombo::KeyChanged);
+    QSignalSpy selected(combo.get(), &MasterDataCombo::ItemSelected);
+
+    EXPECT_TRUE(combo->KeyValue().isNull());
+    for (const QVariant& key : {QVariant(QStringLiteral("USD")), QVariant(QStringLiteral("XYZ")),
+                                QVariant(2), QVariant(QStringLiteral(" a'b "))}) {
+        combo->setKeyValue(key);
+        EXPECT_EQ(combo->KeyValue().toString(), key.toString());
+    }
+    for (const QVariant& none : {QVariant(), QVariant(QString()), QVariant(QStringLiteral(""))}) {
+        combo->setKeyValue(QStringLiteral("EUR"));
+        combo->setKeyValue(none);
+        EXPECT_TRUE(combo->KeyValue().isNull());
+    }
+    // Setting up again, as every address count change does, reads nothing either.
+    setUp();
+    EXPECT_TRUE(recorder->statements.isEmpty()) << recorder->statements.join('\n').toStdString();
+    EXPECT_EQ(changed.count(), 0);
+    EXPECT_EQ(selected.count(), 0);
+}
+
+TEST_P(StammDatenComboTest, WorksBeforeAnySetUp) {
+    bool cancel = false;
+    combo->ValidateInput(cancel);
+    EXPECT_FALSE(cancel);
+    feld().showList();
+    ASSERT_NE(feld().listWidget(), nullptr);
+    EXPECT_EQ(feld().listWidget()->rowCount(), 0);
+    feld().hideList();
+    EXPECT_TRUE(combo->KeyValue().isNull());
+}
+
+TEST_P(StammDatenComboTest, ListIsReadOnceWhenFirstShown) {
+    setUp();
+    feld().showList();
+    ASSERT_EQ(recorder->statements.size(), 1);
+    EXPECT_EQ(recorder->statements[0],
+              QStringLiteral("Select Währung, Langtext, Kurs from Währungen order by Währung"));
+    QTableWidget* list = feld().listWidget();
+    ASSERT_NE(list, nullptr);
+    ASSERT_EQ(list->rowCount(), 3);
+    EXPECT_EQ(list->horizontalHeaderItem(0)->text(), QStringLiteral("Kürzel"));
+    EXPECT_EQ(list->item(0, 0)->text(), QStringLiteral("CHF"));
+    EXPECT_EQ(list->item(0, 2)->text(), QLocale().toString(0.9512, 'f', 5));
+    feld().hideList();
+    feld().showList();
+    feld().hideList();
+    bool cancel = false;
+    combo->setKeyValue(QStringLiteral("EUR"));
+    combo->ValidateInput(cancel);
+    EXPECT_EQ(recorder->statements.size(), 1);
+}
+
+TEST_P(StammDatenComboTest, PickFromListReportsChangeSelectionAndConfirm) {
+    setUp();
+    QSignalSpy changed(combo.get(), &MasterDataCombo::KeyChanged);
+    QSignalSpy selected(combo.get(), &MasterDataCombo::ItemSelected);
+    QSignalSpy confirmed(combo.get(), &MasterDataCombo::FieldConfirm);
+    QSignalSpy edit(combo.get(), &MasterDataCombo::EditChange);
+
+    combo->setKeyValue(QStringLiteral("CHF"));
+    feld().showList();
+    QTableWidget* list = feld().listWidget();
+    ASSERT_TRUE(list->isVisible());
+    EXPECT_EQ(list->currentRow(), 0);
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Return);
+
+    EXPECT_FALSE(list->isVisible());
+    EXPECT_EQ(combo->KeyValue().toString(), QStringLiteral("EUR"));
+    EXPECT_EQ(changed.count(), 1);
+    ASSERT_EQ(selected.count(), 1);
+    EXPECT_EQ(selected[0][0].toString(), QStringLiteral("EUR"));
+    EXPECT_EQ(confirmed.count(), 1);
+    if (GetParam() == Kind::Edit) {
+        ASSERT_EQ(edit.count(), 1);
+        EXPECT_EQ(edit[0][0].toString(), QStringLiteral("EUR"));
+        EXPECT_EQ(edit[0][2].toString(), QStringLiteral("CHF"));
+        EXPECT_EQ(edit[0][5].toInt(), 1);
+    } else {
+        EXPECT_EQ(edit.count(), 0);
+    }
+
+    // Picking the key already shown selects again but changes nothing.
+    feld().showList();
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_EQ(changed.count(), 1);
+    EXPECT_EQ(selected.count(), 2);
+}
+
+TEST_P(StammDatenComboTest, TypingReportsEveryChange) {
+    setUp();
+    QSignalSpy changed(combo.get(), &MasterDataCombo::KeyChanged);
+    QSignalSpy edit(combo.get(), &MasterDataCombo::EditChange);
+    QSignalSpy confirmed(combo.get(), &MasterDataCombo::FieldConfirm);
+
+    QTest::keyClicks(feld().keyEntry(), QStringLiteral("usd"));
+    EXPECT_EQ(combo->KeyValue().toString(), QStringLiteral("usd"));
+    EXPECT_EQ(changed.count(), 3);
+    EXPECT_EQ(edit.count(), GetParam() == Kind::Edit ? 3 : 0);
+    QTest::keyClick(feld().keyEntry(), Qt::Key_Return);
+    EXPECT_EQ(confirmed.count(), 1);
+    // Erasing everything leaves no key.
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(feld().keyEntry(), Qt::Key_Backspace);
+    EXPECT_TRUE(combo->KeyValue().isNull());
+    EXPECT_TRUE(recorder->statements.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(AllKinds, StammDatenComboTest,
+                         ::testing::Values(Kind::Combo, Kind::ComboEdit, Kind::Edit),
+                         [](const auto& info) {
+                             switch (info.param) {
+                             case Kind::Combo:
+                                 return std::string("Combo");
+                             case Kind::ComboEdit:
+                                 return std::string("ComboEdit");
+                             case Kind::Edit:
+                                 return std::string("Edit");
+                             }
+                             return std::string();
+                         });
+
+struct ValidationCase {
+    const char* name;
+    bool keymustexist;
+    bool showerrors;
+    const char* text;
+    bool cancel;
+    int messages;
+    int statements;
+};
+
+class StammDatenValidationTest : public ::testing::TestWithParam<ValidationCase> {};
+
+TEST_P(StammDatenValidationTest, ChecksTypedKeyAgainstTable) {
+    const ValidationCase& c = GetParam();
+    SqliteDb db;
+    db.exec(QStringLiteral("create table Zahlungsbedingungen (ZahlBedSchl text, Kurztext text)"));
+    db.exec(QStringLiteral("insert into Zahlungsbedingungen values ('14N', '14 Tage netto'), "
+                           "('SOFORT', 'sofort')"));
+    auto recorder = std::make_shared<RecordingConnection>(db.connection());
+    auto messages = std::make_shared<RecordingMessages>();
+    StammDatenCombo combo;
+    combo.setServices(messages, std::make_shared<ScriptedDialogRunner>());
+    ComboDesign design;
+    design.caption = QStringLiteral("Zahlungsbedingung");
+    design.keymustexist = c.keymustexist;
+    design.showerrors = c.showerrors;
+    design.messagekeynotfound = QStringLiteral("Die Zahlungsbedingung ist nicht vorhanden.");
+    combo.setDesign(design);
+    combo.setTableName(QStringLiteral("Zahlungsbedingungen"));
+    combo.setConnection(recorder);
+    combo.AddColumn(QStringLiteral("ZahlBedSchl"), QStringLiteral("Schlüssel"));
+    combo.AddColumn(QStringLiteral("Kurztext"), QStringLiteral("Bezeichnung"));
+
+    QTest::keyClicks(combo.keyEntry(), QString::fromUtf8(c.text));
+    bool cancel = false;
+    combo.ValidateInput(cancel);
+    EXPECT_EQ(cancel, c.cancel);
+    EXPECT_EQ(messages->meldungen.size(), c.messages);
+    if (c.messages > 0) {
+        EXPECT_EQ(messages->meldungen[0],
+                  QStringLiteral("Zahlungsbedingung: Die Zahlungsbedingung ist nicht vorhanden."));
+    }
+    EXPECT_EQ(recorder->statements.size(), c.statements);
+    // The typed text stays, refused or not.
+    EXPECT_EQ(combo.KeyValue().toString(), QString::fromUtf8(c.text));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, StammDatenValidationTest,
+    ::testing::Values(ValidationCase{"UnknownKeyRefusedWithMessage", true, true, "30N", true, 1, 1},
+                      ValidationCase{"UnknownKeyRefusedSilently", true, false, "30N", true, 0, 1},
+                      ValidationCase{"KnownKeyIgnoringCase", true, true, "sofort", false, 0, 1},
+                      ValidationCase{"EmptyEntryPasses", true, true, "", false, 0, 0},
+                      ValidationCase{"AnythingWithoutKeyMustExist", false, true, "30N", false, 0,
+                                     0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A field in a window together with another input, the way a host places it.
+class StammDatenFocusTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        db.exec(QStringLiteral("create table Anreden (Anrede text)"));
+        db.exec(QStringLiteral("insert into Anreden values ('Herr'), ('Frau'), ('Firma')"));
+        auto* layout = new QVBoxLayout(&window);
+        combo = new StammDatenComboEdit(&window);
+        other = new QLineEdit(&window);
+        layout->addWidget(combo);
+        layout->addWidget(other);
+        combo->setServices(messages, std::make_shared<ScriptedDialogRunner>());
+        ComboDesign design;
+        design.caption = QStringLiteral("Anrede");
+        design.captionwidth = 1440;
+        design.messagekeynotfound = QStringLiteral("Die Anrede wurde nicht gefunden");
+        combo->setDesign(design);
+        combo->setTableName(QStringLiteral("Anreden"));
+        combo->setConnection(db.connection());
+        combo->AddColumn(QStringLiteral("Anrede"), QStringLiteral("Anrede"));
+        // The host answers a leave request with the field's own check.
+        QObject::connect(combo, &MasterDataCombo::ValidateRequest, combo,
+                         [this](bool* cancel) { combo->ValidateInput(*cancel); });
+        window.show();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+
+    SqliteDb db;
+    std::shared_ptr<RecordingMessages> messages = std::make_shared<RecordingMessages>();
+    QWidget window;
+    StammDatenComboEdit* combo = nullptr;
+    QLineEdit* other = nullptr;
+};
+
+TEST_F(StammDatenFocusTest, RefusedKeyKeepsFocusAcceptedKeyIsConfirmedOnLeaving) {
+    QSignalSpy entered(combo, &MasterDataCombo::FieldEnter);
+    QSignalSpy requested(combo, &MasterDataCombo::ValidateRequest);
+    QSignalSpy confirmed(combo, &MasterDataCombo::FieldConfirm);
+
+    other->setFocus();
+    entered.clear();
+    requested.clear();
+    combo->setFocus();
+    EXPECT_EQ(QApplication::focusWidget(), combo->keyEntry());
+    EXPECT_EQ(entered.count(), 1);
+
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Dr."));
+    other->setFocus();
+    EXPECT_EQ(requested.count(), 1);
+    EXPECT_EQ(QApplication::focusWidget(), combo->keyEntry());
+    EXPECT_EQ(messages->meldungen,
+              QStringList{QStringLiteral("Anrede: Die Anrede wurde nicht gefunden")});
+    EXPECT_EQ(confirmed.count(), 0);
+    EXPECT_EQ(entered.count(), 1);
+
+    combo->keyEntry()->selectAll();
+    QTest::keyClicks(combo->keyEntry(), QStringLiteral("Frau"));
+    other->setFocus();
+    EXPECT_EQ(requested.count(), 2);
+    EXPECT_EQ(QApplication::focusWidget(), other);
+    EXPECT_EQ(confirmed.count(), 1);
+    EXPECT_EQ(combo->KeyValue().toString(), QStringLiteral("Frau"));
+
+    // Passing through without a change confirms nothing.
+    combo->setFocus();
+    other->setFocus();
+    EXPECT_EQ(entered.count(), 2);
+    EXPECT_EQ(requested.count(), 3);
+    EXPECT_EQ(confirmed.count(), 1);
+}
+
+TEST_F(StammDatenFocusTest, CaptionWidthFollowsTwips) {
+    EXPECT_EQ(combo->captionLabel()->width(), combo->logicalDpiX());
+    EXPECT_EQ(combo->keyEntry()->accessibleName(), QStringLiteral("Anrede"));
+}
+
+TEST(StammDatenKeyColumn, StaffListedByNumberAndPickedByIt) {
+    SqliteDb db;
+    db.exec(QStringLiteral("create table Personalstamm (PersonalNr integer primary key, Titel "
+                           "text, Vorname text, Nachname text)"));
+    db.exec(QStringLiteral("insert into Personalstamm values (7, '', 'Eva', 'Meier'), "
+                           "(3, 'Dr.', 'Paul', 'Kurz')"));
+    auto recorder = std::make_shared<RecordingConnection>(db.connection());
+    StammDatenCombo combo;
+    combo.setServices(std::make_shared<RecordingMessages>(),
+                      std::make_shared<ScriptedDialogRunner>());
+    combo.setTableName(QStringLiteral("Personalstamm"));
+    combo.setConnection(recorder);
+    for (const char* c : {"Titel", "Vorname", "Nachname"})
+        combo.AddColumn(QString::fromLatin1(c), QString::fromLatin1(c));
+    QSignalSpy selected(&combo, &MasterDataCombo::ItemSelected);
+
+    combo.showList();
+    EXPECT_EQ(recorder->statements,
+              QStringList{QStringLiteral("Select PersonalNr, Titel, Vorname, Nachname from "
+                                         "Personalstamm order by PersonalNr")});
+    QTableWidget* list = combo.listWidget();
+    ASSERT_EQ(list->rowCount(), 2);
+    EXPECT_EQ(list->columnCount(), 4);
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_EQ(combo.KeyValue().toString(), QStringLiteral("7"));
+    ASSERT_EQ(selected.count(), 1);
+    EXPECT_EQ(selected[0][0], QVariant(qlonglong(7)));
+}
+
+TEST(StammDatenEditDialog, WritesUserChangesAndTakesChosenRow) {
+    SqliteDb db;
+    db.exec(QStringLiteral("create table Versandtexte (Versandart text, Kurztext text)"));
+    db.exec(QStringLiteral("insert into Versandtexte values ('POST', 'Post'), ('DHL', 'Paket'), "
+                           "('ABH', 'Abholung')"));
+    auto recorder = std::make_shared<RecordingConnection>(db.connection());
+    auto dialogs = std::make_shared<ScriptedDialogRunner>();
+    StammDatenEdit combo;
+    combo.setServices(std::make_shared<RecordingMessages>(), dialogs);
+    ComboDesign design;
+    design.caption = QStringLiteral("Versandart");
+    design.dlgcaption = QStringLiteral("Versandarten bearbeiten");
+    combo.setDesign(design);
+    combo.setTableName(QStringLiteral("Versandtexte"));
+    combo.setConnection(recorder);
+    combo.AddColumn(QStringLiteral("Versandart"), QStringLiteral("Versandart"));
+    combo.AddColumn(QStringLiteral("Kurztext"), QStringLiteral("Kurztext"));
+    combo.setKeyValue(QStringLiteral("DHL"));
+    QSignalSpy changed(&combo, &MasterDataCombo::KeyChanged);
+    QSignalSpy selected(&combo, &MasterDataCombo::ItemSelected);
+
+    dialogs->script = [](QDialog& dialog) {
+        auto* table = dialog.findChild<QTableWidget*>(QStringLiteral("tblDaten"));
+        EXPECT_EQ(table->currentRow(), 1); // rows by key: ABH, DHL, POST
+        table->item(2, 1)->setText(QStringLiteral("Brief"));
+        table->setCurrentCell(0, 0);
+        dialog.findChild<QPushButton*>(QStringLiteral("btnLoeschen"))->click();
+        dialog.findChild<QPushButton*>(QStringLiteral("btnNeu"))->click();
+        table->item(table->rowCount() - 1, 0)->setText(QStringLiteral("O'NEIL"));
+        table->item(table->rowCount() - 1, 1)->setText(QStringLiteral("Kurier"));
+        return int(QDialog::Accepted);
+    };
+    QTest::mouseClick(combo.dialogButton(), Qt::LeftButton);
+
+    EXPECT_EQ(dialogs->shown, QStringList{QStringLiteral("Versandarten bearbeiten")});
+    EXPECT_EQ(db.rows(QStringLiteral("select * from Versandtexte order by Versandart")),
+              (QStringList{QStringLiteral("DHL|Paket"), QStringLiteral("O'NEIL|Kurier"),
+                           QStringLiteral("POST|Brief")}));
+    EXPECT_TRUE(recorder->statements.contains(
+        QStringLiteral("Insert into Versandtexte (Versandart, Kurztext) values ('O''NEIL', "
+                       "'Kurier')")));
+    // The new row was current when the user confirmed: it becomes the key.
+    EXPECT_EQ(combo.KeyValue().toString(), QStringLiteral("O'NEIL"));
+    EXPECT_EQ(changed.count(), 1);
+    ASSERT_EQ(selected.count(), 1);
+    EXPECT_EQ(selected[0][0], QVariant(QStringLiteral("O'NEIL")));
+
+    // A cancelled dialog writes nothing.
+    const qsizetype before = recorder->statements.size();
+    dialogs->script = [](QDialog& dialog) {
+        dialog.findChild<QPushButton*>(QStringLiteral("btnNeu"))->click();
+        return int(QDialog::Rejected);
+    };
+    combo.openEditDialog();
+    EXPECT_EQ(recorder->statements.size(), before);
+}
+
+} // namespace
