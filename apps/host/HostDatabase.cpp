@@ -1,0 +1,64 @@
+#include "HostDatabase.h"
+#include <QFileInfo>
+#include <QSqlError>
+#include <QStringList>
+#include <stdexcept>
+
+namespace {
+
+[[noreturn]] void fail(const QString& text) { throw std::runtime_error(text.toStdString()); }
+
+OpenedDatabase openSqlite(const QString& file, const QString& name) {
+    if (!QFileInfo::exists(file))
+        fail(QStringLiteral("Datenbank %1 nicht gefunden (Beispieldaten: scripts/demo)").arg(file));
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+    db.setDatabaseName(file);
+    if (!db.open()) fail(QStringLiteral("SQLite %1: %2").arg(file, db.lastError().text()));
+    const QString path = QFileInfo(file).absoluteFilePath();
+    return {db, QStringLiteral("Driver=SQLite;Database=%1").arg(path),
+            QStringLiteral("SQLite %1").arg(path)};
+}
+
+OpenedDatabase openPostgres(const QString& connInfo, const QString& name) {
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
+    QStringList options;
+    QString shown;
+    const QStringList parts = connInfo.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    for (const QString& part : parts) {
+        const qsizetype eq = part.indexOf(QLatin1Char('='));
+        if (eq <= 0) fail(QStringLiteral("--pg: '%1' ist kein Schlüssel=Wert").arg(part));
+        const QString key = part.left(eq).toLower();
+        const QString value = part.mid(eq + 1);
+        if (key == QLatin1String("host"))
+            db.setHostName(value);
+        else if (key == QLatin1String("port"))
+            db.setPort(value.toInt());
+        else if (key == QLatin1String("dbname"))
+            db.setDatabaseName(value);
+        else if (key == QLatin1String("user"))
+            db.setUserName(value);
+        else if (key == QLatin1String("password"))
+            db.setPassword(value);
+        else
+            options << part;
+        if (key != QLatin1String("password")) shown += part + QLatin1Char(' ');
+    }
+    // The control's statements rely on plain quoting and UTF-8 text.
+    options << QStringLiteral("options='-c standard_conforming_strings=on -c "
+                              "client_encoding=UTF8'");
+    db.setConnectOptions(options.join(QLatin1Char(';')));
+    if (!db.open()) {
+        // Older drivers refuse the options string; the server defaults are the same.
+        db.setConnectOptions();
+        if (!db.open()) fail(QStringLiteral("PostgreSQL: %1").arg(db.lastError().text()));
+    }
+    return {db, QStringLiteral("Driver=PostgreSQL;%1").arg(shown.trimmed()),
+            QStringLiteral("PostgreSQL %1").arg(shown.trimmed())};
+}
+
+} // namespace
+
+OpenedDatabase openHostDatabase(const DatabaseChoice& choice, const QString& connectionName) {
+    if (!choice.pgConnInfo.isEmpty()) return openPostgres(choice.pgConnInfo, connectionName);
+    return openSqlite(choice.sqliteFile, connectionName);
+}

@@ -1,0 +1,30 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+
+class DocumentWindow;
+
+// The scripted run without a display: typical steps of a user on the
+// document window, each with a screenshot, the events and messages printed.
+class Tour {
+public:
+    Tour(DocumentWindow& window, QString folder);
+    // Answers the process exit code.
+    int run();
+
+private:
+    void step(const QString& title);
+    void shoot(const QString& name);
+    void settle(int ms = 150);
+    // Types into txtDNummer and moves the focus on, as a user would; falls
+    // back to fktDragNummer when the focus cannot move (no active window).
+    void typeNumber(const QString& number);
+    QString firstValue(const QString& sql);
+    bool compareDocuments();
+
+    DocumentWindow& mWindow;
+    QString mFolder;
+    int mStep = 0;
+    QStringList mShots;
+    QStringList mFindings;
+};

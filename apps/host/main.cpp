@@ -1,0 +1,106 @@
+// The sample host: one document window of a craft business's order
+// processing around the address block.
+#include "DocumentWindow.h"
+#include "HostDatabase.h"
+#include "Tour.h"
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QStandardPaths>
+#include <cstdio>
+#include <exception>
+
+namespace {
+
+void print(const QString& line) {
+    std::fputs(qPrintable(line + QLatin1Char('\n')), stdout);
+    std::fflush(stdout);
+}
+
+// The offscreen platform reports every window hint it cannot follow; on the
+// tour those lines would drown what the tour prints.
+QtMessageHandler previousHandler = nullptr;
+void quietOffscreen(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (text.startsWith(QLatin1String("This plugin does not support"))) return;
+    if (previousHandler) previousHandler(type, context, text);
+}
+
+QString defaultUser() {
+    const QString user = qEnvironmentVariable("USER", qEnvironmentVariable("USERNAME"));
+    return user.isEmpty() ? QStringLiteral("Benutzer") : user;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("belegadressen-host"));
+    QApplication::setOrganizationName(QStringLiteral("BelegAdressen"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Beispiel-Beleg mit dem Adressblock"));
+    parser.addHelpOption();
+    const QCommandLineOption dbOption(QStringLiteral("db"),
+                                      QStringLiteral("SQLite-Datenbank (Vorgabe beispiel.sqlite)"),
+                                      QStringLiteral("FILE"), QStringLiteral("beispiel.sqlite"));
+    const QCommandLineOption pgOption(
+        QStringLiteral("pg"),
+        QStringLiteral("PostgreSQL statt SQLite: \"host=... port=... dbname=... user=...\""),
+        QStringLiteral("CONNINFO"));
+    const QCommandLineOption tourOption(
+        QStringLiteral("tour"),
+        QStringLiteral("Rundgang ohne Bildschirm, Bildschirmfotos nach DIR"),
+        QStringLiteral("DIR"));
+    const QCommandLineOption userOption(QStringLiteral("user"), QStringLiteral("Benutzername"),
+                                        QStringLiteral("NAME"), defaultUser());
+    const QCommandLineOption propsOption(
+        QStringLiteral("properties"),
+        QStringLiteral("Formulareinstellungen (JSON; Vorgabe neben der Datenbank)"),
+        QStringLiteral("FILE"));
+    parser.addOptions({dbOption, pgOption, tourOption, userOption, propsOption});
+    parser.process(app);
+
+    const bool offscreen = QGuiApplication::platformName() == QLatin1String("offscreen");
+    const bool tour = parser.isSet(tourOption) || offscreen;
+    const QString tourDir =
+        parser.isSet(tourOption) ? parser.value(tourOption) : QStringLiteral("tour");
+
+    if (tour) previousHandler = qInstallMessageHandler(quietOffscreen);
+
+    DatabaseChoice choice{parser.value(dbOption), parser.value(pgOption)};
+    QString properties = parser.value(propsOption);
+    if (properties.isEmpty()) {
+        if (choice.pgConnInfo.isEmpty()) {
+            const QFileInfo file(choice.sqliteFile);
+            properties = file.absoluteDir().filePath(file.completeBaseName() +
+                                                     QStringLiteral(".beleg.json"));
+        } else {
+            const QString dir = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+            QDir().mkpath(dir);
+            properties = QDir(dir).filePath(QStringLiteral("beleg.json"));
+        }
+    }
+
+    try {
+        const OpenedDatabase opened = openHostDatabase(choice, QStringLiteral("host"));
+        DocumentWindow::Setup setup;
+        setup.db = opened.db;
+        setup.connectString = opened.connectString;
+        setup.description = opened.description;
+        setup.user = parser.value(userOption);
+        setup.propertiesFile = properties;
+        setup.interactive = !tour;
+        if (tour) setup.echo = [](const QString& line) { print(QStringLiteral("   ") + line); };
+        DocumentWindow window(setup);
+        if (tour) return Tour(window, tourDir).run();
+        window.show();
+        return app.exec();
+    } catch (const std::exception& e) {
+        const QString text = QString::fromUtf8(e.what());
+        std::fprintf(stderr, "belegadressen-host: %s\n", qPrintable(text));
+        if (!tour) QMessageBox::critical(nullptr, QStringLiteral("Beleg"), text);
+        return 1;
+    }
+}

@@ -1,0 +1,420 @@
+// The customer load of the control against the raw cost of its statements
+// through QtSql, on sample databases of different sizes, in one run.
+#include "SampleDatabases.h"
+#include "control/BelegAdressen.h"
+#include "data/SqlConnection.h"
+#include "data/SqlText.h"
+#include <QApplication>
+#include <QDialog>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QStringList>
+#include <algorithm>
+#include <array>
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <map>
+#include <memory>
+#include <stdexcept>
+
+namespace ba = belegadressen;
+
+namespace {
+
+// Passes every statement on and notes them while `recording` is set.
+class RecordingConnection final : public ba::Connection {
+public:
+    explicit RecordingConnection(std::shared_ptr<ba::Connection> inner)
+        : mInner(std::move(inner)) {}
+    std::shared_ptr<ba::Recordset> Execute(const QString& sql) override {
+        if (recording) statements << sql;
+        return mInner->Execute(sql);
+    }
+    bool recording = false;
+    QStringList statements;
+
+private:
+    std::shared_ptr<ba::Connection> mInner;
+};
+
+class BenchHost final : public ba::HostApplication {
+public:
+    explicit BenchHost(std::shared_ptr<ba::Connection> connection)
+        : mConnection(std::move(connection)) {}
+    std::shared_ptr<ba::Connection> ConnectionDB() override { return mConnection; }
+    QObject* ComboServer() override { return &mServer; }
+    QWidget* MainForm() override { return nullptr; }
+    QString User() override { return QStringLiteral("bench"); }
+    bool PruefeNeueDialoge(const QString&) override { return false; }
+    QString ConnectStringDB() override { return QStringLiteral("Driver=SQLite"); }
+
+private:
+    std::shared_ptr<ba::Connection> mConnection;
+    QObject mServer;
+};
+
+// Nothing modal may wait for a click during a benchmark; messages are counted.
+class QuietMessages final : public ba::MessageService {
+public:
+    void Meldung(const QVariant& text, qint16, const QString&, qint32) override {
+        ++count;
+        last = text.toString();
+    }
+    void Fehlermeldung(const QString&, const QString& procedure, qint32, const QString& text,
+                       bool) override {
+        ++count;
+        last = procedure + QStringLiteral(": ") + text;
+    }
+    int count = 0;
+    QString last;
+};
+
+class NoDialogs final : public ba::DialogRunner {
+public:
+    int exec(QDialog&) override { return QDialog::Rejected; }
+    void information(const QString&, const QString&) override {}
+};
+
+struct Customer {
+    QString number;
+    QString currency;
+    QString kostId;
+};
+
+const QString kHomeCurrency = QStringLiteral("EUR");
+
+struct Fixture {
+    QSqlDatabase db;
+    std::shared_ptr<RecordingConnection> connection;
+    std::shared_ptr<QuietMessages> messages;
+    std::unique_ptr<ba::BelegAdressen> control;
+    std::array<Customer, 2> customers;
+    // The statements the control sent for one load of each customer.
+    std::array<QStringList, 2> loadStatements;
+};
+
+std::map<int, std::unique_ptr<Fixture>>& fixtures() {
+    static std::map<int, std::unique_ptr<Fixture>> all;
+    return all;
+}
+
+[[noreturn]] void fail(const QString& text) { throw std::runtime_error(text.toStdString()); }
+
+// Two customers whose load runs every statement of a load: a foreign
+// currency (both rate lookups) and a cost assignment; no internal remark, so
+// no info window is scheduled.
+std::array<Customer, 2> pickCustomers(QSqlDatabase& db) {
+    QSqlQuery q(db);
+    if (!q.exec(QStringLiteral(
+            "SELECT Kundennummer, Währung, KostID FROM Kundenstamm WHERE Währung IN ('CHF', "
+            "'USD', 'GBP') AND KostID IN (SELECT KostID FROM Kostenzuordnung) AND "
+            "COALESCE(InterneBemerkung, '') = '' ORDER BY Kundennummer LIMIT 2")))
+        fail(q.lastError().text());
+    std::array<Customer, 2> out;
+    for (Customer& c : out) {
+        if (!q.next()) fail(QStringLiteral("no two customers with foreign currency and cost id"));
+        c = {q.value(0).toString(), q.value(1).toString().trimmed(), q.value(2).toString()};
+    }
+    return out;
+}
+
+void configure(ba::BelegAdressen& c, std::shared_ptr<ba::HostApplication> host,
+               const ba::Services& services) {
+    // The sample host's design and start order.
+    c.InitProperties();
+    c.setMitVersandanschrift(true);
+    c.setMitRechnungsanschrift(true);
+    c.setFuerBeleg(true);
+    c.setMitKopftext(true);
+    c.setMitFusstext(true);
+    c.setMitVersandarten(true);
+    c.setMitSachbearbeiter(true);
+    c.setMitAuftragsrabatt(true);
+    c.setMitRechnungPerPDF(true);
+    c.setMitDebitorenkonto(true);
+    c.setMitPostfach(true);
+    c.setMitKundendienst(true);
+    c.setMitWartung(true);
+    c.setServices(services);
+    c.setAppObj(std::move(host));
+    c.AddLandeswaehrung(kHomeCurrency);
+    c.AddBelegart(50); // an invoice: no service data
+    c.AddStandarddauer(100);
+    c.setMitKundenaktualisierung(true);
+    c.setAnzAdresse(3);
+    c.SetzeAnzSeiten(3, 1);
+    c.SetzeAnzSeiten(2, 1);
+    c.SetzeAnzSeiten(1, 2);
+    c.setAktAdresse(1);
+}
+
+Fixture& fixture(int size) {
+    auto& slot = fixtures()[size];
+    if (slot) return *slot;
+    auto f = std::make_unique<Fixture>();
+    const QString path = sampleDatabase(size);
+    f->db =
+        QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("bench-%1").arg(size));
+    f->db.setDatabaseName(path);
+    if (!f->db.open()) fail(f->db.lastError().text());
+    f->customers = pickCustomers(f->db);
+    f->connection =
+        std::make_shared<RecordingConnection>(std::make_shared<ba::SqlConnection>(f->db));
+    f->messages = std::make_shared<QuietMessages>();
+    ba::Services services;
+    services.messages = f->messages;
+    services.dialogs = std::make_shared<NoDialogs>();
+    f->control = std::make_unique<ba::BelegAdressen>();
+    f->control->resize(900, 600);
+    f->control->show();
+    configure(*f->control, std::make_shared<BenchHost>(f->connection), services);
+    QCoreApplication::processEvents();
+
+    // One load each, checked, and the statements of one load noted.
+    for (std::size_t k = 0; k < f->customers.size(); ++k) {
+        const Customer& c = f->customers[k];
+        f->connection->recording = true;
+        f->connection->statements.clear();
+        const qint32 result = f->control->fktDragNummer(c.number);
+        f->connection->recording = false;
+        if (result != -1 || f->control->GetNummer() != c.number || f->messages->count != 0)
+            fail(QStringLiteral("customer %1 not loaded (result %2, message \"%3\")")
+                     .arg(c.number)
+                     .arg(result)
+                     .arg(f->messages->last));
+        f->loadStatements[k] = f->connection->statements;
+    }
+    slot = std::move(f);
+    return *slot;
+}
+
+// Runs a statement and reads every value of every row.
+void readAll(QSqlQuery& q, const QString& sql) {
+    if (!q.exec(sql)) fail(q.lastError().text());
+    const int columns = q.record().count();
+    while (q.next())
+        for (int i = 0; i < columns; ++i) {
+            QVariant v = q.value(i);
+            benchmark::DoNotOptimize(v);
+        }
+}
+
+QString customerSelect(const QString& number) {
+    return QStringLiteral(
+               "select Kundennummer, Anrede, Vorname, Bez1, Bez2, Bez3, Bez4, HauptKonto, MwSt_KZ, "
+               "UStIdentNr, Auftragsrabatt, Zahlungsart, KostID, PostfachPlz, Postfach, "
+               "ZahlungsbedSchl, KzDivers, DruckAufbewahrungsfrist, Ort, Straße, Land, PLZ, "
+               "Versandart, Währung, Währungserfassung, Liefersperre, MitUeberweisungen, "
+               "VertreterNr1, VertreterNr2, VertreterNr3, Telefon, Telefon2, Telefon3, Telefax, "
+               "EMail, Hompage, BezTelefon1, BezTelefon2, BezTelefon3, BezTelefax, BezEMail, "
+               "BezHompage, RG_KdNr, VS_KdNr, VS_AdrNr, RG_AdrNr, KopftextAN, KopftextAB, "
+               "KopftextLS, KopftextRG, KopftextGS, FußtextAN, FußtextAB,FußtextLS, FußtextRG, "
+               "FußtextGS,  InterneBemerkung, Kundengruppe, RechnungPerPDF FROM Kundenstamm where "
+               "KundenNummer = ") +
+           ba::quoted(number);
+}
+
+QString rateSelect(const QString& currency) {
+    return QStringLiteral("Select Kurs from Währungen where Währung = ") + ba::quoted(currency);
+}
+
+QString costSelect(const QString& kostId) {
+    return QStringLiteral(
+               "Select Kostenstelle, Kostentraeger from Kostenzuordnung where KostID = ") +
+           ba::quoted(kostId);
+}
+
+// Posted events (repaints, deferred deletes) are handled now and then,
+// outside the measured time, as the host's event loop would between loads.
+constexpr int kEventsEvery = 64;
+
+void settle(benchmark::State& state, int i) {
+    if (i % kEventsEvery != 0) return;
+    state.PauseTiming();
+    QCoreApplication::processEvents();
+    state.ResumeTiming();
+}
+
+// From leaving the number field to the last event: the host's drop of a
+// number runs exactly that path. Two customers alternate, so every
+// iteration really loads.
+void BM_Load(benchmark::State& state, int size) {
+    Fixture* f = nullptr;
+    try {
+        f = &fixture(size);
+    } catch (const std::exception& e) {
+        state.SkipWithError(e.what());
+        return;
+    }
+    int i = 0;
+    for (auto _ : state) {
+        const qint32 result = f->control->fktDragNummer(f->customers[i & 1].number);
+        benchmark::DoNotOptimize(result);
+        settle(state, ++i);
+    }
+    state.counters["statements"] = double(f->loadStatements[0].size());
+    if (f->messages->count != 0) state.SkipWithError(qPrintable(f->messages->last));
+}
+
+// The same statements through QtSql alone: the customer select, the two rate
+// lookups and the cost assignment.
+void BM_RawSql(benchmark::State& state, int size) {
+    Fixture* f = nullptr;
+    try {
+        f = &fixture(size);
+    } catch (const std::exception& e) {
+        state.SkipWithError(e.what());
+        return;
+    }
+    QSqlQuery q(f->db);
+    q.setForwardOnly(true);
+    int i = 0;
+    try {
+        for (auto _ : state) {
+            const Customer& c = f->customers[i & 1];
+            readAll(q, customerSelect(c.number));
+            readAll(q, rateSelect(c.currency));
+            readAll(q, rateSelect(kHomeCurrency));
+            readAll(q, costSelect(c.kostId));
+            ++i;
+        }
+    } catch (const std::exception& e) {
+        state.SkipWithError(e.what());
+    }
+    state.counters["statements"] = 4;
+}
+
+// Every statement the control sent during one load, replayed through QtSql.
+void BM_RawReplay(benchmark::State& state, int size) {
+    Fixture* f = nullptr;
+    try {
+        f = &fixture(size);
+    } catch (const std::exception& e) {
+        state.SkipWithError(e.what());
+        return;
+    }
+    QSqlQuery q(f->db);
+    q.setForwardOnly(true);
+    int i = 0;
+    try {
+        for (auto _ : state) {
+            for (const QString& sql : f->loadStatements[i & 1])
+                readAll(q, sql);
+            ++i;
+        }
+    } catch (const std::exception& e) {
+        state.SkipWithError(e.what());
+    }
+    state.counters["statements"] = double(f->loadStatements[0].size());
+}
+
+// Keeps the measured time of every benchmark for the table at the end.
+class TableReporter final : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& run : runs)
+            if (!run.error_occurred && run.run_type == Run::RT_Iteration)
+                mTimes[run.benchmark_name()].push_back(run.GetAdjustedRealTime() *
+                                                       microsecondsPer(run.time_unit));
+        ConsoleReporter::ReportRuns(runs);
+    }
+
+    // Median over repetitions, in microseconds; negative when not run.
+    double time(const std::string& name) const {
+        auto it = mTimes.find(name);
+        if (it == mTimes.end() || it->second.empty()) return -1;
+        std::vector<double> v = it->second;
+        std::sort(v.begin(), v.end());
+        return v[v.size() / 2];
+    }
+
+private:
+    static double microsecondsPer(benchmark::TimeUnit unit) {
+        switch (unit) {
+        case benchmark::kNanosecond:
+            return 1e-3;
+        case benchmark::kMicrosecond:
+            return 1;
+        case benchmark::kMillisecond:
+            return 1e3;
+        case benchmark::kSecond:
+            return 1e6;
+        }
+        return 1;
+    }
+    std::map<std::string, std::vector<double>> mTimes;
+};
+
+std::vector<int> sizes() {
+    const QString configured =
+        qEnvironmentVariable("BA_BENCH_SIZES", QStringLiteral("1000,1000000"));
+    std::vector<int> out;
+    for (const QString& part : configured.split(QLatin1Char(','), Qt::SkipEmptyParts))
+        if (const int n = part.trimmed().toInt(); n > 0) out.push_back(n);
+    return out;
+}
+
+std::string name(const char* what, int size) {
+    return std::string(what) + "/" + std::to_string(size);
+}
+
+QString figure(double us) { return us < 0 ? QStringLiteral("-") : QString::number(us, 'f', 1); }
+QString ratio(double a, double b) {
+    return a < 0 || b <= 0 ? QStringLiteral("-") : QString::number(a / b, 'f', 2);
+}
+
+void printTable(const TableReporter& r, const std::vector<int>& sizes) {
+    std::printf("\n%-10s %12s %14s %9s %16s %9s\n", "customers", "load us", "raw 4 stmt us",
+                "load/raw", "replay all us", "load/repl");
+    for (int size : sizes) {
+        const double load = r.time(name("Load", size));
+        const double raw = r.time(name("RawSql", size));
+        const double replay = r.time(name("RawReplay", size));
+        std::printf("%-10d %12s %14s %9s %16s %9s\n", size, qPrintable(figure(load)),
+                    qPrintable(figure(raw)), qPrintable(ratio(load, raw)),
+                    qPrintable(figure(replay)), qPrintable(ratio(load, replay)));
+    }
+    if (sizes.size() >= 2) {
+        const int small = *std::min_element(sizes.begin(), sizes.end());
+        const int large = *std::max_element(sizes.begin(), sizes.end());
+        std::printf("load %d / load %d: %s (goal <= 1.5); goal load/raw <= 3\n", large, small,
+                    qPrintable(ratio(r.time(name("Load", large)), r.time(name("Load", small)))));
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // The control needs a widget platform; without a display it draws offscreen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+
+    const std::vector<int> all = sizes();
+    for (int size : all) {
+        benchmark::RegisterBenchmark(name("Load", size).c_str(), BM_Load, size)
+            ->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark(name("RawSql", size).c_str(), BM_RawSql, size)
+            ->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark(name("RawReplay", size).c_str(), BM_RawReplay, size)
+            ->Unit(benchmark::kMicrosecond);
+    }
+    TableReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    printTable(reporter, all);
+    for (const auto& [size, f] : fixtures()) {
+        if (!f) continue;
+        std::printf("\nstatements of one load (%d customers):\n", size);
+        for (const QString& s : f->loadStatements[0])
+            std::printf("  %s\n", qPrintable(s.left(110)));
+        break;
+    }
+    // Widgets and connections go before the application object does.
+    fixtures().clear();
+    benchmark::Shutdown();
+    return 0;
+}
