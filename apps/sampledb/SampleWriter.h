@@ -1,0 +1,34 @@
+#pragma once
+#include <QSqlDatabase>
+#include <QString>
+
+// Rows written per table.
+struct SampleCounts {
+    qint64 customers = 0;
+    qint64 addresses = 0;
+    qint64 sites = 0;
+    qint64 equipment = 0;
+    qint64 staff = 0;
+    qint64 postalRows = 0;
+    qint64 textModules = 0;
+    qint64 currencies = 0;
+    qint64 costAssignments = 0;
+    qint64 masterData = 0; // salutations, shipping texts, tax keys, payment methods and terms
+};
+
+// Writes the deterministic sample data of a craft business into an empty
+// database: the schema, `customers` customers and everything they refer to.
+// The same count always gives the same rows, and customer 10001 is the same
+// whatever the count. Throws std::runtime_error on a database error.
+class SampleWriter {
+public:
+    SampleWriter(QSqlDatabase db, int customers);
+    SampleCounts write(const QString& schemaScript);
+
+private:
+    void writeMasterData(SampleCounts& counts);
+    void writeCustomers(SampleCounts& counts);
+
+    QSqlDatabase mDb;
+    int mCustomers;
+};
