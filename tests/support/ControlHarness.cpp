@@ -1,0 +1,180 @@
+#include "support/ControlHarness.h"
+#include <QApplication>
+#include <QTest>
+
+using namespace belegadressen;
+
+namespace batest {
+
+std::shared_ptr<Recordset> RecordingConnection::Execute(const QString& sql) {
+    statements << sql;
+    if (!failWhenContains.isEmpty() && sql.contains(failWhenContains))
+        throw Error(Error::Database, QStringLiteral("server closed the connection unexpectedly"));
+    return mInner->Execute(sql);
+}
+
+struct Recorder : MessageService, DialogRunner {
+    void Meldung(const QVariant& text, qint16 kind, const QString& title, qint32) override {
+        messages << QStringLiteral("%1[%2]: %3").arg(title).arg(kind).arg(text.toString());
+    }
+    void Fehlermeldung(const QString& module, const QString& procedure, qint32 number,
+                       const QString& text, bool) override {
+        messages << QStringLiteral("%1/%2/%3: %4").arg(module, procedure).arg(number).arg(text);
+    }
+    int exec(QDialog&) override { return 0; }
+    void information(const QString& title, const QString& text) override {
+        informations << title + QStringLiteral(": ") + text;
+    }
+    QStringList events, messages, informations;
+};
+
+namespace {
+
+QString arg(const QVariant& v) { return v.toString(); }
+
+template <class... A> QString call(const char* name, const A&... a) {
+    QStringList parts;
+    (parts << ... << arg(QVariant::fromValue(a)));
+    return QString::fromUtf8(name) + "(" + parts.join(",") + ")";
+}
+
+void seed(TestDatabase& db) {
+    const char* const rows[] = {
+        "INSERT INTO Währungen (Währung, Langtext, Kurs) VALUES ('EUR','Euro',1.0),"
+        " ('CHF','Schweizer Franken',0.95), ('USD','US-Dollar',1.1)",
+        "INSERT INTO Kostenzuordnung (KostID, Kostenstelle, Kostentraeger) VALUES "
+        "(7,'KST100','KTR200')",
+        "INSERT INTO Kundenstamm (Kundennummer, Anrede, Vorname, Bez1, Bez2, Straße, PLZ, Ort, "
+        "Land,"
+        " MwSt_KZ, UStIdentNr, HauptKonto, Auftragsrabatt, Zahlungsart, ZahlungsbedSchl, Währung,"
+        " KzDivers, DruckAufbewahrungsfrist, RechnungPerPDF, MitUeberweisungen, Liefersperre,"
+        " VertreterNr1, KopftextAN, FußtextRG, KostID, Kundengruppe, Telefon, Telefax, Telefon2,"
+        " VS_KdNr, RG_AdrNr)"
+        " VALUES ('10001','Firma','Jörg','Müller Haustechnik GmbH','Heizung & "
+        "Sanitär','Hauptstraße 1',"
+        " '70173','Stuttgart','D','1','DE123456789','10001',12.5,' BAR ','14T','EUR',-1,-1,0,-1,0,"
+        " 'V1','001','007',7,'Handwerk','0711-1','0711-2','0170-3','20001','A-7')",
+        "INSERT INTO Kundenstamm (Kundennummer, Bez1, Ort, MwSt_KZ, Auftragsrabatt, Währung, "
+        "KzDivers,"
+        " Liefersperre) VALUES ('10002','Zürcher Bau AG','Zürich','2',NULL,'CHF',0,0)",
+        "INSERT INTO Kundenstamm (Kundennummer, Bez1, MwSt_KZ, Währung, KzDivers, Liefersperre)"
+        " VALUES ('10003','Ohne Währung','0','0',0,0)",
+        "INSERT INTO Kundenstamm (Kundennummer, Bez1, Währung, KzDivers, Liefersperre)"
+        " VALUES ('10004','Unbekannte Währung','XYZ',0,0)",
+        "INSERT INTO Kundenstamm (Kundennummer, Bez1, Währung, KzDivers, Liefersperre, "
+        "InterneBemerkung)"
+        " VALUES ('O''Brien','O''Brien & Söhne','',0,0,'{\\rtf1\\ansi Nur gegen Vorkasse\\par}')",
+        "INSERT INTO Adressenstamm (AdressNummer, AnredeHW, Vorname, Bez1, Bez2, Bez3, Straße, "
+        "PLZ, Ort,"
+        " Land) VALUES ('A-100','Herr','Karl','Lieferant Karl Kunz','Lager','Tor 3','Gewerbestraße "
+        "9',"
+        " '80331','München','D')",
+    };
+    for (const char* row : rows)
+        db.exec(QString::fromUtf8(row));
+}
+
+} // namespace
+
+ControlHarness::ControlHarness(int addresses)
+    : mDb(std::make_unique<TestDatabase>(Engine::SQLite)),
+      mSql(std::make_shared<RecordingConnection>(mDb->connection())),
+      mRec(std::make_unique<Recorder>()), mControl(std::make_unique<BelegAdressen>()) {
+    seed(*mDb);
+    BelegAdressen& w = *mControl;
+    std::shared_ptr<Recorder> rec(mRec.get(), [](Recorder*) {});
+    Services services;
+    services.messages = rec;
+    services.dialogs = rec;
+    w.setServices(services);
+    w.setAppObj(std::make_shared<FakeHost>(mSql));
+    w.AddLandeswaehrung(QStringLiteral("EUR"));
+    w.AddStandarddauer(100);
+    w.setAnzAdresse(static_cast<qint16>(addresses));
+    w.SetzeAnzSeiten(1, 2);
+    for (int n = 2; n <= addresses; ++n)
+        w.SetzeAnzSeiten(static_cast<qint16>(n), 1);
+    w.SetzeAnzSeiten(1, 2);
+    w.setAktAdresse(1);
+    w.show();
+    QApplication::setActiveWindow(&w);
+    w.activateWindow();
+    (void)QTest::qWaitForWindowActive(&w);
+
+    QObject::connect(&w, &BelegAdressen::Change, [this] { mRec->events << "Change"; });
+    QObject::connect(&w, &BelegAdressen::Click, [this] { mRec->events << "Click"; });
+    QObject::connect(&w, &BelegAdressen::btnKundeClick,
+                     [this] { mRec->events << "btnKundeClick"; });
+    QObject::connect(&w, &BelegAdressen::btnAdresseClick,
+                     [this] { mRec->events << "btnAdresseClick"; });
+    QObject::connect(&w, &BelegAdressen::btnSeite2Click,
+                     [this] { mRec->events << "btnSeite2Click"; });
+    QObject::connect(&w, &BelegAdressen::Waehrungchange,
+                     [this](const QString& a, double b, double c, qint16 d) {
+                         mRec->events << call("Waehrungchange", a, b, c, d);
+                     });
+    QObject::connect(&w, &BelegAdressen::ChangeMwstKnz,
+                     [this](const QString& k) { mRec->events << call("ChangeMwstKnz", k); });
+    QObject::connect(&w, &BelegAdressen::ChangeKundenrabatt,
+                     [this](double r) { mRec->events << call("ChangeKundenrabatt", r); });
+    QObject::connect(&w, &BelegAdressen::ChangeZahlungsbedingungen, [this](const QString& z) {
+        mRec->events << call("ChangeZahlungsbedingungen", z);
+    });
+    QObject::connect(&w, &BelegAdressen::PropertyChanged, [this](const QString& name) {
+        mRec->events << call("PropertyChanged", name);
+    });
+    clearRecords();
+}
+
+ControlHarness::~ControlHarness() {
+    mControl.reset();
+    mSql.reset();
+}
+
+QLineEdit* ControlHarness::edit(const QString& name) const {
+    auto* e = mControl->findChild<QLineEdit*>(name);
+    EXPECT_NE(e, nullptr) << name.toStdString();
+    return e;
+}
+
+QWidget* ControlHarness::widget(const QString& name) const {
+    auto* w = mControl->findChild<QWidget*>(name);
+    EXPECT_NE(w, nullptr) << name.toStdString();
+    return w;
+}
+
+void ControlHarness::focus(const QString& name) {
+    QWidget* w = widget(name);
+    w->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+}
+
+void ControlHarness::typeNumber(const QString& text) {
+    QLineEdit* nummer = edit("txtDNummer");
+    nummer->setFocus(Qt::TabFocusReason);
+    nummer->selectAll();
+    if (text.isEmpty())
+        QTest::keyClick(nummer, Qt::Key_Delete);
+    else
+        QTest::keyClicks(nummer, text);
+    focus("txtDAdr_1");
+}
+
+QStringList ControlHarness::events() const { return mRec->events; }
+QStringList ControlHarness::messages() const { return mRec->messages; }
+QStringList ControlHarness::informations() const { return mRec->informations; }
+
+QStringList ControlHarness::takeEvents() {
+    QStringList e = mRec->events;
+    mRec->events.clear();
+    return e;
+}
+
+void ControlHarness::clearRecords() {
+    mRec->events.clear();
+    mRec->messages.clear();
+    mRec->informations.clear();
+    mSql->statements.clear();
+}
+
+} // namespace batest
