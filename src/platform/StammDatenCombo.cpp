@@ -71,6 +71,22 @@ void StammDatenEingabe::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QLineEdit::keyPressEvent(event);
+    noteUnused(event);
+}
+
+void StammDatenEingabe::keyReleaseEvent(QKeyEvent* event) {
+    QLineEdit::keyReleaseEvent(event);
+    noteUnused(event);
+}
+
+void StammDatenEingabe::noteUnused(QKeyEvent* event) {
+    mUnused = event->isAccepted() ? nullptr : event;
+}
+
+bool StammDatenEingabe::takeUnused(const QKeyEvent* event) {
+    const bool unused = event == mUnused;
+    mUnused = nullptr;
+    return unused;
 }
 
 StammDatenFeld::StammDatenFeld(bool withListButton, QWidget* parent) : MasterDataCombo(parent) {
@@ -164,6 +180,24 @@ void StammDatenFeld::showEvent(QShowEvent* event) {
     applyDesign();
     MasterDataCombo::showEvent(event);
 }
+
+void StammDatenFeld::forwardKey(QKeyEvent* event) {
+    // Keys sent to the field itself (rather than to its entry, which holds the
+    // focus) are typed into the entry. What the entry leaves unused comes up
+    // here on its way to our parents and goes on unchanged.
+    if (mEingabe->takeUnused(event)) {
+        event->ignore();
+        return;
+    }
+    QCoreApplication::sendEvent(mEingabe, event);
+    // Unused, it has now been offered to our parents already.
+    mEingabe->takeUnused(event);
+    event->accept();
+}
+
+void StammDatenFeld::keyPressEvent(QKeyEvent* event) { forwardKey(event); }
+
+void StammDatenFeld::keyReleaseEvent(QKeyEvent* event) { forwardKey(event); }
 
 void StammDatenFeld::setTableName(const QString& table) {
     if (table != mTableName) refresh();
@@ -452,8 +486,9 @@ void StammDatenFeld::onLeft(Qt::FocusReason reason) {
     if (mLeaving || mRefocusing) return;
     if (reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason) return;
     QWidget* next = QApplication::focusWidget();
-    if (!next) {
-        // Focus cleared (the field was hidden or disabled): nothing to validate.
+    if (!next || !mEingabe->isVisible() || !mEingabe->isEnabled()) {
+        // The field is being hidden or disabled: it cannot keep the focus, and
+        // a check now would only puzzle the user.
         mInside = false;
         return;
     }

@@ -20,6 +20,10 @@ class StammDatenEingabe : public QLineEdit {
 public:
     using QLineEdit::QLineEdit;
 
+    // True (once) for a key event the entry has just left unused, which its
+    // parent then receives on the way up.
+    bool takeUnused(const QKeyEvent* event);
+
 signals:
     void entered(Qt::FocusReason reason);
     void left(Qt::FocusReason reason);
@@ -29,6 +33,11 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+
+private:
+    void noteUnused(QKeyEvent* event);
+    const QKeyEvent* mUnused = nullptr;
 };
 
 // The common part of the three master-data fields: a caption, the key entry,
@@ -127,6 +136,8 @@ protected:
     virtual void userChanged(const QVariant& oldKey, int row);
 
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     QString captionOrTable() const;
@@ -134,6 +145,7 @@ protected:
 
 private:
     void applyDesign();
+    void forwardKey(QKeyEvent* event);
     void ensureLoaded();
     QStringList selectColumns() const;
     int keyIndex() const;

@@ -11,6 +11,7 @@
 #include <QTest>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <functional>
 
 using namespace belegadressen;
 using namespace platformtest;
@@ -311,6 +312,34 @@ TEST_F(StammDatenFocusTest, RefusedKeyKeepsFocusAcceptedKeyIsConfirmedOnLeaving)
     EXPECT_EQ(entered.count(), 2);
     EXPECT_EQ(requested.count(), 3);
     EXPECT_EQ(confirmed.count(), 1);
+}
+
+TEST_F(StammDatenFocusTest, KeysSentToTheFieldAreTypedIntoItsEntry) {
+    QSignalSpy changed(combo, &MasterDataCombo::KeyChanged);
+    QSignalSpy confirmed(combo, &MasterDataCombo::FieldConfirm);
+    combo->setFocus();
+    QTest::keyClicks(combo, QStringLiteral("Herr"));
+    QTest::keyClick(combo, Qt::Key_Return);
+    EXPECT_EQ(combo->KeyValue().toString(), QStringLiteral("Herr"));
+    EXPECT_EQ(changed.count(), 4);
+    EXPECT_EQ(confirmed.count(), 1);
+}
+
+TEST_F(StammDatenFocusTest, HiddenOrDisabledFieldIsLeftWithoutCheck) {
+    QSignalSpy requested(combo, &MasterDataCombo::ValidateRequest);
+    for (const std::function<void(bool)>& away :
+         {std::function<void(bool)>([this](bool on) { combo->setVisible(on); }),
+          std::function<void(bool)>([this](bool on) { combo->setEnabled(on); })}) {
+        combo->setFocus();
+        ASSERT_EQ(QApplication::focusWidget(), combo->keyEntry());
+        combo->keyEntry()->clear();
+        QTest::keyClicks(combo->keyEntry(), QStringLiteral("Dr."));
+        away(false);
+        EXPECT_NE(QApplication::focusWidget(), combo->keyEntry());
+        away(true);
+    }
+    EXPECT_EQ(requested.count(), 0);
+    EXPECT_TRUE(messages->meldungen.isEmpty());
 }
 
 TEST_F(StammDatenFocusTest, CaptionWidthFollowsTwips) {
