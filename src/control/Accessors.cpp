@@ -14,6 +14,8 @@ const QString kEmptyTime = QStringLiteral("__:__");
 double fromHundredths(qint16 v) { return std::round(static_cast<double>(v)) / 100.0; }
 } // namespace
 
+void Accessors::show(const FieldRef& field) { c.parts.view.showField(field); }
+
 qint16 Accessors::GetWartDauer() const {
     const double hundredths = std::round(c.st.current().WartDauer * 100.0);
     if (hundredths > 32767 || hundredths < -32768)

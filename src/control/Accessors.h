@@ -20,7 +20,7 @@ public:
         AdressDaten& r = c.st.current();
         ChangeGate gate(c.st);
         r.*field = value;
-        c.parts.view.showField(FieldRef(field));
+        show(FieldRef(field));
     }
 
     // Values with conversions of their own.
@@ -44,6 +44,7 @@ public:
     void AddMitPostleitzahlOnline(const QString& v);
 
 private:
+    void show(const FieldRef& field);
     Context& c;
 };
 

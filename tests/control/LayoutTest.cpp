@@ -1,0 +1,157 @@
+// Which fields a page shows for page count, document type and layout flags.
+// Compared as sets of shown fields, not pixels.
+#include "support/ControlHarness.h"
+#include <QApplication>
+#include <QGridLayout>
+#include <gtest/gtest.h>
+
+using batest::ControlHarness;
+using belegadressen::BelegAdressen;
+
+namespace {
+
+QStringList shownOf(const BelegAdressen& w, const QStringList& names) {
+    QStringList out;
+    for (const QString& n : names) {
+        auto* child = w.findChild<QWidget*>(n);
+        EXPECT_NE(child, nullptr) << n.toStdString();
+        if (child && !child->isHidden()) out << n;
+    }
+    return out;
+}
+
+const QStringList kPageFields = {"btnAdresse",        "btnSeite_0",         "chkKnzDivers",
+                                 "ocxMwstKnz",        "txtDAuftragsrabatt", "txtDHauptkonto",
+                                 "chkRechnungPerPDF", "txtDPostfach",       "txtAnsprechpartnerKD"};
+
+TEST(Layout, PageCountDecidesTheCommercialFields) {
+    ControlHarness h;
+    auto& w = h.control();
+    w.setMitAuftragsrabatt(true);
+    w.setMitPostfach(true);
+    w.setAktAdresse(1);
+    EXPECT_EQ(shownOf(w, kPageFields),
+              QStringList({"btnSeite_0", "chkKnzDivers", "ocxMwstKnz", "txtDAuftragsrabatt",
+                           "txtDPostfach", "txtAnsprechpartnerKD"}));
+    w.setAktAdresse(2);
+    EXPECT_EQ(shownOf(w, kPageFields), QStringList({"btnAdresse", "txtDPostfach"}));
+}
+
+struct ServiceCase {
+    qint16 belegart;
+    bool withNumber;
+    QStringList shown;
+};
+
+class ServiceLayout : public ::testing::TestWithParam<ServiceCase> {};
+
+const QStringList kServiceFields = {"PanWart",
+                                    "PanWart2",
+                                    "btnVergebeTermin",
+                                    "btnTerminAssistent",
+                                    "txtDatumLetzteWartung",
+                                    "txtDatumLetzteRechnung"};
+
+TEST_P(ServiceLayout, ServiceAddressFollowsTheDocumentType) {
+    const ServiceCase& s = GetParam();
+    ControlHarness h;
+    auto& w = h.control();
+    w.setMitWartung(true);
+    w.AddBelegart(s.belegart);
+    w.setAktAdresse(2);
+    if (s.withNumber) {
+        w.fktDragNummer("10002");
+        w.setAktAdresse(2);
+    }
+    EXPECT_EQ(shownOf(w, kServiceFields), s.shown) << s.belegart;
+    // Other addresses never show the service part.
+    w.setAktAdresse(3);
+    EXPECT_TRUE(shownOf(w, {"PanWart", "PanWart2", "btnVergebeTermin"}).isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    , ServiceLayout,
+    ::testing::Values(ServiceCase{110,
+                                  false,
+                                  {"PanWart", "btnVergebeTermin", "btnTerminAssistent",
+                                   "txtDatumLetzteWartung", "txtDatumLetzteRechnung"}},
+                      ServiceCase{130,
+                                  true,
+                                  {"PanWart", "btnVergebeTermin", "btnTerminAssistent",
+                                   "txtDatumLetzteWartung", "txtDatumLetzteRechnung"}},
+                      ServiceCase{50, true, {"PanWart", "btnVergebeTermin", "btnTerminAssistent"}},
+                      ServiceCase{40, false, {}}));
+
+TEST(Layout, WideDisplayShowsTheSecondServicePanel) {
+    ControlHarness h;
+    auto& w = h.control();
+    w.setMitKundendienst(true);
+    w.AddBelegart(120);
+    w.AddAnzeigeBreit(true);
+    w.setAktAdresse(2);
+    EXPECT_TRUE(shownOf(w, {"PanWart2"}).size() == 1);
+    EXPECT_GT(w.width(), 0);
+}
+
+TEST(Layout, ADocumentShowsOnlyItsOwnTextNumberInTheFirstSlot) {
+    ControlHarness h;
+    auto& w = h.control();
+    const QStringList header = {"txtDAnNr_0", "txtdAuNr_0", "txtdLsNr_0", "txtdReNr_0",
+                                "txtdGuNr_0"};
+    w.AddBelegart(40);
+    w.setFuerBeleg(true);
+    w.setMitKopftext(true);
+    EXPECT_EQ(shownOf(w, header), QStringList({"txtdLsNr_0"}));
+    EXPECT_TRUE(shownOf(w, {"lblBaText_0", "txtdLsNr_1", "btnBelegfreigabe"}) ==
+                QStringList({"btnBelegfreigabe"}));
+    // The shown field stands in the offer's slot of the row.
+    auto* ls = w.findChild<QWidget*>("txtdLsNr_0");
+    auto* grid = qobject_cast<QGridLayout*>(ls->parentWidget()->layout());
+    ASSERT_NE(grid, nullptr);
+    int row, col, rs, cs, firstRow, firstCol;
+    grid->getItemPosition(grid->indexOf(ls), &row, &col, &rs, &cs);
+    w.setFuerBeleg(false);
+    w.setMitKopftext(true);
+    auto* first = w.findChild<QWidget*>("txtDAnNr_0");
+    grid->getItemPosition(grid->indexOf(first), &firstRow, &firstCol, &rs, &cs);
+    EXPECT_EQ(std::pair(row, col), std::pair(firstRow, firstCol));
+
+    // Edited for all kinds at once: every header number and its heading.
+    w.setFuerBeleg(false);
+    w.setMitKopftext(true);
+    EXPECT_EQ(shownOf(w, header), header);
+    EXPECT_EQ(shownOf(w, {"lblBaText_0", "lblBaText_4", "lblKopftext", "txtdLsNr_1"}),
+              QStringList({"lblBaText_0", "lblBaText_4", "lblKopftext"}));
+    w.setMitKopftext(false);
+    EXPECT_TRUE(shownOf(w, header).isEmpty());
+}
+
+TEST(Layout, VatIdOnlyForTaxKeyOneWithTheDebtorAccount) {
+    ControlHarness h;
+    auto& w = h.control();
+    w.setMitDebitorenkonto(true);
+    w.AddMwstKnz("1");
+    w.setAktAdresse(1);
+    EXPECT_EQ(shownOf(w, {"txtDUstIdentNr", "txtDHauptkonto"}),
+              QStringList({"txtDUstIdentNr", "txtDHauptkonto"}));
+    w.AddMwstKnz("2");
+    w.setAktAdresse(1);
+    EXPECT_EQ(shownOf(w, {"txtDUstIdentNr", "txtDHauptkonto"}), QStringList({"txtDHauptkonto"}));
+    w.setMitDebitorenkonto(false);
+    w.AddMwstKnz("1");
+    w.setAktAdresse(1);
+    EXPECT_TRUE(shownOf(w, {"txtDUstIdentNr", "txtDHauptkonto"}).isEmpty());
+}
+
+TEST(Layout, ReferenceHeadingsFollowEitherAddressFlag) {
+    BelegAdressen w;
+    const QStringList names = {"lblKundennr", "txtDKD_Nr_0", "txtDKD_Nr_1"};
+    EXPECT_TRUE(shownOf(w, names).isEmpty());
+    w.setMitRechnungsanschrift(true);
+    EXPECT_EQ(shownOf(w, names), QStringList({"lblKundennr", "txtDKD_Nr_1"}));
+    w.setMitVersandanschrift(true);
+    w.setMitRechnungsanschrift(false);
+    EXPECT_EQ(shownOf(w, names), QStringList({"lblKundennr", "txtDKD_Nr_0"}));
+}
+
+} // namespace

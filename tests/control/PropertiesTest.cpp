@@ -1,0 +1,111 @@
+// The design-time properties through a property store.
+#include "platform/PropertyBags.h"
+#include "support/ControlHarness.h"
+#include <QSignalSpy>
+#include <gtest/gtest.h>
+
+using belegadressen::BelegAdressen;
+using belegadressen::MemoryPropertyBag;
+
+namespace {
+
+TEST(Properties, DefaultsAreOmittedAndMissingKeysReadAsDefaults) {
+    BelegAdressen w;
+    MemoryPropertyBag bag;
+    w.WriteProperties(bag);
+    EXPECT_EQ(bag.count(), 0) << bag.keys().join(",").toStdString();
+
+    BelegAdressen fresh;
+    fresh.ReadProperties(bag);
+    EXPECT_EQ(fresh.AnzAdresse(), 5);
+    EXPECT_EQ(fresh.AktAdresse(), 0);
+    EXPECT_FALSE(fresh.MitPostfach());
+    EXPECT_FALSE(fresh.FuerBeleg());
+    fresh.setAktAdresse(5);
+    EXPECT_EQ(fresh.GetMwstKnz(), "0");
+}
+
+TEST(Properties, RoundTripUnderTheOriginalKeys) {
+    BelegAdressen w;
+    w.setBackColor(255);
+    w.setEnabled(true);
+    w.setBorderStyle(1);
+    w.setAnzAdresse(3);
+    w.setAktAdresse(2);
+    w.setMitFusstext(true);
+    w.setFuerBeleg(true);
+    w.setMitWartung(true);
+    w.setMitPostfach(true);
+    MemoryPropertyBag bag;
+    w.WriteProperties(bag);
+    EXPECT_EQ(bag.value("MitFußtext"), QVariant(true));
+    EXPECT_EQ(bag.value("FürBeleg"), QVariant(true));
+    EXPECT_FALSE(bag.contains("MitKopftext"));
+
+    BelegAdressen r;
+    QSignalSpy changed(&r, &BelegAdressen::PropertyChanged);
+    r.ReadProperties(bag);
+    EXPECT_EQ(changed.count(), 0);
+    EXPECT_EQ(r.BackColor(), 255);
+    EXPECT_TRUE(r.Enabled());
+    EXPECT_EQ(r.BorderStyle(), 1);
+    EXPECT_EQ(r.AnzAdresse(), 3);
+    EXPECT_EQ(r.AktAdresse(), 2);
+    EXPECT_TRUE(r.MitFusstext());
+    EXPECT_TRUE(r.FuerBeleg());
+    EXPECT_TRUE(r.MitWartung());
+    EXPECT_TRUE(r.MitPostfach());
+    EXPECT_FALSE(r.findChild<QWidget*>("txtDPostfach")->isHidden());
+}
+
+TEST(Properties, StoredAddressCountOutOfRangeGivesTwo) {
+    for (int stored : {0, 120}) {
+        MemoryPropertyBag bag;
+        bag.WriteProperty("AnzAdresse", stored, 5);
+        BelegAdressen w;
+        w.ReadProperties(bag);
+        EXPECT_EQ(w.AnzAdresse(), 2) << stored;
+    }
+}
+
+// A store that fails on one key.
+class FailingBag : public MemoryPropertyBag {
+public:
+    QString failing;
+    QVariant ReadProperty(const QString& key, const QVariant& def) override {
+        if (key == failing) throw std::runtime_error("Lesefehler");
+        return MemoryPropertyBag::ReadProperty(key, def);
+    }
+    void WriteProperty(const QString& key, const QVariant& v, const QVariant& def) override {
+        if (key == failing) throw std::runtime_error("Schreibfehler");
+        MemoryPropertyBag::WriteProperty(key, v, def);
+    }
+};
+
+TEST(Properties, AReadErrorReachesTheHostAWriteErrorSkipsTheKey) {
+    BelegAdressen w;
+    w.setMitPostfach(true);
+    w.setAnzAdresse(4);
+    FailingBag bag;
+    bag.failing = "AnzAdresse";
+    EXPECT_NO_THROW(w.WriteProperties(bag));
+    EXPECT_FALSE(bag.contains("AnzAdresse"));
+    EXPECT_EQ(bag.value("MitPostfach"), QVariant(true));
+    EXPECT_THROW(w.ReadProperties(bag), std::runtime_error);
+}
+
+TEST(Properties, StoredLetsReportTheirChangeUnderTheirOwnName) {
+    BelegAdressen w;
+    QStringList names;
+    QObject::connect(&w, &BelegAdressen::PropertyChanged, [&](const QString& n) { names << n; });
+    w.setForeColor(1);
+    w.setMitFusstext(true);
+    w.setFuerBeleg(true);
+    w.setAnzAdresse(2);
+    w.setAktAdresse(1);
+    w.setMitKundenaktualisierung(true);
+    EXPECT_EQ(names,
+              QStringList({"ForeColor", "MitFußtext", "FürBeleg", "AnzAdresse", "AktAdresse"}));
+}
+
+} // namespace
