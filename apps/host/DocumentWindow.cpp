@@ -110,7 +110,7 @@ void DocumentWindow::buildUi() {
     mLog->setObjectName(QStringLiteral("txtEreignisse"));
     mLog->setReadOnly(true);
     mLog->setMaximumBlockCount(5000);
-    mLog->setLineWrapMode(QPlainTextEdit::NoWrap);
+    mLog->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     auto* clear = new QPushButton(QStringLiteral("Protokoll leeren"), pane);
     connect(clear, &QPushButton::clicked, mLog, &QPlainTextEdit::clear);
     paneLayout->addWidget(mLog, 1);
@@ -139,6 +139,15 @@ void DocumentWindow::startControl() {
             Qt::QueuedConnection);
     connect(&c, &BelegAdressen::btnAdresseClick, this, &DocumentWindow::searchAddress,
             Qt::QueuedConnection);
+
+    for (const SearchSpec& spec : {SearchSpec::customers(), SearchSpec::addresses()}) {
+        const QStringList plan = searchPlan(spec, mSetup.db);
+        const bool scans = plan.filter(QStringLiteral("SCAN")).size() > 0;
+        if (scans)
+            log(QStringLiteral(
+                    "[Hinweis] %1 ohne passenden Index, durchsucht die ganze Tabelle: %2")
+                    .arg(spec.title, plan.join(QStringLiteral("; "))));
+    }
 
     guarded(QStringLiteral("Formulareinstellungen"), [&] {
         c.setDesignMode(false);

@@ -57,6 +57,18 @@ QString searchStatement(const SearchSpec& spec, const QString& typed, int limit)
     return sql + QStringLiteral(" LIMIT %1").arg(limit);
 }
 
+QStringList searchPlan(const SearchSpec& spec, QSqlDatabase db) {
+    QStringList steps;
+    if (db.driverName() != QLatin1String("QSQLITE")) return steps;
+    QSqlQuery query(db);
+    if (!query.exec(QStringLiteral("EXPLAIN QUERY PLAN ") +
+                    searchStatement(spec, QStringLiteral("Ab"))))
+        return {QStringLiteral("EXPLAIN: ") + query.lastError().text()};
+    while (query.next())
+        steps << query.value(3).toString();
+    return steps;
+}
+
 SearchDialog::SearchDialog(const SearchSpec& spec, QSqlDatabase db, QWidget* parent)
     : QDialog(parent), mSpec(spec), mDb(std::move(db)), mEdit(new QLineEdit(this)),
       mTable(new QTableWidget(this)), mStatus(new QLabel(this)) {

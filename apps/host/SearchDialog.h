@@ -26,6 +26,10 @@ struct SearchSpec {
 // (see the database schema), so that this stays fast on large tables.
 QString searchStatement(const SearchSpec& spec, const QString& typed, int limit = 50);
 
+// How the engine runs a prefix search, as one line per plan step; SQLite
+// only (empty elsewhere). A step "SCAN <table>" means no index serves it.
+QStringList searchPlan(const SearchSpec& spec, QSqlDatabase db);
+
 // Searches as the user types (debounced) and answers the chosen key.
 class SearchDialog final : public QDialog {
     Q_OBJECT

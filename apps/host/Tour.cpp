@@ -77,12 +77,12 @@ void Tour::typeNumber(const QString& number) {
              (next->focusPolicy() & Qt::TabFocus)))
         next = next->nextInFocusChain();
     if (QApplication::focusWidget() == edit && next && next != edit) {
-        // The leave has run when the focus went from the number field to the
-        // next field, even if the control then puts it back (unknown number).
+        // The leave has run once the number field lost the focus, even when
+        // the control then moves it elsewhere or back (unknown number).
         bool left = false;
-        const auto watch = QObject::connect(
-            qApp, &QApplication::focusChanged, &c,
-            [&](QWidget* old, QWidget* now) { left = left || (old == edit && now == next); });
+        const auto watch =
+            QObject::connect(qApp, &QApplication::focusChanged, &c,
+                             [&](QWidget* old, QWidget*) { left = left || old == edit; });
         next->setFocus(Qt::TabFocusReason);
         settle(30);
         QObject::disconnect(watch);
