@@ -59,7 +59,6 @@ void Currency::zeige(const AdressDaten& r) {
     skipOnError([&] { showRateFields(!isHomeCurrency(r.Waehrung)); });
     skipOnError([&] { u.TxtDHauswaehrung->setText(c.st.mLandeswaehrung); });
     skipOnError([&] { u.txtDKursHauswaehrung->setText(formatRate(r.WechselkursHauswaehrung)); });
-    skipOnError([&] { u.txtDWechselkurs->setValue(r.Wechselkurs); });
     skipOnError([&] { c.svc.listSelection().Select(*u.cdoDKursbehandlung, r.Kursbehandlung); });
 }
 
@@ -69,7 +68,6 @@ void Currency::speichere(AdressDaten& r) {
     r.Waehrung = key.isNull() ? QString() : key.toString();
     r.Waehrungserfassung = isHomeCurrency(r.Waehrung) ? 1 : 2;
     r.WechselkursHauswaehrung = parseRate(u.txtDKursHauswaehrung->text());
-    r.Wechselkurs = u.txtDWechselkurs->value();
     r.Kursbehandlung =
         static_cast<qint16>(c.svc.listSelection().SelectedValue(*u.cdoDKursbehandlung).toInt());
 }

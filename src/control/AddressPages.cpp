@@ -15,6 +15,10 @@ void AddressPages::connectSignals() {
         onLeftMouseDown(b, [this] { c.st.mSeiteMausLinks = true; });
         onFocusIn(b, [this] { c.st.mSeiteMausLinks = false; });
     }
+    // The long text of a text number floats over the page until the mouse
+    // moves on the page itself.
+    for (QFrame* page : c.ui.panSeite)
+        onMouse(page, [this] { c.ui.lblText->hide(); });
 }
 
 void AddressPages::sizeAddresses(qint16 n) {

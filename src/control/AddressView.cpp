@@ -43,6 +43,7 @@ void AddressView::bind() {
         {&A::Land, Shown::ListText, u.cdoDLand},
         {&A::Postleitzahl, Shown::Text, u.txtDPostleitzahl},
         {&A::Versandart, Shown::Key, u.ocxDVersandart},
+        {&A::Wechselkurs, Shown::Number, u.txtDWechselkurs},
         {&A::Vertreter1, Shown::Key, u.ocxVertreter[0]},
         {&A::Vertreter2, Shown::Key, u.ocxVertreter[1]},
         {&A::Vertreter3, Shown::Key, u.ocxVertreter[2]},

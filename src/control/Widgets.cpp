@@ -63,4 +63,14 @@ void onFocusIn(QWidget* w, std::function<void()> onFocus) {
     });
 }
 
+void onMouse(QWidget* w, std::function<void()> onMouse) {
+    new Filter(w, [onMouse](QEvent* e) {
+        const auto t = e->type();
+        if (t == QEvent::MouseMove || t == QEvent::MouseButtonPress ||
+            t == QEvent::MouseButtonRelease)
+            onMouse();
+        return false;
+    });
+}
+
 } // namespace belegadressen

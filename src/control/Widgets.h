@@ -23,5 +23,7 @@ void onKeyRelease(QWidget* field, std::function<bool(int key, Qt::KeyboardModifi
 // when it gets the focus.
 void onLeftMouseDown(QWidget* w, std::function<void()> onPress);
 void onFocusIn(QWidget* w, std::function<void()> onFocus);
+// Runs `onMouse` for any mouse press, release or move on `w`.
+void onMouse(QWidget* w, std::function<void()> onMouse);
 
 } // namespace belegadressen
