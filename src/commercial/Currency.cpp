@@ -2,28 +2,13 @@
 #include "control/Context.h"
 #include "control/ErrorStyles.h"
 #include "data/SqlText.h"
-#include <QLocale>
+#include "platform/GermanNumbers.h"
 
 namespace belegadressen {
 
-namespace {
-const QLocale& german() {
-    static const QLocale locale(QLocale::German, QLocale::Germany);
-    return locale;
-}
-} // namespace
+QString Currency::formatRate(double rate) { return formatGerman(rate, 5); }
 
-QString Currency::formatRate(double rate) {
-    return german().toString(rate, 'f', 5).remove(german().groupSeparator());
-}
-
-double Currency::parseRate(const QString& text) {
-    QString t = text.trimmed();
-    t.remove(german().groupSeparator());
-    bool ok = false;
-    const double v = german().toDouble(t, &ok);
-    return ok ? v : 0.0;
-}
+double Currency::parseRate(const QString& text) { return parseGerman(text); }
 
 double Currency::HoleWaehrungskurs(const QString& code) {
     auto rs =

@@ -1,0 +1,27 @@
+#include "platform/GermanNumbers.h"
+#include <QLocale>
+
+namespace belegadressen {
+
+namespace {
+const QLocale& german() {
+    static const QLocale locale(QLocale::German, QLocale::Germany);
+    return locale;
+}
+} // namespace
+
+QString formatGerman(double value, int decimals) {
+    return german().toString(value, 'f', decimals).remove(german().groupSeparator());
+}
+
+double parseGerman(const QString& text) {
+    bool ok = false;
+    QString t = text.trimmed();
+    const QString grouped = t;
+    t.remove(german().groupSeparator());
+    double v = german().toDouble(t, &ok);
+    if (!ok) v = QLocale::c().toDouble(grouped, &ok);
+    return ok ? v : 0.0;
+}
+
+} // namespace belegadressen
