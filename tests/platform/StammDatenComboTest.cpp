@@ -150,6 +150,14 @@ TEST_P(StammDatenComboTest, PickFromListReportsChangeSelectionAndConfirm) {
     QTest::keyClick(list, Qt::Key_Return);
     EXPECT_EQ(changed.count(), 1);
     EXPECT_EQ(selected.count(), 2);
+
+    feld().showList();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(2, 1)).center());
+    EXPECT_FALSE(list->isVisible());
+    EXPECT_EQ(combo->KeyValue().toString(), QStringLiteral("USD"));
+    EXPECT_EQ(changed.count(), 2);
+    EXPECT_EQ(selected.count(), 3);
 }
 
 TEST_P(StammDatenComboTest, TypingReportsEveryChange) {
