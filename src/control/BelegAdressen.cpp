@@ -3,6 +3,7 @@
 #include "control/Context.h"
 #include "control/ErrorStyles.h"
 #include "control/Ui.h"
+#include "platform/MasterDataComboFactory.h"
 #include <QVBoxLayout>
 
 namespace belegadressen {
@@ -67,6 +68,7 @@ BelegAdressen::BelegAdressen(QWidget* parent)
     c.info.connectSignals();
     c.properties.InitProperties();
     c.layout.applyFlags();
+    setServices({});
 }
 
 // Termination: recordsets, components and the host object are released, errors ignored.
@@ -85,7 +87,13 @@ BelegAdressen::~BelegAdressen() {
 void BelegAdressen::setAppObj(std::shared_ptr<HostApplication> app) {
     mSt->mAppObj = std::move(app);
 }
-void BelegAdressen::setServices(const Services& services) { mSvc->set(services); }
+// The master-data fields show their messages and dialogs through the
+// control's services, so a host that answers dialogs itself answers theirs too.
+void BelegAdressen::setServices(const Services& services) {
+    mSvc->set(services);
+    for (MasterDataCombo* combo : findChildren<MasterDataCombo*>())
+        setMasterDataComboServices(*combo, mSvc->sharedMessages(), mSvc->sharedDialogs());
+}
 void BelegAdressen::setDesignMode(bool designMode) { mSt->designMode = designMode; }
 void BelegAdressen::InitProperties() { mC->properties.InitProperties(); }
 void BelegAdressen::ReadProperties(PropertyBag& bag) { mC->properties.ReadProperties(bag); }

@@ -18,6 +18,16 @@ MessageService& ServiceHub::messages() {
     return *mS.messages;
 }
 
+std::shared_ptr<MessageService> ServiceHub::sharedMessages() {
+    messages();
+    return mS.messages;
+}
+
+std::shared_ptr<DialogRunner> ServiceHub::sharedDialogs() {
+    dialogs();
+    return mS.dialogs;
+}
+
 ResourceLibrary& ServiceHub::resources() {
     if (!mS.resources) mS.resources = defaultResourceLibrary();
     return *mS.resources;

@@ -13,6 +13,8 @@ public:
 
     MessageService& messages();
     DialogRunner& dialogs();
+    std::shared_ptr<MessageService> sharedMessages();
+    std::shared_ptr<DialogRunner> sharedDialogs();
     ResourceLibrary& resources();
     DateTextService& dates();
     WindowPositionService& windowPositions();
