@@ -103,6 +103,7 @@ void Ui::build(QWidget* rootWidget) {
     root = rootWidget;
 
     // Helpers that are never shown.
+    // The timer waits for the end of a load before it opens the info window.
     Timer1 = named(new QTimer(root), "Timer1");
     Timer1->setInterval(100);
     chkRtf = named(new QTextEdit(root), "chkRtf");

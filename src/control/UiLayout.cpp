@@ -4,7 +4,6 @@
 #include <QBoxLayout>
 #include <QFormLayout>
 #include <QGridLayout>
-#include <QRegularExpression>
 #include <algorithm>
 #include <initializer_list>
 #include <vector>
@@ -12,10 +11,14 @@
 namespace belegadressen {
 
 QString withoutAccessKeys(const QString& caption) {
-    static const QRegularExpression mark(QStringLiteral("&(?!&)"));
-    QString text = caption;
-    text.remove(mark);
-    return text.replace(QStringLiteral("&&"), QStringLiteral("&"));
+    // "&x" marks x as the access key; "&&" shows one ampersand.
+    QString text;
+    text.reserve(caption.size());
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption.at(i) == QLatin1Char('&') && i + 1 < caption.size()) ++i;
+        text += caption.at(i);
+    }
+    return text;
 }
 
 namespace {
@@ -85,11 +88,10 @@ QGridLayout* alignedGrid(const Spacing& s, int captionWidth) {
     return grid;
 }
 
-// The width of a caption column: the given twips, or the widest caption. A
-// caption is measured as shown, without its access-key mark (a label shows
-// the mark literally until it has a buddy).
-int captionColumn(const QWidget* root, int twips, std::initializer_list<QWidget*> captions) {
-    int width = twipsToPixels(root, twips);
+// The width of a caption column: at least `width`, and as wide as the widest
+// caption. A caption is measured as shown, without its access-key mark (a
+// label shows the mark literally until it has a buddy).
+int captionColumn(int width, std::initializer_list<QWidget*> captions) {
     for (QWidget* c : captions) {
         int w = c->sizeHint().width();
         if (auto* label = qobject_cast<QLabel*>(c))
@@ -98,6 +100,19 @@ int captionColumn(const QWidget* root, int twips, std::initializer_list<QWidget*
         width = std::max(width, w);
     }
     return width;
+}
+
+// The caption column of a form below a master-data field, so that the form's
+// inputs start where the field's input starts. A field that does not show
+// where its input is (no focus proxy inside it) is taken to put it right
+// after its caption, `twips` wide.
+int columnBeside(MasterDataCombo* field, int twips, const Spacing& s) {
+    QWidget* input = field->focusProxy();
+    if (!input || !field->isAncestorOf(input) || !field->layout())
+        return twipsToPixels(field, twips);
+    field->resize(field->sizeHint());
+    field->layout()->activate();
+    return std::max(0, input->mapTo(field, QPoint(0, 0)).x() - s.horizontal);
 }
 
 // Sizes an input for `chars` digits: their advance plus the frame and the
@@ -213,7 +228,9 @@ QLayout* addressColumn(Ui& u, const Spacing& s, int captions) {
     // Name lines 3 and 4 on their own panel, aligned with the form.
     QFrame* extended = u.panerwadr[0];
     extended->setFrameShape(QFrame::NoFrame);
-    QGridLayout* lines = alignedGrid(s, captions);
+    // The caption column stays empty here, and a grid leaves out the spacing
+    // after an empty column: the spacing is part of the column.
+    QGridLayout* lines = alignedGrid(s, captions + s.horizontal);
     lines->addWidget(u.txtDAdr[3], 0, 1);
     lines->addWidget(u.txtDAdr[4], 1, 1);
     extended->setLayout(lines);
@@ -266,9 +283,8 @@ void layOutServicePanel(Ui& u, const Spacing& s, int leftCaptions, int rightCapt
 
     auto* leftLayout = new QFormLayout;
     Form left(leftLayout, s,
-              std::max(leftCaptions,
-                       captionColumn(u.root, 0,
-                                     {u.lbladr[5], u.lbladr[7], u.lbladr[8], u.lbladr[9], dauer})));
+              std::max(leftCaptions, captionColumn(0, {u.lbladr[5], u.lbladr[7], u.lbladr[8],
+                                                       u.lbladr[9], dauer})));
     left.add(u.lbladr[5], row(s, {u.txtStandort, u.lbladr[6], u.txtAnlage, u.btnAnlage}, true));
     left.add(nullptr, u.txtAnlagenBezeichnung);
     left.add(u.lbladr[7], u.txtVertrag);
@@ -282,9 +298,8 @@ void layOutServicePanel(Ui& u, const Spacing& s, int leftCaptions, int rightCapt
 
     auto* rightLayout = new QFormLayout;
     Form right(rightLayout, s,
-               std::max(rightCaptions, captionColumn(u.root, 0,
-                                                     {u.lbladr[10], u.lbladrMobil, fax, betreff,
-                                                      u.lblBemerkung})));
+               std::max(rightCaptions, captionColumn(0, {u.lbladr[10], u.lbladrMobil, fax, betreff,
+                                                         u.lblBemerkung})));
     // The contact button names the contact field and opens the contact list.
     right.span(row(s, {u.btnAnsprechpartner, u.txtAnsprechpartner, u.btnAnpWart}));
     right.add(u.lbladr[10], u.txtTelefon);
@@ -365,11 +380,12 @@ QWidget* textRows(Ui& u, const Spacing& s, int captions) {
 void layOutPage1(Ui& u, const Spacing& s) {
     QFrame* page = u.panSeite[1];
     const int addressCaptions = captionColumn(
-        u.root, captionTwips::Anrede,
+        columnBeside(u.ocxAnrede, captionTwips::Anrede, s),
         {u.lbladr[0], u.lbladr[1], u.lbladr[2], u.lbladr[3], u.lbladr[4], u.lblOrt, u.lblPostfach,
          u.lblAnsprechpartnerKD, u.lblversandan, u.lblRechan, u.lblKopftext, u.lblFusstext});
-    const int commercialCaptions = captionColumn(
-        u.root, captionTwips::Zahlung, {u.lblHauptkonto, u.lblUstIdentNr, u.lblAuftragsrabtt});
+    const int commercialCaptions =
+        captionColumn(columnBeside(u.ocxZahlungsart, captionTwips::Zahlung, s),
+                      {u.lblHauptkonto, u.lblUstIdentNr, u.lblAuftragsrabtt});
 
     auto* outer = new QHBoxLayout(page);
     outer->setContentsMargins(s.horizontal, s.horizontal, s.horizontal, s.horizontal);
@@ -420,7 +436,7 @@ void layOutPage2(Ui& u, const Spacing& s) {
     box->setSpacing(s.vertical * 3);
     auto* formLayout = new QFormLayout;
     Form form(formLayout, s,
-              captionColumn(u.root, captionTwips::Waehrung,
+              captionColumn(columnBeside(u.ocxWaehrung, captionTwips::Waehrung, s),
                             {u.lblHauswaehrung, u.lblWechselkurs, u.lblKursbehandlung}));
     // The currency field brings its caption; the label beside it tells home
     // from foreign currency.
@@ -542,7 +558,7 @@ void orderFocus(Ui& u) {
         // Service panel.
         u.btnAnlage, u.txtMonteur[0], u.txtTermin, u.btnLoeTermin, u.txtUhrzeit, u.txtDauer,
         u.btnVergebeTermin, u.btnTerminAssistent, u.btnAnsprechpartner, u.txtAnsprechpartner,
-        u.txtTelefon, u.txtFax, u.txtMobil, u.txtStoerText, u.txtBemerkung, u.txtDatumLetzteWartung,
+        u.txtTelefon, u.txtMobil, u.txtFax, u.txtStoerText, u.txtBemerkung, u.txtDatumLetzteWartung,
         u.txtDatumLetzteRechnung};
     // Text rows, row by row.
     for (int element = 0; element < 2; ++element)

@@ -168,6 +168,13 @@ bool belongsTo(QObject* o, Family f) {
     return false;
 }
 
+// Whether `w` is a part of a master-data field rather than a control itself.
+bool insideMasterData(const QWidget* w) {
+    for (const QWidget* p = w->parentWidget(); p; p = p->parentWidget())
+        if (qobject_cast<const MasterDataCombo*>(p)) return true;
+    return false;
+}
+
 struct Built {
     std::unique_ptr<QWidget> root = std::make_unique<QWidget>();
     Ui ui;
@@ -234,17 +241,22 @@ TEST(Ui, CaptionsToolTipsAndLists) {
     for (QWidget* w : b.root->findChildren<QWidget*>()) {
         const bool input = qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w) ||
                            qobject_cast<QCheckBox*>(w) || qobject_cast<MasterDataCombo*>(w);
-        if (!input || w->objectName().isEmpty()) continue;
+        if (!input || w->objectName().isEmpty() || insideMasterData(w)) continue;
         EXPECT_FALSE(w->accessibleName().isEmpty()) << w->objectName().toStdString();
     }
 }
 
-// The named control that `w` is or sits in.
+// The named control that `w` is or sits in; a master-data field's parts
+// count as the field.
 QString controlOf(QWidget* w, const QWidget* root) {
-    for (; w && w != root; w = w->parentWidget())
-        if (!w->objectName().isEmpty() && !w->objectName().startsWith(QLatin1String("qt_")))
-            return w->objectName();
-    return {};
+    QString name;
+    for (; w && w != root; w = w->parentWidget()) {
+        if (qobject_cast<MasterDataCombo*>(w)) return w->objectName();
+        if (name.isEmpty() && !w->objectName().isEmpty() &&
+            !w->objectName().startsWith(QLatin1String("qt_")))
+            name = w->objectName();
+    }
+    return name;
 }
 
 // The named controls that Tab visits from the number field, in order.
@@ -308,7 +320,7 @@ TEST(Ui, AccessKeysOfPage1AreUnique) {
 void showEverything(Ui& u) {
     for (QWidget* w : u.panSeite[1]->findChildren<QWidget*>()) {
         if (w == u.lblText || w->objectName().isEmpty()) continue;
-        if (qobject_cast<MasterDataCombo*>(w->parentWidget())) continue;
+        if (insideMasterData(w)) continue;
         w->show();
     }
 }
@@ -323,10 +335,7 @@ std::vector<QWidget*> visibleControls(Ui& u) {
     for (QWidget* w : page->findChildren<QWidget*>()) {
         if (w->objectName().isEmpty() || !w->isVisibleTo(page)) continue;
         if (qobject_cast<QFrame*>(w) && !qobject_cast<QLabel*>(w)) continue;
-        bool inCombo = false;
-        for (QWidget* p = w->parentWidget(); p && p != page; p = p->parentWidget())
-            inCombo = inCombo || qobject_cast<MasterDataCombo*>(p);
-        if (!inCombo) controls.push_back(w);
+        if (!insideMasterData(w)) controls.push_back(w);
     }
     return controls;
 }
