@@ -27,19 +27,28 @@ void place(QGridLayout* grid, QWidget* w, int row, int col) {
 
 } // namespace
 
+namespace {
+
+void restoreRow(const std::array<QLineEdit*, 5>& row) {
+    for (QLineEdit* f : row) {
+        QGridLayout* grid = gridOf(f);
+        if (!grid) continue;
+        rememberHome(grid, f);
+        if (f->property("homeRow").isValid())
+            place(grid, f, f->property("homeRow").toInt(), f->property("homeCol").toInt());
+    }
+}
+
+} // namespace
+
 void Ui::restoreTextSlots() {
-    for (int element = 0; element < 2; ++element)
-        for (QLineEdit* f : textRow(element)) {
-            QGridLayout* grid = gridOf(f);
-            if (!grid) continue;
-            rememberHome(grid, f);
-            if (f->property("homeRow").isValid())
-                place(grid, f, f->property("homeRow").toInt(), f->property("homeCol").toInt());
-        }
+    restoreRow(textRow(0));
+    restoreRow(textRow(1));
 }
 
 void Ui::moveToFirstSlot(int element, QLineEdit* field) {
-    restoreTextSlots();
+    // Only this row goes home first: the other row may have moved already.
+    restoreRow(textRow(element));
     QLineEdit* first = textRow(element)[0];
     if (field == first) return;
     QGridLayout* grid = gridOf(field);

@@ -93,36 +93,43 @@ TEST(Layout, WideDisplayShowsTheSecondServicePanel) {
     EXPECT_GT(w.width(), 0);
 }
 
-TEST(Layout, ADocumentShowsOnlyItsOwnTextNumberInTheFirstSlot) {
+std::pair<int, int> cellOf(QWidget* w) {
+    auto* grid = qobject_cast<QGridLayout*>(w->parentWidget()->layout());
+    if (!grid) return {-1, -1};
+    int row, col, rs, cs;
+    grid->getItemPosition(grid->indexOf(w), &row, &col, &rs, &cs);
+    return {row, col};
+}
+
+TEST(Layout, ADocumentShowsOnlyItsOwnTextNumbersInTheFirstSlots) {
     ControlHarness h;
     auto& w = h.control();
     const QStringList header = {"txtDAnNr_0", "txtdAuNr_0", "txtdLsNr_0", "txtdReNr_0",
                                 "txtdGuNr_0"};
+    auto field = [&](const char* name) { return w.findChild<QWidget*>(name); };
+    const auto headerSlot = cellOf(field("txtDAnNr_0"));
+    const auto footerSlot = cellOf(field("txtDAnNr_1"));
     w.AddBelegart(40);
     w.setFuerBeleg(true);
     w.setMitKopftext(true);
+    w.setMitFusstext(true);
     EXPECT_EQ(shownOf(w, header), QStringList({"txtdLsNr_0"}));
-    EXPECT_TRUE(shownOf(w, {"lblBaText_0", "txtdLsNr_1", "btnBelegfreigabe"}) ==
-                QStringList({"btnBelegfreigabe"}));
-    // The shown field stands in the offer's slot of the row.
-    auto* ls = w.findChild<QWidget*>("txtdLsNr_0");
-    auto* grid = qobject_cast<QGridLayout*>(ls->parentWidget()->layout());
-    ASSERT_NE(grid, nullptr);
-    int row, col, rs, cs, firstRow, firstCol;
-    grid->getItemPosition(grid->indexOf(ls), &row, &col, &rs, &cs);
-    w.setFuerBeleg(false);
-    w.setMitKopftext(true);
-    auto* first = w.findChild<QWidget*>("txtDAnNr_0");
-    grid->getItemPosition(grid->indexOf(first), &firstRow, &firstCol, &rs, &cs);
-    EXPECT_EQ(std::pair(row, col), std::pair(firstRow, firstCol));
+    EXPECT_EQ(shownOf(w, {"lblBaText_0", "txtdLsNr_1", "txtdReNr_1", "btnBelegfreigabe"}),
+              QStringList({"txtdLsNr_1", "btnBelegfreigabe"}));
+    // Both rows keep their own field in their first slot.
+    EXPECT_EQ(cellOf(field("txtdLsNr_0")), headerSlot);
+    EXPECT_EQ(cellOf(field("txtdLsNr_1")), footerSlot);
 
-    // Edited for all kinds at once: every header number and its heading.
+    // Edited for all kinds at once: every number in its own column.
     w.setFuerBeleg(false);
     w.setMitKopftext(true);
     EXPECT_EQ(shownOf(w, header), header);
-    EXPECT_EQ(shownOf(w, {"lblBaText_0", "lblBaText_4", "lblKopftext", "txtdLsNr_1"}),
+    EXPECT_EQ(cellOf(field("txtDAnNr_0")), headerSlot);
+    EXPECT_NE(cellOf(field("txtdLsNr_0")), headerSlot);
+    EXPECT_EQ(shownOf(w, {"lblBaText_0", "lblBaText_4", "lblKopftext"}),
               QStringList({"lblBaText_0", "lblBaText_4", "lblKopftext"}));
     w.setMitKopftext(false);
+    w.setMitFusstext(false);
     EXPECT_TRUE(shownOf(w, header).isEmpty());
 }
 
