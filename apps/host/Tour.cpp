@@ -224,6 +224,35 @@ int Tour::run() {
     say(QStringLiteral("   GetNummer = \"%1\", GetBez1 = \"%2\"").arg(c.GetNummer(), c.GetBez1()));
     shoot(QStringLiteral("feld-geleert"));
 
+    // A service order: the customer's site fills address 2; with several
+    // sites the control asks for one (answered "cancel" on the tour).
+    const QString oneSite = firstValue(QStringLiteral(
+        "SELECT Kundennummer FROM Standorte GROUP BY Kundennummer HAVING COUNT(*) = 1 "
+        "ORDER BY Kundennummer LIMIT 1"));
+    const QString manySites = firstValue(QStringLiteral(
+        "SELECT Kundennummer FROM Standorte GROUP BY Kundennummer HAVING COUNT(*) > 1 "
+        "ORDER BY Kundennummer LIMIT 1"));
+    if (!oneSite.isEmpty()) {
+        step(QStringLiteral("Kundendienstauftrag: Kunde mit einem Standort"));
+        mWindow.newDocument();
+        mWindow.setBelegart(110);
+        typeNumber(oneSite);
+        mWindow.switchAddress(2);
+        say(QStringLiteral("   Adresse 2: GetNummer = \"%1\", GetWartStandort = %2, "
+                           "GetWartAnlagennummer = %3, GetBez1 = \"%4\"")
+                .arg(c.GetNummer())
+                .arg(c.GetWartStandort())
+                .arg(c.GetWartAnlagennummer())
+                .arg(c.GetBez1()));
+        shoot(QStringLiteral("kundendienst-einsatzort"));
+    }
+    if (!manySites.isEmpty()) {
+        step(QStringLiteral("Kundendienstauftrag: Kunde mit mehreren Standorten"));
+        mWindow.switchAddress(1);
+        typeNumber(manySites);
+        shoot(QStringLiteral("kundendienst-mehrere-standorte"));
+    }
+
     mWindow.writeFormProperties();
     say(QString());
     say(QStringLiteral("== Ende: %1 Bildschirmfotos in %2")
