@@ -69,6 +69,7 @@ BelegAdressen::BelegAdressen(QWidget* parent)
     c.properties.InitProperties();
     c.layout.applyFlags();
     setServices({});
+    c.layout.SetzeButtonBilder();
 }
 
 // Termination: recordsets, components and the host object are released, errors ignored.
