@@ -40,6 +40,31 @@ void requireSafePostgresSettings(const QSqlDatabase& db) {
                         .arg(encoding));
 }
 
+// FNV-1a over the case-folded code points, so that names equal without regard
+// to case (Straße, STRAßE, straße) hash alike.
+quint32 foldedHash(QStringView name) {
+    quint32 hash = 2166136261u;
+    const auto mixIn = [&hash](char32_t c) {
+        for (int shift = 0; shift < 32; shift += 8) {
+            hash ^= (c >> shift) & 0xFF;
+            hash *= 16777619u;
+        }
+    };
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        const char16_t unit = name[i].unicode();
+        if (unit < 0x80) {
+            mixIn(unit >= u'A' && unit <= u'Z' ? unit + (u'a' - u'A') : unit);
+        } else if (QChar::isHighSurrogate(unit) && i + 1 < name.size() &&
+                   name[i + 1].isLowSurrogate()) {
+            mixIn(QChar::toCaseFolded(QChar::surrogateToUcs4(unit, name[i + 1].unicode())));
+            ++i;
+        } else {
+            mixIn(QChar::toCaseFolded(char32_t(unit)));
+        }
+    }
+    return hash;
+}
+
 } // namespace
 
 BufferedRecordset::BufferedRecordset(QStringList columns, QVariantList cells)
@@ -51,14 +76,31 @@ qsizetype BufferedRecordset::rowCount() const {
 
 bool BufferedRecordset::Eof() const { return mRow >= rowCount(); }
 
-qsizetype BufferedRecordset::indexOf(const QString& column) const {
-    if (mIndex.isEmpty() && !mColumns.isEmpty()) {
-        mIndex.reserve(mColumns.size());
-        // Backwards, so that a name selected twice finds its first position.
-        for (qsizetype i = mColumns.size() - 1; i >= 0; --i)
-            mIndex.insert(mColumns.at(i).toCaseFolded(), i);
+void BufferedRecordset::buildIndex() const {
+    size_t capacity = 8;
+    while (capacity < 2 * static_cast<size_t>(mColumns.size()))
+        capacity *= 2;
+    mSlots.assign(capacity, -1);
+    for (qsizetype i = 0; i < mColumns.size(); ++i) {
+        const QString& name = mColumns.at(i);
+        size_t slot = foldedHash(name) & (capacity - 1);
+        for (; mSlots[slot] >= 0; slot = (slot + 1) & (capacity - 1)) {
+            // A name selected twice keeps its first position.
+            if (mColumns.at(mSlots[slot]).compare(name, Qt::CaseInsensitive) == 0) break;
+        }
+        if (mSlots[slot] < 0) mSlots[slot] = static_cast<int>(i);
     }
-    return mIndex.value(column.toCaseFolded(), -1);
+}
+
+qsizetype BufferedRecordset::indexOf(QStringView column) const {
+    if (mColumns.isEmpty()) return -1;
+    if (mSlots.empty()) buildIndex();
+    const size_t mask = mSlots.size() - 1;
+    for (size_t slot = foldedHash(column) & mask; mSlots[slot] >= 0; slot = (slot + 1) & mask) {
+        if (QStringView(mColumns.at(mSlots[slot])).compare(column, Qt::CaseInsensitive) == 0)
+            return mSlots[slot];
+    }
+    return -1;
 }
 
 QVariant BufferedRecordset::Value(const QString& column) const {
@@ -81,7 +123,7 @@ void BufferedRecordset::MoveFirst() { mRow = 0; }
 void BufferedRecordset::Close() {
     mColumns.clear();
     mCells.clear();
-    mIndex.clear();
+    mSlots.clear();
     mRow = 0;
 }
 

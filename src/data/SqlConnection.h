@@ -1,10 +1,10 @@
 #pragma once
 #include "contracts/Connection.h"
 #include "contracts/Recordset.h"
-#include <QHash>
 #include <QSqlDatabase>
 #include <QStringList>
 #include <QVariant>
+#include <vector>
 
 namespace belegadressen {
 
@@ -32,13 +32,16 @@ public:
     qsizetype rowCount() const;
 
 private:
-    qsizetype indexOf(const QString& column) const;
+    qsizetype indexOf(QStringView column) const;
+    void buildIndex() const;
 
     QStringList mColumns;
     QVariantList mCells;
     qsizetype mRow = 0;
-    // Case-folded column name -> position; built on the first lookup.
-    mutable QHash<QString, qsizetype> mIndex;
+    // Open-addressing table of column positions by a case-insensitive hash
+    // of their names, built on the first lookup. Lookups allocate nothing;
+    // a load reads some fifty columns of a row this way.
+    mutable std::vector<int> mSlots;
 };
 
 // The QtSql implementation of the host connection.
