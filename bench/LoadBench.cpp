@@ -123,6 +123,7 @@ std::array<Customer, 2> pickCustomers(QSqlDatabase& db) {
 void configure(ba::BelegAdressen& c, std::shared_ptr<ba::HostApplication> host,
                const ba::Services& services) {
     // The sample host's design and start order.
+    c.setServices(services);
     c.InitProperties();
     c.setMitVersandanschrift(true);
     c.setMitRechnungsanschrift(true);
@@ -137,7 +138,6 @@ void configure(ba::BelegAdressen& c, std::shared_ptr<ba::HostApplication> host,
     c.setMitPostfach(true);
     c.setMitKundendienst(true);
     c.setMitWartung(true);
-    c.setServices(services);
     c.setAppObj(std::move(host));
     c.AddLandeswaehrung(kHomeCurrency);
     c.AddBelegart(50); // an invoice: no service data

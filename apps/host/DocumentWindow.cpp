@@ -149,6 +149,12 @@ void DocumentWindow::startControl() {
                     .arg(spec.title, plan.join(QStringLiteral("; "))));
     }
 
+    // Messages and dialogs go through the host from the first step on.
+    belegadressen::Services services;
+    services.messages = mMessages;
+    services.dialogs = mDialogs;
+    c.setServices(services);
+
     guarded(QStringLiteral("Formulareinstellungen"), [&] {
         c.setDesignMode(false);
         if (mProperties.exists()) {
@@ -170,7 +176,6 @@ void DocumentWindow::startControl() {
             // The design of this document window.
             c.InitProperties();
             c.setEnabled(true);
-            c.setAnzAdresse(kAddresses);
             c.setMitVersandanschrift(true);
             c.setMitRechnungsanschrift(true);
             c.setFuerBeleg(true);
@@ -188,10 +193,6 @@ void DocumentWindow::startControl() {
     });
 
     guarded(QStringLiteral("Start"), [&] {
-        belegadressen::Services services;
-        services.messages = mMessages;
-        services.dialogs = mDialogs;
-        c.setServices(services);
         // Run-time settings, in the order the control expects them.
         c.setAppObj(mApp);
         c.AddLandeswaehrung(kHomeCurrency);
