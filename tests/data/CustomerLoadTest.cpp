@@ -217,6 +217,12 @@ TEST(CustomerLoad, DatabaseFailuresEndInAMessageNotInAHalfFilledAddress) {
     EXPECT_TRUE(h.messages().first().contains("server closed the connection"));
     EXPECT_EQ(h.control().fktDragNummer("10002"), 0);
     EXPECT_EQ(h.control().GetBez1(), "");
+
+    // Without a host object the reader reports and nothing else happens.
+    h.clearRecords();
+    h.control().setAppObj(nullptr);
+    h.typeNumber("10001");
+    EXPECT_EQ(h.messages(), QStringList({"QelBelAdr[4]: LeseKunde", kNotPresent.arg("10001")}));
 }
 
 TEST(CustomerLoad, InternalRemarkArmsTheInfoTimer) {
