@@ -207,6 +207,7 @@ int Tour::run() {
     step(QStringLiteral("Beleg speichern"));
     const int number = mWindow.saveDocument();
     if (number == 0) mFindings << QStringLiteral("Beleg nicht gespeichert");
+    shoot(QStringLiteral("gespeichert"));
 
     step(QStringLiteral("Unbekannte Nummer auf Adresse 1"));
     mWindow.switchAddress(1);
