@@ -1,12 +1,28 @@
 #include "control/Ui.h"
 #include "control/UiLayout.h"
 #include "platform/MasterDataComboFactory.h"
+#include "platform/StammDatenCombo.h"
 #include <QPainter>
 #include <QPainterPath>
 
 namespace belegadressen {
 
 namespace {
+
+// Fields standing one below the other share the widest caption their texts
+// need, so that no caption is cut and their inputs still line up.
+void alignCaptions(std::initializer_list<MasterDataCombo*> column) {
+    int widest = 0;
+    for (MasterDataCombo* combo : column)
+        if (auto* field = dynamic_cast<StammDatenFeld*>(combo)) {
+            const QLabel* caption = field->captionLabel();
+            widest = std::max(widest, caption->fontMetrics().horizontalAdvance(caption->text()) +
+                                          caption->fontMetrics().averageCharWidth());
+        }
+    for (MasterDataCombo* combo : column)
+        if (auto* field = dynamic_cast<StammDatenFeld*>(combo))
+            field->setMinimumCaptionWidth(widest);
+}
 
 QString indexed(const char* name, std::size_t index) {
     return QString::fromUtf8(name) + QLatin1Char('_') + QString::number(index);
@@ -450,6 +466,8 @@ void Ui::build(QWidget* rootWidget) {
     cdoDKursbehandlung->setToolTip(QStringLiteral("Auswahl der Kursbehandlung. F2 Suchen. "));
     btnSeite[1] = pushButton(q, "btnSeite_1", QStringLiteral("Seite &1"));
 
+    alignCaptions({ocxMwstKnz, ocxZahlungsart, ocxZahlungsbedingungen, ocxVertreter[0],
+                   ocxVertreter[1], ocxVertreter[2], ocxDVersandart});
     layOutUi(*this);
 }
 

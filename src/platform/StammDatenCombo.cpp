@@ -168,11 +168,16 @@ void StammDatenFeld::setDesign(const ComboDesign& design) {
 void StammDatenFeld::applyDesign() {
     mCaption->setText(mDesign.caption);
     const int width = mDesign.captionwidth * logicalDpiX() / kTwipsPerInch;
-    mCaption->setFixedWidth(qMax(0, width));
+    mCaption->setFixedWidth(qMax(qMax(0, width), width > 0 ? mMinimumCaptionWidth : 0));
     mCaption->setVisible(width > 0);
     mEingabe->setAccessibleName(mDesign.caption);
     mDialogButton->setVisible(mDesign.buttonvisible);
     mDialogButton->setToolTip(mDesign.dlgcaption);
+}
+
+void StammDatenFeld::setMinimumCaptionWidth(int pixels) {
+    mMinimumCaptionWidth = pixels;
+    applyDesign();
 }
 
 void StammDatenFeld::showEvent(QShowEvent* event) {

@@ -122,6 +122,10 @@ public:
 
     QLineEdit* keyEntry() const { return mEingabe; }
     QLabel* captionLabel() const { return mCaption; }
+    // A caption column wider than captionwidth, in pixels, so that fields
+    // standing one below the other start their inputs at the same place
+    // even when a caption needs more room in the running font.
+    void setMinimumCaptionWidth(int pixels);
     QToolButton* listButton() const { return mListButton; }
     QToolButton* dialogButton() const { return mDialogButton; }
     QTableWidget* listWidget() const { return mList; }
@@ -178,6 +182,7 @@ private:
     std::shared_ptr<DialogRunner> mDialogs;
 
     QLabel* mCaption;
+    int mMinimumCaptionWidth = 0;
     StammDatenEingabe* mEingabe;
     QToolButton* mListButton;
     QToolButton* mDialogButton;
