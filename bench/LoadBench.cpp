@@ -4,6 +4,7 @@
 #include "control/BelegAdressen.h"
 #include "data/SqlConnection.h"
 #include "data/SqlText.h"
+#include "data/Statements.h"
 #include <QApplication>
 #include <QDialog>
 #include <QSqlError>
@@ -205,20 +206,8 @@ void readAll(QSqlQuery& q, const QString& sql) {
         }
 }
 
-QString customerSelect(const QString& number) {
-    return QStringLiteral(
-               "select Kundennummer, Anrede, Vorname, Bez1, Bez2, Bez3, Bez4, HauptKonto, MwSt_KZ, "
-               "UStIdentNr, Auftragsrabatt, Zahlungsart, KostID, PostfachPlz, Postfach, "
-               "ZahlungsbedSchl, KzDivers, DruckAufbewahrungsfrist, Ort, Straße, Land, PLZ, "
-               "Versandart, Währung, Währungserfassung, Liefersperre, MitUeberweisungen, "
-               "VertreterNr1, VertreterNr2, VertreterNr3, Telefon, Telefon2, Telefon3, Telefax, "
-               "EMail, Hompage, BezTelefon1, BezTelefon2, BezTelefon3, BezTelefax, BezEMail, "
-               "BezHompage, RG_KdNr, VS_KdNr, VS_AdrNr, RG_AdrNr, KopftextAN, KopftextAB, "
-               "KopftextLS, KopftextRG, KopftextGS, FußtextAN, FußtextAB,FußtextLS, FußtextRG, "
-               "FußtextGS,  InterneBemerkung, Kundengruppe, RechnungPerPDF FROM Kundenstamm where "
-               "KundenNummer = ") +
-           ba::quoted(number);
-}
+// The customer select exactly as the control sends it.
+QString customerSelect(const QString& number) { return ba::statements::kundeSelect(number); }
 
 QString rateSelect(const QString& currency) {
     return QStringLiteral("Select Kurs from Währungen where Währung = ") + ba::quoted(currency);

@@ -56,6 +56,24 @@ inline bool isIndex(const QString& statement) {
     return index.match(statement).hasMatch();
 }
 
+// SQLite's LIKE ignores case and uses an index only when the index does too;
+// the shared schema cannot say so, as NOCASE is SQLite's alone. These serve
+// prefix searches by number, name and place.
+inline QStringList sqliteSearchIndexes() {
+    return {QStringLiteral("CREATE INDEX IF NOT EXISTS ix_kundenstamm_nr_nocase ON Kundenstamm "
+                           "(Kundennummer COLLATE NOCASE)"),
+            QStringLiteral("CREATE INDEX IF NOT EXISTS ix_kundenstamm_bez1_nocase ON Kundenstamm "
+                           "(Bez1 COLLATE NOCASE)"),
+            QStringLiteral("CREATE INDEX IF NOT EXISTS ix_kundenstamm_ort_nocase ON Kundenstamm "
+                           "(Ort COLLATE NOCASE)"),
+            QStringLiteral("CREATE INDEX IF NOT EXISTS ix_adressenstamm_nr_nocase ON "
+                           "Adressenstamm (AdressNummer COLLATE NOCASE)"),
+            QStringLiteral("CREATE INDEX IF NOT EXISTS ix_adressenstamm_bez1_nocase ON "
+                           "Adressenstamm (Bez1 COLLATE NOCASE)"),
+            QStringLiteral("CREATE INDEX IF NOT EXISTS ix_adressenstamm_ort_nocase ON "
+                           "Adressenstamm (Ort COLLATE NOCASE)")};
+}
+
 // Creates every table and index of the script at `path`.
 inline void applySchema(QSqlDatabase& db, const QString& path) {
     run(db, statements(readScript(path)));

@@ -159,18 +159,6 @@ void DocumentWindow::startControl() {
         c.setDesignMode(false);
         if (mProperties.exists()) {
             mProperties.readInto(c);
-            // Reading takes the flags without laying the fields out; apply them.
-            c.setMitVersandanschrift(c.MitVersandanschrift());
-            c.setMitRechnungsanschrift(c.MitRechnungsanschrift());
-            c.setFuerBeleg(c.FuerBeleg());
-            c.setMitKopftext(c.MitKopftext());
-            c.setMitFusstext(c.MitFusstext());
-            c.setMitVersandarten(c.MitVersandarten());
-            c.setMitSachbearbeiter(c.MitSachbearbeiter());
-            c.setMitAuftragsrabatt(c.MitAuftragsrabatt());
-            c.setMitRechnungPerPDF(c.MitRechnungPerPDF());
-            c.setMitDebitorenkonto(c.MitDebitorenkonto());
-            c.setMitPostfach(c.MitPostfach());
             log(QStringLiteral("Formulareinstellungen gelesen: %1").arg(mProperties.path()));
         } else {
             // The design of this document window.
@@ -197,6 +185,9 @@ void DocumentWindow::startControl() {
         c.setAppObj(mApp);
         c.AddLandeswaehrung(kHomeCurrency);
         c.AddBelegart(belegart());
+        // The text-number rows show the number of the document's own kind.
+        c.setMitKopftext(c.MitKopftext());
+        c.setMitFusstext(c.MitFusstext());
         c.AddStandarddauer(kDefaultDuration);
         c.setMitKundenaktualisierung(true);
         prepareAddresses();

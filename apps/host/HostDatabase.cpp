@@ -1,4 +1,5 @@
 #include "HostDatabase.h"
+#include "../../db/DatabaseSetup.h"
 #include <QFileInfo>
 #include <QSqlError>
 #include <QStringList>
@@ -14,6 +15,8 @@ OpenedDatabase openSqlite(const QString& file, const QString& name) {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
     db.setDatabaseName(file);
     if (!db.open()) fail(QStringLiteral("SQLite %1: %2").arg(file, db.lastError().text()));
+    // A database written by an older writer gets its search indexes now.
+    belegadressen::dbsetup::run(db, belegadressen::dbsetup::sqliteSearchIndexes());
     const QString path = QFileInfo(file).absoluteFilePath();
     return {db, QStringLiteral("Driver=SQLite;Database=%1").arg(path),
             QStringLiteral("SQLite %1").arg(path)};

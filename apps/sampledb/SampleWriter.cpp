@@ -231,6 +231,7 @@ SampleCounts SampleWriter::write(const QString& schemaScript) {
     // Indexes built once over the loaded rows are far cheaper than kept up
     // row by row.
     setup::run(mDb, indexes);
+    if (sqlite) setup::run(mDb, setup::sqliteSearchIndexes());
     setup::run(mDb, {QStringLiteral("ANALYZE")});
     if (sqlite)
         setup::run(mDb, {QStringLiteral("PRAGMA journal_mode = DELETE"),
