@@ -54,8 +54,6 @@ struct ControlState {
     bool mSucheKunde = false, mSucheAdresse = false;
     bool mAenderungMelden = true;
     bool mOrtGeprueft = false;
-    bool mZielKopftext = false, mZielFusstext = false;
-    qint16 mZielTextfeld = 0;
     bool designMode = false;
 
     bool hasAddress(int number) const {
