@@ -164,4 +164,13 @@ TEST(Pages, RefreshRedrawsOnlyOnTheLastAddress) {
     EXPECT_EQ(h.edit("txtDAdr_1")->text(), "gespeichert");
 }
 
+TEST(AddressCount, ConfiguringTheSelectionFieldsReadsNoTable) {
+    ControlHarness h;
+    h.control().setAnzAdresse(4);
+    h.control().setAktAdresse(1);
+    h.control().AddAnrede(QStringLiteral("Frau"));
+    h.control().AddZahlungsbedingungen(QStringLiteral("14T"));
+    EXPECT_TRUE(h.sql().statements.isEmpty()) << h.sql().statements.join("\n").toStdString();
+}
+
 } // namespace
