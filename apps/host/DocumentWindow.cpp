@@ -140,13 +140,13 @@ void DocumentWindow::startControl() {
     connect(&c, &BelegAdressen::btnAdresseClick, this, &DocumentWindow::searchAddress,
             Qt::QueuedConnection);
 
-    for (const SearchSpec& spec : {SearchSpec::customers(), SearchSpec::addresses()}) {
-        const QStringList plan = searchPlan(spec, mSetup.db);
+    for (const SearchTarget& target : {SearchTarget::customers(), SearchTarget::addresses()}) {
+        const QStringList plan = searchPlan(target, mSetup.db);
         const bool scans = plan.filter(QStringLiteral("SCAN")).size() > 0;
         if (scans)
             log(QStringLiteral(
                     "[Hinweis] %1 ohne passenden Index, durchsucht die ganze Tabelle: %2")
-                    .arg(spec.title, plan.join(QStringLiteral("; "))));
+                    .arg(target.title, plan.join(QStringLiteral("; "))));
     }
 
     // Messages and dialogs go through the host from the first step on.
@@ -339,7 +339,7 @@ QString DocumentWindow::runSearch(SearchDialog& dialog) {
 }
 
 void DocumentWindow::searchCustomer() {
-    SearchDialog dialog(SearchSpec::customers(), mSetup.db, this);
+    SearchDialog dialog(SearchTarget::customers(), mSetup.db, this);
     const QString key = runSearch(dialog);
     if (key.isEmpty()) return;
     guarded(QStringLiteral("Kundensuche"), [&] {
@@ -349,7 +349,7 @@ void DocumentWindow::searchCustomer() {
 }
 
 void DocumentWindow::searchAddress() {
-    SearchDialog dialog(SearchSpec::addresses(), mSetup.db, this);
+    SearchDialog dialog(SearchTarget::addresses(), mSetup.db, this);
     const QString key = runSearch(dialog);
     if (key.isEmpty()) return;
     guarded(QStringLiteral("Adressensuche"), [&] {

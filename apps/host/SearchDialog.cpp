@@ -11,7 +11,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-SearchSpec SearchSpec::customers() {
+SearchTarget SearchTarget::customers() {
     return {QStringLiteral("Kundensuche"),
             QStringLiteral("Kundenstamm"),
             QStringLiteral("Kundennummer"),
@@ -22,7 +22,7 @@ SearchSpec SearchSpec::customers() {
             {QStringLiteral("Kundennummer"), QStringLiteral("Bez1"), QStringLiteral("Ort")}};
 }
 
-SearchSpec SearchSpec::addresses() {
+SearchTarget SearchTarget::addresses() {
     return {QStringLiteral("Adressensuche"),
             QStringLiteral("Adressenstamm"),
             QStringLiteral("AdressNummer"),
@@ -33,13 +33,13 @@ SearchSpec SearchSpec::addresses() {
             {QStringLiteral("AdressNummer"), QStringLiteral("Bez1"), QStringLiteral("Ort")}};
 }
 
-QString searchStatement(const SearchSpec& spec, const QString& typed, int limit) {
+QString searchStatement(const SearchTarget& target, const QString& typed, int limit) {
     QString sql = QStringLiteral("SELECT %1 FROM %2")
-                      .arg(spec.shownColumns.join(QStringLiteral(", ")), spec.table);
+                      .arg(target.shownColumns.join(QStringLiteral(", ")), target.table);
     const QString prefix = typed.trimmed();
     if (prefix.isEmpty()) {
         // Nothing typed yet: the first rows in key order, straight from the key's index.
-        sql += QStringLiteral(" ORDER BY %1").arg(spec.keyColumn);
+        sql += QStringLiteral(" ORDER BY %1").arg(target.keyColumn);
     } else {
         // A typed % or _ means itself; '!' escapes them.
         QString pattern = prefix;
@@ -48,7 +48,7 @@ QString searchStatement(const SearchSpec& spec, const QString& typed, int limit)
             .replace(QLatin1Char('_'), QStringLiteral("!_"));
         const QString like = belegadressen::quoted(pattern + QLatin1Char('%'));
         QStringList terms;
-        for (const QString& column : spec.prefixColumns)
+        for (const QString& column : target.prefixColumns)
             terms << QStringLiteral("%1 LIKE %2 ESCAPE '!'").arg(column, like);
         // No ORDER BY: the engine may stop after `limit` matches instead of
         // sorting every match of a short prefix; the rows are sorted here.
@@ -57,30 +57,31 @@ QString searchStatement(const SearchSpec& spec, const QString& typed, int limit)
     return sql + QStringLiteral(" LIMIT %1").arg(limit);
 }
 
-QStringList searchPlan(const SearchSpec& spec, QSqlDatabase db) {
+QStringList searchPlan(const SearchTarget& target, QSqlDatabase db) {
     QStringList steps;
     if (db.driverName() != QLatin1String("QSQLITE")) return steps;
     QSqlQuery query(db);
     if (!query.exec(QStringLiteral("EXPLAIN QUERY PLAN ") +
-                    searchStatement(spec, QStringLiteral("Ab"))))
+                    searchStatement(target, QStringLiteral("Ab"))))
         return {QStringLiteral("EXPLAIN: ") + query.lastError().text()};
     while (query.next())
         steps << query.value(3).toString();
     return steps;
 }
 
-SearchDialog::SearchDialog(const SearchSpec& spec, QSqlDatabase db, QWidget* parent)
-    : QDialog(parent), mSpec(spec), mDb(std::move(db)), mEdit(new QLineEdit(this)),
+SearchDialog::SearchDialog(const SearchTarget& target, QSqlDatabase db, QWidget* parent)
+    : QDialog(parent), mTarget(target), mDb(std::move(db)), mEdit(new QLineEdit(this)),
       mTable(new QTableWidget(this)), mStatus(new QLabel(this)) {
-    setWindowTitle(spec.title);
-    setObjectName(spec.table == QLatin1String("Kundenstamm") ? QStringLiteral("frmKundensuche")
-                                                             : QStringLiteral("frmAdressensuche"));
+    setWindowTitle(target.title);
+    setObjectName(target.table == QLatin1String("Kundenstamm")
+                      ? QStringLiteral("frmKundensuche")
+                      : QStringLiteral("frmAdressensuche"));
     mEdit->setObjectName(QStringLiteral("txtSuche"));
     mEdit->setPlaceholderText(QStringLiteral("Nummer, Name oder Ort (Anfang)"));
     mEdit->setClearButtonEnabled(true);
     mTable->setObjectName(QStringLiteral("lstTreffer"));
-    mTable->setColumnCount(int(spec.shownColumns.size()));
-    mTable->setHorizontalHeaderLabels(spec.headings);
+    mTable->setColumnCount(int(target.shownColumns.size()));
+    mTable->setHorizontalHeaderLabels(target.headings);
     mTable->setSelectionBehavior(QAbstractItemView::SelectRows);
     mTable->setSelectionMode(QAbstractItemView::SingleSelection);
     mTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -131,14 +132,14 @@ void SearchDialog::searchNow() {
     QSqlQuery query(mDb);
     query.setForwardOnly(true);
     mTable->setRowCount(0);
-    if (!query.exec(searchStatement(mSpec, mEdit->text()))) {
+    if (!query.exec(searchStatement(mTarget, mEdit->text()))) {
         mStatus->setText(QStringLiteral("Suche fehlgeschlagen: %1").arg(query.lastError().text()));
         return;
     }
     QList<QStringList> rows;
     while (query.next()) {
         QStringList row;
-        for (int c = 0; c < mSpec.shownColumns.size(); ++c)
+        for (int c = 0; c < mTarget.shownColumns.size(); ++c)
             row << query.value(c).toString();
         rows << row;
     }

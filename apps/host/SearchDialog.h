@@ -10,31 +10,31 @@ class QTableWidget;
 
 // What a search looks through: a master table, its key, the columns shown
 // and the columns a typed prefix is matched against.
-struct SearchSpec {
+struct SearchTarget {
     QString title;
     QString table;
     QString keyColumn;
     QStringList shownColumns; // key first
     QStringList headings;
     QStringList prefixColumns;
-    static SearchSpec customers();
-    static SearchSpec addresses();
+    static SearchTarget customers();
+    static SearchTarget addresses();
 };
 
 // The statement for a typed prefix: every prefix column LIKE 'prefix%', at
 // most `limit` rows. Each prefix column needs an index that LIKE can use
 // (see the database schema), so that this stays fast on large tables.
-QString searchStatement(const SearchSpec& spec, const QString& typed, int limit = 50);
+QString searchStatement(const SearchTarget& target, const QString& typed, int limit = 50);
 
 // How the engine runs a prefix search, as one line per plan step; SQLite
 // only (empty elsewhere). A step "SCAN <table>" means no index serves it.
-QStringList searchPlan(const SearchSpec& spec, QSqlDatabase db);
+QStringList searchPlan(const SearchTarget& target, QSqlDatabase db);
 
 // Searches as the user types (debounced) and answers the chosen key.
 class SearchDialog final : public QDialog {
     Q_OBJECT
 public:
-    SearchDialog(const SearchSpec& spec, QSqlDatabase db, QWidget* parent = nullptr);
+    SearchDialog(const SearchTarget& target, QSqlDatabase db, QWidget* parent = nullptr);
 
     // The key of the chosen row; empty when nothing is chosen.
     QString chosenKey() const;
@@ -48,7 +48,7 @@ public:
 private:
     void showRows();
 
-    SearchSpec mSpec;
+    SearchTarget mTarget;
     QSqlDatabase mDb;
     QLineEdit* mEdit;
     QTableWidget* mTable;
