@@ -195,6 +195,16 @@ Fixture& fixture(int size) {
     return *slot;
 }
 
+// The fixture of a size, or none after telling the benchmark why.
+Fixture* fixtureOrSkip(benchmark::State& state, int size) {
+    try {
+        return &fixture(size);
+    } catch (const std::exception& e) {
+        state.SkipWithError(e.what());
+        return nullptr;
+    }
+}
+
 // Runs a statement and reads every value of every row.
 void readAll(QSqlQuery& q, const QString& sql) {
     if (!q.exec(sql)) fail(q.lastError().text());
@@ -234,13 +244,8 @@ void settle(benchmark::State& state, int i) {
 // number runs exactly that path. Two customers alternate, so every
 // iteration really loads.
 void BM_Load(benchmark::State& state, int size) {
-    Fixture* f = nullptr;
-    try {
-        f = &fixture(size);
-    } catch (const std::exception& e) {
-        state.SkipWithError(e.what());
-        return;
-    }
+    Fixture* f = fixtureOrSkip(state, size);
+    if (!f) return;
     int i = 0;
     for (auto _ : state) {
         const qint32 result = f->control->fktDragNummer(f->customers[i & 1].number);
@@ -254,13 +259,8 @@ void BM_Load(benchmark::State& state, int size) {
 // The same statements through QtSql alone: the customer select, the two rate
 // lookups and the cost assignment.
 void BM_RawSql(benchmark::State& state, int size) {
-    Fixture* f = nullptr;
-    try {
-        f = &fixture(size);
-    } catch (const std::exception& e) {
-        state.SkipWithError(e.what());
-        return;
-    }
+    Fixture* f = fixtureOrSkip(state, size);
+    if (!f) return;
     QSqlQuery q(f->db);
     q.setForwardOnly(true);
     int i = 0;
@@ -281,13 +281,8 @@ void BM_RawSql(benchmark::State& state, int size) {
 
 // Every statement the control sent during one load, replayed through QtSql.
 void BM_RawReplay(benchmark::State& state, int size) {
-    Fixture* f = nullptr;
-    try {
-        f = &fixture(size);
-    } catch (const std::exception& e) {
-        state.SkipWithError(e.what());
-        return;
-    }
+    Fixture* f = fixtureOrSkip(state, size);
+    if (!f) return;
     QSqlQuery q(f->db);
     q.setForwardOnly(true);
     int i = 0;
