@@ -33,7 +33,11 @@ void onLeave(QWidget* field, QWidget* scope, std::function<void()> leave) {
     new Filter(field, [field, scope, leave](QEvent* e) {
         if (e->type() != QEvent::FocusOut) return false;
         QWidget* next = QApplication::focusWidget();
-        if (next && next != field && scope->isAncestorOf(next) && !field->isAncestorOf(next))
+        // Another field of the control, or of the host's window around it;
+        // a dialog or another window taking the focus is no leave.
+        const bool sameWindow = next && next->window() == scope->window();
+        if (next && next != field && (scope->isAncestorOf(next) || sameWindow) &&
+            !field->isAncestorOf(next))
             leave();
         return false;
     });

@@ -13,7 +13,8 @@ inline void focusIfShown(QWidget* w) {
 }
 
 // Runs `onLeave` when `field` loses the keyboard focus to another widget
-// inside `scope` (not when a dialog or another window takes it).
+// inside `scope` or in the window around it (not when a dialog or another
+// window takes it).
 void onLeave(QWidget* field, QWidget* scope, std::function<void()> onLeave);
 
 // Runs `onKey` with the key and modifiers when a key is released in `field`.

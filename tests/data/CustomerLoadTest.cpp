@@ -1,10 +1,13 @@
 // The number entry driven as a user drives it: typing, leaving the field, F2,
 // the search buttons and the host's drop targets, on a real SQLite database.
 #include "support/ControlHarness.h"
+#include <QApplication>
 #include <QCheckBox>
+#include <QDialog>
 #include <QTest>
 #include <QTextEdit>
 #include <QTimer>
+#include <QVBoxLayout>
 #include <gtest/gtest.h>
 
 using batest::ControlHarness;
@@ -89,6 +92,39 @@ INSTANTIATE_TEST_SUITE_P(, CustomerCurrency,
                                            CurrencyCase{"10003", "EUR", 1, 0.0},
                                            CurrencyCase{"10004", "XYZ", 2, 0.0},
                                            CurrencyCase{"O'Brien", "EUR", 1, 0.0}));
+
+TEST(CustomerLoad, LeavingForAFieldOfTheHostLoadsADialogDoesNot) {
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    auto* hostField = new QLineEdit(&window);
+    layout->addWidget(hostField);
+    ControlHarness h;
+    h.control().setParent(&window);
+    layout->addWidget(&h.control());
+    window.show();
+    QApplication::setActiveWindow(&window);
+    (void)QTest::qWaitForWindowActive(&window);
+    QLineEdit* nummer = h.edit("txtDNummer");
+    nummer->setFocus();
+    QTest::keyClicks(nummer, "10002");
+    hostField->setFocus();
+    EXPECT_EQ(h.control().GetBez1(), "Zürcher Bau AG");
+
+    // A dialog taking the focus is no leave.
+    h.control().setAktAdresse(1);
+    nummer->setFocus();
+    nummer->setText("10001");
+    QDialog dialog(&window);
+    auto* dialogField = new QLineEdit(&dialog);
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    (void)QTest::qWaitForWindowActive(&dialog);
+    dialogField->setFocus();
+    QApplication::processEvents();
+    ASSERT_EQ(QApplication::focusWidget(), dialogField);
+    EXPECT_EQ(h.control().GetBez1(), "Zürcher Bau AG");
+    h.control().setParent(nullptr);
+}
 
 TEST(CustomerLoad, QuotesInTheNumberAreDoubledAndTheRowIsFound) {
     ControlHarness h;
