@@ -1,6 +1,7 @@
 #include "commercial/Currency.h"
 #include "control/Context.h"
 #include "control/ErrorStyles.h"
+#include "control/Values.h"
 #include "data/SqlText.h"
 #include "platform/GermanNumbers.h"
 
@@ -50,7 +51,7 @@ void Currency::zeige(const AdressDaten& r) {
 void Currency::speichere(AdressDaten& r) {
     Ui& u = c.ui;
     const QVariant key = u.ocxWaehrung->KeyValue();
-    r.Waehrung = key.isNull() ? QString() : key.toString();
+    r.Waehrung = textOf(key);
     r.Waehrungserfassung = isHomeCurrency(r.Waehrung) ? 1 : 2;
     r.WechselkursHauswaehrung = parseRate(u.txtDKursHauswaehrung->text());
     r.Kursbehandlung =
@@ -63,7 +64,7 @@ void Currency::AddWaehrung(const QString& code) {
     r.Waehrung = code.trimmed().isEmpty() ? c.st.mLandeswaehrung : code;
     c.ui.ocxWaehrung->setKeyValue(r.Waehrung);
     const QVariant shownKey = c.ui.ocxWaehrung->KeyValue();
-    SetzeWaehrungsanzeige(shownKey.isNull() ? QString() : shownKey.toString());
+    SetzeWaehrungsanzeige(textOf(shownKey));
 }
 
 void Currency::AddWechselkursHauswaehrung(double rate) {
@@ -89,8 +90,7 @@ void Currency::AddKursbehandlung(qint16 value) {
 
 void Currency::raiseWaehrungchange() {
     const QVariant key = c.ui.ocxWaehrung->KeyValue();
-    c.ev.raiseWaehrungchange(key.isNull() ? QString() : key.toString(),
-                             parseRate(c.ui.txtDKursHauswaehrung->text()),
+    c.ev.raiseWaehrungchange(textOf(key), parseRate(c.ui.txtDKursHauswaehrung->text()),
                              c.ui.txtDWechselkurs->value(),
                              static_cast<qint16>(c.ui.cdoDKursbehandlung->currentIndex()));
 }

@@ -2,6 +2,7 @@
 #include "contracts/PostalCodeManager.h"
 #include "control/Collaborators.h"
 #include "control/ErrorStyles.h"
+#include "control/Widgets.h"
 #include <cmath>
 
 namespace belegadressen {
@@ -62,11 +63,7 @@ void Accessors::AddWarttxtStoerText(const QString& text, const QString& rtf) {
     QLineEdit* field = c.ui.txtStoerText;
     field->setText(text);
     // A formatted fault text comes from the scheduler and is not edited here.
-    const bool editable = rtf.trimmed().isEmpty();
-    field->setReadOnly(!editable);
-    QPalette p = field->palette();
-    p.setColor(QPalette::Base, editable ? QColor(Qt::white) : p.color(QPalette::Button));
-    field->setPalette(p);
+    showEditable(field, rtf.trimmed().isEmpty());
 }
 
 QString Accessors::GetWartStoerText() const { return c.ui.txtStoerText->text(); }

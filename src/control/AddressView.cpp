@@ -2,6 +2,7 @@
 #include "control/Collaborators.h"
 #include "control/Context.h"
 #include "control/ErrorStyles.h"
+#include "control/Values.h"
 
 namespace belegadressen {
 
@@ -156,7 +157,7 @@ void AddressView::store(const Binding& b, AdressDaten& r) {
         break;
     case Shown::Key: {
         const QVariant key = static_cast<MasterDataCombo*>(b.widget)->KeyValue();
-        QString text = key.isNull() ? QString() : key.toString();
+        QString text = textOf(key);
         if (b.maxLength > 0) text = text.left(b.maxLength);
         at<QString>(r, b.field) = text;
         break;

@@ -2,7 +2,6 @@
 #include "control/Context.h"
 #include "control/ErrorStyles.h"
 #include "control/Widgets.h"
-#include <QPalette>
 
 namespace belegadressen {
 
@@ -13,13 +12,9 @@ void setVisible(std::initializer_list<QWidget*> widgets, bool visible) {
         w->setVisible(visible);
 }
 
-// Editable on white, or read-only on the button face.
+// Editable fields also take part in the tab order, locked ones do not.
 void setEditable(QLineEdit* field, bool editable) {
-    field->setReadOnly(!editable);
-    QPalette p = field->palette();
-    p.setColor(QPalette::Base,
-               editable ? QColor(Qt::white) : field->palette().color(QPalette::Button));
-    field->setPalette(p);
+    showEditable(field, editable);
     field->setFocusPolicy(editable ? Qt::StrongFocus : Qt::NoFocus);
 }
 

@@ -4,6 +4,7 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPalette>
 
 namespace belegadressen {
 
@@ -28,6 +29,13 @@ private:
 };
 
 } // namespace
+
+void showEditable(QLineEdit* field, bool editable) {
+    field->setReadOnly(!editable);
+    QPalette p = field->palette();
+    p.setColor(QPalette::Base, editable ? QColor(Qt::white) : p.color(QPalette::Button));
+    field->setPalette(p);
+}
 
 void onLeave(QWidget* field, QWidget* scope, std::function<void()> leave) {
     new Filter(field, [field, scope, leave](QEvent* e) {

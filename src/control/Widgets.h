@@ -1,4 +1,5 @@
 #pragma once
+#include <QLineEdit>
 #include <QWidget>
 #include <functional>
 
@@ -7,6 +8,10 @@ namespace belegadressen {
 // A control's own visibility flag, whatever its parents show: the layout
 // logic asks about the field itself, not about the page it sits on.
 inline bool shown(const QWidget* w) { return w && !w->isHidden(); }
+
+// An input the user may edit shows on white, a locked one read-only on the
+// button face.
+void showEditable(QLineEdit* field, bool editable);
 
 inline void focusIfShown(QWidget* w) {
     if (shown(w)) w->setFocus(Qt::OtherFocusReason);

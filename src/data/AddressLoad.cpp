@@ -2,6 +2,7 @@
 #include "control/Collaborators.h"
 #include "control/Context.h"
 #include "control/ErrorStyles.h"
+#include "control/Values.h"
 #include "control/Widgets.h"
 #include "data/Statements.h"
 #include <QCoreApplication>
@@ -40,10 +41,7 @@ void AddressLoad::fill() {
     const int i = st.currentIndex();
     AdressDaten& r = st.current();
     const Recordset& rs = *st.mRsKunde;
-    auto text = [&](const char* column) {
-        const QVariant v = rs.Value(QString::fromUtf8(column));
-        return v.isNull() ? QString() : v.toString();
-    };
+    auto text = [&](const char* column) { return textOf(rs.Value(QString::fromUtf8(column))); };
     st.mAenderungMelden = false;
     try {
         st.leereAdresse(i, false);

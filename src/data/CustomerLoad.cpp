@@ -3,6 +3,7 @@
 #include "control/Collaborators.h"
 #include "control/Context.h"
 #include "control/ErrorStyles.h"
+#include "control/Values.h"
 #include "control/Widgets.h"
 #include "data/Statements.h"
 #include "windows/RichText.h"
@@ -12,8 +13,7 @@ namespace belegadressen {
 namespace {
 
 QString text(const Recordset& rs, const char* column) {
-    const QVariant v = rs.Value(QString::fromUtf8(column));
-    return v.isNull() ? QString() : v.toString();
+    return textOf(rs.Value(QString::fromUtf8(column)));
 }
 
 bool flag(const Recordset& rs, const char* column) {
