@@ -2,8 +2,8 @@
 // through QtSql, on sample databases of different sizes, in one run.
 #include "SampleDatabases.h"
 #include "control/BelegAdressen.h"
-#include "data/SqlConnection.h"
-#include "data/SqlText.h"
+#include "platform/SqlConnection.h"
+#include "platform/SqlText.h"
 #include "data/Statements.h"
 #include <QApplication>
 #include <QDialog>

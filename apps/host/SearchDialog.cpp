@@ -1,5 +1,5 @@
 #include "SearchDialog.h"
-#include "data/SqlText.h"
+#include "platform/SqlText.h"
 #include <QDialogButtonBox>
 #include <QElapsedTimer>
 #include <QHeaderView>

@@ -2,7 +2,7 @@
 #include "DocumentWindow.h"
 #include "SearchDialog.h"
 #include "control/BelegAdressen.h"
-#include "data/SqlText.h"
+#include "platform/SqlText.h"
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>

@@ -2,7 +2,7 @@
 #include "control/Context.h"
 #include "control/ErrorStyles.h"
 #include "control/Values.h"
-#include "data/SqlText.h"
+#include "platform/SqlText.h"
 #include "platform/GermanNumbers.h"
 
 namespace belegadressen {

@@ -1,5 +1,5 @@
 #pragma once
-#include "data/SqlText.h"
+#include "platform/SqlText.h"
 #include <QString>
 
 namespace belegadressen::statements {

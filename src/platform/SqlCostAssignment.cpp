@@ -1,5 +1,5 @@
 #include "platform/SqlCostAssignment.h"
-#include "data/SqlText.h"
+#include "platform/SqlText.h"
 
 namespace belegadressen {
 

@@ -1,5 +1,5 @@
 #include "platform/SqlPostalCodeManager.h"
-#include "data/SqlText.h"
+#include "platform/SqlText.h"
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QHeaderView>

@@ -1,6 +1,6 @@
 #include "platform/StammDatenCombo.h"
 #include "contracts/Error.h"
-#include "data/SqlText.h"
+#include "platform/SqlText.h"
 #include "platform/Defaults.h"
 #include "platform/StammDatenDialog.h"
 #include <QApplication>

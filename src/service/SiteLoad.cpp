@@ -1,6 +1,6 @@
 #include "service/SiteLoad.h"
 #include "control/Context.h"
-#include "data/SqlText.h"
+#include "platform/SqlText.h"
 
 namespace belegadressen {
 

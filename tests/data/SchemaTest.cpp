@@ -1,7 +1,7 @@
 // db/schema.sql answers every statement the control and its components send,
 // on both engines (PostgreSQL folds the unquoted names, compares integer
 // columns with quoted numbers, and is strict about types).
-#include "data/SqlConnection.h"
+#include "platform/SqlConnection.h"
 #include "support/TestDatabase.h"
 #include <gtest/gtest.h>
 

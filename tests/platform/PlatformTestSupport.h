@@ -1,7 +1,7 @@
 #pragma once
 #include "contracts/DialogRunner.h"
 #include "contracts/MessageService.h"
-#include "data/SqlConnection.h"
+#include "platform/SqlConnection.h"
 #include <QDialog>
 #include <QSqlDatabase>
 #include <QSqlError>

@@ -2,7 +2,7 @@
 // Real databases for tests: a fresh SQLite file or a fresh PostgreSQL
 // database (on the server named by BA_PG_CONNINFO) with db/schema.sql applied,
 // removed again at the end.
-#include "data/SqlConnection.h"
+#include "platform/SqlConnection.h"
 #include <QSqlDatabase>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // SqlConnection against real SQLite files and a real PostgreSQL server.
-#include "data/SqlConnection.h"
+#include "platform/SqlConnection.h"
 #include "contracts/Error.h"
-#include "data/SqlText.h"
+#include "platform/SqlText.h"
 #include "support/TestDatabase.h"
 #include <QSqlQuery>
 #include <gtest/gtest.h>

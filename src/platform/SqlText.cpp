@@ -1,4 +1,4 @@
-#include "data/SqlText.h"
+#include "platform/SqlText.h"
 #include "contracts/Error.h"
 
 namespace belegadressen {

@@ -1,4 +1,4 @@
-#include "data/SqlConnection.h"
+#include "platform/SqlConnection.h"
 #include "contracts/Error.h"
 #include <QSqlDriver>
 #include <QSqlError>

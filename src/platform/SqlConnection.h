@@ -1,0 +1,67 @@
+#pragma once
+#include "contracts/Connection.h"
+#include "contracts/Recordset.h"
+#include <QSqlDatabase>
+#include <QStringList>
+#include <QVariant>
+#include <vector>
+
+namespace belegadressen {
+
+// A result held in memory. Rows are kept in full so that a recordset stays
+// readable while further statements run on the same connection (a
+// forward-only QtSql result is lost then) and can be walked again with
+// MoveFirst. The control's results are single rows or short site lists.
+class BufferedRecordset final : public Recordset {
+public:
+    // No columns and no rows: the answer to a statement that is not a select.
+    BufferedRecordset() = default;
+    // `cells` holds the rows one after the other, columns.size() values each.
+    BufferedRecordset(QStringList columns, QVariantList cells);
+
+    bool Eof() const override;
+    // Throws Error for a column not in the result or when there is no
+    // current row.
+    QVariant Value(const QString& column) const override;
+    bool HasColumn(const QString& column) const override;
+    void MoveNext() override;
+    void MoveFirst() override;
+    void Close() override;
+
+    const QStringList& columns() const { return mColumns; }
+    qsizetype rowCount() const;
+
+private:
+    qsizetype indexOf(QStringView column) const;
+    void buildIndex() const;
+
+    QStringList mColumns;
+    QVariantList mCells;
+    qsizetype mRow = 0;
+    // Open-addressing table of column positions by a case-insensitive hash
+    // of their names, built on the first lookup. Lookups allocate nothing;
+    // a load reads some fifty columns of a row this way.
+    mutable std::vector<int> mSlots;
+};
+
+// The QtSql implementation of the host connection.
+class SqlConnection final : public Connection {
+public:
+    // Takes an open database. A PostgreSQL connection must have
+    // standard_conforming_strings on (a backslash in a quoted value would
+    // otherwise be read as an escape) and the client encoding UTF8;
+    // otherwise, or when the database is not open, this throws Error.
+    explicit SqlConnection(QSqlDatabase db);
+
+    // Runs one statement; a failure throws Error (Error::Database) with the
+    // driver's text. A select answers its rows, anything else an empty
+    // recordset.
+    std::shared_ptr<Recordset> Execute(const QString& sql) override;
+
+    QSqlDatabase database() const { return mDb; }
+
+private:
+    QSqlDatabase mDb;
+};
+
+} // namespace belegadressen
