@@ -12,6 +12,21 @@ void FormProperties::readInto(belegadressen::BelegAdressen& control) const {
     belegadressen::JsonPropertyBag bag;
     if (!bag.load(mPath)) throw std::runtime_error("cannot read " + mPath.toStdString());
     control.ReadProperties(bag);
+    // Reading puts the layout flags into their variables only; the form shows
+    // their fields by running each let member with the value read.
+    control.setMitVersandanschrift(control.MitVersandanschrift());
+    control.setMitRechnungsanschrift(control.MitRechnungsanschrift());
+    control.setFuerBeleg(control.FuerBeleg());
+    control.setMitKopftext(control.MitKopftext());
+    control.setMitFusstext(control.MitFusstext());
+    control.setMitVersandarten(control.MitVersandarten());
+    control.setMitSachbearbeiter(control.MitSachbearbeiter());
+    control.setMitAuftragsrabatt(control.MitAuftragsrabatt());
+    control.setMitRechnungPerPDF(control.MitRechnungPerPDF());
+    control.setMitDebitorenkonto(control.MitDebitorenkonto());
+    control.setMitPostfach(control.MitPostfach());
+    control.setMitKundendienst(control.MitKundendienst());
+    control.setMitWartung(control.MitWartung());
 }
 
 void FormProperties::writeFrom(belegadressen::BelegAdressen& control) const {

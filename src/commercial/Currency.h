@@ -1,26 +1,30 @@
 #pragma once
+#include "control/SubsystemPorts.h"
 #include <QString>
 
 namespace belegadressen {
 
-struct Context;
-struct AdressDaten;
+struct ControlState;
+struct Ui;
+class ServiceHub;
+class EventSink;
 
 // Home and foreign currency of an address: the rate lookup, the labels and
 // rate fields of page 2, and the currency event of a load.
-class Currency {
+class Currency final : public CurrencyPort {
 public:
-    explicit Currency(Context& c) : c(c) {}
+    Currency(ControlState& state, Ui& ui, ServiceHub& services, EventSink& events)
+        : state(state), ui(ui), services(services), events(events) {}
 
     // The rate of `code` from the currency table; -1 when the table has none.
-    double HoleWaehrungskurs(const QString& code);
+    double HoleWaehrungskurs(const QString& code) override;
     // Labels the currency as home or foreign currency.
     void SetzeWaehrungsanzeige(const QString& code);
     bool isHomeCurrency(const QString& code) const;
 
     // Showing and storing the currency part of an address.
-    void zeige(const AdressDaten& r);
-    void speichere(AdressDaten& r);
+    void zeige(const AdressDaten& r) override;
+    void speichere(AdressDaten& r) override;
 
     // Accessors with currency rules.
     void AddWaehrung(const QString& code);
@@ -28,14 +32,17 @@ public:
     void AddKursbehandlung(qint16 value);
 
     // Raises Waehrungchange with what the fields show now.
-    void raiseWaehrungchange();
+    void raiseWaehrungchange() override;
 
     static QString formatRate(double rate); // "##0.00000" in the German number format
     static double parseRate(const QString& text);
 
 private:
     void showRateFields(bool foreign);
-    Context& c;
+    ControlState& state;
+    Ui& ui;
+    ServiceHub& services;
+    EventSink& events;
 };
 
 } // namespace belegadressen

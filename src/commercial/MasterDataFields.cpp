@@ -1,11 +1,13 @@
 #include "commercial/MasterDataFields.h"
-#include "control/Context.h"
+#include "control/ControlState.h"
+#include "control/ServiceHub.h"
+#include "control/Ui.h"
 
 namespace belegadressen {
 
 void MasterDataFields::setupOne(MasterDataCombo& combo, const char* table, const char* settingsKey,
                                 std::initializer_list<std::initializer_list<const char*>> columns) {
-    HostApplication& app = c.svc.app();
+    HostApplication& app = services.app();
     combo.setSourceMode(0);
     const bool withServer = combo.kind() == MasterDataCombo::Kind::Combo;
     if (withServer) combo.setServer(app.ComboServer());
@@ -28,8 +30,8 @@ void MasterDataFields::setupOne(MasterDataCombo& combo, const char* table, const
 void MasterDataFields::setup() {
     // Without a host object there is nothing to configure the lists with; the
     // fields still take and show keys.
-    if (!c.st.mAppObj) return;
-    Ui& u = c.ui;
+    if (!state.mAppObj) return;
+    Ui& u = ui;
     for (MasterDataCombo* v : u.ocxVertreter)
         setupOne(*v, "Personalstamm", nullptr,
                  {{"Titel"}, {"Vorname"}, {"Nachname"}, {"Durchwahl"}, {"Kurzzeichen"}});

@@ -1,22 +1,28 @@
 #pragma once
+#include "control/SubsystemPorts.h"
 #include <initializer_list>
 
 namespace belegadressen {
 
-struct Context;
+struct ControlState;
+struct Ui;
+class ServiceHub;
 class MasterDataCombo;
 
 // Configures the master-data selection fields from the host's tables. Runs on
 // every assignment of the number of addresses.
-class MasterDataFields {
+class MasterDataFields final : public MasterDataSetupPort {
 public:
-    explicit MasterDataFields(Context& c) : c(c) {}
-    void setup();
+    MasterDataFields(ControlState& state, Ui& ui, ServiceHub& services)
+        : state(state), ui(ui), services(services) {}
+    void setup() override;
 
 private:
     void setupOne(MasterDataCombo& combo, const char* table, const char* settingsKey,
                   std::initializer_list<std::initializer_list<const char*>> columns);
-    Context& c;
+    ControlState& state;
+    Ui& ui;
+    ServiceHub& services;
 };
 
 } // namespace belegadressen

@@ -1,6 +1,8 @@
 #include "control/Accessors.h"
 #include "contracts/PostalCodeManager.h"
-#include "control/Collaborators.h"
+#include "control/ServiceHub.h"
+#include "control/SubsystemPorts.h"
+#include "control/Ui.h"
 #include "control/ErrorStyles.h"
 #include "control/Widgets.h"
 #include <cmath>
@@ -15,10 +17,10 @@ const QString kEmptyTime = QStringLiteral("__:__");
 double fromHundredths(qint16 v) { return std::round(static_cast<double>(v)) / 100.0; }
 } // namespace
 
-void Accessors::show(const FieldRef& field) { c.parts.view.showField(field); }
+void Accessors::show(const FieldRef& field) { view.showField(field); }
 
 qint16 Accessors::GetWartDauer() const {
-    const double hundredths = std::round(c.st.current().WartDauer * 100.0);
+    const double hundredths = std::round(state.current().WartDauer * 100.0);
     if (hundredths > 32767 || hundredths < -32768)
         throw Error(6, QStringLiteral("Überlauf: die Dauer passt nicht in den Wertebereich."));
     return static_cast<qint16>(hundredths);
@@ -29,27 +31,28 @@ void Accessors::AddWartDauer(qint16 hundredths) {
 }
 
 void Accessors::AddStandarddauer(qint16 hundredths) {
-    c.st.mStandarddauer = fromHundredths(hundredths);
+    ChangeGate gate(state);
+    state.mStandarddauer = fromHundredths(hundredths);
 }
 
 QString Accessors::GetWartTermin() const {
-    const QString& v = c.st.current().WartTermin;
+    const QString& v = state.current().WartTermin;
     return v == kEmptyDate ? QString() : v;
 }
 
 QString Accessors::GetWartUhrzeit() const {
-    const QString& v = c.st.current().WartUhrzeit;
+    const QString& v = state.current().WartUhrzeit;
     return v == kEmptyTime ? QString() : v;
 }
 
 void Accessors::AddWartUhrzeit(const QString& v) { add(&AdressDaten::WartUhrzeit, v); }
 
-QString Accessors::GetBemerkung() const { return c.st.current().Bemerkung.trimmed(); }
+QString Accessors::GetBemerkung() const { return state.current().Bemerkung.trimmed(); }
 
 void Accessors::AddBemerkung(const QString& v) { add(&AdressDaten::Bemerkung, v.trimmed()); }
 
 bool Accessors::GetDruckAnsprechpartner() const {
-    return textBool(c.st.current().DruckAnsprechpartner);
+    return textBool(state.current().DruckAnsprechpartner);
 }
 
 void Accessors::AddDruckAnsprechpartner(bool v) {
@@ -57,52 +60,52 @@ void Accessors::AddDruckAnsprechpartner(bool v) {
 }
 
 void Accessors::AddWarttxtStoerText(const QString& text, const QString& rtf) {
-    c.st.current();
-    if (c.st.AktAdresse != 2) return;
-    ChangeGate gate(c.st);
-    QLineEdit* field = c.ui.txtStoerText;
+    state.current();
+    if (state.AktAdresse != 2) return;
+    ChangeGate gate(state, ChangeGate::OnError::StayClosed);
+    QLineEdit* field = ui.txtStoerText;
     field->setText(text);
     // A formatted fault text comes from the scheduler and is not edited here.
     showEditable(field, rtf.trimmed().isEmpty());
 }
 
-QString Accessors::GetWartStoerText() const { return c.ui.txtStoerText->text(); }
+QString Accessors::GetWartStoerText() const { return ui.txtStoerText->text(); }
 
 void Accessors::AddWartAnlagennummer(qint16 v) {
-    AdressDaten& r = c.st.current();
-    ChangeGate gate(c.st);
+    AdressDaten& r = state.current();
+    ChangeGate gate(state, ChangeGate::OnError::StayClosed);
     if (v != r.WartAnlagennummer) {
         const QString kunde =
             r.WartKundennummer.trimmed().isEmpty() ? r.Nummer : r.WartKundennummer;
-        const QVariant name = c.parts.sites.HoleAnlagenbezeichnung(kunde, r.WartStandort, v);
+        const QVariant name = serviceData.HoleAnlagenbezeichnung(kunde, r.WartStandort, v);
         if (name.typeId() != QMetaType::Bool) {
             r.WartAnlagenBezeichnung = name.toString();
-            c.ui.txtAnlagenBezeichnung->setText(r.WartAnlagenBezeichnung);
+            ui.txtAnlagenBezeichnung->setText(r.WartAnlagenBezeichnung);
         }
     }
     r.WartAnlagennummer = v;
-    c.parts.view.showField(&AdressDaten::WartAnlagennummer);
+    view.showField(&AdressDaten::WartAnlagennummer);
 }
 
 void Accessors::AddWartMonteur(const QString& v) {
-    AdressDaten& r = c.st.current();
-    ChangeGate gate(c.st);
+    AdressDaten& r = state.current();
+    ChangeGate gate(state, ChangeGate::OnError::StayClosed);
     r.WartMonteur = v;
-    skipOnError([&] { c.ui.txtMonteur[0]->setText(v); });
+    skipOnError([&] { ui.txtMonteur[0]->setText(v); });
     if (v.trimmed().isEmpty()) return;
     skipOnError([&] {
-        const QVariant name = c.parts.sites.HoleMonteurname(v);
+        const QVariant name = serviceData.HoleMonteurname(v);
         if (name.typeId() == QMetaType::Bool) return;
-        c.ui.txtMonteurname[0]->setText(name.toString());
-        r.WartMonteurName = c.ui.txtMonteurname[0]->text();
+        ui.txtMonteurname[0]->setText(name.toString());
+        r.WartMonteurName = ui.txtMonteurname[0]->text();
     });
 }
 
 void Accessors::AddMitPostleitzahl(const QString& mit, std::shared_ptr<HostApplication> app,
                                    const QString& connectString,
                                    std::shared_ptr<Connection> connection, bool ortsteile) {
-    ControlState& st = c.st;
-    ChangeGate gate(st);
+    ControlState& st = state;
+    ChangeGate gate(st, ChangeGate::OnError::StayClosed);
     // Words true/false and numbers convert; any other text leaves the flag.
     const QString t = mit.trimmed();
     bool isNumber = false;
@@ -116,21 +119,21 @@ void Accessors::AddMitPostleitzahl(const QString& mit, std::shared_ptr<HostAppli
              t.compare("falsch", Qt::CaseInsensitive) == 0)
         st.MitPostleitzahl = false;
     if (!st.MitPostleitzahl) {
-        skipOnError([&] { c.ui.btnPlz->hide(); });
+        skipOnError([&] { ui.btnPlz->hide(); });
         return;
     }
-    skipOnError([&] { st.mPlzManager = c.svc.newPostalCodeManager(); });
+    skipOnError([&] { st.mPlzManager = services.newPostalCodeManager(); });
     skipOnError([&] {
         if (st.mPlzManager) st.mPlzManager->Init(app, connectString, connection, ortsteile);
     });
     skipOnError([&] {
-        c.ui.btnPlz->show();
-        c.ui.btnPlz->setIcon(c.svc.resources().Bild(338));
+        ui.btnPlz->show();
+        ui.btnPlz->setIcon(services.resources().Bild(338));
     });
 }
 
 void Accessors::AddMitPostleitzahlOnline(const QString& v) {
-    skipOnError([&] { c.st.MitPostleitzahlOnline = v != QLatin1String("0"); });
+    skipOnError([&] { state.MitPostleitzahlOnline = v != QLatin1String("0"); });
 }
 
 } // namespace belegadressen

@@ -1,10 +1,14 @@
 #pragma once
 #include "contracts/Connection.h"
 #include "control/AddressView.h"
-#include "control/Context.h"
+#include "control/ControlState.h"
 #include <memory>
 
 namespace belegadressen {
+
+struct Ui;
+class ServiceHub;
+class ServiceDataPort;
 
 // The Get/Add members of the host interface. A Get reads the current record;
 // an Add closes the change gate, stores into the current record, shows the
@@ -12,13 +16,15 @@ namespace belegadressen {
 // current record, before anything changes.
 class Accessors {
 public:
-    explicit Accessors(Context& c) : c(c) {}
+    Accessors(ControlState& state, Ui& ui, ServiceHub& services, AddressView& view,
+              ServiceDataPort& serviceData)
+        : state(state), ui(ui), services(services), view(view), serviceData(serviceData) {}
 
-    template <class T> T get(T AdressDaten::*field) const { return c.st.current().*field; }
+    template <class T> T get(T AdressDaten::*field) const { return state.current().*field; }
 
     template <class T> void add(T AdressDaten::*field, const T& value) {
-        AdressDaten& r = c.st.current();
-        ChangeGate gate(c.st);
+        AdressDaten& r = state.current();
+        ChangeGate gate(state, ChangeGate::OnError::StayClosed);
         r.*field = value;
         show(FieldRef(field));
     }
@@ -45,7 +51,11 @@ public:
 
 private:
     void show(const FieldRef& field);
-    Context& c;
+    ControlState& state;
+    Ui& ui;
+    ServiceHub& services;
+    AddressView& view;
+    ServiceDataPort& serviceData;
 };
 
 } // namespace belegadressen

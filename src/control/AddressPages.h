@@ -3,13 +3,22 @@
 
 namespace belegadressen {
 
-struct Context;
+struct ControlState;
+struct Ui;
+class ServiceHub;
+class EventSink;
+class AddressView;
+class PageLayout;
+class MasterDataSetupPort;
 
 // The addresses of the document and their two display pages: creating and
 // switching addresses, the page buttons and the page-level commands.
 class AddressPages {
 public:
-    explicit AddressPages(Context& c) : c(c) {}
+    AddressPages(ControlState& state, Ui& ui, ServiceHub& services, EventSink& events,
+                 AddressView& view, PageLayout& layout, MasterDataSetupPort& masterData)
+        : state(state), ui(ui), services(services), events(events), view(view), layout(layout),
+          masterData(masterData) {}
     void connectSignals();
 
     void setAnzAdresse(qint16 n);
@@ -27,7 +36,13 @@ public:
     void switchToPage1Quietly();
 
 private:
-    Context& c;
+    ControlState& state;
+    Ui& ui;
+    ServiceHub& services;
+    EventSink& events;
+    AddressView& view;
+    PageLayout& layout;
+    MasterDataSetupPort& masterData;
 };
 
 } // namespace belegadressen

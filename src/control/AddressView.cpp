@@ -1,6 +1,8 @@
 #include "control/AddressView.h"
-#include "control/Collaborators.h"
-#include "control/Context.h"
+#include "control/ControlState.h"
+#include "control/ServiceHub.h"
+#include "control/SubsystemPorts.h"
+#include "control/Ui.h"
 #include "control/ErrorStyles.h"
 #include "control/Values.h"
 
@@ -16,7 +18,7 @@ template <class T> const T& at(const AdressDaten& r, const FieldRef& f) {
 } // namespace
 
 void AddressView::bind() {
-    Ui& u = c.ui;
+    Ui& u = ui;
     using A = AdressDaten;
     mBindings = {
         {&A::Nummer, Shown::Text, u.txtDNummer},
@@ -123,7 +125,7 @@ void AddressView::show(const Binding& b, const AdressDaten& r) {
         if (text.isEmpty())
             edit->clearValue();
         else
-            edit->setText(c.svc.dates().ToDisplay(text));
+            edit->setText(services.dates().ToDisplay(text));
         break;
     }
     case Shown::Time: {
@@ -174,7 +176,7 @@ void AddressView::store(const Binding& b, AdressDaten& r) {
         if (b.how == Shown::DateOrEmpty && edit->isEmptyMask())
             at<QString>(r, b.field).clear();
         else
-            at<QString>(r, b.field) = c.svc.dates().ToStored(edit->maskedText());
+            at<QString>(r, b.field) = services.dates().ToStored(edit->maskedText());
         break;
     }
     case Shown::Time:
@@ -184,25 +186,33 @@ void AddressView::store(const Binding& b, AdressDaten& r) {
 }
 
 void AddressView::showField(const FieldRef& field) {
-    if (const Binding* b = find(field)) show(*b, c.st.current());
+    if (const Binding* b = find(field)) show(*b, state.current());
 }
 
 void AddressView::ZeigeAdresse() {
-    ChangeGate gate(c.st);
-    if (!c.st.hasAddress(c.st.AktAdresse)) return;
-    const AdressDaten& r = c.st.current();
-    c.st.mAnzSeiten = r.AnzSeiten;
+    ChangeGate gate(state);
+    if (!state.hasAddress(state.AktAdresse)) return;
+    const AdressDaten& r = state.current();
+    state.mAnzSeiten = r.AnzSeiten;
     for (const Binding& b : mBindings)
         skipOnError([&] { show(b, r); });
-    skipOnError([&] { c.parts.currency.zeige(r); });
+    skipOnError([&] { currency.zeige(r); });
+}
+
+void AddressView::leereUndZeige(int index) {
+    AdressDaten& r = state.mAdressen.at(static_cast<size_t>(index));
+    const qint16 kennzeichen = r.Kennzeichen;
+    state.leereAdresse(index, false);
+    r.Kennzeichen = kennzeichen;
+    ZeigeAdresse();
 }
 
 void AddressView::SpeichereAdresse() {
-    AdressDaten& r = c.st.address(c.st.mAngezeigteAdresse);
-    r.AnzSeiten = c.st.mAnzSeiten;
+    AdressDaten& r = state.address(state.mAngezeigteAdresse);
+    r.AnzSeiten = state.mAnzSeiten;
     for (const Binding& b : mBindings)
         store(b, r);
-    c.parts.currency.speichere(r);
+    currency.speichere(r);
 }
 
 } // namespace belegadressen

@@ -6,7 +6,10 @@
 
 namespace belegadressen {
 
-struct Context;
+struct ControlState;
+struct Ui;
+class ServiceHub;
+class CurrencyPort;
 
 using TextField = QString AdressDaten::*;
 using DoubleField = double AdressDaten::*;
@@ -40,7 +43,8 @@ struct Binding {
 // (SpeichereAdresse), driven by one table of bindings.
 class AddressView {
 public:
-    explicit AddressView(Context& c) : c(c) {}
+    AddressView(ControlState& state, Ui& ui, ServiceHub& services, CurrencyPort& currency)
+        : state(state), ui(ui), services(services), currency(currency) {}
     void bind(); // after the child controls exist
 
     // Shows the current record; a field that cannot be written is skipped.
@@ -49,13 +53,18 @@ public:
     void SpeichereAdresse();
     // Shows one field of the current record (the accessors' step 3).
     void showField(const FieldRef& field);
+    // Resets address `index` keeping its Kennzeichen, and shows the current address.
+    void leereUndZeige(int index);
 
 private:
     void show(const Binding& b, const AdressDaten& r);
     void store(const Binding& b, AdressDaten& r);
     const Binding* find(const FieldRef& field) const;
 
-    Context& c;
+    ControlState& state;
+    Ui& ui;
+    ServiceHub& services;
+    CurrencyPort& currency;
     std::vector<Binding> mBindings;
 };
 

@@ -1,7 +1,8 @@
 #include "control/BelegAdressen.h"
 #include "control/Collaborators.h"
-#include "control/Context.h"
 #include "control/ErrorStyles.h"
+#include "control/EventSink.h"
+#include "control/ServiceHub.h"
 #include "control/Ui.h"
 #include "platform/MasterDataComboFactory.h"
 #include <QVBoxLayout>
@@ -69,7 +70,6 @@ BelegAdressen::BelegAdressen(QWidget* parent)
     c.properties.InitProperties();
     c.layout.applyFlags();
     setServices({});
-    c.layout.SetzeButtonBilder();
 }
 
 // Termination: recordsets, components and the host object are released, errors ignored.
@@ -92,6 +92,12 @@ void BelegAdressen::setAppObj(std::shared_ptr<HostApplication> app) {
 // control's services, so a host that answers dialogs itself answers theirs too.
 void BelegAdressen::setServices(const Services& services) {
     mSvc->set(services);
+    // The host's picture library takes effect at once, not only after the
+    // properties were read again.
+    skipOnError([&] {
+        mC->layout.ladeButtonVorlagen();
+        mC->layout.SetzeButtonBilder();
+    });
     for (MasterDataCombo* combo : findChildren<MasterDataCombo*>())
         setMasterDataComboServices(*combo, mSvc->sharedMessages(), mSvc->sharedDialogs());
 }
@@ -403,7 +409,10 @@ void BelegAdressen::AddDruckAnsprechpartner(bool v) { mC->accessors.AddDruckAnsp
 bool BelegAdressen::GetDruckAnsprechpartner() const {
     return mC->accessors.GetDruckAnsprechpartner();
 }
-void BelegAdressen::AddLandeswaehrung(const QString& v) { mSt->mLandeswaehrung = v; }
+void BelegAdressen::AddLandeswaehrung(const QString& v) {
+    ChangeGate gate(*mSt);
+    mSt->mLandeswaehrung = v;
+}
 void BelegAdressen::AddMitPostleitzahl(const QString& mit, std::shared_ptr<HostApplication> app,
                                        const QString& connectString,
                                        std::shared_ptr<Connection> connection, bool ortsteile) {

@@ -1,39 +1,52 @@
 #pragma once
+// The one place that knows every collaborator: the facade's wiring. Each
+// collaborator gets exactly the state, controls, services, event sink and
+// siblings it uses; the control core reaches the subsystems only through the
+// small interfaces of SubsystemPorts.h that the objects here implement.
 #include "commercial/Currency.h"
 #include "commercial/MasterDataFields.h"
 #include "control/Accessors.h"
+#include "control/AddressGuard.h"
 #include "control/AddressPages.h"
 #include "control/AddressView.h"
-#include "control/Context.h"
 #include "control/DesignProperties.h"
 #include "control/PageLayout.h"
 #include "data/AddressLines.h"
 #include "data/AddressLoad.h"
 #include "data/CustomerLoad.h"
+#include "data/CustomerReader.h"
 #include "service/SiteLoad.h"
 #include "windows/CustomerInfo.h"
 
 namespace belegadressen {
 
-// The control's collaborators, one concern each, wired by the facade.
 struct Collaborators {
     Collaborators(ControlState& st, Ui& ui, ServiceHub& svc, EventSink& ev)
-        : ctx{st, ui, svc, ev, *this}, view(ctx), pages(ctx), layout(ctx), accessors(ctx),
-          properties(ctx), currency(ctx), masterData(ctx), customers(ctx), addresses(ctx),
-          lines(ctx), sites(ctx), info(ctx) {}
-    Context ctx;
-    AddressView view;
-    AddressPages pages;
-    PageLayout layout;
-    Accessors accessors;
-    DesignProperties properties;
+        : currency(st, ui, svc, ev), masterData(st, ui, svc), sites(st, svc), info(ui),
+          guard(st, ui, svc), view(st, ui, svc, currency), layout(st, ui, svc),
+          pages(st, ui, svc, ev, view, layout, masterData), accessors(st, ui, svc, view, sites),
+          properties(st, ui, pages, layout), reader(st, svc), addresses(st, ui, svc, ev, view),
+          lines(st, ui, ev, guard),
+          customers(st, ui, svc, ev,
+                    {reader, addresses, view, pages, layout, currency, sites, info}) {}
+
+    // Subsystems the core reaches through its ports.
     Currency currency;
     MasterDataFields masterData;
-    CustomerLoad customers;
-    AddressLoad addresses;
-    AddressLines lines;
     SiteLoad sites;
     CustomerInfo info;
+    // The control core.
+    AddressGuard guard;
+    AddressView view;
+    PageLayout layout;
+    AddressPages pages;
+    Accessors accessors;
+    DesignProperties properties;
+    // The number entry and the address lines.
+    CustomerReader reader;
+    AddressLoad addresses;
+    AddressLines lines;
+    CustomerLoad customers;
 };
 
 } // namespace belegadressen

@@ -4,6 +4,7 @@
 #include "contracts/Recordset.h"
 #include "control/AdressDaten.h"
 #include <QFont>
+#include <exception>
 #include <memory>
 #include <vector>
 
@@ -53,6 +54,7 @@ struct ControlState {
     bool mSeiteMausLinks = false;
     bool mSucheKunde = false, mSucheAdresse = false;
     bool mAenderungMelden = true;
+    int mGateDepth = 0; // open ChangeGates; the outermost one opens the gate again
     bool mOrtGeprueft = false;
     bool designMode = false;
 
@@ -69,26 +71,44 @@ struct ControlState {
     AdressDaten& current() { return address(AktAdresse); }
     int currentIndex() const { return AktAdresse - 1; }
 
-    // Resets element `index` with the control's home currency and default duration.
-    void leereAdresse(int index, bool resetAppointment) {
-        mAenderungMelden = false;
-        LeereAdresse(mAdressen.at(static_cast<size_t>(index)), index, resetAppointment,
-                     mLandeswaehrung, mStandarddauer);
-        mAenderungMelden = true;
-    }
+    // Resets element `index` with the control's home currency and default
+    // duration, with the change gate closed (see ChangeGate).
+    void leereAdresse(int index, bool resetAppointment);
 };
 
-// Closes the change gate for its lifetime and opens it at the end, whatever it
-// was before: fills by the control itself raise no field-level events.
+// Closes the change gate for its lifetime: fills by the control itself raise
+// no field-level events. At the end of the outermost gate the gate opens
+// again, whatever it was before; a gate inside a fill (a reset, showing the
+// record) leaves it closed until the fill is done.
 class ChangeGate {
 public:
-    explicit ChangeGate(ControlState& st) : mSt(st) { mSt.mAenderungMelden = false; }
-    ~ChangeGate() { mSt.mAenderungMelden = true; }
+    // What happens when the scope ends by an exception: a load opens the gate
+    // all the same; an Add accessor leaves it closed until the next accessor.
+    enum class OnError { Open, StayClosed };
+
+    explicit ChangeGate(ControlState& st, OnError onError = OnError::Open)
+        : mSt(st), mOnError(onError), mExceptions(std::uncaught_exceptions()) {
+        ++mSt.mGateDepth;
+        mSt.mAenderungMelden = false;
+    }
+    ~ChangeGate() {
+        if (--mSt.mGateDepth > 0) return;
+        const bool failed = std::uncaught_exceptions() > mExceptions;
+        if (!failed || mOnError == OnError::Open) mSt.mAenderungMelden = true;
+    }
     ChangeGate(const ChangeGate&) = delete;
     ChangeGate& operator=(const ChangeGate&) = delete;
 
 private:
     ControlState& mSt;
+    OnError mOnError;
+    int mExceptions;
 };
+
+inline void ControlState::leereAdresse(int index, bool resetAppointment) {
+    ChangeGate gate(*this);
+    LeereAdresse(mAdressen.at(static_cast<size_t>(index)), index, resetAppointment,
+                 mLandeswaehrung, mStandarddauer);
+}
 
 } // namespace belegadressen

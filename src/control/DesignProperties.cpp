@@ -1,7 +1,9 @@
 #include "control/DesignProperties.h"
 #include "contracts/PropertyBag.h"
-#include "control/Collaborators.h"
-#include "control/Context.h"
+#include "control/AddressPages.h"
+#include "control/ControlState.h"
+#include "control/PageLayout.h"
+#include "control/Ui.h"
 #include <QApplication>
 
 namespace belegadressen {
@@ -45,10 +47,10 @@ template <class F> void tryWrite(F&& write) {
 } // namespace
 
 void DesignProperties::InitProperties() {
-    ControlState& st = c.st;
+    ControlState& st = state;
     st.BackColor = st.ForeColor = 0;
     st.Enabled = false;
-    st.Font = ambientFont(c.ui.root);
+    st.Font = ambientFont(ui.root);
     st.BackStyle = st.BorderStyle = 0;
     st.AnzAdresse = 5;
     st.AktAdresse = 0;
@@ -59,32 +61,32 @@ void DesignProperties::InitProperties() {
 }
 
 void DesignProperties::ReadProperties(PropertyBag& bag) {
-    ControlState& st = c.st;
+    ControlState& st = state;
     st.BackColor = bag.ReadProperty("BackColor", 0).toInt();
     st.ForeColor = bag.ReadProperty("ForeColor", 0).toInt();
     st.Enabled = bag.ReadProperty("Enabled", false).toBool();
-    const QVariant font = bag.ReadProperty("Font", ambientFont(c.ui.root));
+    const QVariant font = bag.ReadProperty("Font", ambientFont(ui.root));
     if (font.canConvert<QFont>())
         st.Font = font.value<QFont>();
     else
         st.Font.fromString(font.toString());
     st.BackStyle = static_cast<qint16>(bag.ReadProperty("BackStyle", 0).toInt());
     st.BorderStyle = static_cast<qint16>(bag.ReadProperty("BorderStyle", 0).toInt());
-    c.parts.pages.sizeAddresses(static_cast<qint16>(bag.ReadProperty("AnzAdresse", 5).toInt()));
-    c.parts.pages.LeereAlleAdressen();
-    c.parts.layout.SetzeButtonBilder();
+    pages.sizeAddresses(static_cast<qint16>(bag.ReadProperty("AnzAdresse", 5).toInt()));
+    pages.LeereAlleAdressen();
+    layout.SetzeButtonBilder();
     st.AktAdresse = static_cast<qint16>(bag.ReadProperty("AktAdresse", 0).toInt());
+    // Into their variables only: the host runs the let members it needs.
     for (const Flag& f : kFlags)
         st.*f.member = bag.ReadProperty(f.key, false).toBool();
-    c.parts.layout.applyFlags();
 }
 
 void DesignProperties::WriteProperties(PropertyBag& bag) {
-    const ControlState& st = c.st;
+    const ControlState& st = state;
     tryWrite([&] { bag.WriteProperty("BackColor", st.BackColor, 0); });
     tryWrite([&] { bag.WriteProperty("ForeColor", st.ForeColor, 0); });
     tryWrite([&] { bag.WriteProperty("Enabled", st.Enabled, false); });
-    tryWrite([&] { bag.WriteProperty("Font", st.Font, ambientFont(c.ui.root)); });
+    tryWrite([&] { bag.WriteProperty("Font", st.Font, ambientFont(ui.root)); });
     tryWrite([&] { bag.WriteProperty("BackStyle", st.BackStyle, 0); });
     tryWrite([&] { bag.WriteProperty("BorderStyle", st.BorderStyle, 0); });
     tryWrite([&] { bag.WriteProperty("AnzAdresse", st.AnzAdresse, 5); });

@@ -2,19 +2,26 @@
 
 namespace belegadressen {
 
-struct Context;
+struct ControlState;
+struct Ui;
+class AddressPages;
+class PageLayout;
 class PropertyBag;
 
 // The configuration the host form keeps in its property store.
 class DesignProperties {
 public:
-    explicit DesignProperties(Context& c) : c(c) {}
+    DesignProperties(ControlState& state, Ui& ui, AddressPages& pages, PageLayout& layout)
+        : state(state), ui(ui), pages(pages), layout(layout) {}
     void InitProperties();
     void ReadProperties(PropertyBag& bag);
     void WriteProperties(PropertyBag& bag);
 
 private:
-    Context& c;
+    ControlState& state;
+    Ui& ui;
+    AddressPages& pages;
+    PageLayout& layout;
 };
 
 } // namespace belegadressen

@@ -1,5 +1,8 @@
 #include "control/PageLayout.h"
-#include "control/Context.h"
+#include "control/ControlState.h"
+#include "control/DocumentKinds.h"
+#include "control/ServiceHub.h"
+#include "control/Ui.h"
 #include "control/ErrorStyles.h"
 #include "control/Widgets.h"
 
@@ -18,36 +21,6 @@ void setEditable(QLineEdit* field, bool editable) {
     field->setFocusPolicy(editable ? Qt::StrongFocus : Qt::NoFocus);
 }
 
-bool isServiceOrder(int belegart) { return belegart == 110 || belegart == 120; }
-
-// The text-number field of a document type: 0 offer, 1 order, 2 delivery
-// note, 3 invoice, 4 credit note; -1 for no kind.
-int documentKind(int belegart) {
-    switch (belegart) {
-    case 10:
-    case 150:
-        return 0;
-    case 20:
-    case 30:
-    case 110:
-    case 120:
-        return 1;
-    case 40:
-        return 2;
-    case 50:
-    case 60:
-    case 70:
-    case 80:
-    case 90:
-    case 130:
-        return 3;
-    case 100:
-        return 4;
-    default:
-        return -1;
-    }
-}
-
 } // namespace
 
 bool PageLayout::PruefeWartungsdaten() const {
@@ -55,19 +28,19 @@ bool PageLayout::PruefeWartungsdaten() const {
         const QString s = t.trimmed();
         return !s.isEmpty() && s != QLatin1String("0");
     };
-    return filled(c.ui.txtDNummer->text()) && filled(c.ui.txtStandort->text()) &&
-           filled(c.ui.txtAnlage->text());
+    return filled(ui.txtDNummer->text()) && filled(ui.txtStandort->text()) &&
+           filled(ui.txtAnlage->text());
 }
 
 void PageLayout::zeigeUstIdentNr() {
-    const QVariant key = c.ui.ocxMwstKnz->KeyValue();
+    const QVariant key = ui.ocxMwstKnz->KeyValue();
     const bool taxKeyOne = !key.isNull() && key.toString().trimmed() == QLatin1String("1");
-    setVisible({c.ui.txtDUstIdentNr, c.ui.lblUstIdentNr}, taxKeyOne && c.st.MitDebitorenkonto);
+    setVisible({ui.txtDUstIdentNr, ui.lblUstIdentNr}, taxKeyOne && state.MitDebitorenkonto);
 }
 
 void PageLayout::SetzeSeitenLayout(int anzSeiten) {
-    Ui& u = c.ui;
-    const ControlState& st = c.st;
+    Ui& u = ui;
+    const ControlState& st = state;
     u.btnAktKunde->setVisible(st.MitKundenaktualisierung);
     const bool two = anzSeiten == 2;
     u.btnAdresse->setVisible(!two);
@@ -91,17 +64,16 @@ void PageLayout::SetzeSeitenLayout(int anzSeiten) {
 }
 
 void PageLayout::layoutServicePart() {
-    Ui& u = c.ui;
-    const ControlState& st = c.st;
+    Ui& u = ui;
+    const ControlState& st = state;
     if (st.AktAdresse != 2) {
         setVisible({u.PanWart, u.PanWart2, u.btnVergebeTermin}, false);
         return;
     }
     if (!st.MitWartung && !st.MitKundendienst) return;
 
-    const int art = st.mBelegart;
-    const bool invoiceKind = art == 130 || art == 60 || art == 50 || art == 80 || art == 70;
-    if (!isServiceOrder(art) && !invoiceKind) {
+    const qint16 art = st.mBelegart;
+    if (!documentKinds::isServiceOrder(art) && !documentKinds::isInvoiceWithServicePart(art)) {
         setVisible({u.PanWart, u.PanWart2, u.txtDatumLetzteWartung, u.lblDatumLetzteWartung,
                     u.txtDatumLetzteRechnung, u.lblDatumLetzteRechnung, u.btnVergebeTermin,
                     u.btnTerminAssistent},
@@ -118,13 +90,14 @@ void PageLayout::layoutServicePart() {
               u.txtTelefon, u.txtFax})
             setEditable(f, true);
     };
-    if (isServiceOrder(art)) {
-        setEditable(u.txtDatumLetzteWartung, art == 110 && PruefeWartungsdaten());
+    if (documentKinds::isServiceOrder(art)) {
+        setEditable(u.txtDatumLetzteWartung,
+                    documentKinds::isMaintenanceOrder(art) && PruefeWartungsdaten());
         setEditable(u.txtDatumLetzteRechnung, false);
         appointmentEditable();
         return;
     }
-    const bool dates = art == 130;
+    const bool dates = documentKinds::isServiceInvoice(art);
     setVisible({u.txtDatumLetzteWartung, u.lblDatumLetzteWartung, u.txtDatumLetzteRechnung,
                 u.lblDatumLetzteRechnung},
                dates);
@@ -134,11 +107,17 @@ void PageLayout::layoutServicePart() {
         appointmentEditable();
 }
 
+void PageLayout::ladeButtonVorlagen() {
+    ResourceLibrary& res = services.resources();
+    const int size = ui.btnKunde->iconSize().height();
+    ui.img_ButtonUp->setPixmap(res.Bild(235).pixmap(size));
+    ui.img_ButtonDown->setPixmap(res.Bild(234).pixmap(size));
+}
+
 void PageLayout::SetzeButtonBilder() {
-    Ui& u = c.ui;
-    ResourceLibrary& res = c.svc.resources();
-    const QIcon up =
-        u.img_ButtonUp->pixmap().isNull() ? res.Bild(235) : QIcon(u.img_ButtonUp->pixmap());
+    Ui& u = ui;
+    ResourceLibrary& res = services.resources();
+    const QIcon up(u.img_ButtonUp->pixmap());
     for (QToolButton* b : {u.btnKunde, u.btnAdresse, u.btnAnlage, u.btnMonteur[0], u.btnMonteur[1],
                            u.btnAnpWart, u.btnAnpBel})
         b->setIcon(up);
@@ -156,75 +135,75 @@ void PageLayout::SetzeButtonBilder() {
 }
 
 void PageLayout::releaseButtonPictures() {
-    for (QToolButton* b : c.ui.root->findChildren<QToolButton*>())
+    for (QToolButton* b : ui.root->findChildren<QToolButton*>())
         b->setIcon(QIcon());
 }
 
 void PageLayout::showReferenceHeadings() {
-    const bool any = c.st.MitVersandanschrift || c.st.MitRechnungsanschrift;
-    setVisible({c.ui.lblKundennr, c.ui.lblAdressnr}, any);
+    const bool any = state.MitVersandanschrift || state.MitRechnungsanschrift;
+    setVisible({ui.lblKundennr, ui.lblAdressnr}, any);
 }
 
 void PageLayout::setMitVersandanschrift(bool v) {
-    Ui& u = c.ui;
-    c.st.MitVersandanschrift = v;
+    Ui& u = ui;
+    state.MitVersandanschrift = v;
     setVisible(
         {u.lblversandan, u.txtDKD_Nr[0], u.txtDAD_Nr[0], u.btnVersandan[0], u.btnVersandan[1]}, v);
     showReferenceHeadings();
 }
 
 void PageLayout::setMitRechnungsanschrift(bool v) {
-    Ui& u = c.ui;
-    c.st.MitRechnungsanschrift = v;
+    Ui& u = ui;
+    state.MitRechnungsanschrift = v;
     setVisible({u.lblRechan, u.txtDKD_Nr[1], u.txtDAD_Nr[1], u.btnRechan[0], u.btnRechan[1]}, v);
     showReferenceHeadings();
 }
 
 void PageLayout::setMitKundenaktualisierung(bool v) {
-    c.st.MitKundenaktualisierung = v;
-    c.ui.btnAktKunde->setVisible(v);
+    state.MitKundenaktualisierung = v;
+    ui.btnAktKunde->setVisible(v);
 }
 
 void PageLayout::setMitVersandarten(bool v) {
-    c.st.MitVersandarten = v;
-    c.ui.ocxDVersandart->setVisible(v);
+    state.MitVersandarten = v;
+    ui.ocxDVersandart->setVisible(v);
 }
 
 void PageLayout::setMitSachbearbeiter(bool v) {
-    c.st.MitSachbearbeiter = v;
-    for (MasterDataCombo* combo : c.ui.ocxVertreter)
+    state.MitSachbearbeiter = v;
+    for (MasterDataCombo* combo : ui.ocxVertreter)
         combo->setVisible(v);
 }
 
 void PageLayout::setMitAuftragsrabatt(bool v) {
-    c.st.MitAuftragsrabatt = v;
-    setVisible({c.ui.lblAuftragsrabtt, c.ui.txtDAuftragsrabatt}, v);
+    state.MitAuftragsrabatt = v;
+    setVisible({ui.lblAuftragsrabtt, ui.txtDAuftragsrabatt}, v);
 }
 
 void PageLayout::setMitRechnungPerPDF(bool v) {
-    c.st.MitRechnungPerPDF = v;
-    c.ui.chkRechnungPerPDF->setVisible(v);
+    state.MitRechnungPerPDF = v;
+    ui.chkRechnungPerPDF->setVisible(v);
 }
 
 void PageLayout::setMitDebitorenkonto(bool v) {
-    c.st.MitDebitorenkonto = v;
-    setVisible({c.ui.lblHauptkonto, c.ui.txtDHauptkonto}, v);
+    state.MitDebitorenkonto = v;
+    setVisible({ui.lblHauptkonto, ui.txtDHauptkonto}, v);
     zeigeUstIdentNr();
 }
 
 void PageLayout::setMitPostfach(bool v) {
-    c.st.MitPostfach = v;
-    setVisible({c.ui.lblPlzPostfach, c.ui.txtDPlzPostfach, c.ui.txtDPostfach}, v);
+    state.MitPostfach = v;
+    setVisible({ui.lblPlzPostfach, ui.txtDPlzPostfach, ui.txtDPostfach}, v);
 }
 
 void PageLayout::setFuerBeleg(bool v) {
-    c.st.FuerBeleg = v;
+    state.FuerBeleg = v;
     if (v) VerbergeTextZeilen();
-    c.ui.btnBelegfreigabe->setVisible(v);
+    ui.btnBelegfreigabe->setVisible(v);
 }
 
 void PageLayout::applyFlags() {
-    const ControlState& st = c.st;
+    const ControlState& st = state;
     setMitVersandanschrift(st.MitVersandanschrift);
     setMitRechnungsanschrift(st.MitRechnungsanschrift);
     setMitKundenaktualisierung(st.MitKundenaktualisierung);
@@ -240,7 +219,7 @@ void PageLayout::applyFlags() {
 }
 
 void PageLayout::VerbergeTextZeilen() {
-    Ui& u = c.ui;
+    Ui& u = ui;
     for (int i = 0; i < 5; ++i) {
         u.lblBaText[i]->setVisible(false);
         u.btnKopf[i]->setVisible(false);
@@ -253,25 +232,25 @@ void PageLayout::VerbergeTextZeilen() {
 }
 
 void PageLayout::setMitKopftext(bool v) {
-    c.st.MitKopftext = v;
+    state.MitKopftext = v;
     setTextRow(0, v);
 }
 
 void PageLayout::setMitFusstext(bool v) {
-    c.st.MitFusstext = v;
+    state.MitFusstext = v;
     setTextRow(1, v);
 }
 
 void PageLayout::setTextRow(int element, bool flag) {
-    Ui& u = c.ui;
-    const bool anyText = c.st.MitKopftext || c.st.MitFusstext;
+    Ui& u = ui;
+    const bool anyText = state.MitKopftext || state.MitFusstext;
     if (!anyText) {
         VerbergeTextZeilen();
         return;
     }
     QLabel* heading = element == 0 ? u.lblKopftext : u.lblFusstext;
     auto& buttons = element == 0 ? u.btnKopf : u.btnFuss;
-    if (c.st.FuerBeleg) {
+    if (state.FuerBeleg) {
         heading->setVisible(flag);
         buttons[0]->setVisible(flag);
         setzeTextZeile(element, flag);
@@ -287,21 +266,21 @@ void PageLayout::setTextRow(int element, bool flag) {
         b->setVisible(flag);
 }
 
-void PageLayout::SetzeKopftextZeile() { setzeTextZeile(0, c.st.MitKopftext); }
-void PageLayout::SetzeFusstextZeile() { setzeTextZeile(1, c.st.MitFusstext); }
+void PageLayout::SetzeKopftextZeile() { setzeTextZeile(0, state.MitKopftext); }
+void PageLayout::SetzeFusstextZeile() { setzeTextZeile(1, state.MitFusstext); }
 
 // A document shows only the text number of its own kind, always in the
 // first slot of the row.
 void PageLayout::setzeTextZeile(int element, bool flag) {
-    const auto row = c.ui.textRow(element);
+    const auto row = ui.textRow(element);
     for (QLineEdit* f : row)
         skipOnError([&] { f->setVisible(false); });
-    const int kind = documentKind(c.st.mBelegart);
+    const int kind = documentKinds::kindIndex(state.mBelegart);
     if (kind < 0) return;
     QLineEdit* field = row[static_cast<size_t>(kind)];
     skipOnError([&] {
         field->setVisible(flag);
-        c.ui.moveToFirstSlot(element, field);
+        ui.moveToFirstSlot(element, field);
     });
 }
 

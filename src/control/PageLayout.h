@@ -2,16 +2,22 @@
 
 namespace belegadressen {
 
-struct Context;
+struct ControlState;
+struct Ui;
+class ServiceHub;
 
 // Which fields a page shows: the page-count layout, the service part of
 // address 2, the host's layout flags and the text-number rows.
 class PageLayout {
 public:
-    explicit PageLayout(Context& c) : c(c) {}
+    PageLayout(ControlState& state, Ui& ui, ServiceHub& services)
+        : state(state), ui(ui), services(services) {}
 
     void SetzeSeitenLayout(int anzSeiten);
     bool PruefeWartungsdaten() const;
+    // Takes the released and pressed pictures of the simple image buttons
+    // into the templates img_ButtonUp and img_ButtonDown.
+    void ladeButtonVorlagen();
     void SetzeButtonBilder();
     void releaseButtonPictures();
 
@@ -45,7 +51,9 @@ private:
     void setTextRow(int element, bool flag);
     void setzeTextZeile(int element, bool flag);
     void showReferenceHeadings();
-    Context& c;
+    ControlState& state;
+    Ui& ui;
+    ServiceHub& services;
 };
 
 } // namespace belegadressen

@@ -1,14 +1,17 @@
 #include "data/AddressLines.h"
 #include "contracts/PostalCodeManager.h"
-#include "control/Collaborators.h"
-#include "control/Context.h"
+#include "control/AddressGuard.h"
+#include "control/ControlState.h"
+#include "control/EventSink.h"
+#include "control/Ui.h"
+#include "control/DocumentKinds.h"
 #include "control/ErrorStyles.h"
 #include "control/Widgets.h"
 
 namespace belegadressen {
 
 void AddressLines::connectSignals() {
-    Ui& u = c.ui;
+    Ui& u = ui;
     for (int i = 0; i < 7; ++i) {
         QLineEdit* line = u.txtDAdr[i];
         QObject::connect(line, &QLineEdit::textChanged, line,
@@ -20,25 +23,25 @@ void AddressLines::connectSignals() {
     }
     for (QLineEdit* ref : u.txtDKD_Nr)
         QObject::connect(ref, &QLineEdit::textChanged, ref, [this] {
-            if (c.st.mAenderungMelden) c.ev.raiseChange();
+            if (state.mAenderungMelden) events.raiseChange();
         });
     QObject::connect(u.btnErwAdresse, &QPushButton::clicked, u.btnErwAdresse,
                      [this] { guarded([&] { btnErwAdresseClick(); }); });
 }
 
 void AddressLines::lineChanged(int index) {
-    if (!c.st.mAenderungMelden) return;
-    if (!c.parts.addresses.PruefeAdressnummer()) {
-        ChangeGate gate(c.st);
-        skipOnError([&] { c.ui.txtDAdr[index]->clear(); });
+    if (!state.mAenderungMelden) return;
+    if (!guard.PruefeAdressnummer()) {
+        ChangeGate gate(state);
+        skipOnError([&] { ui.txtDAdr[index]->clear(); });
         return;
     }
-    c.ev.raiseChange();
+    events.raiseChange();
 }
 
 void AddressLines::placeValidate() {
-    ControlState& st = c.st;
-    Ui& u = c.ui;
+    ControlState& st = state;
+    Ui& u = ui;
     QLineEdit* place = u.txtDAdr[6];
     QLineEdit* street = u.txtDAdr[5];
     if (!st.mAenderungMelden || !st.MitPostleitzahl || place->text().isEmpty() ||
@@ -53,17 +56,22 @@ void AddressLines::placeValidate() {
             street->setText(plz->Strasse());
             u.txtDPostleitzahl->setText(plz->Plz());
         }
-        st.mAenderungMelden = true;
         return;
     }
     if (st.mOrtGeprueft) {
         st.mOrtGeprueft = false;
         return;
     }
-    st.mAenderungMelden = false;
-    plz->setOkMeldungUnterdrucken(true);
-    plz->Suche_Plz(u.txtDPostleitzahl->text(), place->text(), street->text(), false);
-    plz->setOkMeldungUnterdrucken(false);
+    ChangeGate gate(st);
+    {
+        plz->setOkMeldungUnterdrucken(true);
+        // The manager's confirmation must not stay suppressed when the search fails.
+        struct Restore {
+            PostalCodeManager* plz;
+            ~Restore() { plz->setOkMeldungUnterdrucken(false); }
+        } restore{plz};
+        plz->Suche_Plz(u.txtDPostleitzahl->text(), place->text(), street->text(), false);
+    }
     if (plz->Geprueft()) {
         const QString ort = plz->Ort().trimmed();
         if (!ort.isEmpty()) {
@@ -76,22 +84,21 @@ void AddressLines::placeValidate() {
         if (!code.isEmpty() && code != u.txtDPostleitzahl->text())
             u.txtDPostleitzahl->setText(plz->Plz());
     }
-    st.mAenderungMelden = true;
 }
 
 void AddressLines::lineLeft(int index) {
-    ControlState& st = c.st;
+    ControlState& st = state;
     if (index == 4) skipOnError([&] { btnErwAdresseClick(); });
     st.mOrtGeprueft = false;
-    if (index == 6 && !st.MitPostfach && st.mAnzSeiten == 1 && st.mBelegart != 110 &&
-        st.mBelegart != 120) {
-        skipOnError([&] { focusIfShown(c.ui.txtDNummer); });
-        if (st.mSeiteVomBenutzer) c.ev.raiseBtnSeite2Click();
+    if (index == 6 && !st.MitPostfach && st.mAnzSeiten == 1 &&
+        !documentKinds::isServiceOrder(st.mBelegart)) {
+        skipOnError([&] { focusIfShown(ui.txtDNummer); });
+        if (st.mSeiteVomBenutzer) events.raiseBtnSeite2Click();
     }
 }
 
 void AddressLines::btnErwAdresseClick() {
-    Ui& u = c.ui;
+    Ui& u = ui;
     if (u.btnErwAdresse->text().startsWith(QLatin1String("Er"))) {
         u.panerwadr[0]->show();
         u.btnErwAdresse->setText(QStringLiteral("Std. Ad&resse"));

@@ -2,13 +2,17 @@
 
 namespace belegadressen {
 
-struct Context;
+struct ControlState;
+struct Ui;
+class EventSink;
+class AddressGuard;
 
 // The seven address lines (first name, four name lines, street, place), the
 // extended-address toggle and the reference-number fields.
 class AddressLines {
 public:
-    explicit AddressLines(Context& c) : c(c) {}
+    AddressLines(ControlState& state, Ui& ui, EventSink& events, AddressGuard& guard)
+        : state(state), ui(ui), events(events), guard(guard) {}
     void connectSignals();
 
     void lineChanged(int index);
@@ -17,7 +21,10 @@ public:
     void btnErwAdresseClick();
 
 private:
-    Context& c;
+    ControlState& state;
+    Ui& ui;
+    EventSink& events;
+    AddressGuard& guard;
 };
 
 } // namespace belegadressen

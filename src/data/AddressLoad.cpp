@@ -1,91 +1,67 @@
 #include "data/AddressLoad.h"
-#include "control/Collaborators.h"
-#include "control/Context.h"
+#include "control/AddressView.h"
+#include "control/ControlState.h"
 #include "control/ErrorStyles.h"
-#include "control/Values.h"
+#include "control/EventSink.h"
+#include "control/ServiceHub.h"
+#include "control/Ui.h"
 #include "control/Widgets.h"
+#include "data/RowMapping.h"
 #include "data/Statements.h"
-#include <QCoreApplication>
 
 namespace belegadressen {
 
 void AddressLoad::connectSignals() {
-    QObject::connect(c.ui.btnAdresse, &QToolButton::clicked, c.ui.btnAdresse,
+    QObject::connect(ui.btnAdresse, &QToolButton::clicked, ui.btnAdresse,
                      [this] { guarded([&] { btnAdresseClick(); }); });
 }
 
 void AddressLoad::btnAdresseClick() {
-    c.ev.raiseBtnAdresseClick();
-    c.st.mSucheAdresse = true;
+    events.raiseBtnAdresseClick();
+    state.mSucheAdresse = true;
 }
 
 bool AddressLoad::LeseAdresse(const QString& nummer) {
-    ControlState& st = c.st;
     try {
         if (nummer.trimmed().isEmpty()) return false;
-        st.mRsKunde = c.svc.connection()->Execute(statements::adresseSelect(nummer));
-        if (st.mRsKunde->Eof()) {
-            st.mRsKunde.reset();
+        state.mRsKunde = services.connection()->Execute(statements::adresseSelect(nummer));
+        if (state.mRsKunde->Eof()) {
+            state.mRsKunde.reset();
             return false;
         }
         return true;
     } catch (...) {
-        st.mRsKunde.reset();
-        reportReaderFailure(c.svc, QStringLiteral("LeseAdresse"));
+        state.mRsKunde.reset();
+        reportReaderFailure(services, QStringLiteral("LeseAdresse"));
         return false;
     }
 }
 
 void AddressLoad::fill() {
-    ControlState& st = c.st;
-    const int i = st.currentIndex();
-    AdressDaten& r = st.current();
-    const Recordset& rs = *st.mRsKunde;
-    auto text = [&](const char* column) { return textOf(rs.Value(QString::fromUtf8(column))); };
-    st.mAenderungMelden = false;
+    const int i = state.currentIndex();
+    AdressDaten& r = state.current();
+    ChangeGate gate(state);
     try {
-        st.leereAdresse(i, false);
-        r.MwstKnz = QStringLiteral("0");
-        r.Nummer.clear();
-        r.Anrede = text("AnredeHW");
-        r.Vorname = text("Vorname");
-        r.Bez1 = text("Bez1");
-        r.Bez2 = text("Bez2");
-        r.Bez3 = text("Bez3");
-        r.HauptKonto.clear();
-        r.Ort = text("Ort");
-        r.Land = text("Land");
-        r.Strasse = text("Straße");
-        r.Postleitzahl = text("Plz");
+        state.leereAdresse(i, false);
+        fillFromAddressRow(r, *state.mRsKunde);
     } catch (...) {
-        c.parts.customers.leereUndZeige(i);
+        view.leereUndZeige(i);
         throw;
     }
-    c.parts.view.ZeigeAdresse();
+    view.ZeigeAdresse();
     skipOnError([&] {
-        if (shown(c.ui.ocxAnrede)) c.ui.ocxAnrede->setFocus(Qt::OtherFocusReason);
+        if (shown(ui.ocxAnrede)) ui.ocxAnrede->setFocus(Qt::OtherFocusReason);
     });
-    c.ev.raiseChange();
-    st.mAenderungMelden = true;
+    events.raiseChange();
 }
 
 qint32 AddressLoad::fktDragNummerAdresse(const QString& nummer) {
     return zeroOnError([&]() -> qint32 {
-        c.st.mSucheKunde = c.st.mSucheAdresse = false;
-        c.st.current();
+        state.mSucheKunde = state.mSucheAdresse = false;
+        state.current();
         if (LeseAdresse(nummer)) fill();
         return -1;
     });
-}
-
-bool AddressLoad::PruefeAdressnummer() {
-    if (c.st.mAnzSeiten != 2 || !c.ui.txtDNummer->text().trimmed().isEmpty()) return true;
-    QCoreApplication::processEvents();
-    c.svc.dialogs().information(QStringLiteral("Information"),
-                                QStringLiteral("Bitte erfassen Sie zuerst eine Adressnummer."));
-    QCoreApplication::processEvents();
-    focusIfShown(c.ui.txtDNummer);
-    return false;
 }
 
 } // namespace belegadressen

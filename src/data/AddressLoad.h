@@ -3,13 +3,20 @@
 
 namespace belegadressen {
 
-struct Context;
+struct ControlState;
+struct Ui;
+class ServiceHub;
+class EventSink;
+class AddressView;
 
-// General addresses from the address master, and the guard that refuses
-// edits on a two-page address that has no number yet.
+// General addresses from the address master: the address search button, the
+// drop target of the host's address search, and the fill of the current
+// address from an address row.
 class AddressLoad {
 public:
-    explicit AddressLoad(Context& c) : c(c) {}
+    AddressLoad(ControlState& state, Ui& ui, ServiceHub& services, EventSink& events,
+                AddressView& view)
+        : state(state), ui(ui), services(services), events(events), view(view) {}
     void connectSignals();
 
     // Reads the address row into mRsKunde; false when there is none.
@@ -19,11 +26,12 @@ public:
     qint32 fktDragNummerAdresse(const QString& nummer);
     void btnAdresseClick();
 
-    // False (after telling the user) when an edit must be refused.
-    bool PruefeAdressnummer();
-
 private:
-    Context& c;
+    ControlState& state;
+    Ui& ui;
+    ServiceHub& services;
+    EventSink& events;
+    AddressView& view;
 };
 
 } // namespace belegadressen

@@ -3,38 +3,55 @@
 
 namespace belegadressen {
 
-struct Context;
-struct AdressDaten;
-class Recordset;
+struct ControlState;
+struct Ui;
+class ServiceHub;
+class EventSink;
+class AddressView;
+class AddressPages;
+class PageLayout;
+class CustomerReader;
+class AddressLoad;
+class CurrencyPort;
+class ServiceDataPort;
+class RemarkPort;
 
 // The number entry: a customer number typed into the number field (or handed
 // in by the host's search) loads the customer master row into the current
-// address and tells the host through its events.
+// address and tells the host through its events. It orders the steps; the
+// row is read by CustomerReader and mapped by fillFromCustomerRow.
 class CustomerLoad {
 public:
-    explicit CustomerLoad(Context& c) : c(c) {}
+    struct Steps {
+        CustomerReader& reader;
+        AddressLoad& addresses;    // a number that is a general address (address 2 and on)
+        AddressView& view;         // showing the record
+        AddressPages& pages;       // back to display page 1 for a number from the host
+        PageLayout& layout;        // the layout of address 2 after its service data
+        CurrencyPort& currency;    // rates and the currency event
+        ServiceDataPort& services; // sites and equipment of service documents
+        RemarkPort& remarks;       // the customer info window after the load
+    };
+    CustomerLoad(ControlState& state, Ui& ui, ServiceHub& services, EventSink& events,
+                 Steps steps)
+        : state(state), ui(ui), services(services), events(events), steps(steps) {}
     void connectSignals();
 
     // Leaving the number field. Throws on a database failure after the row
-    // was read; the address is then cleared again.
+    // was read; the address is then cleared again and the host told so.
     void nummerVerlassen();
     qint32 fktDragNummer(const QString& nummer);
     void btnKundeClick();
 
-    // Reads the customer row into mRsKunde; false when there is none.
-    bool LeseKunde(const QString& nummer);
-    void SchliesseKunde();
-
-    // Resets address i keeping its Kennzeichen, and shows it.
-    void leereUndZeige(int i);
-
 private:
     void userLeftNummer();
-    void fill(AdressDaten& r, Recordset& rs, int i);
-    void fillCurrency(AdressDaten& r, Recordset& rs);
-    void LeseKostenzuordnung(Recordset& rs);
-    void showInternalRemark(Recordset& rs);
-    Context& c;
+    // Clears address `index` and raises the events of an emptied number field.
+    void clearAndReport(int index);
+    ControlState& state;
+    Ui& ui;
+    ServiceHub& services;
+    EventSink& events;
+    Steps steps;
 };
 
 } // namespace belegadressen

@@ -1,5 +1,7 @@
 #include "service/SiteLoad.h"
-#include "control/Context.h"
+#include "control/ControlState.h"
+#include "control/DocumentKinds.h"
+#include "control/ServiceHub.h"
 #include "platform/SqlText.h"
 
 namespace belegadressen {
@@ -7,15 +9,15 @@ namespace belegadressen {
 void SiteLoad::LadeStandort(const QString& kundennummer, bool mitMeldung) {
     Q_UNUSED(kundennummer);
     Q_UNUSED(mitMeldung);
-    const ControlState& st = c.st;
-    const bool serviceDocument = st.mBelegart == 110 || st.mBelegart == 120 || st.mBelegart == 130;
-    if (!(st.MitWartung || st.MitKundendienst) || !serviceDocument) return;
+    const ControlState& st = state;
+    if (!(st.MitWartung || st.MitKundendienst) || !documentKinds::loadsServiceData(st.mBelegart))
+        return;
     // Taking sites and equipment over into address 2 is not built yet.
 }
 
 QVariant SiteLoad::HoleAnlagenbezeichnung(const QString& kundennummer, qint16 standort,
                                           qint16 anlage) {
-    auto rs = c.svc.connection()->Execute(
+    auto rs = services.connection()->Execute(
         "Select Bezeichnung from Anlagenstamm where Kundennummer = " + quoted(kundennummer) +
         " AND Standortnummer = " + QString::number(standort) +
         " AND Anlagenummer = " + QString::number(anlage));
@@ -25,7 +27,7 @@ QVariant SiteLoad::HoleAnlagenbezeichnung(const QString& kundennummer, qint16 st
 
 QVariant SiteLoad::HoleMonteurname(const QString& personalNr) {
     if (personalNr.isEmpty()) return {};
-    auto rs = c.svc.connection()->Execute(
+    auto rs = services.connection()->Execute(
         "Select NachName, Vorname from Personalstamm where PersonalNr = " + quoted(personalNr));
     if (rs->Eof()) return true;
     const QString nachname = rs->Value("NachName").toString();

@@ -1,16 +1,18 @@
 #pragma once
+#include "control/SubsystemPorts.h"
 #include <QString>
 
 namespace belegadressen {
 
-struct Context;
+struct Ui;
 
 // The customer info window: holds what a load hands it and opens when the
 // control's timer fires, after the load has finished.
-class CustomerInfo {
+class CustomerInfo final : public RemarkPort {
 public:
-    explicit CustomerInfo(Context& c) : c(c) {}
+    explicit CustomerInfo(Ui& ui) : ui(ui) {}
     void connectSignals();
+    void showInternalRemark(const QString& kundennummer, const QString& remark) override;
     void prepare(const QString& mode, const QString& kundennummer, const QString& text);
     void Anzeige_Kundeninfo(const QString& nummer);
 
@@ -20,7 +22,7 @@ public:
 
 private:
     void timerFired();
-    Context& c;
+    Ui& ui;
     QString mMode, mKundennummer, mText;
 };
 

@@ -55,6 +55,10 @@ TEST(Properties, RoundTripUnderTheOriginalKeys) {
     EXPECT_TRUE(r.FuerBeleg());
     EXPECT_TRUE(r.MitWartung());
     EXPECT_TRUE(r.MitPostfach());
+    // The flags are read into their variables only: their fields show once the
+    // host runs the flag's let member.
+    EXPECT_TRUE(r.findChild<QWidget*>("txtDPostfach")->isHidden());
+    r.setMitPostfach(r.MitPostfach());
     EXPECT_FALSE(r.findChild<QWidget*>("txtDPostfach")->isHidden());
 }
 
