@@ -1,12 +1,12 @@
 #include "commercial/Currency.h"
 #include "control/ControlState.h"
+#include "control/ErrorStyles.h"
 #include "control/EventSink.h"
 #include "control/ServiceHub.h"
 #include "control/Ui.h"
-#include "control/ErrorStyles.h"
 #include "control/Values.h"
-#include "platform/SqlText.h"
 #include "platform/GermanNumbers.h"
+#include "platform/SqlText.h"
 
 namespace belegadressen {
 
@@ -15,8 +15,8 @@ QString Currency::formatRate(double rate) { return formatGerman(rate, 5); }
 double Currency::parseRate(const QString& text) { return parseGerman(text); }
 
 double Currency::HoleWaehrungskurs(const QString& code) {
-    auto rs =
-        services.connection()->Execute("Select Kurs from Währungen where Währung = " + quoted(code));
+    auto rs = services.connection()->Execute("Select Kurs from Währungen where Währung = " +
+                                             quoted(code));
     if (rs->Eof()) return -1;
     const QVariant kurs = rs->Value("kurs");
     return kurs.isNull() ? 0.0 : kurs.toDouble();
@@ -28,13 +28,12 @@ bool Currency::isHomeCurrency(const QString& code) const {
 
 void Currency::SetzeWaehrungsanzeige(const QString& code) {
     ui.lblWaehrungserfassung->setText(isHomeCurrency(code) ? QStringLiteral("Hauswährung")
-                                                             : QStringLiteral("Fremdwährung"));
+                                                           : QStringLiteral("Fremdwährung"));
 }
 
 void Currency::showRateFields(bool foreign) {
     for (QWidget* w :
-         {static_cast<QWidget*>(ui.cdoDKursbehandlung),
-          static_cast<QWidget*>(ui.lblKursbehandlung),
+         {static_cast<QWidget*>(ui.cdoDKursbehandlung), static_cast<QWidget*>(ui.lblKursbehandlung),
           static_cast<QWidget*>(ui.txtDWechselkurs), static_cast<QWidget*>(ui.lblWechselkurs)})
         w->setVisible(foreign);
 }
@@ -94,8 +93,8 @@ void Currency::AddKursbehandlung(qint16 value) {
 void Currency::raiseWaehrungchange() {
     const QVariant key = ui.ocxWaehrung->KeyValue();
     events.raiseWaehrungchange(textOf(key), parseRate(ui.txtDKursHauswaehrung->text()),
-                             ui.txtDWechselkurs->value(),
-                             static_cast<qint16>(ui.cdoDKursbehandlung->currentIndex()));
+                               ui.txtDWechselkurs->value(),
+                               static_cast<qint16>(ui.cdoDKursbehandlung->currentIndex()));
 }
 
 } // namespace belegadressen

@@ -1,9 +1,9 @@
 #include "control/Accessors.h"
 #include "contracts/PostalCodeManager.h"
+#include "control/ErrorStyles.h"
 #include "control/ServiceHub.h"
 #include "control/SubsystemPorts.h"
 #include "control/Ui.h"
-#include "control/ErrorStyles.h"
 #include "control/Widgets.h"
 #include <cmath>
 

@@ -1,12 +1,12 @@
 #include "control/AddressPages.h"
 #include "control/AddressView.h"
+#include "control/ErrorStyles.h"
 #include "control/EventSink.h"
 #include "control/PageLayout.h"
 #include "control/ServiceHub.h"
 #include "control/SubsystemPorts.h"
-#include "control/Ui.h"
-#include "control/ErrorStyles.h"
 #include "control/Twips.h"
+#include "control/Ui.h"
 #include "control/Widgets.h"
 
 namespace belegadressen {

@@ -1,9 +1,9 @@
 #include "control/AddressView.h"
 #include "control/ControlState.h"
+#include "control/ErrorStyles.h"
 #include "control/ServiceHub.h"
 #include "control/SubsystemPorts.h"
 #include "control/Ui.h"
-#include "control/ErrorStyles.h"
 #include "control/Values.h"
 
 namespace belegadressen {

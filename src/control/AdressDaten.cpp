@@ -45,10 +45,9 @@ void LeereAdresse(AdressDaten& r, int index, bool resetAppointment, const QStrin
     r.WechselkursHauswaehrung = 0;
     r.Wechselkurs = 0;
     r.Kursbehandlung = 1;
-    for (QString* f : {&r.Vertreter1, &r.Vertreter2, &r.Vertreter3, &r.VKD_Nr, &r.RKD_Nr,
-                       &r.VAD_Nr, &r.RAD_Nr, &r.Versandtext, &r.RechnungText, &r.KAnNr, &r.KAuNr,
-                       &r.KLsNr, &r.KReNr, &r.KGuNr, &r.FAnNr, &r.FAuNr, &r.FLsNr, &r.FReNr,
-                       &r.FGuNr})
+    for (QString* f : {&r.Vertreter1, &r.Vertreter2, &r.Vertreter3, &r.VKD_Nr, &r.RKD_Nr, &r.VAD_Nr,
+                       &r.RAD_Nr, &r.Versandtext, &r.RechnungText, &r.KAnNr, &r.KAuNr, &r.KLsNr,
+                       &r.KReNr, &r.KGuNr, &r.FAnNr, &r.FAuNr, &r.FLsNr, &r.FReNr, &r.FGuNr})
         f->clear();
     r.DatumLetzteWartung.clear();
     r.DatumLetzteRechnung.clear();

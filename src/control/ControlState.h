@@ -107,8 +107,8 @@ private:
 
 inline void ControlState::leereAdresse(int index, bool resetAppointment) {
     ChangeGate gate(*this);
-    LeereAdresse(mAdressen.at(static_cast<size_t>(index)), index, resetAppointment,
-                 mLandeswaehrung, mStandarddauer);
+    LeereAdresse(mAdressen.at(static_cast<size_t>(index)), index, resetAppointment, mLandeswaehrung,
+                 mStandarddauer);
 }
 
 } // namespace belegadressen

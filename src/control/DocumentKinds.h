@@ -21,8 +21,7 @@ constexpr bool isServiceOrder(qint16 belegart) { return belegart == 110 || beleg
 // service panel is shown, the appointment fields only once the address has a
 // number or a name.
 constexpr bool isInvoiceWithServicePart(qint16 belegart) {
-    return belegart == 130 || belegart == 50 || belegart == 60 || belegart == 70 ||
-           belegart == 80;
+    return belegart == 130 || belegart == 50 || belegart == 60 || belegart == 70 || belegart == 80;
 }
 
 // The maintenance order (110), where the date of the last maintenance may be typed.

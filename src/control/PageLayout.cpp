@@ -1,9 +1,9 @@
 #include "control/PageLayout.h"
 #include "control/ControlState.h"
 #include "control/DocumentKinds.h"
+#include "control/ErrorStyles.h"
 #include "control/ServiceHub.h"
 #include "control/Ui.h"
-#include "control/ErrorStyles.h"
 #include "control/Widgets.h"
 
 namespace belegadressen {

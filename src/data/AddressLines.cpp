@@ -2,10 +2,10 @@
 #include "contracts/PostalCodeManager.h"
 #include "control/AddressGuard.h"
 #include "control/ControlState.h"
-#include "control/EventSink.h"
-#include "control/Ui.h"
 #include "control/DocumentKinds.h"
 #include "control/ErrorStyles.h"
+#include "control/EventSink.h"
+#include "control/Ui.h"
 #include "control/Widgets.h"
 
 namespace belegadressen {

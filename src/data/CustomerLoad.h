@@ -32,8 +32,7 @@ public:
         ServiceDataPort& services; // sites and equipment of service documents
         RemarkPort& remarks;       // the customer info window after the load
     };
-    CustomerLoad(ControlState& state, Ui& ui, ServiceHub& services, EventSink& events,
-                 Steps steps)
+    CustomerLoad(ControlState& state, Ui& ui, ServiceHub& services, EventSink& events, Steps steps)
         : state(state), ui(ui), services(services), events(events), steps(steps) {}
     void connectSignals();
 
