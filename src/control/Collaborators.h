@@ -10,7 +10,9 @@
 #include "data/AddressLines.h"
 #include "data/AddressLoad.h"
 #include "data/CustomerLoad.h"
+#include "service/Appointments.h"
 #include "service/SiteLoad.h"
+#include "service/TechnicianContacts.h"
 #include "windows/CustomerInfo.h"
 
 namespace belegadressen {
@@ -20,7 +22,9 @@ struct Collaborators {
     Collaborators(ControlState& st, Ui& ui, ServiceHub& svc, EventSink& ev)
         : ctx{st, ui, svc, ev, *this}, view(ctx), pages(ctx), layout(ctx), accessors(ctx),
           properties(ctx), currency(ctx), masterData(ctx), customers(ctx), addresses(ctx),
-          lines(ctx), sites(ctx), info(ctx) {}
+          lines(ctx), appointments(st, ui, svc, ev),
+          technician(st, ui, svc, ev, pages, [this] { return addresses.PruefeAdressnummer(); }),
+          sites(st, ui, svc, ev, view, appointments), info(ctx) {}
     Context ctx;
     AddressView view;
     AddressPages pages;
@@ -32,6 +36,8 @@ struct Collaborators {
     CustomerLoad customers;
     AddressLoad addresses;
     AddressLines lines;
+    Appointments appointments;
+    TechnicianContacts technician;
     SiteLoad sites;
     CustomerInfo info;
 };
