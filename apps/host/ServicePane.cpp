@@ -234,10 +234,18 @@ void ServicePane::chooseContact(const QString& kdnr, bool fuerWart) {
                                           .arg(kdnr));
         return;
     }
-    dialog.list->setCurrentItem(dialog.list->topLevelItem(0));
+    // The contact of the site on the order comes first.
+    BelegAdressen& c = mWindow.control();
+    QTreeWidgetItem* proposed = dialog.list->topLevelItem(0);
+    if (fuerWart && c.AktAdresse() == 2) {
+        const QString site = QStringLiteral("%1/%2").arg(kdnr.trimmed()).arg(c.GetWartStandort());
+        for (int i = 0; i < dialog.list->topLevelItemCount(); ++i)
+            if (dialog.list->topLevelItem(i)->data(0, Qt::UserRole).toString() == site)
+                proposed = dialog.list->topLevelItem(i);
+    }
+    dialog.list->setCurrentItem(proposed);
     if (mWindow.dialogs().exec(dialog) != QDialog::Accepted || !dialog.list->currentItem()) return;
     const QTreeWidgetItem* it = dialog.list->currentItem();
-    BelegAdressen& c = mWindow.control();
     const QString id = it->data(0, Qt::UserRole).toString();
     if (fuerWart) {
         c.AddWartAnsprechpartner(it->text(0));

@@ -8,6 +8,7 @@
 #include "platform/StandortListe2.h"
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -47,20 +48,30 @@ void Tour::runService() {
         else
             mFindings << QStringLiteral("%1 nicht gefunden").arg(QString::fromUtf8(name));
     };
-    // The technician chooser is answered with the tour's technician.
-    mWindow.dialogs().setAnswer([&](QDialog& dialog) {
+    // The choosers are answered with the tour's technician and the contact
+    // they propose.
+    auto chooser = [&](QDialog& dialog) {
         auto* list = dialog.findChild<QTreeWidget*>(QStringLiteral("lstAuswahl"));
-        if (!list) return int(QDialog::Rejected);
-        const auto found = list->findItems(technician, Qt::MatchExactly, 0);
-        if (found.isEmpty()) return int(QDialog::Rejected);
-        list->setCurrentItem(found.first());
+        if (!list || list->topLevelItemCount() == 0) return int(QDialog::Rejected);
+        QTreeWidgetItem* row = list->currentItem() ? list->currentItem() : list->topLevelItem(0);
+        if (dialog.objectName() == QLatin1String("dlgMonteur")) {
+            const auto found = list->findItems(technician, Qt::MatchExactly, 0);
+            if (found.isEmpty()) return int(QDialog::Rejected);
+            row = found.first();
+        }
+        list->setCurrentItem(row);
         return int(QDialog::Accepted);
-    });
+    };
+    mWindow.dialogs().setAnswer(chooser);
     auto book = [&](const QString& date, const QString& time, const QString& hours,
                     const QString& subject) {
         click("btnMonteur_0");
         settle(200);
-        say(QStringLiteral("   Monteur: \"%1\"").arg(c.GetWartMonteur()));
+        click("btnAnsprechpartner");
+        settle(200);
+        say(QStringLiteral("   Monteur \"%1\", Ansprechpartner \"%2\"")
+                .arg(field("txtMonteur_0") ? field("txtMonteur_0")->text() : QString(),
+                     c.GetWartAnsprechpartner()));
         for (auto [name, text] : {std::pair{"txtTermin", date}, std::pair{"txtUhrzeit", time},
                                   std::pair{"txtDauer", hours}, std::pair{"txtStoerText", subject}})
             if (QLineEdit* e = field(name)) {
@@ -117,14 +128,7 @@ void Tour::runService() {
     });
     typeNumber(QStringLiteral("S-0005"));
     settle(100);
-    mWindow.dialogs().setAnswer([&](QDialog& dialog) {
-        auto* list = dialog.findChild<QTreeWidget*>(QStringLiteral("lstAuswahl"));
-        if (!list) return int(QDialog::Rejected);
-        const auto found = list->findItems(technician, Qt::MatchExactly, 0);
-        if (found.isEmpty()) return int(QDialog::Rejected);
-        list->setCurrentItem(found.first());
-        return int(QDialog::Accepted);
-    });
+    mWindow.dialogs().setAnswer(chooser);
     mWindow.switchAddress(2);
     say(QStringLiteral("   Adresse 2: Standort %1, Anlage %2, \"%3\"")
             .arg(c.GetWartStandort())
