@@ -94,12 +94,13 @@ void ServicePane::eintragen(const QString& monteur, const QString& termin, const
             QStringLiteral("Für einen Termin fehlen Monteur oder Datum."));
         return;
     }
-    // One appointment per document: booking again moves it.
+    // One appointment per order: booking again moves it.
+    const QString key = orderKey();
     mBookings.erase(std::remove_if(mBookings.begin(), mBookings.end(),
-                                   [this](const Booking& b) { return b.document == mKey; }),
+                                   [&](const Booking& b) { return b.key == key; }),
                     mBookings.end());
     mBookings.append(
-        {monteur.trimmed(), tag, uhrzeit, dauer, ansprechpartner, telefon, betreff, mKey});
+        {monteur.trimmed(), tag, uhrzeit, dauer, ansprechpartner, telefon, betreff, key});
     mWindow.log(QStringLiteral("[Termin] %1 am %2 %3, %4 eingetragen")
                     .arg(monteur, termin, uhrzeit, hours(dauer)));
     refresh();
@@ -143,13 +144,24 @@ void ServicePane::assistent(const QString& monteur, const QString& termin, qint1
 
 void ServicePane::loeschen(bool mitAbfrage) {
     const auto before = mBookings.size();
+    const QString key = orderKey();
     mBookings.erase(std::remove_if(mBookings.begin(), mBookings.end(),
-                                   [this](const Booking& b) { return b.document == mKey; }),
+                                   [&](const Booking& b) { return b.key == key; }),
                     mBookings.end());
     mWindow.log(QStringLiteral("[Termin] gelöscht%1: %2")
                     .arg(mitAbfrage ? QStringLiteral(" (Datum geleert)") : QString())
                     .arg(before - mBookings.size()));
     refresh();
+}
+
+QString ServicePane::orderKey() {
+    BelegAdressen& c = mWindow.control();
+    // The appointment buttons sit on address 2, which carries the site.
+    return QStringLiteral("%1/%2/%3/%4")
+        .arg(mWindow.documentNumber())
+        .arg(c.GetWartKundenummer())
+        .arg(c.GetWartStandort())
+        .arg(c.GetWartAnlagennummer());
 }
 
 void ServicePane::refresh() {

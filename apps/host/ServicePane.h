@@ -17,7 +17,7 @@ struct Booking {
     QString ansprechpartner;
     QString telefon;
     QString betreff;
-    int document = 0; // the document window's booking key
+    QString key; // the order the appointment belongs to
 };
 
 // The host's side of service orders: an appointment book that receives the
@@ -46,12 +46,13 @@ private:
     void chooseTechnician();
     void chooseContact(const QString& kdnr, bool fuerWart);
     void refresh();
+    // The order on the window: its document and the site on address 2.
+    QString orderKey();
 
     DocumentWindow& mWindow;
     QTreeWidget* mTree;
     QLabel* mSummary;
     QList<Booking> mBookings;
-    int mKey = 1; // the booking key of the current document
 };
 
 // Adds the pane as a dock of the document window.
