@@ -256,3 +256,34 @@ TEST(SiteDialog, CommunicationDataAreShownReadOnly) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(Appointment, EditedDateOfLastMaintenanceGoesToTheHostInStorageForm) {
+    ServiceOrder o;
+    o.harness.typeNumber("S2"); // site and equipment: the date may be edited
+    auto& w = o.control();
+    w.setAktAdresse(2);
+    QLineEdit* date = o.harness.edit("txtDatumLetzteWartung");
+    ASSERT_FALSE(date->isReadOnly());
+    EXPECT_EQ(date->text(), "01.03.2024");
+    o.events.clear();
+    auto typeAndLeave = [&](const QString& text) {
+        date->setFocus(Qt::TabFocusReason);
+        date->selectAll();
+        if (text.isEmpty())
+            QTest::keyClick(date, Qt::Key_Delete);
+        else
+            QTest::keyClicks(date, text);
+        o.harness.focus("txtStoerText");
+    };
+    typeAndLeave("01032024"); // unchanged: nothing
+    typeAndLeave("02022025");
+    typeAndLeave("");
+    QStringList raised = o.events.filter("ChangeDatumLetzteWartung");
+    EXPECT_EQ(raised,
+              QStringList({"ChangeDatumLetzteWartung(2025-02-02)", "ChangeDatumLetzteWartung()"}));
+    EXPECT_EQ(w.GetDatumLetzteWartung(), "2024-03-01"); // the record is the host's to change
+}
+
+} // namespace
