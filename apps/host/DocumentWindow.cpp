@@ -2,6 +2,7 @@
 #include "EventLog.h"
 #include "HostAppObject.h"
 #include "SearchDialog.h"
+#include "ServicePane.h"
 #include "control/BelegAdressen.h"
 #include <QCloseEvent>
 #include <QComboBox>
@@ -118,6 +119,7 @@ void DocumentWindow::buildUi() {
     pane->setMinimumWidth(440);
     dock->setWidget(pane);
     addDockWidget(Qt::RightDockWidgetArea, dock);
+    addServicePane(*this);
     resize(1400, 820);
     statusBar()->showMessage(
         QStringLiteral("%1 – Benutzer %2").arg(mSetup.description, mSetup.user));

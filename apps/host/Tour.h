@@ -21,6 +21,7 @@ private:
     void typeNumber(const QString& number);
     QString firstValue(const QString& sql);
     bool compareDocuments();
+    void runService(); // TourService.cpp
 
     DocumentWindow& mWindow;
     QString mFolder;

@@ -1,6 +1,7 @@
 #include "SampleWriter.h"
 #include "../../db/DatabaseSetup.h"
 #include "SampleData.h"
+#include "ServiceSamples.h"
 #include <QDate>
 #include <QRegularExpression>
 #include <QSqlDriver>
@@ -227,6 +228,9 @@ SampleCounts SampleWriter::write(const QString& schemaScript) {
     SampleCounts counts;
     writeMasterData(counts);
     writeCustomers(counts);
+    const ServiceSampleCounts service = writeServiceSamples(mDb);
+    counts.sites += service.sites;
+    counts.equipment += service.equipment;
     if (!mDb.commit()) fail(QStringLiteral("commit"), mDb.lastError());
     // Indexes built once over the loaded rows are far cheaper than kept up
     // row by row.

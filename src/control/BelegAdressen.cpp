@@ -49,6 +49,25 @@ public:
     }
     void raiseChangeKundenrabatt(double r) override { emit w.ChangeKundenrabatt(r); }
     void raisePropertyChanged(const QString& name) override { emit w.PropertyChanged(name); }
+    void raiseChangeBetreff(const QString& b) override { emit w.ChangeBetreff(b); }
+    void raiseChangeErloekennung(const QString& e) override { emit w.ChangeErloekennung(e); }
+    void raiseChangeStandortNotiz(const QString& n) override { emit w.ChangeStandortNotiz(n); }
+    void raiseChangeAnlageFormular(const QString& st, const QString& wa) override {
+        emit w.ChangeAnlageFormular(st, wa);
+    }
+    void raiseChangeDatumLetzteWartung(const QString& d) override {
+        emit w.ChangeDatumLetzteWartung(d);
+    }
+    void raiseTerminEintragen(const QString& monteur, const QString& termin, const QString& zeit,
+                              qint16 dauer, const QString& anp, const QString& tel,
+                              const QString& fax, const QString& betreff, qint32 vorwarn) override {
+        emit w.TerminEintragen(monteur, termin, zeit, dauer, anp, tel, fax, betreff, vorwarn);
+    }
+    void raiseTerminAssistent(const QString& monteur, const QString& termin, const QString& zeit,
+                              qint16 dauer) override {
+        emit w.TerminAssistent(monteur, termin, zeit, dauer);
+    }
+    void raiseLoescheWarttermin(bool mitAbfrage) override { emit w.LoescheWarttermin(mitAbfrage); }
 
 private:
     BelegAdressen& w;
@@ -67,6 +86,9 @@ BelegAdressen::BelegAdressen(QWidget* parent)
     c.addresses.connectSignals();
     c.lines.connectSignals();
     c.info.connectSignals();
+    c.technician.connectSignals();
+    c.appointments.connectSignals();
+    c.sites.connectSignals();
     c.properties.InitProperties();
     c.layout.applyFlags();
     setServices({});
@@ -441,7 +463,9 @@ qint32 BelegAdressen::fktDragNummerAdresse(const QString& nummer) {
 qint32 BelegAdressen::fktDragNummer(const QString& nummer) {
     return mC->customers.fktDragNummer(nummer);
 }
-qint32 BelegAdressen::fktDragPersonalNummer(const QString&) { return 0; }
+qint32 BelegAdressen::fktDragPersonalNummer(const QString& nummer) {
+    return mC->technician.fktDragPersonalNummer(nummer);
+}
 qint32 BelegAdressen::fktDragTextNummerAllgenmein(const QString&, const QVariant&) { return 0; }
 qint32 BelegAdressen::PruefeTexttyp(const QVariant&) { return 0; }
 qint32 BelegAdressen::fktDragTextNummer(const QString&) { return 0; }

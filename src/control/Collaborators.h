@@ -15,31 +15,38 @@
 #include "data/AddressLoad.h"
 #include "data/CustomerLoad.h"
 #include "data/CustomerReader.h"
+#include "service/Appointments.h"
 #include "service/SiteLoad.h"
+#include "service/TechnicianContacts.h"
 #include "windows/CustomerInfo.h"
 
 namespace belegadressen {
 
 struct Collaborators {
     Collaborators(ControlState& st, Ui& ui, ServiceHub& svc, EventSink& ev)
-        : currency(st, ui, svc, ev), masterData(st, ui, svc), sites(st, svc), info(ui),
-          guard(st, ui, svc), view(st, ui, svc, currency), layout(st, ui, svc),
-          pages(st, ui, svc, ev, view, layout, masterData), accessors(st, ui, svc, view, sites),
-          properties(st, ui, pages, layout), reader(st, svc), addresses(st, ui, svc, ev, view),
-          lines(st, ui, ev, guard),
+        : currency(st, ui, svc, ev), masterData(st, ui, svc), info(ui), guard(st, ui, svc),
+          view(st, ui, svc, currency), layout(st, ui, svc),
+          pages(st, ui, svc, ev, view, layout, masterData), appointments(st, ui, svc, ev),
+          technician(st, ui, svc, ev, pages, guard), sites(st, ui, svc, ev, view, appointments),
+          accessors(st, ui, svc, view, sites), properties(st, ui, pages, layout), reader(st, svc),
+          addresses(st, ui, svc, ev, view), lines(st, ui, ev, guard),
           customers(st, ui, svc, ev,
                     {reader, addresses, view, pages, layout, currency, sites, info}) {}
 
     // Subsystems the core reaches through its ports.
     Currency currency;
     MasterDataFields masterData;
-    SiteLoad sites;
     CustomerInfo info;
     // The control core.
     AddressGuard guard;
     AddressView view;
     PageLayout layout;
     AddressPages pages;
+    // Service orders.
+    Appointments appointments;
+    TechnicianContacts technician;
+    SiteLoad sites;
+    // The host interface's accessors and stored properties.
     Accessors accessors;
     DesignProperties properties;
     // The number entry and the address lines.

@@ -33,6 +33,21 @@ public:
     virtual void raiseChangeZahlungsbedingungen(const QString& zahlungsbedingungen) = 0;
     virtual void raiseChangeKundenrabatt(double rabattproz) = 0;
     virtual void raisePropertyChanged(const QString& name) = 0;
+    // Service orders: site takeovers and the appointment book.
+    virtual void raiseChangeBetreff(const QString& betreff) = 0;
+    virtual void raiseChangeErloekennung(const QString& erloeskennung) = 0;
+    virtual void raiseChangeStandortNotiz(const QString& notiz) = 0;
+    virtual void raiseChangeAnlageFormular(const QString& formularST,
+                                           const QString& formularWA) = 0;
+    virtual void raiseChangeDatumLetzteWartung(const QString& datum) = 0;
+    virtual void raiseTerminEintragen(const QString& monteur, const QString& termin,
+                                      const QString& uhrzeit, qint16 dauer,
+                                      const QString& ansprechpartner, const QString& telefon,
+                                      const QString& fax, const QString& betreff,
+                                      qint32 vorwarnzeit) = 0;
+    virtual void raiseTerminAssistent(const QString& monteur, const QString& termin,
+                                      const QString& uhrzeit, qint16 dauer) = 0;
+    virtual void raiseLoescheWarttermin(bool mitAbfrage) = 0;
 };
 
 } // namespace belegadressen

@@ -61,6 +61,15 @@ std::shared_ptr<PostalCodeManager> ServiceHub::newPostalCodeManager() {
     return mS.postalCodeManager ? mS.postalCodeManager() : defaultPostalCodeManager();
 }
 
+std::shared_ptr<SiteInformationDialog> ServiceHub::newSiteInformationDialog() {
+    if (mS.siteInformationDialog) return mS.siteInformationDialog();
+    return defaultSiteInformationDialog(mSt.mAppObj, sharedDialogs());
+}
+
+SiteList* ServiceHub::newSiteList(QWidget* parent) {
+    return mS.siteList ? mS.siteList(parent) : defaultSiteList(parent);
+}
+
 HostApplication& ServiceHub::app() {
     if (!mSt.mAppObj)
         throw Error(91, QStringLiteral("Objektvariable nicht festgelegt: AppObj fehlt."));

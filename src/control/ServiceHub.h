@@ -22,6 +22,9 @@ public:
     TextKindCatalogue& textKinds();
     std::shared_ptr<CostAssignment> newCostAssignment();
     std::shared_ptr<PostalCodeManager> newPostalCodeManager();
+    // The site dialog and the site list; ours show through dialogs().
+    std::shared_ptr<SiteInformationDialog> newSiteInformationDialog();
+    SiteList* newSiteList(QWidget* parent);
 
     // The host application object; error when the host has not set it yet.
     HostApplication& app();

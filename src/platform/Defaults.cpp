@@ -8,6 +8,8 @@
 #include "platform/SqlCostAssignment.h"
 #include "platform/SqlPostalCodeManager.h"
 #include "platform/StandardTextKindCatalogue.h"
+#include "platform/StandortAuskunft.h"
+#include "platform/StandortListe2.h"
 
 namespace belegadressen {
 
@@ -45,5 +47,13 @@ std::shared_ptr<CostAssignment> defaultCostAssignment() {
 std::shared_ptr<PostalCodeManager> defaultPostalCodeManager() {
     return std::make_shared<SqlPostalCodeManager>(defaultDialogRunner());
 }
+
+std::shared_ptr<SiteInformationDialog>
+defaultSiteInformationDialog(std::shared_ptr<HostApplication> app,
+                             std::shared_ptr<DialogRunner> dialogs) {
+    return std::make_shared<StandortAuskunft>(std::move(app), std::move(dialogs));
+}
+
+SiteList* defaultSiteList(QWidget* parent) { return new StandortListe2(parent); }
 
 } // namespace belegadressen

@@ -13,5 +13,9 @@ std::shared_ptr<ListSelectionService> defaultListSelectionService();
 std::shared_ptr<TextKindCatalogue> defaultTextKindCatalogue();
 std::shared_ptr<CostAssignment> defaultCostAssignment();
 std::shared_ptr<PostalCodeManager> defaultPostalCodeManager();
+std::shared_ptr<SiteInformationDialog>
+defaultSiteInformationDialog(std::shared_ptr<HostApplication> app,
+                             std::shared_ptr<DialogRunner> dialogs);
+SiteList* defaultSiteList(QWidget* parent);
 
 } // namespace belegadressen

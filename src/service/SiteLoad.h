@@ -6,15 +6,26 @@
 namespace belegadressen {
 
 struct ControlState;
+struct Ui;
 class ServiceHub;
+class EventSink;
+class AddressView;
+class Appointments;
+class Recordset;
+enum class Takeover;
 
-// Sites, equipment and technicians of the service address (address 2).
+// The site and equipment of a service order in address 2: found after a
+// customer load, or chosen by the user with btnAnlage in the host's site
+// dialog or in the control's own site window.
 class SiteLoad final : public ServiceDataPort {
 public:
-    SiteLoad(ControlState& state, ServiceHub& services) : state(state), services(services) {}
+    SiteLoad(ControlState& state, Ui& ui, ServiceHub& services, EventSink& events,
+             AddressView& view, Appointments& appointments);
+    void connectSignals();
 
     // Brings the customer's site and equipment into address 2 after a load.
     void LadeStandort(const QString& kundennummer, bool mitMeldung) override;
+    void btnAnlage_Click();
 
     // The equipment's description, or true when there is no such equipment.
     QVariant HoleAnlagenbezeichnung(const QString& kundennummer, qint16 standort,
@@ -23,8 +34,20 @@ public:
     QVariant HoleMonteurname(const QString& personalNr) override;
 
 private:
-    ControlState& state;
-    ServiceHub& services;
+    void dialogAuswahl(const QString& kunde);
+    void fensterAuswahl(const QString& kunde);
+    void uebernehmeStandort(const Recordset& site, Takeover how);
+    void uebernehmeAnlage(const Recordset& equipment, Takeover how, bool bezeichnungRoh);
+    void automatischeAuswahl();
+    void kopiereAdresse1();
+
+    ControlState& mState;
+    Ui& mUi;
+    ServiceHub& mServices;
+    EventSink& mEvents;
+    AddressView& mView;
+    Appointments& mAppointments;
+    bool mAutoAuswahl = false;
 };
 
 } // namespace belegadressen

@@ -1,0 +1,55 @@
+#pragma once
+#include "contracts/SiteList.h"
+
+class QLineEdit;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace belegadressen {
+
+// The customer's sites with the equipment installed at each, as a tree under
+// a search line. Built for the keyboard: typing filters (site number, names,
+// street, place, equipment), the arrow keys move through the visible rows,
+// Enter takes the current row over. Reads through the host's connection.
+class StandortListe2 : public SiteList {
+    Q_OBJECT
+public:
+    explicit StandortListe2(QWidget* parent = nullptr);
+
+    void setConnectString(const QString& text) override { mConnectString = text; }
+    void setKundennummer(const QString& number) override { mKundennummer = number; }
+    void setAppObj(std::shared_ptr<HostApplication> app) override { mApp = std::move(app); }
+    void setBilderAnzeigen(bool show) override { mBilder = show; }
+    void Laden() override;
+    std::shared_ptr<Recordset> GewaehlteAnlage() const override;
+    std::shared_ptr<Recordset> GewaehlterStandort() const override;
+
+    // The site and equipment numbers of the current row (equipment 0 on a
+    // site row); false when no row is current.
+    bool aktuelleAuswahl(qint32& standort, qint32& anlage) const;
+    // Shows only the rows matching every word of `text`.
+    void filtern(const QString& text);
+    // Takes the current row over: remembers it and raises Uebernommen.
+    bool uebernehmen();
+
+    QLineEdit* suchfeld() const { return mSuche; }
+    QTreeWidget* baum() const { return mBaum; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void ersteSichtbareWaehlen();
+
+    QString mConnectString;
+    QString mKundennummer;
+    std::shared_ptr<HostApplication> mApp;
+    bool mBilder = false;
+    QLineEdit* mSuche;
+    QTreeWidget* mBaum;
+    // The row taken over last: site and equipment (0 for none), -1 for none.
+    qint32 mGewaehlterStandort = -1;
+    qint32 mGewaehlteAnlage = 0;
+};
+
+} // namespace belegadressen

@@ -1,0 +1,292 @@
+// Sites and equipment of a service order: the automatic takeover after a
+// customer load, the selection in the control's window and in the site
+// dialog (answered by a script as a user would), and their events.
+#include "service/ServiceFixture.h"
+#include <QLabel>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+using batest::ServiceOrder;
+using namespace belegadressen;
+
+namespace {
+
+// The events a site or equipment takeover raises, in their order.
+QStringList serviceEvents(const QStringList& all) {
+    QStringList kept;
+    for (const QString& e : all)
+        if (e.startsWith("ChangeErloekennung") || e.startsWith("ChangeStandortNotiz") ||
+            e.startsWith("ChangeAnlageFormular") || e.startsWith("ChangeDatumLetzteWartung") ||
+            e == "btnAnlageClick")
+            kept << e;
+    return kept;
+}
+
+QString label(ServiceOrder& o, const char* name) {
+    auto* l = o.control().findChild<QLabel*>(QString::fromUtf8(name));
+    return l ? l->text() : QStringLiteral("<none>");
+}
+
+// A site dialog of the host that answers with a fixed choice.
+class FixedChoice : public SiteInformationDialog {
+public:
+    FixedChoice(qint32 site, qint32 equipment) : mSite(site), mEquipment(equipment) {}
+    void setKundennummer(const QString& n) override { kunde = n; }
+    void showStandortAuskunft() override {}
+    bool statusUebernehmen() const override { return true; }
+    qint32 Standortnummer() const override { return mSite; }
+    qint32 Anlagenummer() const override { return mEquipment; }
+    void dispose() override {}
+    void ShowAuskunftKommunikationsdaten(qint16, const QString&, bool, bool) override {}
+    QString kunde;
+
+private:
+    qint32 mSite, mEquipment;
+};
+
+TEST(SiteLoad, OneSiteWithOneEquipmentIsTakenOverWithoutAnyWindow) {
+    ServiceOrder o;
+    o.harness.typeNumber("S2");
+    EXPECT_EQ(serviceEvents(o.events),
+              QStringList({"ChangeErloekennung(E41)", "ChangeStandortNotiz(Zugang hinten)",
+                           "ChangeErloekennung(E51)", "ChangeAnlageFormular(ST-7,WA-7)",
+                           "ChangeDatumLetzteWartung(2024-03-01)"}));
+    EXPECT_TRUE(o.dialogs->shown.isEmpty());
+    EXPECT_TRUE(o.dialogs->messages.isEmpty());
+    auto& w = o.control();
+    w.setAktAdresse(2);
+    // The site belongs to another customer number, noted from the row.
+    EXPECT_EQ(w.GetNummer(), "S2-BAU");
+    EXPECT_EQ(w.GetWartKundenummer(), "S2");
+    EXPECT_EQ(w.GetHauptkonto(), "S2");
+    EXPECT_EQ(w.GetWartStandort(), 1);
+    EXPECT_EQ(w.GetWartAnlagennummer(), 7);
+    EXPECT_EQ(w.GetWartVertragsnummer(), "V-A7");
+    EXPECT_EQ(w.GetWartMonteur(), "M2");
+    EXPECT_EQ(label(o, "txtMonteurname_0"), "Bussard");
+    EXPECT_EQ(label(o, "txtAnlagenBezeichnung"), "Heizkessel 40 kW");
+    EXPECT_EQ(w.GetAnrede(), "Firma");
+    EXPECT_EQ(w.GetBez1(), "Baustelle Bonn");
+    EXPECT_EQ(w.GetOrt(), "Bonn-Süd");
+    EXPECT_EQ(w.GetStrasse(), "Baustraße 1");
+    EXPECT_EQ(w.GetPostleitzahl(), "53113");
+    EXPECT_EQ(w.GetWartAnsprechpartner(), "Herr Grün");
+    EXPECT_EQ(w.GetWartAnsprechpartnerTelefon(), "0228-55");
+    EXPECT_EQ(w.GetWartAnsprechpartnerMobil(), "0170-55");
+    EXPECT_EQ(w.GetWartAnsprechpartnerFax(), "0228-56");
+    EXPECT_EQ(w.GetDatumLetzteWartung(), "2024-03-01");
+    EXPECT_EQ(w.GetWartDauer(), 100);
+    EXPECT_FALSE(w.GetDruckAnsprechpartner());
+}
+
+TEST(SiteLoad, OneSiteWithoutEquipmentFillsEverySiteField) {
+    ServiceOrder o;
+    o.harness.typeNumber("S1");
+    EXPECT_EQ(
+        serviceEvents(o.events),
+        QStringList({"ChangeErloekennung(E40)", "ChangeStandortNotiz(Schlüssel beim Pförtner)"}));
+    auto& w = o.control();
+    w.setAktAdresse(2);
+    EXPECT_EQ(w.GetNummer(), "S1"); // StandortKdnr equals the customer number
+    EXPECT_EQ(w.GetWartStandort(), 3);
+    EXPECT_EQ(w.GetWartAnlagennummer(), 0);
+    EXPECT_EQ(w.GetWartVertragsnummer(), "V-S1");
+    EXPECT_EQ(w.GetWartMonteur(), "M1");
+    EXPECT_EQ(label(o, "txtMonteurname_0"), "Amsel, Anna");
+    EXPECT_EQ(w.GetAnrede(), "Herr");
+    EXPECT_EQ(w.GetVorname(), "Hans");
+    EXPECT_EQ(w.GetBez1(), "Kesselhaus");
+    EXPECT_EQ(w.GetBez2(), "Nord");
+    EXPECT_EQ(w.GetBez3(), "Halle 2");
+    EXPECT_EQ(w.GetBez4(), "Tor B");
+    EXPECT_EQ(w.GetPostfachPlz(), "89001");
+    EXPECT_EQ(w.GetPostfach(), "PF 9");
+    EXPECT_EQ(w.GetOrt(), "Neu-Ulm");
+    EXPECT_EQ(w.GetLand(), "D");
+    EXPECT_EQ(w.GetStrasse(), "Werkstraße 7");
+    EXPECT_EQ(w.GetPostleitzahl(), "89231");
+    EXPECT_EQ(w.GetWartAnsprechpartner(), "Frau Rot");
+    EXPECT_EQ(w.GetWartAnsprechpartnerTelefon(), "0731-77");
+    EXPECT_EQ(w.GetWartAnsprechpartnerMobil(), "0160-77");
+    EXPECT_EQ(w.GetWartAnsprechpartnerFax(), "0731-78");
+    EXPECT_EQ(w.GetDatumLetzteWartung(), "");
+}
+
+TEST(SiteLoad, CustomerWithoutSitesOnAddressOneServesAtItsOwnAddress) {
+    ServiceOrder o;
+    o.harness.typeNumber("10001");
+    EXPECT_TRUE(o.dialogs->messages.isEmpty());
+    auto& w = o.control();
+    w.setAktAdresse(2);
+    EXPECT_EQ(w.GetNummer(), "10001");
+    EXPECT_EQ(w.GetBez1(), "Müller Haustechnik GmbH");
+    EXPECT_EQ(w.GetStrasse(), "Hauptstraße 1");
+    EXPECT_EQ(w.GetHauptkonto(), "10001");
+    EXPECT_EQ(w.GetWartAnsprechpartnerTelefon(), "0711-1");
+    EXPECT_EQ(w.GetWartAnsprechpartnerFax(), "0711-2");
+    EXPECT_EQ(w.GetWartAnsprechpartnerMobil(), "0170-3");
+    EXPECT_EQ(w.GetWartStandort(), 0);
+}
+
+TEST(SiteLoad, CustomerWithoutSitesOnAddressTwoIsToldAndKeepsTheAppointment) {
+    ServiceOrder o;
+    auto& w = o.control();
+    w.setAktAdresse(2);
+    w.AddWartTermin("2025-01-15");
+    o.harness.typeNumber("10001");
+    EXPECT_EQ(o.dialogs->messages,
+              QStringList({"QelBelAdr[4]: Es ist kein Standort für diese Kundennummer "
+                           "vorhanden."}));
+    EXPECT_EQ(w.GetBez1(), "Müller Haustechnik GmbH");
+    EXPECT_EQ(w.GetWartTermin(), "2025-01-15");
+    // A site taken over replaces the appointment.
+    o.harness.typeNumber("S1");
+    EXPECT_EQ(w.GetWartTermin(), "");
+    EXPECT_EQ(w.GetWartStandort(), 3);
+}
+
+TEST(SiteLoad, OtherDocumentKindsLoadNoSites) {
+    ServiceOrder o(100);
+    o.harness.typeNumber("S2");
+    for (const QString& s : o.sql->statements)
+        EXPECT_FALSE(s.contains("Standorte")) << s.toStdString();
+    EXPECT_TRUE(serviceEvents(o.events).isEmpty());
+    o.control().setAktAdresse(2);
+    EXPECT_EQ(o.control().GetNummer(), "");
+}
+
+TEST(SiteLoad, SiteNumberTooLargeForTheDocumentIsToldInWords) {
+    ServiceOrder o;
+    o.harness.typeNumber("S5");
+    EXPECT_EQ(o.dialogs->messages,
+              QStringList({"QelBelAdr[4]: Die Standortnummer 40000 ist zu groß: Standort- und "
+                           "Anlagennummern reichen nur bis 32767."}));
+    o.control().setAktAdresse(2);
+    EXPECT_EQ(o.control().GetWartStandort(), 0); // neither wrapped nor cut
+}
+
+TEST(SiteLoad, SeveralSitesOpenTheWindowAtOnceAndTakeTheChoiceOver) {
+    ServiceOrder o;
+    o.dialogs->script.push_back(ServiceOrder::chooseByKeyboard("maschine"));
+    o.harness.typeNumber("S3");
+    EXPECT_EQ(o.dialogs->shown, QStringList({"frmAnlage"}));
+    EXPECT_EQ(o.host->asked, QStringList({"FRMStandortAuskunft"}));
+    EXPECT_EQ(serviceEvents(o.events),
+              QStringList({"ChangeErloekennung(E43)", "ChangeStandortNotiz(Süd)",
+                           "ChangeErloekennung(E55)", "ChangeDatumLetzteWartung(2023-06-15)",
+                           "ChangeAnlageFormular(ST-K,WA-K)", "btnAnlageClick"}));
+    auto& w = o.control();
+    w.setAktAdresse(2);
+    EXPECT_EQ(w.GetNummer(), "S3");
+    EXPECT_EQ(w.GetWartStandort(), 2);
+    EXPECT_EQ(w.GetWartAnlagennummer(), 5);
+    EXPECT_EQ(w.GetWartVertragsnummer(), "V-K5");
+    EXPECT_EQ(w.GetWartMonteur(), "M3");
+    EXPECT_EQ(label(o, "txtMonteurname_0"), "Clemens, Carl");
+    EXPECT_EQ(label(o, "txtAnlagenBezeichnung"), "Kältemaschine Süd");
+    EXPECT_EQ(w.GetBez1(), "Werk Süd");
+}
+
+TEST(SiteLoad, TwoEquipmentsAtTheOnlySiteAskAndHandNullColumnsOnNoFurther) {
+    ServiceOrder o;
+    o.dialogs->script.push_back(ServiceOrder::chooseByKeyboard("Pumpe A"));
+    o.harness.typeNumber("S4");
+    EXPECT_EQ(o.dialogs->shown, QStringList({"frmAnlage"}));
+    // Automatic site, then the chosen equipment: its empty revenue key and its
+    // NULL form are not handed on.
+    EXPECT_EQ(serviceEvents(o.events),
+              QStringList({"ChangeErloekennung(E44)", "ChangeStandortNotiz()",
+                           "ChangeErloekennung(E44)", "ChangeStandortNotiz()",
+                           "ChangeDatumLetzteWartung(2022-02-02)", "btnAnlageClick"}));
+    auto& w = o.control();
+    w.setAktAdresse(2);
+    EXPECT_EQ(w.GetWartAnlagennummer(), 1);
+    EXPECT_EQ(w.GetWartVertragsnummer(), "");
+}
+
+TEST(SiteLoad, WindowLeftWithoutChoiceOnlyReportsTheClick) {
+    ServiceOrder o;
+    o.harness.typeNumber("S3"); // the script is empty: the window is cancelled
+    EXPECT_EQ(serviceEvents(o.events), QStringList({"btnAnlageClick"}));
+    o.control().setAktAdresse(2);
+    EXPECT_EQ(o.control().GetNummer(), "S3");
+    EXPECT_EQ(o.control().GetWartStandort(), 0);
+}
+
+TEST(SiteLoad, SelectionDiffersFromTheAutomaticTakeover) {
+    ServiceOrder o;
+    o.harness.typeNumber("S1");
+    auto& w = o.control();
+    w.setAktAdresse(2);
+    w.AddAnsprechpartnerKD("Frau Kunde");
+    w.AddAnsprechpartnerKDID("K-9");
+    w.AddDatumLetzteRechnung("2024-12-01");
+    w.AddDruckAnsprechpartner(true);
+    w.setAktAdresse(1);
+    o.events.clear();
+    o.host->newDialog = true;
+    o.dialogs->script.push_back(ServiceOrder::chooseByKeyboard("Kesselhaus", 0));
+    qobject_cast<QToolButton*>(o.harness.widget("btnAnlage"))->click();
+    EXPECT_EQ(o.dialogs->shown, QStringList({"FRMStandortAuskunft"}));
+    EXPECT_EQ(serviceEvents(o.events),
+              QStringList({"ChangeErloekennung(E40)",
+                           "ChangeStandortNotiz(Schlüssel beim Pförtner)", "btnAnlageClick"}));
+    w.setAktAdresse(2);
+    EXPECT_EQ(w.GetWartStandort(), 3);
+    EXPECT_EQ(w.GetWartAnlagennummer(), 0);
+    EXPECT_EQ(w.GetAnsprechpartnerKD(), "Frau Kunde");
+    EXPECT_EQ(w.GetAnsprechpartnerKDID(), "K-9");
+    EXPECT_TRUE(w.GetDruckAnsprechpartner());
+    EXPECT_EQ(w.GetDatumLetzteRechnung(), ""); // cleared by the selection only
+}
+
+struct DialogAnswer {
+    qint32 site;
+    qint32 equipment;
+    const char* message;
+};
+
+class SiteDialogAnswers : public ::testing::TestWithParam<DialogAnswer> {};
+
+TEST_P(SiteDialogAnswers, AreToldAndStillEndWithTheClick) {
+    const DialogAnswer& a = GetParam();
+    ServiceOrder o;
+    o.harness.typeNumber("S1");
+    auto fake = std::make_shared<FixedChoice>(a.site, a.equipment);
+    o.siteDialogFactory = [fake] { return fake; };
+    o.useServices();
+    o.host->newDialog = true;
+    o.events.clear();
+    o.dialogs->messages.clear();
+    if (a.site == 40000)
+        o.harness.database().exec("INSERT INTO Standorte (Kundennummer, Standortnummer, "
+                                  "StandortBez1) VALUES ('S1', 40000, 'Zu groß')");
+    qobject_cast<QToolButton*>(o.harness.widget("btnAnlage"))->click();
+    EXPECT_EQ(fake->kunde, "S1");
+    EXPECT_EQ(o.dialogs->messages, QStringList({QString::fromUtf8(a.message)}));
+    EXPECT_EQ(o.events.last(), "btnAnlageClick");
+    o.control().setAktAdresse(2);
+    EXPECT_EQ(o.control().GetWartStandort(), 3); // the earlier site stays
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, SiteDialogAnswers,
+    ::testing::Values(
+        DialogAnswer{0, 7, "QelBelAdr[4]: Es wurde kein Standort oder keine Anlage ausgewählt."},
+        DialogAnswer{99, 0, "QelBelAdr[4]: Der Standort ist nicht vorhanden."},
+        DialogAnswer{40000, 0,
+                     "QelBelAdr[4]: Die Standortnummer 40000 ist zu groß: Standort- und "
+                     "Anlagennummern reichen nur bis 32767."}));
+
+TEST(SiteLoad, ButtonWithoutAnyCustomerNumberOnlyRaisesItsClick) {
+    ServiceOrder o;
+    o.harness.edit("txtDNummer")->setText("0");
+    o.events.clear();
+    qobject_cast<QToolButton*>(o.harness.widget("btnAnlage"))->click();
+    EXPECT_EQ(o.events, QStringList({"btnAnlageClick"}));
+    EXPECT_TRUE(o.host->asked.isEmpty());
+    EXPECT_TRUE(o.dialogs->shown.isEmpty());
+}
+
+} // namespace
