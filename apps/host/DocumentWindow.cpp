@@ -2,6 +2,7 @@
 #include "EventLog.h"
 #include "HostAppObject.h"
 #include "SearchDialog.h"
+#include "TextChooser.h"
 #include "control/BelegAdressen.h"
 #include <QCloseEvent>
 #include <QComboBox>
@@ -139,6 +140,7 @@ void DocumentWindow::startControl() {
             Qt::QueuedConnection);
     connect(&c, &BelegAdressen::btnAdresseClick, this, &DocumentWindow::searchAddress,
             Qt::QueuedConnection);
+    connectTextChooser(*this);
 
     for (const SearchTarget& target : {SearchTarget::customers(), SearchTarget::addresses()}) {
         const QStringList plan = searchPlan(target, mSetup.db);

@@ -21,6 +21,7 @@ private:
     void typeNumber(const QString& number);
     QString firstValue(const QString& sql);
     bool compareDocuments();
+    void runTexts();
 
     DocumentWindow& mWindow;
     QString mFolder;

@@ -27,6 +27,7 @@ public:
     void switchToPage1Quietly();
 
 private:
+    void watchPageMouse();
     Context& c;
 };
 

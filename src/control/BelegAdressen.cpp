@@ -66,6 +66,8 @@ BelegAdressen::BelegAdressen(QWidget* parent)
     c.addresses.connectSignals();
     c.lines.connectSignals();
     c.info.connectSignals();
+    c.textChoice.connectSignals();
+    c.textFields.connectSignals();
     c.properties.InitProperties();
     c.layout.applyFlags();
     setServices({});
@@ -433,9 +435,15 @@ qint32 BelegAdressen::fktDragNummer(const QString& nummer) {
     return mC->customers.fktDragNummer(nummer);
 }
 qint32 BelegAdressen::fktDragPersonalNummer(const QString&) { return 0; }
-qint32 BelegAdressen::fktDragTextNummerAllgenmein(const QString&, const QVariant&) { return 0; }
-qint32 BelegAdressen::PruefeTexttyp(const QVariant&) { return 0; }
-qint32 BelegAdressen::fktDragTextNummer(const QString&) { return 0; }
+qint32 BelegAdressen::fktDragTextNummerAllgenmein(const QString& nummer, const QVariant& texttyp) {
+    return mC->textChoice.fktDragTextNummerAllgenmein(nummer, texttyp);
+}
+qint32 BelegAdressen::PruefeTexttyp(const QVariant& texttyp) {
+    return mC->textChoice.PruefeTexttyp(texttyp);
+}
+qint32 BelegAdressen::fktDragTextNummer(const QString& nummer) {
+    return mC->textChoice.fktDragTextNummer(nummer);
+}
 
 // Layout flags.
 bool BelegAdressen::MitVersandanschrift() const { return mSt->MitVersandanschrift; }

@@ -11,6 +11,9 @@
 #include "data/AddressLoad.h"
 #include "data/CustomerLoad.h"
 #include "service/SiteLoad.h"
+#include "texts/LongTextLookup.h"
+#include "texts/TextChoice.h"
+#include "texts/TextNumberFields.h"
 #include "windows/CustomerInfo.h"
 
 namespace belegadressen {
@@ -20,7 +23,8 @@ struct Collaborators {
     Collaborators(ControlState& st, Ui& ui, ServiceHub& svc, EventSink& ev)
         : ctx{st, ui, svc, ev, *this}, view(ctx), pages(ctx), layout(ctx), accessors(ctx),
           properties(ctx), currency(ctx), masterData(ctx), customers(ctx), addresses(ctx),
-          lines(ctx), sites(ctx), info(ctx) {}
+          lines(ctx), sites(ctx), info(ctx), longTexts(svc), textChoice(st, ui, svc, ev, pages),
+          textFields(st, ui, ev, textChoice, longTexts) {}
     Context ctx;
     AddressView view;
     AddressPages pages;
@@ -34,6 +38,9 @@ struct Collaborators {
     AddressLines lines;
     SiteLoad sites;
     CustomerInfo info;
+    LongTextLookup longTexts;
+    TextChoice textChoice;
+    TextNumberFields textFields;
 };
 
 } // namespace belegadressen

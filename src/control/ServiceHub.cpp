@@ -48,9 +48,8 @@ ListSelectionService& ServiceHub::listSelection() {
     return *mS.listSelection;
 }
 
-TextKindCatalogue& ServiceHub::textKinds() {
-    if (!mS.textKinds) mS.textKinds = defaultTextKindCatalogue();
-    return *mS.textKinds;
+std::shared_ptr<TextKindCatalogue> ServiceHub::newTextKindCatalogue() {
+    return mS.textKinds ? mS.textKinds() : defaultTextKindCatalogue();
 }
 
 std::shared_ptr<CostAssignment> ServiceHub::newCostAssignment() {
