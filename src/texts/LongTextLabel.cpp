@@ -51,38 +51,57 @@ bool LongTextLabel::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
-QRect LongTextLabel::placement() const {
+// The free space of the page in the columns [left, right]: from the lowest
+// control above the rows to the highest one below them.
+QRect LongTextLabel::freeColumn(int left, int right) const {
     QWidget* page = mLabel->parentWidget();
+    const QRect rows = mRows->geometry();
+    const int gap = gapOf(mRows);
+    int top = page->contentsRect().top(), bottom = page->contentsRect().bottom();
+    for (QWidget* w : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (w == mLabel || w == mRows || !w->isVisibleTo(page)) continue;
+        const QRect r = w->geometry();
+        if (r.right() < left || r.left() > right) continue;
+        if (r.bottom() < rows.top())
+            top = std::max(top, r.bottom() + 1 + gap);
+        else if (r.top() > rows.bottom())
+            bottom = std::min(bottom, r.top() - 1 - gap);
+        else if (r.left() > left)
+            right = std::min(right, r.left() - 1 - gap);
+    }
+    return QRect(QPoint(left, top), QPoint(right, bottom));
+}
+
+QRect LongTextLabel::placement() const {
     const QRect rows = mRows->geometry();
     const int gap = gapOf(mRows);
     const QFontMetrics metrics = mLabel->fontMetrics();
     const int chrome = 2 * (mLabel->frameWidth() + mLabel->margin());
+    const int minimumWidth = kMinimumChars * metrics.averageCharWidth() + chrome;
+    const int minimumHeight = kMinimumLines * metrics.lineSpacing() + chrome;
 
-    // Beside the rows: right of the last control they show.
+    // Beside the rows, right of the last control they show, or below them, as
+    // wide as the rows: the one that holds more text.
     int used = rows.left();
     for (QWidget* w : mRows->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         if (w->isVisibleTo(mRows)) used = std::max(used, rows.left() + w->geometry().right() + 1);
-    const QRect beside(used + gap, rows.top(), rows.right() - used - gap + 1, rows.height());
-    if (beside.width() >= kMinimumChars * metrics.averageCharWidth() + chrome) return beside;
-
-    // Below the rows: down to the next control of the page under them.
-    int bottom = page ? page->contentsRect().bottom() : rows.bottom();
-    if (page)
-        for (QWidget* w : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            if (w == mLabel || w == mRows || !w->isVisibleTo(page)) continue;
-            const QRect r = w->geometry();
-            if (r.top() > rows.bottom() && r.left() <= rows.right() && r.right() >= rows.left())
-                bottom = std::min(bottom, r.top() - gap);
-        }
-    const QRect below(rows.left(), rows.bottom() + 1 + gap, rows.width(),
-                      bottom - rows.bottom() - gap);
-    if (below.height() >= kMinimumLines * metrics.lineSpacing() + chrome) return below;
-    return beside.width() >= below.height() ? beside : below;
+    const QRect beside = freeColumn(used + gap, rows.right());
+    QRect below = freeColumn(rows.left(), rows.right());
+    below.setTop(rows.bottom() + 1 + gap);
+    const auto room = [&](const QRect& r) {
+        return r.isValid() ? qint64(r.width()) * r.height() : qint64(0);
+    };
+    const auto enough = [&](const QRect& r) {
+        return r.width() >= minimumWidth && r.height() >= minimumHeight;
+    };
+    if (enough(beside) != enough(below)) return enough(beside) ? beside : below;
+    return room(beside) >= room(below) ? beside : below;
 }
 
 void LongTextLabel::place() {
+    // Without any free space the label shrinks to nothing rather than cover a control.
     const QRect where = placement();
-    if (where.isValid()) mLabel->setGeometry(where);
+    mLabel->setGeometry(where.isValid() ? where : QRect(where.topLeft(), QSize(0, 0)));
 }
 
 void LongTextLabel::fit() {

@@ -30,6 +30,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    QRect freeColumn(int left, int right) const;
     void place();
     void fit();
 

@@ -50,7 +50,7 @@ private:
 TextNumberFields::TextNumberFields(ControlState& state, Ui& ui, EventSink& events,
                                    TextChoice& choice, LongTextLookup& lookup)
     : mState(state), mUi(ui), mEvents(events), mChoice(choice), mLookup(lookup),
-      mPreview(ui.lblText, ui.txtDAnNr[0]->parentWidget()) {}
+      mPreview(new LongTextLabel(ui.lblText, ui.txtDAnNr[0]->parentWidget())) {}
 
 QLineEdit* TextNumberFields::field(int kind, int element) const {
     return mUi.textRow(element)[static_cast<size_t>(kind)];
@@ -110,7 +110,7 @@ Langtext TextNumberFields::lookUp(const QString& textnummer, const QString& text
 bool TextNumberFields::ZeigeLangtext(const QString& textnummer, const QString& textart) {
     const QString nummer = textnummer.trimmed();
     if (nummer.isEmpty()) {
-        mPreview.hide();
+        mPreview->hide();
         return true;
     }
     Langtext langtext;
@@ -119,14 +119,14 @@ bool TextNumberFields::ZeigeLangtext(const QString& textnummer, const QString& t
     } catch (...) {
         // A lookup that fails shows nothing, like a module without words,
         // and leaves the number alone.
-        mPreview.show(QString());
+        mPreview->show(QString());
         return true;
     }
     if (!langtext.shows()) {
-        mPreview.hide();
+        mPreview->hide();
         return false;
     }
-    mPreview.show(langtext.text.toString());
+    mPreview->show(langtext.text.toString());
     return true;
 }
 

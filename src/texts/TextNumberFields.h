@@ -41,7 +41,7 @@ private:
     EventSink& mEvents;
     TextChoice& mChoice;
     LongTextLookup& mLookup;
-    LongTextLabel mPreview;
+    LongTextLabel* mPreview; // owned by lblText
 
     // The last lookup while the mouse stays over one field, so that moving the
     // mouse does not read the same module again with every step.

@@ -1,10 +1,13 @@
 // The header and footer texts on the real control and a real SQLite
 // database: the text buttons and the numbers the host hands back, the ten
 // text-number fields and the long-text preview under the mouse.
+// Mouse moves go through the window system, as a user's do.
+#define QTEST_QPA_MOUSE_HANDLING
 #include "contracts/MasterDataCombo.h"
 #include "support/ControlHarness.h"
 #include <QApplication>
 #include <QLabel>
+#include <QPushButton>
 #include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -53,6 +56,7 @@ protected:
         w().setFuerBeleg(false);
         w().setMitKopftext(true);
         w().setMitFusstext(true);
+        h.clearRecords();
     }
     // A document of type `belegart` with both rows.
     void document(qint16 belegart) {
@@ -60,6 +64,7 @@ protected:
         w().AddBelegart(belegart);
         w().setMitKopftext(true);
         w().setMitFusstext(true);
+        h.clearRecords();
     }
     QStringList texts() {
         QStringList out;
@@ -180,7 +185,8 @@ TEST_F(TextsTest, EveryTextTypeLandsInItsFieldWhenAllKindsAreEdited) {
     // A type outside the table keeps the last target.
     EXPECT_EQ(w().fktDragTextNummerAllgenmein(QStringLiteral("999"), 42), -1);
     EXPECT_EQ(field("txtdGuNr_1")->text(), QStringLiteral("999"));
-    EXPECT_TRUE(h.messages().isEmpty());
+    // Every type fits when all kinds are edited.
+    EXPECT_TRUE(h.messages().filter(QStringLiteral("10050")).isEmpty());
 }
 
 TEST_F(TextsTest, F2ActsAsTheRowsButton) {
@@ -352,6 +358,11 @@ TEST_F(TextsTest, LongTextIsCutAtThePreviewsSizeAndCoversNothing) {
         hover(field("txtdReNr_1"));
         QLabel* label = preview();
         ASSERT_TRUE(label->isVisible());
+        if (qEnvironmentVariableIsSet("BA_TEXT_SHOTS")) {
+            qDebug() << label->geometry() << field("txtdReNr_1")->parentWidget()->geometry()
+                     << w().size();
+            w().grab().save(QStringLiteral("/tmp/texts-%1.png").arg(forDocument));
+        }
         const QStringList lines = label->text().split(QLatin1Char('\n'));
         EXPECT_GE(lines.size(), 2);
         EXPECT_LT(lines.size(), 12);

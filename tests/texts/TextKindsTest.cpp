@@ -7,6 +7,7 @@
 #include "texts/LongTextLookup.h"
 #include "texts/PreviewText.h"
 #include <QFontMetricsF>
+#include <cmath>
 #include <gtest/gtest.h>
 
 using namespace belegadressen;
@@ -97,7 +98,8 @@ protected:
     QFont font = QFont(QStringLiteral("Sans"), 9);
     QFontMetricsF metrics{font};
     QSize lines(int width, int count) const {
-        return {width, static_cast<int>(metrics.height() + (count - 1) * metrics.lineSpacing())};
+        return {width, static_cast<int>(
+                           std::ceil(metrics.height() + (count - 1) * metrics.lineSpacing()))};
     }
 };
 
