@@ -2,9 +2,11 @@
 #include "control/ErrorStyles.h"
 #include "texts/PreviewText.h"
 #include <QEvent>
+#include <QFontMetricsF>
 #include <QGridLayout>
 #include <QLabel>
 #include <algorithm>
+#include <cmath>
 
 namespace belegadressen {
 
@@ -34,20 +36,17 @@ LongTextLabel::LongTextLabel(QLabel* label, QWidget* rows)
 
 void LongTextLabel::show(const QString& text) {
     mText = text;
-    place();
     mLabel->show();
     mLabel->raise();
-    fit();
+    place();
 }
 
 void LongTextLabel::hide() { mLabel->hide(); }
 
 bool LongTextLabel::eventFilter(QObject* watched, QEvent* event) {
     const auto type = event->type();
-    if (watched == mLabel && (type == QEvent::Resize || type == QEvent::FontChange))
-        guarded([&] { fit(); });
-    else if (watched != mLabel && type == QEvent::Resize && mLabel->isVisible())
-        guarded([&] { place(); });
+    const bool replace = watched == mLabel ? type == QEvent::FontChange : type == QEvent::Resize;
+    if (replace && mLabel->isVisible()) guarded([&] { place(); });
     return false;
 }
 
@@ -98,17 +97,23 @@ QRect LongTextLabel::placement() const {
     return room(beside) >= room(below) ? beside : below;
 }
 
+// The label takes the free space it is given, and of its height only what
+// the laid-out text needs. Without any free space it shrinks to nothing
+// rather than cover a control.
 void LongTextLabel::place() {
-    // Without any free space the label shrinks to nothing rather than cover a control.
-    const QRect where = placement();
-    mLabel->setGeometry(where.isValid() ? where : QRect(where.topLeft(), QSize(0, 0)));
-}
-
-void LongTextLabel::fit() {
-    const int margin = mLabel->margin();
-    const QRect area = mLabel->contentsRect().adjusted(margin, margin, -margin, -margin);
-    const QString shown = fitPreviewText(mText, mLabel->font(), area.size());
+    QRect where = placement();
+    if (!where.isValid()) where.setSize(QSize(0, 0));
+    const int chrome = mLabel->frameWidth() + mLabel->margin();
+    const QSize area = where.size() - QSize(2 * chrome, 2 * chrome);
+    const QString shown = fitPreviewText(mText, mLabel->font(), area);
     if (shown != mLabel->text()) mLabel->setText(shown);
+    const QFontMetricsF metrics(mLabel->font());
+    const int lines = static_cast<int>(shown.count(QLatin1Char('\n'))) + 1;
+    const int needed =
+        static_cast<int>(std::ceil(metrics.height() + (lines - 1) * metrics.lineSpacing())) +
+        2 * chrome + 1;
+    where.setHeight(std::min(where.height(), needed));
+    mLabel->setGeometry(where);
 }
 
 } // namespace belegadressen

@@ -12,7 +12,8 @@ namespace belegadressen {
 // space beside the text-number rows, or below them where the rows leave too
 // little room beside, and never covers another control. It keeps the whole
 // text and shows as much of it as its size holds: the text's own line breaks,
-// wrapped lines, an ellipsis where it is cut.
+// wrapped lines, an ellipsis where it is cut. It is laid out again when its
+// page changes size.
 class LongTextLabel : public QObject {
 public:
     // `rows` is the area of the text-number rows, a sibling of the label.
@@ -32,7 +33,6 @@ protected:
 private:
     QRect freeColumn(int left, int right) const;
     void place();
-    void fit();
 
     QLabel* mLabel;
     QWidget* mRows;

@@ -358,11 +358,6 @@ TEST_F(TextsTest, LongTextIsCutAtThePreviewsSizeAndCoversNothing) {
         hover(field("txtdReNr_1"));
         QLabel* label = preview();
         ASSERT_TRUE(label->isVisible());
-        if (qEnvironmentVariableIsSet("BA_TEXT_SHOTS")) {
-            qDebug() << label->geometry() << field("txtdReNr_1")->parentWidget()->geometry()
-                     << w().size();
-            w().grab().save(QStringLiteral("/tmp/texts-%1.png").arg(forDocument));
-        }
         const QStringList lines = label->text().split(QLatin1Char('\n'));
         EXPECT_GE(lines.size(), 2);
         EXPECT_LT(lines.size(), 12);
