@@ -49,7 +49,9 @@ ListSelectionService& ServiceHub::listSelection() {
 }
 
 std::shared_ptr<TextKindCatalogue> ServiceHub::newTextKindCatalogue() {
-    return mS.textKinds ? mS.textKinds() : defaultTextKindCatalogue();
+    // A host factory that answers nothing leaves the default in charge.
+    auto catalogue = mS.textKinds ? mS.textKinds() : nullptr;
+    return catalogue ? catalogue : defaultTextKindCatalogue();
 }
 
 std::shared_ptr<CostAssignment> ServiceHub::newCostAssignment() {
