@@ -4,6 +4,7 @@
 // Mouse moves go through the window system, as a user's do.
 #define QTEST_QPA_MOUSE_HANDLING
 #include "contracts/MasterDataCombo.h"
+#include "contracts/TextKindCatalogue.h"
 #include "support/ControlHarness.h"
 #include <QApplication>
 #include <QLabel>
@@ -375,6 +376,46 @@ TEST_F(TextsTest, LongTextIsCutAtThePreviewsSizeAndCoversNothing) {
             EXPECT_FALSE(at.intersects(r)) << other->objectName().toStdString();
         }
     }
+}
+
+} // namespace
+
+namespace {
+
+// A catalogue that tells which time it was made.
+struct CountedKinds : belegadressen::TextKindCatalogue {
+    explicit CountedKinds(int made) : made(made) {}
+    QString Kopftext(int kind) const override {
+        return QStringLiteral("K%1.%2").arg(kind).arg(made);
+    }
+    QString Fusstext(int kind) const override {
+        return QStringLiteral("F%1.%2").arg(kind).arg(made);
+    }
+    int made;
+};
+
+TEST(HostTextKinds, AreAskedForEveryTimeAndNeverKept) {
+    BelegAdressen w;
+    int made = 0;
+    bool answer = true;
+    belegadressen::Services services;
+    services.textKinds = [&]() -> std::shared_ptr<belegadressen::TextKindCatalogue> {
+        if (!answer) return nullptr;
+        return std::make_shared<CountedKinds>(++made);
+    };
+    w.setServices(services);
+    QStringList codes;
+    QObject::connect(&w, &BelegAdressen::btnKopftextClick,
+                     [&](qint16, const QString&, const QString& art) { codes << art; });
+    QObject::connect(&w, &BelegAdressen::btnFusstextClick,
+                     [&](qint16, const QString&, const QString& art) { codes << art; });
+    w.findChild<QToolButton*>(QStringLiteral("btnKopf_1"))->click();
+    w.findChild<QToolButton*>(QStringLiteral("btnKopf_1"))->click();
+    w.findChild<QToolButton*>(QString::fromUtf8("btnFuß_4"))->click();
+    // A factory that answers nothing leaves the standard codes in charge.
+    answer = false;
+    w.findChild<QToolButton*>(QStringLiteral("btnKopf_1"))->click();
+    EXPECT_EQ(codes, QStringList({"K1.1", "K1.2", "F4.3", "KAB"}));
 }
 
 } // namespace
