@@ -3,6 +3,7 @@
 #include "HostAppObject.h"
 #include "SearchDialog.h"
 #include "ServicePane.h"
+#include "TextChooser.h"
 #include "control/BelegAdressen.h"
 #include <QCloseEvent>
 #include <QComboBox>
@@ -141,6 +142,7 @@ void DocumentWindow::startControl() {
             Qt::QueuedConnection);
     connect(&c, &BelegAdressen::btnAdresseClick, this, &DocumentWindow::searchAddress,
             Qt::QueuedConnection);
+    connectTextChooser(*this);
 
     for (const SearchTarget& target : {SearchTarget::customers(), SearchTarget::addresses()}) {
         const QStringList plan = searchPlan(target, mSetup.db);

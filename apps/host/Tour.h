@@ -22,6 +22,7 @@ private:
     QString firstValue(const QString& sql);
     bool compareDocuments();
     void runService(); // TourService.cpp
+    void runTexts();
 
     DocumentWindow& mWindow;
     QString mFolder;

@@ -256,6 +256,7 @@ Lists build() {
     t("FRG", "003", "Steuerschuldnerschaft des Leistungsempfängers (§ 13b UStG).");
     t("FGS", "001", "Der Betrag wird mit der nächsten Rechnung verrechnet.");
     t("FGS", "002", "Der Betrag wird Ihnen in den nächsten Tagen überwiesen.");
+    addLongTexts(l.texts);
     return l;
 }
 

@@ -71,6 +71,9 @@ struct Lists {
 
 const Lists& lists();
 
+// Appends the text modules with long texts of several paragraphs.
+void addLongTexts(QVector<TextModule>& texts);
+
 // Umlauts and ß spelled out, lower case, letters and digits only: for mail
 // addresses and home pages.
 QString slug(const QString& text);

@@ -24,7 +24,7 @@ struct Services {
     std::shared_ptr<DateTextService> dates;
     std::shared_ptr<WindowPositionService> windowPositions;
     std::shared_ptr<ListSelectionService> listSelection;
-    std::shared_ptr<TextKindCatalogue> textKinds;
+    std::function<std::shared_ptr<TextKindCatalogue>()> textKinds;
     std::function<std::shared_ptr<CostAssignment>()> costAssignment;
     std::function<std::shared_ptr<PostalCodeManager>()> postalCodeManager;
     std::function<std::shared_ptr<SiteInformationDialog>()> siteInformationDialog;

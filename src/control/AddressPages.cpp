@@ -19,10 +19,30 @@ void AddressPages::connectSignals() {
         onLeftMouseDown(b, [this] { state.mSeiteMausLinks = true; });
         onFocusIn(b, [this] { state.mSeiteMausLinks = false; });
     }
-    // The long text of a text number floats over the page until the mouse
-    // moves on the page itself.
-    for (QFrame* page : ui.panSeite)
-        onMouse(page, [this] { ui.lblText->hide(); });
+    watchPageMouse();
+}
+
+// The long text of a text number shows until the mouse moves anywhere else on
+// a page. A move over a child never reaches its page, and without tracking no
+// move arrives at all: every widget of the pages is tracked and watched, except
+// the text-number fields, which show the long text themselves.
+void AddressPages::watchPageMouse() {
+    Ui& u = ui;
+    auto isTextField = [&u](QWidget* w) {
+        for (int element = 0; element < 2; ++element)
+            for (QLineEdit* f : u.textRow(element))
+                if (w == f) return true;
+        return w == u.lblText;
+    };
+    for (QFrame* page : u.panSeite) {
+        QList<QWidget*> widgets = page->findChildren<QWidget*>();
+        widgets.prepend(page);
+        for (QWidget* w : widgets) {
+            if (isTextField(w) || w->window() != page->window()) continue;
+            w->setMouseTracking(true);
+            onMouse(w, [this] { ui.lblText->hide(); });
+        }
+    }
 }
 
 void AddressPages::sizeAddresses(qint16 n) {

@@ -36,6 +36,7 @@ public:
     void switchToPage1Quietly();
 
 private:
+    void watchPageMouse();
     ControlState& state;
     Ui& ui;
     ServiceHub& services;

@@ -89,6 +89,8 @@ BelegAdressen::BelegAdressen(QWidget* parent)
     c.technician.connectSignals();
     c.appointments.connectSignals();
     c.sites.connectSignals();
+    c.textChoice.connectSignals();
+    c.textFields.connectSignals();
     c.properties.InitProperties();
     c.layout.applyFlags();
     setServices({});
@@ -466,9 +468,15 @@ qint32 BelegAdressen::fktDragNummer(const QString& nummer) {
 qint32 BelegAdressen::fktDragPersonalNummer(const QString& nummer) {
     return mC->technician.fktDragPersonalNummer(nummer);
 }
-qint32 BelegAdressen::fktDragTextNummerAllgenmein(const QString&, const QVariant&) { return 0; }
-qint32 BelegAdressen::PruefeTexttyp(const QVariant&) { return 0; }
-qint32 BelegAdressen::fktDragTextNummer(const QString&) { return 0; }
+qint32 BelegAdressen::fktDragTextNummerAllgenmein(const QString& nummer, const QVariant& texttyp) {
+    return mC->textChoice.fktDragTextNummerAllgenmein(nummer, texttyp);
+}
+qint32 BelegAdressen::PruefeTexttyp(const QVariant& texttyp) {
+    return mC->textChoice.PruefeTexttyp(texttyp);
+}
+qint32 BelegAdressen::fktDragTextNummer(const QString& nummer) {
+    return mC->textChoice.fktDragTextNummer(nummer);
+}
 
 // Layout flags.
 bool BelegAdressen::MitVersandanschrift() const { return mSt->MitVersandanschrift; }

@@ -18,6 +18,9 @@
 #include "service/Appointments.h"
 #include "service/SiteLoad.h"
 #include "service/TechnicianContacts.h"
+#include "texts/LongTextLookup.h"
+#include "texts/TextChoice.h"
+#include "texts/TextNumberFields.h"
 #include "windows/CustomerInfo.h"
 
 namespace belegadressen {
@@ -28,8 +31,10 @@ struct Collaborators {
           view(st, ui, svc, currency), layout(st, ui, svc),
           pages(st, ui, svc, ev, view, layout, masterData), appointments(st, ui, svc, ev),
           technician(st, ui, svc, ev, pages, guard), sites(st, ui, svc, ev, view, appointments),
-          accessors(st, ui, svc, view, sites), properties(st, ui, pages, layout), reader(st, svc),
-          addresses(st, ui, svc, ev, view), lines(st, ui, ev, guard),
+          longTexts(svc), textChoice(st, ui, svc, ev, pages),
+          textFields(st, ui, ev, textChoice, longTexts), accessors(st, ui, svc, view, sites),
+          properties(st, ui, pages, layout), reader(st, svc), addresses(st, ui, svc, ev, view),
+          lines(st, ui, ev, guard),
           customers(st, ui, svc, ev,
                     {reader, addresses, view, pages, layout, currency, sites, info}) {}
 
@@ -46,6 +51,10 @@ struct Collaborators {
     Appointments appointments;
     TechnicianContacts technician;
     SiteLoad sites;
+    // Header and footer texts.
+    LongTextLookup longTexts;
+    TextChoice textChoice;
+    TextNumberFields textFields;
     // The host interface's accessors and stored properties.
     Accessors accessors;
     DesignProperties properties;

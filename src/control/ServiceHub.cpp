@@ -48,9 +48,10 @@ ListSelectionService& ServiceHub::listSelection() {
     return *mS.listSelection;
 }
 
-TextKindCatalogue& ServiceHub::textKinds() {
-    if (!mS.textKinds) mS.textKinds = defaultTextKindCatalogue();
-    return *mS.textKinds;
+std::shared_ptr<TextKindCatalogue> ServiceHub::newTextKindCatalogue() {
+    // A host factory that answers nothing leaves the default in charge.
+    auto catalogue = mS.textKinds ? mS.textKinds() : nullptr;
+    return catalogue ? catalogue : defaultTextKindCatalogue();
 }
 
 std::shared_ptr<CostAssignment> ServiceHub::newCostAssignment() {

@@ -19,7 +19,7 @@ public:
     DateTextService& dates();
     WindowPositionService& windowPositions();
     ListSelectionService& listSelection();
-    TextKindCatalogue& textKinds();
+    std::shared_ptr<TextKindCatalogue> newTextKindCatalogue();
     std::shared_ptr<CostAssignment> newCostAssignment();
     std::shared_ptr<PostalCodeManager> newPostalCodeManager();
     // The site dialog and the site list; ours show through dialogs().

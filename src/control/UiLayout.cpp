@@ -129,47 +129,6 @@ void fitChars(QLabel* label, int chars) {
                          2 * label->frameWidth() + fm.averageCharWidth());
 }
 
-// The long text of a text module (lblText) floats over the text-number rows
-// while shown: as wide as the rows, bottom-aligned with them and growing
-// upwards as far as its text needs. It lets the mouse through, so that the
-// fields below keep their mouse moves. The placement follows the rows when
-// they move and the text when it changes (a label's new text asks its parent
-// for a new layout).
-class LongTextPlacement : public QObject {
-public:
-    LongTextPlacement(QLabel* label, QWidget* rows) : QObject(label), mLabel(label), mRows(rows) {
-        label->installEventFilter(this);
-        rows->installEventFilter(this);
-        label->parentWidget()->installEventFilter(this);
-    }
-
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        switch (event->type()) {
-        case QEvent::Show:
-        case QEvent::Resize:
-        case QEvent::Move:
-        case QEvent::LayoutRequest:
-            if (watched == mLabel || mLabel->isVisible()) place();
-            break;
-        default:
-            break;
-        }
-        return false;
-    }
-
-private:
-    void place() {
-        const QRect rows = mRows->geometry();
-        const int wanted = std::max(rows.height(), mLabel->heightForWidth(rows.width()));
-        const int height = std::min(wanted, rows.bottom() + 1);
-        mLabel->setGeometry(rows.left(), rows.bottom() + 1 - height, rows.width(), height);
-        mLabel->raise();
-    }
-
-    QLabel* mLabel;
-    QWidget* mRows;
-};
-
 // The widgets that take the focus for `w`: itself, or for a container such as
 // a master-data field its focusable descendants in their present order.
 std::vector<QWidget*> focusStops(QWidget* w) {
@@ -373,7 +332,6 @@ QWidget* textRows(Ui& u, const Spacing& s, int captions) {
         grid->addWidget(u.textRow(1)[k], 2, 1 + 2 * kind);
         grid->addWidget(u.btnFuss[k], 2, 2 + 2 * kind);
     }
-    new LongTextPlacement(u.lblText, area);
     return area;
 }
 

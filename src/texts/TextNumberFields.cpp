@@ -1,0 +1,133 @@
+#include "texts/TextNumberFields.h"
+#include "contracts/Error.h"
+#include "control/ControlState.h"
+#include "control/ErrorStyles.h"
+#include "control/EventSink.h"
+#include "control/Ui.h"
+#include "control/Widgets.h"
+#include "texts/TextChoice.h"
+#include <QEvent>
+#include <functional>
+
+namespace belegadressen {
+
+namespace {
+
+const QString kOhneText = QStringLiteral("000");
+
+// Runs `onMove` for mouse moves over `field` and `onEnterOrLeave` when the
+// mouse enters or leaves it.
+class HoverFilter : public QObject {
+public:
+    HoverFilter(QWidget* field, std::function<void()> onMove, std::function<void()> onEnterOrLeave)
+        : QObject(field), mMove(std::move(onMove)), mEnterOrLeave(std::move(onEnterOrLeave)) {
+        field->setMouseTracking(true);
+        field->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        switch (event->type()) {
+        case QEvent::MouseMove:
+            guarded(mMove);
+            break;
+        case QEvent::Enter:
+        case QEvent::Leave:
+            guarded(mEnterOrLeave);
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> mMove, mEnterOrLeave;
+};
+
+} // namespace
+
+TextNumberFields::TextNumberFields(ControlState& state, Ui& ui, EventSink& events,
+                                   TextChoice& choice, LongTextLookup& lookup)
+    : mState(state), mUi(ui), mEvents(events), mChoice(choice), mLookup(lookup),
+      mPreview(new LongTextLabel(ui.lblText, ui.txtDAnNr[0]->parentWidget())) {}
+
+QLineEdit* TextNumberFields::field(int kind, int element) const {
+    return mUi.textRow(element)[static_cast<size_t>(kind)];
+}
+
+void TextNumberFields::connectSignals() {
+    for (int element = 0; element < 2; ++element) {
+        for (int kind = 0; kind < kTextKinds; ++kind) {
+            QLineEdit* f = field(kind, element);
+            QObject::connect(f, &QLineEdit::textChanged, f, [this] {
+                if (mState.mAenderungMelden) mEvents.raiseChange();
+            });
+            onFocusIn(f, [this, kind, element] { mChoice.aim(kind, element); });
+            onKeyRelease(f, [this, kind, element](int key, Qt::KeyboardModifiers mods) {
+                if (key != Qt::Key_F2 ||
+                    (mods & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)))
+                    return false;
+                mChoice.click(kind, element);
+                return true;
+            });
+            onLeave(f, mUi.root, [this, kind, element] { left(kind, element); });
+            new HoverFilter(
+                f, [this, kind, element] { mouseOver(kind, element); }, [this] { mHover.reset(); });
+        }
+    }
+}
+
+void TextNumberFields::left(int kind, int element) {
+    skipOnError([&] {
+        mLookup.LeseLangtext(field(kind, element)->text(), mChoice.textart(kind, element));
+    });
+}
+
+void TextNumberFields::mouseOver(int kind, int element) {
+    QLineEdit* f = field(kind, element);
+    QString art;
+    skipOnError([&] { art = mChoice.textart(kind, element); });
+    bool found = true;
+    skipOnError([&] { found = ZeigeLangtext(f->text(), art); });
+    if (found) return;
+    // A number without a module gives way to "no text", and the user is
+    // taken to the field to choose another.
+    skipOnError([&] { f->setText(kOhneText); });
+    skipOnError([&] { f->setFocus(Qt::OtherFocusReason); });
+}
+
+Langtext TextNumberFields::lookUp(const QString& textnummer, const QString& textart) {
+    if (mHover && mHover->textnummer == textnummer && mHover->textart == textart) {
+        if (!mHover->answer) throw Error(Error::Database, QStringLiteral("Langtext nicht lesbar"));
+        return *mHover->answer;
+    }
+    mHover = Hover{textnummer, textart, std::nullopt};
+    mHover->answer = mLookup.LeseLangtext(textnummer, textart);
+    return *mHover->answer;
+}
+
+bool TextNumberFields::ZeigeLangtext(const QString& textnummer, const QString& textart) {
+    const QString nummer = textnummer.trimmed();
+    if (nummer.isEmpty()) {
+        mPreview->hide();
+        return true;
+    }
+    Langtext langtext;
+    try {
+        langtext = lookUp(nummer, textart);
+    } catch (...) {
+        // A lookup that fails shows nothing, like a module without words,
+        // and leaves the number alone.
+        mPreview->show(QString());
+        return true;
+    }
+    if (!langtext.shows()) {
+        mPreview->hide();
+        return false;
+    }
+    mPreview->show(langtext.text.toString());
+    return true;
+}
+
+} // namespace belegadressen
