@@ -3,7 +3,7 @@
 #include "control/Context.h"
 #include "control/ErrorStyles.h"
 #include "control/Ui.h"
-#include "platform/MasterDataComboFactory.h"
+#include "platform/Defaults.h"
 #include <QVBoxLayout>
 
 namespace belegadressen {
@@ -53,10 +53,12 @@ private:
     BelegAdressen& w;
 };
 
-BelegAdressen::BelegAdressen(QWidget* parent)
+BelegAdressen::BelegAdressen(QWidget* parent) : BelegAdressen(Services{}, parent) {}
+
+BelegAdressen::BelegAdressen(const Services& services, QWidget* parent)
     : QWidget(parent), mSt(std::make_unique<ControlState>()), mUi(std::make_unique<Ui>()),
       mSink(std::make_unique<Sink>(*this)) {
-    mUi->build(this);
+    mUi->build(this, services.masterDataCombo);
     mSvc = std::make_unique<ServiceHub>(*mSt);
     mC = std::make_unique<Collaborators>(*mSt, *mUi, *mSvc, *mSink);
     Collaborators& c = *mC;
@@ -66,9 +68,12 @@ BelegAdressen::BelegAdressen(QWidget* parent)
     c.addresses.connectSignals();
     c.lines.connectSignals();
     c.info.connectSignals();
+    c.masterData.connectSignals();
+    c.currencyChange.connectSignals();
+    c.accountFields.connectSignals();
     c.properties.InitProperties();
     c.layout.applyFlags();
-    setServices({});
+    setServices(services);
     c.layout.SetzeButtonBilder();
 }
 

@@ -1,6 +1,8 @@
 #pragma once
+#include "commercial/AccountFields.h"
 #include "commercial/Currency.h"
-#include "commercial/MasterDataFields.h"
+#include "commercial/CurrencyChange.h"
+#include "commercial/MasterDataCombos.h"
 #include "control/Accessors.h"
 #include "control/AddressPages.h"
 #include "control/AddressView.h"
@@ -19,8 +21,10 @@ namespace belegadressen {
 struct Collaborators {
     Collaborators(ControlState& st, Ui& ui, ServiceHub& svc, EventSink& ev)
         : ctx{st, ui, svc, ev, *this}, view(ctx), pages(ctx), layout(ctx), accessors(ctx),
-          properties(ctx), currency(ctx), masterData(ctx), customers(ctx), addresses(ctx),
-          lines(ctx), sites(ctx), info(ctx) {}
+          properties(ctx), currency(ctx), currencyChange(st, ui, ev, currency, numberCheck()),
+          masterData(st, ui, svc, ev, currencyChange, numberCheck()),
+          accountFields(st, ui, ev, numberCheck()), customers(ctx), addresses(ctx), lines(ctx),
+          sites(ctx), info(ctx) {}
     Context ctx;
     AddressView view;
     AddressPages pages;
@@ -28,12 +32,19 @@ struct Collaborators {
     Accessors accessors;
     DesignProperties properties;
     Currency currency;
-    MasterDataFields masterData;
+    CurrencyChange currencyChange;
+    MasterDataCombos masterData;
+    AccountFields accountFields;
     CustomerLoad customers;
     AddressLoad addresses;
     AddressLines lines;
     SiteLoad sites;
     CustomerInfo info;
+
+private:
+    std::function<bool()> numberCheck() {
+        return [this] { return addresses.PruefeAdressnummer(); };
+    }
 };
 
 } // namespace belegadressen

@@ -13,5 +13,10 @@ std::shared_ptr<ListSelectionService> defaultListSelectionService();
 std::shared_ptr<TextKindCatalogue> defaultTextKindCatalogue();
 std::shared_ptr<CostAssignment> defaultCostAssignment();
 std::shared_ptr<PostalCodeManager> defaultPostalCodeManager();
+MasterDataCombo* defaultMasterDataCombo(MasterDataCombo::Kind kind, QWidget* parent);
+// Hands a field made by defaultMasterDataCombo the services it shows its
+// messages and dialogs through; a field of another making is left alone.
+void setMasterDataComboServices(MasterDataCombo& combo, std::shared_ptr<MessageService> messages,
+                                std::shared_ptr<DialogRunner> dialogs);
 
 } // namespace belegadressen
