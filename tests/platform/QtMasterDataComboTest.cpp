@@ -443,3 +443,49 @@ TEST(QtMasterDataComboEditDialog, WritesUserChangesAndTakesChosenRow) {
 }
 
 } // namespace
+
+namespace {
+
+// A key the table has already, typed into a new row: OK is refused with the
+// reason in words, and a dialog confirmed regardless writes nothing.
+TEST(QtMasterDataComboEditDialog, DuplicateKeyRefusedInWords) {
+    SqliteDb db;
+    db.exec(QStringLiteral("create table Anreden (Anrede text primary key)"));
+    db.exec(QStringLiteral("insert into Anreden values ('Herr'), ('Frau')"));
+    auto recorder = std::make_shared<RecordingConnection>(db.connection());
+    auto dialogs = std::make_shared<ScriptedDialogRunner>();
+    auto messages = std::make_shared<RecordingMessages>();
+    QtMasterDataCombo combo(MasterDataCombo::Kind::ComboEdit);
+    combo.setServices(messages, dialogs);
+    ComboDesign design;
+    design.caption = QStringLiteral("Anrede");
+    combo.setDesign(design);
+    combo.setTableName(QStringLiteral("Anreden"));
+    combo.setConnection(recorder);
+    combo.AddColumn(QStringLiteral("Anrede"), QStringLiteral("Anrede"));
+
+    bool stayedOpen = false;
+    dialogs->script = [&](QDialog& dialog) {
+        dialog.findChild<QPushButton*>(QStringLiteral("btnNeu"))->click();
+        auto* table = dialog.findChild<QTableWidget*>(QStringLiteral("tblDaten"));
+        table->item(table->rowCount() - 1, 0)->setText(QStringLiteral("frau"));
+        dialog.accept();
+        stayedOpen = dialog.result() != QDialog::Accepted;
+        return int(QDialog::Accepted);
+    };
+    recorder->statements.clear();
+    combo.openEditDialog();
+    EXPECT_TRUE(stayedOpen);
+    const QString reason =
+        QStringLiteral("Anrede: „frau“ gibt es schon; jeder „Anrede“ darf nur einmal vorkommen.");
+    ASSERT_EQ(messages->meldungen.size(), 2);
+    EXPECT_EQ(messages->meldungen[0], reason);
+    EXPECT_TRUE(messages->meldungen[1].endsWith(reason.mid(8)));
+    EXPECT_EQ(recorder->statements,
+              QStringList{QStringLiteral("Select Anrede from Anreden order by Anrede")});
+    EXPECT_EQ(db.rows(QStringLiteral("select * from Anreden order by Anrede")),
+              (QStringList{QStringLiteral("Frau"), QStringLiteral("Herr")}));
+    EXPECT_TRUE(messages->fehler.isEmpty());
+}
+
+} // namespace
