@@ -346,3 +346,33 @@ TEST(MasterDataComboFactory, HostFactoryMakesTheNineFields) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(CommercialFieldsTest, CurrencyFailuresIgnoredWhenTypedReportedByTheFieldWhenConfirmed) {
+    loadCustomer(QStringLiteral("10001"));
+    QLineEdit* entry = combo(QStringLiteral("ocxWaehrung"))->keyEntry();
+    entry->setFocus();
+    h.sql().failWhenContains = QStringLiteral("Währungen");
+    // Confirmed as entered: the rate check fails and the field reports it.
+    QTest::keyClick(entry, Qt::Key_Return);
+    ASSERT_EQ(h.messages().size(), 1);
+    EXPECT_TRUE(h.messages()[0].startsWith(QStringLiteral("ocxWaehrung/FieldConfirm/3146")))
+        << h.messages()[0].toStdString();
+    h.clearRecords();
+
+    // Typed: each keystroke ends at the failing lookup, without event or message.
+    entry->selectAll();
+    QTest::keyClicks(entry, QStringLiteral("CHF"));
+    EXPECT_TRUE(h.messages().isEmpty());
+    EXPECT_FALSE(currency.contains(QStringLiteral("Change")));
+
+    // The treatment picked by the user is a change of its own.
+    h.sql().failWhenContains.clear();
+    currency.clear();
+    auto* treatment = h.control().findChild<QComboBox*>(QStringLiteral("cdoDKursbehandlung"));
+    emit treatment->activated(1);
+    EXPECT_EQ(currency, QStringList{QStringLiteral("Change")});
+}
+
+} // namespace
