@@ -205,6 +205,7 @@ int Tour::run() {
     shoot(QStringLiteral("kundensuche-adresse3"));
 
     runTexts();
+    runCommercial();
 
     step(QStringLiteral("Beleg speichern"));
     const int number = mWindow.saveDocument();

@@ -11,6 +11,7 @@ public:
     Tour(DocumentWindow& window, QString folder);
     // Answers the process exit code.
     int run();
+    void runCommercial();
 
 private:
     void step(const QString& title);

@@ -3,6 +3,7 @@
 #include "contracts/DateTextService.h"
 #include "contracts/DialogRunner.h"
 #include "contracts/ListSelectionService.h"
+#include "contracts/MasterDataCombo.h"
 #include "contracts/MessageService.h"
 #include "contracts/PostalCodeManager.h"
 #include "contracts/ResourceLibrary.h"
@@ -29,6 +30,10 @@ struct Services {
     std::function<std::shared_ptr<PostalCodeManager>()> postalCodeManager;
     std::function<std::shared_ptr<SiteInformationDialog>()> siteInformationDialog;
     std::function<SiteList*(QWidget* parent)> siteList;
+    // Makes the nine master-data fields, each of its class, as children of
+    // `parent`. A control builds its fields once, when it is constructed:
+    // hand this to the constructor BelegAdressen(services, parent).
+    std::function<MasterDataCombo*(MasterDataCombo::Kind kind, QWidget* parent)> masterDataCombo;
 };
 
 } // namespace belegadressen

@@ -4,7 +4,7 @@
 #include "control/EventSink.h"
 #include "control/ServiceHub.h"
 #include "control/Ui.h"
-#include "platform/MasterDataComboFactory.h"
+#include "platform/Defaults.h"
 #include <QVBoxLayout>
 
 namespace belegadressen {
@@ -73,10 +73,12 @@ private:
     BelegAdressen& w;
 };
 
-BelegAdressen::BelegAdressen(QWidget* parent)
+BelegAdressen::BelegAdressen(QWidget* parent) : BelegAdressen(Services{}, parent) {}
+
+BelegAdressen::BelegAdressen(const Services& services, QWidget* parent)
     : QWidget(parent), mSt(std::make_unique<ControlState>()), mUi(std::make_unique<Ui>()),
       mSink(std::make_unique<Sink>(*this)) {
-    mUi->build(this);
+    mUi->build(this, services.masterDataCombo);
     mSvc = std::make_unique<ServiceHub>(*mSt);
     mC = std::make_unique<Collaborators>(*mSt, *mUi, *mSvc, *mSink);
     Collaborators& c = *mC;
@@ -91,9 +93,12 @@ BelegAdressen::BelegAdressen(QWidget* parent)
     c.sites.connectSignals();
     c.textChoice.connectSignals();
     c.textFields.connectSignals();
+    c.masterData.connectSignals();
+    c.currencyChange.connectSignals();
+    c.accountFields.connectSignals();
     c.properties.InitProperties();
     c.layout.applyFlags();
-    setServices({});
+    setServices(services);
 }
 
 // Termination: recordsets, components and the host object are released, errors ignored.

@@ -56,6 +56,9 @@ class BelegAdressen : public QWidget {
 
 public:
     explicit BelegAdressen(QWidget* parent = nullptr);
+    // With the services set from the start; the master-data fields are made
+    // by services.masterDataCombo when it is given.
+    explicit BelegAdressen(const Services& services, QWidget* parent = nullptr);
     ~BelegAdressen() override;
 
     // Host objects, services and lifecycle.

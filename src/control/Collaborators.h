@@ -3,8 +3,10 @@
 // collaborator gets exactly the state, controls, services, event sink and
 // siblings it uses; the control core reaches the subsystems only through the
 // small interfaces of SubsystemPorts.h that the objects here implement.
+#include "commercial/AccountFields.h"
 #include "commercial/Currency.h"
-#include "commercial/MasterDataFields.h"
+#include "commercial/CurrencyChange.h"
+#include "commercial/MasterDataCombos.h"
 #include "control/Accessors.h"
 #include "control/AddressGuard.h"
 #include "control/AddressPages.h"
@@ -27,8 +29,10 @@ namespace belegadressen {
 
 struct Collaborators {
     Collaborators(ControlState& st, Ui& ui, ServiceHub& svc, EventSink& ev)
-        : currency(st, ui, svc, ev), masterData(st, ui, svc), info(ui), guard(st, ui, svc),
-          view(st, ui, svc, currency), layout(st, ui, svc),
+        : guard(st, ui, svc), currency(st, ui, svc, ev),
+          currencyChange(st, ui, ev, currency, guard),
+          masterData(st, ui, svc, ev, currencyChange, guard), accountFields(st, ui, ev, guard),
+          info(ui), view(st, ui, svc, currency), layout(st, ui, svc),
           pages(st, ui, svc, ev, view, layout, masterData), appointments(st, ui, svc, ev),
           technician(st, ui, svc, ev, pages, guard), sites(st, ui, svc, ev, view, appointments),
           longTexts(svc), textChoice(st, ui, svc, ev, pages),
@@ -38,12 +42,15 @@ struct Collaborators {
           customers(st, ui, svc, ev,
                     {reader, addresses, view, pages, layout, currency, sites, info}) {}
 
-    // Subsystems the core reaches through its ports.
+    AddressGuard guard;
+    // Commercial settings.
     Currency currency;
-    MasterDataFields masterData;
+    CurrencyChange currencyChange;
+    MasterDataCombos masterData;
+    AccountFields accountFields;
+    // The customer info window.
     CustomerInfo info;
     // The control core.
-    AddressGuard guard;
     AddressView view;
     PageLayout layout;
     AddressPages pages;

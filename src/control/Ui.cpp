@@ -1,7 +1,7 @@
 #include "control/Ui.h"
 #include "control/UiLayout.h"
-#include "platform/MasterDataComboFactory.h"
-#include "platform/StammDatenCombo.h"
+#include "platform/Defaults.h"
+#include "platform/QtMasterDataCombo.h"
 #include <QPainter>
 #include <QPainterPath>
 
@@ -14,13 +14,13 @@ namespace {
 void alignCaptions(std::initializer_list<MasterDataCombo*> column) {
     int widest = 0;
     for (MasterDataCombo* combo : column)
-        if (auto* field = dynamic_cast<StammDatenFeld*>(combo)) {
+        if (auto* field = dynamic_cast<QtMasterDataCombo*>(combo)) {
             const QLabel* caption = field->captionLabel();
             widest = std::max(widest, caption->fontMetrics().horizontalAdvance(caption->text()) +
                                           caption->fontMetrics().averageCharWidth());
         }
     for (MasterDataCombo* combo : column)
-        if (auto* field = dynamic_cast<StammDatenFeld*>(combo))
+        if (auto* field = dynamic_cast<QtMasterDataCombo*>(combo))
             field->setMinimumCaptionWidth(widest);
 }
 
@@ -103,9 +103,12 @@ QIcon mapPin() {
     return QIcon(pixmap);
 }
 
-MasterDataCombo* masterData(MasterDataCombo::Kind kind, QWidget* parent, const QString& name,
-                            const ComboDesign& design, const QString& toolTip) {
-    MasterDataCombo* combo = named(createMasterDataCombo(kind, parent), name);
+using ComboFactory = std::function<MasterDataCombo*(MasterDataCombo::Kind, QWidget*)>;
+
+MasterDataCombo* masterData(const ComboFactory& make, MasterDataCombo::Kind kind, QWidget* parent,
+                            const QString& name, const ComboDesign& design,
+                            const QString& toolTip) {
+    MasterDataCombo* combo = named(make(kind, parent), name);
     combo->setDesign(design);
     combo->setToolTip(toolTip);
     combo->setAccessibleName(design.caption.isEmpty() ? toolTip
@@ -115,8 +118,10 @@ MasterDataCombo* masterData(MasterDataCombo::Kind kind, QWidget* parent, const Q
 
 } // namespace
 
-void Ui::build(QWidget* rootWidget) {
+void Ui::build(QWidget* rootWidget, const ComboFactory& masterDataCombo) {
     root = rootWidget;
+    const ComboFactory make =
+        masterDataCombo ? masterDataCombo : ComboFactory(&defaultMasterDataCombo);
 
     // Helpers that are never shown.
     // The timer waits for the end of a load before it opens the info window.
@@ -174,8 +179,9 @@ void Ui::build(QWidget* rootWidget) {
         d.dlgcaption = QStringLiteral("Anreden bearbeiten");
         d.keymustexist = false;
         d.messagekeynotfound = QStringLiteral("Die Anrede wurde nicht gefunden");
-        ocxAnrede = masterData(MasterDataCombo::Kind::ComboEdit, p, QStringLiteral("ocxAnrede"), d,
-                               QStringLiteral("Auswahl / erfassen der Anrede."));
+        ocxAnrede =
+            masterData(make, MasterDataCombo::Kind::ComboEdit, p, QStringLiteral("ocxAnrede"), d,
+                       QStringLiteral("Auswahl / erfassen der Anrede."));
     }
 
     const std::array<QString, 7> lineTips = {
@@ -253,8 +259,8 @@ void Ui::build(QWidget* rootWidget) {
         d.dlgcaption = QStringLiteral("Mehrwertsteuer bearbeiten");
         d.buttonvisible = false;
         d.showerrors = false;
-        ocxMwstKnz = masterData(MasterDataCombo::Kind::Combo, p, QStringLiteral("ocxMwstKnz"), d,
-                                QStringLiteral("Länderkennung für Mwst-Berechnung"));
+        ocxMwstKnz = masterData(make, MasterDataCombo::Kind::Combo, p, QStringLiteral("ocxMwstKnz"),
+                                d, QStringLiteral("Länderkennung für Mwst-Berechnung"));
     }
     {
         ComboDesign d;
@@ -265,7 +271,7 @@ void Ui::build(QWidget* rootWidget) {
         d.showerrors = false;
         d.messagekeynotfound = QStringLiteral("Die Zahlungsart ist nicht vorhanden.");
         ocxZahlungsart =
-            masterData(MasterDataCombo::Kind::Combo, p, QStringLiteral("ocxZahlungsart"), d,
+            masterData(make, MasterDataCombo::Kind::Combo, p, QStringLiteral("ocxZahlungsart"), d,
                        QStringLiteral("Zahlungsart. F2 Suchen"));
     }
     {
@@ -274,9 +280,9 @@ void Ui::build(QWidget* rootWidget) {
         d.captionwidth = captionTwips::Zahlung;
         d.dlgcaption = QStringLiteral("Zahlungsbedingungen bearbeiten");
         d.messagekeynotfound = QStringLiteral("Die Zahlungsbedingung ist nicht vorhanden.");
-        ocxZahlungsbedingungen =
-            masterData(MasterDataCombo::Kind::Combo, p, QStringLiteral("ocxZahlungsbedingungen"), d,
-                       QStringLiteral("Auswahl der Zahlungsbedingungen"));
+        ocxZahlungsbedingungen = masterData(make, MasterDataCombo::Kind::Combo, p,
+                                            QStringLiteral("ocxZahlungsbedingungen"), d,
+                                            QStringLiteral("Auswahl der Zahlungsbedingungen"));
     }
     lblAuftragsrabtt = newLabel(p, "lblAuftragsrabtt", QStringLiteral("Rabatt (%)"));
     txtDAuftragsrabatt = input(new NumberEdit(2, p), QStringLiteral("txtDAuftragsrabatt"),
@@ -300,8 +306,9 @@ void Ui::build(QWidget* rootWidget) {
         d.allowedit = false;
         d.keymustexist = false;
         d.messagekeynotfound = QStringLiteral("Dier Sachbearbeiter ist nicht vorhanden.");
-        ocxVertreter[i] = masterData(MasterDataCombo::Kind::Combo, p, indexed("ocxVertreter", i), d,
-                                     QStringLiteral("Auswahl des Sachbearbeiter für diesen Beleg"));
+        ocxVertreter[i] =
+            masterData(make, MasterDataCombo::Kind::Combo, p, indexed("ocxVertreter", i), d,
+                       QStringLiteral("Auswahl des Sachbearbeiter für diesen Beleg"));
         ocxVertreter[i]->setAccessibleName(QStringLiteral("Sachbearbeiter ") +
                                            QString::number(i + 1));
     }
@@ -315,7 +322,7 @@ void Ui::build(QWidget* rootWidget) {
         d.visiblecolumn = QStringLiteral("Versandart");
         d.allowemptystring = true;
         ocxDVersandart =
-            masterData(MasterDataCombo::Kind::Edit, p, QStringLiteral("ocxDVersandart"), d,
+            masterData(make, MasterDataCombo::Kind::Edit, p, QStringLiteral("ocxDVersandart"), d,
                        QStringLiteral("Auswahl / erfassen einer Versandart."));
     }
 
@@ -446,8 +453,9 @@ void Ui::build(QWidget* rootWidget) {
         d.dlgcaption = QStringLiteral("Währungen bearbeiten");
         d.keymustexist = false;
         d.messagekeynotfound = QStringLiteral("Die Währung ist nicht vorhanden.");
-        ocxWaehrung = masterData(MasterDataCombo::Kind::Combo, q, QStringLiteral("ocxWaehrung"), d,
-                                 QStringLiteral("Auswahl / erfassen einer Währung"));
+        ocxWaehrung =
+            masterData(make, MasterDataCombo::Kind::Combo, q, QStringLiteral("ocxWaehrung"), d,
+                       QStringLiteral("Auswahl / erfassen einer Währung"));
     }
     lblWaehrungserfassung = newLabel(q, "lblWährungserfassung", QStringLiteral("Hauswährung"));
     lblHauswaehrung = newLabel(q, "lblHauswährung", QStringLiteral("Hauswährung"));

@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <array>
+#include <functional>
 
 namespace belegadressen {
 
@@ -145,8 +146,11 @@ struct Ui {
     QLabel* img_ButtonDown = nullptr;
     QTextEdit* chkRtf = nullptr;
 
-    // Creates, names and lays out every child of root.
-    void build(QWidget* root);
+    // Creates, names and lays out every child of root; the master-data
+    // fields through `masterDataCombo`, the platform's own when it is empty.
+    void build(QWidget* root,
+               const std::function<MasterDataCombo*(MasterDataCombo::Kind, QWidget*)>&
+                   masterDataCombo = {});
 
     // Puts `field` of text row `element` into the row's first slot (where the
     // offer's field stands); restoreTextSlots() puts every field back home.

@@ -2,6 +2,7 @@
 #include "platform/ComboListSelection.h"
 #include "platform/QtDateTextService.h"
 #include "platform/QtDialogRunner.h"
+#include "platform/QtMasterDataCombo.h"
 #include "platform/QtMessageService.h"
 #include "platform/QtResourceLibrary.h"
 #include "platform/SettingsWindowPositions.h"
@@ -55,5 +56,14 @@ defaultSiteInformationDialog(std::shared_ptr<HostApplication> app,
 }
 
 SiteList* defaultSiteList(QWidget* parent) { return new StandortListe2(parent); }
+MasterDataCombo* defaultMasterDataCombo(MasterDataCombo::Kind kind, QWidget* parent) {
+    return new QtMasterDataCombo(kind, parent);
+}
+
+void setMasterDataComboServices(MasterDataCombo& combo, std::shared_ptr<MessageService> messages,
+                                std::shared_ptr<DialogRunner> dialogs) {
+    if (auto* ours = qobject_cast<QtMasterDataCombo*>(&combo))
+        ours->setServices(std::move(messages), std::move(dialogs));
+}
 
 } // namespace belegadressen

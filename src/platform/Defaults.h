@@ -17,5 +17,10 @@ std::shared_ptr<SiteInformationDialog>
 defaultSiteInformationDialog(std::shared_ptr<HostApplication> app,
                              std::shared_ptr<DialogRunner> dialogs);
 SiteList* defaultSiteList(QWidget* parent);
+MasterDataCombo* defaultMasterDataCombo(MasterDataCombo::Kind kind, QWidget* parent);
+// Hands a field made by defaultMasterDataCombo the services it shows its
+// messages and dialogs through; a field of another making is left alone.
+void setMasterDataComboServices(MasterDataCombo& combo, std::shared_ptr<MessageService> messages,
+                                std::shared_ptr<DialogRunner> dialogs);
 
 } // namespace belegadressen

@@ -2,6 +2,7 @@
 #include "contracts/DialogRunner.h"
 #include "contracts/MasterDataCombo.h"
 #include "contracts/MessageService.h"
+#include "platform/MasterDataTable.h"
 #include <QLineEdit>
 #include <QList>
 #include <QPointer>
@@ -15,7 +16,7 @@ namespace belegadressen {
 
 // The key entry of a master-data field. It reports focus changes with their
 // reason and asks for the list on F4 or Alt+Down.
-class StammDatenEingabe : public QLineEdit {
+class MasterDataKeyEntry : public QLineEdit {
     Q_OBJECT
 public:
     using QLineEdit::QLineEdit;
@@ -40,15 +41,17 @@ private:
     const QKeyEvent* mUnused = nullptr;
 };
 
-// The common part of the three master-data fields: a caption, the key entry,
-// a drop-down list of the table's rows and a button for the editing dialog.
+// Our master-data field, of each of the three classes: a caption, the key
+// entry, a drop-down list of the table's rows and a button for the editing
+// dialog. The plain entry (Kind::Edit) has no list button (F4 or Alt+Down
+// still open the list), its ItemSelected carries the key text, and every
+// change by the user is also reported by EditChange(key, text, oldKey,
+// oldText, column, row, source, reason, table): source "Liste" or "Eingabe",
+// reason 1 for a pick, 0 for typing, row the list row or -1.
 //
-// The table is read only when its rows are needed: when the list is first
-// shown, when a typed key is checked, or for the editing dialog. Set-up and
-// setKeyValue() never read it. The key column is the one given by
-// setKeyColumn, else visiblecolumn when that names a configured column, else
-// the known key of the table (PersonalNr for Personalstamm), else the first
-// column.
+// The rows live in a MasterDataTable, read only when they are needed: when
+// the list is first shown, when a typed key is checked, or for the editing
+// dialog. Set-up and setKeyValue() never read them.
 //
 // Events: KeyChanged whenever the user changes the key (typing or picking);
 // ItemSelected after a pick from the list or the dialog; FieldEnter when the
@@ -57,14 +60,13 @@ private:
 // FieldConfirm on Enter, after a pick and when the field is left with an
 // unconfirmed change. Programmatic changes (setKeyValue) emit nothing, so a
 // host can set keys without filtering its own reactions.
-class StammDatenFeld : public MasterDataCombo {
+class QtMasterDataCombo : public MasterDataCombo {
     Q_OBJECT
 public:
-    struct Spalte {
-        QString name, heading, format;
-    };
+    explicit QtMasterDataCombo(Kind kind, QWidget* parent = nullptr);
+    ~QtMasterDataCombo() override;
 
-    ~StammDatenFeld() override;
+    Kind kind() const override { return mKind; }
 
     // Services for the key-not-found message and the dialogs; without them
     // the platform defaults are used.
@@ -84,20 +86,19 @@ public:
     void ClearColumns() override;
     void AddColumn(const QString& column, const QString& heading,
                    const QString& format = {}) override;
-    // The table column holding the key. When it is none of the configured
-    // columns it is read as well and listed in front of them. Empty: chosen
-    // as described above.
+    // The table column holding the key (see MasterDataTable).
     void setKeyColumn(const QString& column);
 
     qint32 sourceMode() const { return mSourceMode; }
     QObject* server() const { return mServer; }
     QWidget* ownerForm() const { return mOwnerForm; }
-    QString tableName() const { return mTableName; }
-    std::shared_ptr<Connection> connection() const { return mConnection; }
+    QString tableName() const { return mTable.tableName(); }
+    std::shared_ptr<Connection> connection() const { return mTable.connection(); }
     QString userName() const { return mUserName; }
     QString settingsKey() const { return mSettingsKey; }
-    const QList<Spalte>& columns() const { return mSpalten; }
-    QString keyColumn() const;
+    const QList<MasterDataColumn>& columns() const { return mTable.columns(); }
+    QString keyColumn() const { return mTable.keyColumn(); }
+    const MasterDataTable& table() const { return mTable; }
 
     // The entry's text; null when it is empty.
     QVariant KeyValue() const override;
@@ -116,11 +117,13 @@ public:
     bool isListVisible() const;
     // Forgets the rows read; the next use reads the table again.
     void refresh();
-    bool isLoaded() const { return mLoaded; }
-    // Opens the editing dialog of the table and writes the user's changes.
+    bool isLoaded() const { return mTable.isLoaded(); }
+    // Opens the editing dialog of the table and writes the user's changes in
+    // one transaction; a refusal or a failure is explained in a message and
+    // leaves the table as it was.
     void openEditDialog();
 
-    QLineEdit* keyEntry() const { return mEingabe; }
+    QLineEdit* keyEntry() const { return mKeyEntry; }
     QLabel* captionLabel() const { return mCaption; }
     // A caption column wider than captionwidth, in pixels, so that fields
     // standing one below the other start their inputs at the same place
@@ -131,29 +134,23 @@ public:
     QTableWidget* listWidget() const { return mList; }
 
 protected:
-    StammDatenFeld(bool withListButton, QWidget* parent);
-
-    // What ItemSelected carries for a row: the key as read from the table.
-    virtual QVariant itemValue(const QString& key, const QVariant& tableValue) const;
-    // Called after every change by the user, after KeyChanged. `row` is the
-    // list row picked, -1 when typed.
-    virtual void userChanged(const QVariant& oldKey, int row);
-
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
+private:
     QString captionOrTable() const;
     void guarded(const char* procedure, const std::function<void()>& step);
-
-private:
+    // What ItemSelected carries for a row: the key as read from the table,
+    // the key text for the plain entry.
+    QVariant itemValue(const QString& key, const QVariant& tableValue) const;
+    // Called after every change by the user, after KeyChanged. `row` is the
+    // list row picked, -1 when typed.
+    void userChanged(const QVariant& oldKey, int row);
     void applyDesign();
     void forwardKey(QKeyEvent* event);
     void ensureLoaded();
-    QStringList selectColumns() const;
-    int keyIndex() const;
-    int rowOfKey(const QString& key) const;
     void fillList();
     void pick(int row);
     void pickKey(const QString& key, const QVariant& tableValue, int row);
@@ -161,21 +158,16 @@ private:
     void onLeft(Qt::FocusReason reason);
     void onTextEdited();
     void onReturn();
-    void saveChanges(const class StammDatenDialog& dialog);
     MessageService& messages();
     DialogRunner& dialogs();
 
+    Kind mKind;
     ComboDesign mDesign;
     qint32 mSourceMode = 0;
     QPointer<QObject> mServer;
     QPointer<QWidget> mOwnerForm;
-    QString mTableName, mUserName, mSettingsKey, mKeyColumn;
-    std::shared_ptr<Connection> mConnection;
-    QList<Spalte> mSpalten;
-
-    // Rows as read, columns in selectColumns() order.
-    QList<QVariantList> mRows;
-    bool mLoaded = false;
+    QString mUserName, mSettingsKey;
+    MasterDataTable mTable;
     bool mListFilled = false;
 
     std::shared_ptr<MessageService> mMessages;
@@ -183,7 +175,7 @@ private:
 
     QLabel* mCaption;
     int mMinimumCaptionWidth = 0;
-    StammDatenEingabe* mEingabe;
+    MasterDataKeyEntry* mKeyEntry;
     QToolButton* mListButton;
     QToolButton* mDialogButton;
     QTableWidget* mList = nullptr;
@@ -196,39 +188,6 @@ private:
     bool mUnconfirmed = false;
     bool mLeaving = false;
     bool mRefocusing = false;
-};
-
-// The drop-down field: entry, list button and dialog button.
-class StammDatenCombo : public StammDatenFeld {
-    Q_OBJECT
-public:
-    explicit StammDatenCombo(QWidget* parent = nullptr) : StammDatenFeld(true, parent) {}
-    Kind kind() const override { return Kind::Combo; }
-};
-
-// The drop-down field whose entry takes free text as well (the list offers
-// the usual values).
-class StammDatenComboEdit : public StammDatenFeld {
-    Q_OBJECT
-public:
-    explicit StammDatenComboEdit(QWidget* parent = nullptr) : StammDatenFeld(true, parent) {}
-    Kind kind() const override { return Kind::ComboEdit; }
-};
-
-// The plain entry: no list button (F4 or Alt+Down still opens the list).
-// ItemSelected carries the key text, and every change by the user is also
-// reported by EditChange(key, text, oldKey, oldText, column, row, source,
-// reason, table): source "Liste" or "Eingabe", reason 1 for a pick, 0 for
-// typing, row the list row or -1.
-class StammDatenEdit : public StammDatenFeld {
-    Q_OBJECT
-public:
-    explicit StammDatenEdit(QWidget* parent = nullptr) : StammDatenFeld(false, parent) {}
-    Kind kind() const override { return Kind::Edit; }
-
-protected:
-    QVariant itemValue(const QString& key, const QVariant& tableValue) const override;
-    void userChanged(const QVariant& oldKey, int row) override;
 };
 
 } // namespace belegadressen

@@ -1,7 +1,6 @@
-#include "platform/StammDatenCombo.h"
+#include "platform/QtMasterDataCombo.h"
 #include "PlatformTestSupport.h"
-#include "platform/MasterDataComboFactory.h"
-#include "platform/StammDatenDialog.h"
+#include "platform/Defaults.h"
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,7 +19,7 @@ namespace {
 
 using Kind = MasterDataCombo::Kind;
 
-class StammDatenComboTest : public ::testing::TestWithParam<Kind> {
+class QtMasterDataComboTest : public ::testing::TestWithParam<Kind> {
 protected:
     void SetUp() override {
         db.exec(QStringLiteral("create table Währungen (Währung text primary key, Langtext text, "
@@ -30,7 +29,7 @@ protected:
         recorder = std::make_shared<RecordingConnection>(db.connection());
         messages = std::make_shared<RecordingMessages>();
         dialogs = std::make_shared<ScriptedDialogRunner>();
-        combo.reset(createMasterDataCombo(GetParam(), nullptr));
+        combo.reset(defaultMasterDataCombo(GetParam(), nullptr));
         setMasterDataComboServices(*combo, messages, dialogs);
     }
 
@@ -51,7 +50,7 @@ protected:
                          QStringLiteral("###,###,###,###.00000"));
     }
 
-    StammDatenFeld& feld() { return *static_cast<StammDatenFeld*>(combo.get()); }
+    QtMasterDataCombo& feld() { return *static_cast<QtMasterDataCombo*>(combo.get()); }
 
     SqliteDb db;
     std::shared_ptr<RecordingConnection> recorder;
@@ -60,7 +59,7 @@ protected:
     std::unique_ptr<MasterDataCombo> combo;
 };
 
-TEST_P(StammDatenComboTest, KeyRoundTripsWithoutReadingOrSignalling) {
+TEST_P(QtMasterDataComboTest, KeyRoundTripsWithoutReadingOrSignalling) {
     setUp();
     QSignalSpy changed(combo.get(), &MasterDataCombo::KeyChanged);
     QSignalSpy selected(combo.get(), &MasterDataCombo::ItemSelected);
@@ -83,7 +82,7 @@ TEST_P(StammDatenComboTest, KeyRoundTripsWithoutReadingOrSignalling) {
     EXPECT_EQ(selected.count(), 0);
 }
 
-TEST_P(StammDatenComboTest, WorksBeforeAnySetUp) {
+TEST_P(QtMasterDataComboTest, WorksBeforeAnySetUp) {
     bool cancel = false;
     combo->ValidateInput(cancel);
     EXPECT_FALSE(cancel);
@@ -94,7 +93,7 @@ TEST_P(StammDatenComboTest, WorksBeforeAnySetUp) {
     EXPECT_TRUE(combo->KeyValue().isNull());
 }
 
-TEST_P(StammDatenComboTest, ListIsReadOnceWhenFirstShown) {
+TEST_P(QtMasterDataComboTest, ListIsReadOnceWhenFirstShown) {
     setUp();
     feld().showList();
     ASSERT_EQ(recorder->statements.size(), 1);
@@ -115,7 +114,7 @@ TEST_P(StammDatenComboTest, ListIsReadOnceWhenFirstShown) {
     EXPECT_EQ(recorder->statements.size(), 1);
 }
 
-TEST_P(StammDatenComboTest, PickFromListReportsChangeSelectionAndConfirm) {
+TEST_P(QtMasterDataComboTest, PickFromListReportsChangeSelectionAndConfirm) {
     setUp();
     QSignalSpy changed(combo.get(), &MasterDataCombo::KeyChanged);
     QSignalSpy selected(combo.get(), &MasterDataCombo::ItemSelected);
@@ -160,7 +159,7 @@ TEST_P(StammDatenComboTest, PickFromListReportsChangeSelectionAndConfirm) {
     EXPECT_EQ(selected.count(), 3);
 }
 
-TEST_P(StammDatenComboTest, TypingReportsEveryChange) {
+TEST_P(QtMasterDataComboTest, TypingReportsEveryChange) {
     setUp();
     QSignalSpy changed(combo.get(), &MasterDataCombo::KeyChanged);
     QSignalSpy edit(combo.get(), &MasterDataCombo::EditChange);
@@ -179,7 +178,7 @@ TEST_P(StammDatenComboTest, TypingReportsEveryChange) {
     EXPECT_TRUE(recorder->statements.isEmpty());
 }
 
-INSTANTIATE_TEST_SUITE_P(AllKinds, StammDatenComboTest,
+INSTANTIATE_TEST_SUITE_P(AllKinds, QtMasterDataComboTest,
                          ::testing::Values(Kind::Combo, Kind::ComboEdit, Kind::Edit),
                          [](const auto& info) {
                              switch (info.param) {
@@ -203,9 +202,9 @@ struct ValidationCase {
     int statements;
 };
 
-class StammDatenValidationTest : public ::testing::TestWithParam<ValidationCase> {};
+class QtMasterDataComboValidationTest : public ::testing::TestWithParam<ValidationCase> {};
 
-TEST_P(StammDatenValidationTest, ChecksTypedKeyAgainstTable) {
+TEST_P(QtMasterDataComboValidationTest, ChecksTypedKeyAgainstTable) {
     const ValidationCase& c = GetParam();
     SqliteDb db;
     db.exec(QStringLiteral("create table Zahlungsbedingungen (ZahlBedSchl text, Kurztext text)"));
@@ -213,7 +212,7 @@ TEST_P(StammDatenValidationTest, ChecksTypedKeyAgainstTable) {
                            "('SOFORT', 'sofort')"));
     auto recorder = std::make_shared<RecordingConnection>(db.connection());
     auto messages = std::make_shared<RecordingMessages>();
-    StammDatenCombo combo;
+    QtMasterDataCombo combo(Kind::Combo);
     combo.setServices(messages, std::make_shared<ScriptedDialogRunner>());
     ComboDesign design;
     design.caption = QStringLiteral("Zahlungsbedingung");
@@ -241,7 +240,7 @@ TEST_P(StammDatenValidationTest, ChecksTypedKeyAgainstTable) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Cases, StammDatenValidationTest,
+    Cases, QtMasterDataComboValidationTest,
     ::testing::Values(ValidationCase{"UnknownKeyRefusedWithMessage", true, true, "30N", true, 1, 1},
                       ValidationCase{"UnknownKeyRefusedSilently", true, false, "30N", true, 0, 1},
                       ValidationCase{"KnownKeyIgnoringCase", true, true, "sofort", false, 0, 1},
@@ -251,13 +250,13 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 // A field in a window together with another input, the way a host places it.
-class StammDatenFocusTest : public ::testing::Test {
+class QtMasterDataComboFocusTest : public ::testing::Test {
 protected:
     void SetUp() override {
         db.exec(QStringLiteral("create table Anreden (Anrede text)"));
         db.exec(QStringLiteral("insert into Anreden values ('Herr'), ('Frau'), ('Firma')"));
         auto* layout = new QVBoxLayout(&window);
-        combo = new StammDatenComboEdit(&window);
+        combo = new QtMasterDataCombo(Kind::ComboEdit, &window);
         other = new QLineEdit(&window);
         layout->addWidget(combo);
         layout->addWidget(other);
@@ -281,11 +280,11 @@ protected:
     SqliteDb db;
     std::shared_ptr<RecordingMessages> messages = std::make_shared<RecordingMessages>();
     QWidget window;
-    StammDatenComboEdit* combo = nullptr;
+    QtMasterDataCombo* combo = nullptr;
     QLineEdit* other = nullptr;
 };
 
-TEST_F(StammDatenFocusTest, RefusedKeyKeepsFocusAcceptedKeyIsConfirmedOnLeaving) {
+TEST_F(QtMasterDataComboFocusTest, RefusedKeyKeepsFocusAcceptedKeyIsConfirmedOnLeaving) {
     QSignalSpy entered(combo, &MasterDataCombo::FieldEnter);
     QSignalSpy requested(combo, &MasterDataCombo::ValidateRequest);
     QSignalSpy confirmed(combo, &MasterDataCombo::FieldConfirm);
@@ -322,7 +321,7 @@ TEST_F(StammDatenFocusTest, RefusedKeyKeepsFocusAcceptedKeyIsConfirmedOnLeaving)
     EXPECT_EQ(confirmed.count(), 1);
 }
 
-TEST_F(StammDatenFocusTest, KeysSentToTheFieldAreTypedIntoItsEntry) {
+TEST_F(QtMasterDataComboFocusTest, KeysSentToTheFieldAreTypedIntoItsEntry) {
     QSignalSpy changed(combo, &MasterDataCombo::KeyChanged);
     QSignalSpy confirmed(combo, &MasterDataCombo::FieldConfirm);
     combo->setFocus();
@@ -333,7 +332,7 @@ TEST_F(StammDatenFocusTest, KeysSentToTheFieldAreTypedIntoItsEntry) {
     EXPECT_EQ(confirmed.count(), 1);
 }
 
-TEST_F(StammDatenFocusTest, HiddenOrDisabledFieldIsLeftWithoutCheck) {
+TEST_F(QtMasterDataComboFocusTest, HiddenOrDisabledFieldIsLeftWithoutCheck) {
     QSignalSpy requested(combo, &MasterDataCombo::ValidateRequest);
     for (const std::function<void(bool)>& away :
          {std::function<void(bool)>([this](bool on) { combo->setVisible(on); }),
@@ -350,19 +349,19 @@ TEST_F(StammDatenFocusTest, HiddenOrDisabledFieldIsLeftWithoutCheck) {
     EXPECT_TRUE(messages->meldungen.isEmpty());
 }
 
-TEST_F(StammDatenFocusTest, CaptionWidthFollowsTwips) {
+TEST_F(QtMasterDataComboFocusTest, CaptionWidthFollowsTwips) {
     EXPECT_EQ(combo->captionLabel()->width(), combo->logicalDpiX());
     EXPECT_EQ(combo->keyEntry()->accessibleName(), QStringLiteral("Anrede"));
 }
 
-TEST(StammDatenKeyColumn, StaffListedByNumberAndPickedByIt) {
+TEST(QtMasterDataComboKeyColumn, StaffListedByNumberAndPickedByIt) {
     SqliteDb db;
     db.exec(QStringLiteral("create table Personalstamm (PersonalNr integer primary key, Titel "
                            "text, Vorname text, Nachname text)"));
     db.exec(QStringLiteral("insert into Personalstamm values (7, '', 'Eva', 'Meier'), "
                            "(3, 'Dr.', 'Paul', 'Kurz')"));
     auto recorder = std::make_shared<RecordingConnection>(db.connection());
-    StammDatenCombo combo;
+    QtMasterDataCombo combo(Kind::Combo);
     combo.setServices(std::make_shared<RecordingMessages>(),
                       std::make_shared<ScriptedDialogRunner>());
     combo.setTableName(QStringLiteral("Personalstamm"));
@@ -386,14 +385,14 @@ TEST(StammDatenKeyColumn, StaffListedByNumberAndPickedByIt) {
     EXPECT_EQ(selected[0][0], QVariant(qlonglong(7)));
 }
 
-TEST(StammDatenEditDialog, WritesUserChangesAndTakesChosenRow) {
+TEST(QtMasterDataComboEditDialog, WritesUserChangesAndTakesChosenRow) {
     SqliteDb db;
     db.exec(QStringLiteral("create table Versandtexte (Versandart text, Kurztext text)"));
     db.exec(QStringLiteral("insert into Versandtexte values ('POST', 'Post'), ('DHL', 'Paket'), "
                            "('ABH', 'Abholung')"));
     auto recorder = std::make_shared<RecordingConnection>(db.connection());
     auto dialogs = std::make_shared<ScriptedDialogRunner>();
-    StammDatenEdit combo;
+    QtMasterDataCombo combo(Kind::Edit);
     combo.setServices(std::make_shared<RecordingMessages>(), dialogs);
     ComboDesign design;
     design.caption = QStringLiteral("Versandart");
@@ -441,6 +440,52 @@ TEST(StammDatenEditDialog, WritesUserChangesAndTakesChosenRow) {
     };
     combo.openEditDialog();
     EXPECT_EQ(recorder->statements.size(), before);
+}
+
+} // namespace
+
+namespace {
+
+// A key the table has already, typed into a new row: OK is refused with the
+// reason in words, and a dialog confirmed regardless writes nothing.
+TEST(QtMasterDataComboEditDialog, DuplicateKeyRefusedInWords) {
+    SqliteDb db;
+    db.exec(QStringLiteral("create table Anreden (Anrede text primary key)"));
+    db.exec(QStringLiteral("insert into Anreden values ('Herr'), ('Frau')"));
+    auto recorder = std::make_shared<RecordingConnection>(db.connection());
+    auto dialogs = std::make_shared<ScriptedDialogRunner>();
+    auto messages = std::make_shared<RecordingMessages>();
+    QtMasterDataCombo combo(MasterDataCombo::Kind::ComboEdit);
+    combo.setServices(messages, dialogs);
+    ComboDesign design;
+    design.caption = QStringLiteral("Anrede");
+    combo.setDesign(design);
+    combo.setTableName(QStringLiteral("Anreden"));
+    combo.setConnection(recorder);
+    combo.AddColumn(QStringLiteral("Anrede"), QStringLiteral("Anrede"));
+
+    bool stayedOpen = false;
+    dialogs->script = [&](QDialog& dialog) {
+        dialog.findChild<QPushButton*>(QStringLiteral("btnNeu"))->click();
+        auto* table = dialog.findChild<QTableWidget*>(QStringLiteral("tblDaten"));
+        table->item(table->rowCount() - 1, 0)->setText(QStringLiteral("frau"));
+        dialog.accept();
+        stayedOpen = dialog.result() != QDialog::Accepted;
+        return int(QDialog::Accepted);
+    };
+    recorder->statements.clear();
+    combo.openEditDialog();
+    EXPECT_TRUE(stayedOpen);
+    const QString reason =
+        QStringLiteral("Anrede: „frau“ gibt es schon; jeder „Anrede“ darf nur einmal vorkommen.");
+    ASSERT_EQ(messages->meldungen.size(), 2);
+    EXPECT_EQ(messages->meldungen[0], reason);
+    EXPECT_TRUE(messages->meldungen[1].endsWith(reason.mid(8)));
+    EXPECT_EQ(recorder->statements,
+              QStringList{QStringLiteral("Select Anrede from Anreden order by Anrede")});
+    EXPECT_EQ(db.rows(QStringLiteral("select * from Anreden order by Anrede")),
+              (QStringList{QStringLiteral("Frau"), QStringLiteral("Herr")}));
+    EXPECT_TRUE(messages->fehler.isEmpty());
 }
 
 } // namespace

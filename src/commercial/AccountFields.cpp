@@ -1,0 +1,84 @@
+#include "commercial/AccountFields.h"
+#include "commercial/VatIdValidator.h"
+#include "control/AddressGuard.h"
+#include "control/ControlState.h"
+#include "control/ErrorStyles.h"
+#include "control/EventSink.h"
+#include "control/Ui.h"
+#include "control/Widgets.h"
+#include <QAction>
+#include <QApplication>
+#include <QStyle>
+
+namespace belegadressen {
+
+AccountFields::AccountFields(ControlState& state, Ui& ui, EventSink& events, AddressGuard& guard)
+    : mState(state), mUi(ui), mEvents(events), mGuard(guard) {}
+
+void AccountFields::textChanged(QLineEdit* field) {
+    if (!mState.mAenderungMelden) return;
+    if (mGuard.PruefeAdressnummer()) {
+        mEvents.raiseChange();
+        return;
+    }
+    // Emptied with the gate closed: emptying the field is a change of its own,
+    // which would check the number again and show the message a second time.
+    ChangeGate gate(mState);
+    field->clear();
+}
+
+void AccountFields::connectSignals() {
+    Ui& u = mUi;
+    for (QLineEdit* field : {u.txtDHauptkonto, u.txtDUstIdentNr})
+        QObject::connect(field, &QLineEdit::textChanged, field,
+                         [this, field] { guarded([&] { textChanged(field); }); });
+    QObject::connect(u.txtDAuftragsrabatt, &NumberEdit::valueChanged, u.txtDAuftragsrabatt, [this] {
+        if (mState.mAenderungMelden) guarded([&] { mEvents.raiseChange(); });
+    });
+    // A refused tick stays: only the event is withheld.
+    for (QCheckBox* box : {u.chkKnzDivers, u.chkDruckAufbewahrungsfrist, u.chkRechnungPerPDF})
+        QObject::connect(box, &QCheckBox::clicked, box, [this] {
+            if (!mState.mAenderungMelden) return;
+            guarded([&] {
+                if (mGuard.PruefeAdressnummer()) mEvents.raiseChange();
+            });
+        });
+
+    // The VAT id check: a value the control fills in is checked at once, one
+    // the user types when the field is left.
+    QObject::connect(u.txtDUstIdentNr, &QLineEdit::textChanged, u.txtDUstIdentNr, [this] {
+        guarded([&] {
+            if (mState.mAenderungMelden)
+                clearVatIdCheck();
+            else
+                showVatIdCheck();
+        });
+    });
+    onLeave(u.txtDUstIdentNr, u.root, [this] { guarded([&] { showVatIdCheck(); }); });
+}
+
+void AccountFields::clearVatIdCheck() {
+    if (mVatIdSign) mVatIdSign->setVisible(false);
+}
+
+void AccountFields::showVatIdCheck() {
+    const VatIdValidator::Result result = VatIdValidator::check(mUi.txtDUstIdentNr->text());
+    if (result.state == VatIdValidator::State::Empty) {
+        clearVatIdCheck();
+        return;
+    }
+    if (!mVatIdSign) {
+        mVatIdSign = mUi.txtDUstIdentNr->addAction(QIcon(), QLineEdit::TrailingPosition);
+        mVatIdSign->setObjectName(QStringLiteral("actUstIdentNrPruefung"));
+    }
+    QStyle* style = mUi.txtDUstIdentNr->style();
+    QStyle::StandardPixmap pixmap = QStyle::SP_MessageBoxInformation;
+    if (result.state == VatIdValidator::State::Valid) pixmap = QStyle::SP_DialogApplyButton;
+    if (result.state == VatIdValidator::State::Invalid) pixmap = QStyle::SP_MessageBoxWarning;
+    mVatIdSign->setIcon(style->standardIcon(pixmap));
+    mVatIdSign->setToolTip(result.message);
+    mVatIdSign->setText(result.message);
+    mVatIdSign->setVisible(true);
+}
+
+} // namespace belegadressen

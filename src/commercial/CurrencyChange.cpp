@@ -1,0 +1,122 @@
+#include "commercial/CurrencyChange.h"
+#include "commercial/Currency.h"
+#include "control/AddressGuard.h"
+#include "control/ControlState.h"
+#include "control/ErrorStyles.h"
+#include "control/EventSink.h"
+#include "control/Ui.h"
+#include "control/Values.h"
+#include <cmath>
+
+namespace belegadressen {
+
+namespace {
+
+constexpr int kFestkurs = 2;
+
+// Rates are shown with five decimals; a rate is unchanged when it shows the same.
+bool sameRate(double a, double b) {
+    return std::llround(a * 100000.0) == std::llround(b * 100000.0);
+}
+
+} // namespace
+
+CurrencyChange::CurrencyChange(ControlState& state, Ui& ui, EventSink& events, Currency& currency,
+                               AddressGuard& guard)
+    : mState(state), mUi(ui), mEvents(events), mCurrency(currency), mGuard(guard) {}
+
+QString CurrencyChange::key() const { return textOf(mUi.ocxWaehrung->KeyValue()); }
+
+void CurrencyChange::WaehrungGeaendert() {
+    if (!mState.mAenderungMelden) return;
+    Ui& u = mUi;
+    if (u.ocxWaehrung->KeyValue().isNull()) {
+        u.lblWaehrungserfassung->clear();
+        mEvents.raiseChange();
+        return;
+    }
+    const QString code = key();
+    mCurrency.SetzeWaehrungsanzeige(code);
+    const bool foreign = u.lblWaehrungserfassung->text() == QStringLiteral("Fremdwährung");
+    for (QWidget* w :
+         {static_cast<QWidget*>(u.cdoDKursbehandlung), static_cast<QWidget*>(u.lblKursbehandlung),
+          static_cast<QWidget*>(u.txtDWechselkurs), static_cast<QWidget*>(u.lblWechselkurs)})
+        w->setVisible(foreign);
+    if (foreign) {
+        // A foreign currency picked is always taken at a fixed rate first.
+        u.cdoDKursbehandlung->setCurrentIndex(kFestkurs);
+        const double rate = mCurrency.HoleWaehrungskurs(code);
+        u.txtDWechselkurs->setValue(rate == -1 ? 0 : rate);
+        const double home = mCurrency.HoleWaehrungskurs(mState.mLandeswaehrung);
+        if (home != -1) u.txtDKursHauswaehrung->setText(Currency::formatRate(home));
+    }
+    mCurrency.raiseWaehrungchange();
+    mEvents.raiseChange();
+}
+
+void CurrencyChange::raiseWechselkurschange() {
+    mEvents.raiseWechselkurschange(
+        Currency::parseRate(mUi.txtDKursHauswaehrung->text()), mUi.txtDWechselkurs->value(),
+        static_cast<qint16>(mUi.cdoDKursbehandlung->currentIndex()), key());
+}
+
+void CurrencyChange::keyChanged() {
+    skipOnError([&] { WaehrungGeaendert(); });
+}
+
+void CurrencyChange::itemSelected() {
+    if (key() == QLatin1String("-")) {
+        // "-" stands for the home currency. Setting a key raises nothing, so
+        // the label and the host are brought up to date here.
+        mUi.ocxWaehrung->setKeyValue(mState.mLandeswaehrung);
+        mLetzteWaehrung = key();
+        WaehrungGeaendert();
+        return;
+    }
+    mLetzteWaehrung = key();
+    WaehrungGeaendert();
+}
+
+void CurrencyChange::fieldEnter() { mLetzteWaehrung = key(); }
+
+void CurrencyChange::fieldConfirm() {
+    if (!mState.mAenderungMelden || key() != mLetzteWaehrung) return;
+    const double rate = mCurrency.HoleWaehrungskurs(key());
+    const double home = mCurrency.HoleWaehrungskurs(mState.mLandeswaehrung);
+    if (rate != -1 && !sameRate(mUi.txtDWechselkurs->value(), rate)) {
+        WaehrungGeaendert();
+        raiseWechselkurschange();
+        return;
+    }
+    if (home == -1 || sameRate(Currency::parseRate(mUi.txtDKursHauswaehrung->text()), home)) return;
+    WaehrungGeaendert();
+    raiseWechselkurschange();
+}
+
+void CurrencyChange::connectSignals() {
+    Ui& u = mUi;
+    QObject::connect(u.txtDWechselkurs, &QLineEdit::textEdited, u.txtDWechselkurs, [this] {
+        if (mState.mAenderungMelden) guarded([&] { mEvents.raiseClick(); });
+    });
+    QObject::connect(u.cdoDKursbehandlung, &QComboBox::activated, u.cdoDKursbehandlung, [this] {
+        if (mState.mAenderungMelden) guarded([&] { mEvents.raiseChange(); });
+    });
+    // The country list: typing is checked against the address number, a pick is not.
+    QObject::connect(u.cdoDLand, &QComboBox::activated, u.cdoDLand, [this] {
+        if (mState.mAenderungMelden) guarded([&] { mEvents.raiseChange(); });
+    });
+    if (QLineEdit* typed = u.cdoDLand->lineEdit())
+        QObject::connect(typed, &QLineEdit::textEdited, u.cdoDLand, [this] {
+            if (!mState.mAenderungMelden) return;
+            guarded([&] {
+                if (mGuard.PruefeAdressnummer()) {
+                    mEvents.raiseChange();
+                    return;
+                }
+                ChangeGate gate(mState);
+                mUi.cdoDLand->setEditText(QString());
+            });
+        });
+}
+
+} // namespace belegadressen

@@ -1,0 +1,165 @@
+#include "platform/MasterDataTable.h"
+#include "contracts/Error.h"
+#include "support/ControlHarness.h"
+#include "support/TestDatabase.h"
+#include <QSqlQuery>
+#include <gtest/gtest.h>
+
+using namespace belegadressen;
+using namespace batest;
+
+namespace {
+
+// The payment terms table of the real schema, two rows, read through a
+// connection that records statements and fails them on request.
+template <class E> class MasterDataTableTest : public EngineTest<E> {
+protected:
+    void SetUp() override {
+        EngineTest<E>::SetUp();
+        if (this->IsSkipped() || this->HasFailure()) return;
+        db().exec(QStringLiteral("DELETE FROM Zahlungsbedingungen"));
+        db().exec(QStringLiteral(
+            "INSERT INTO Zahlungsbedingungen (ZahlBedSchl, Kurztext, NettoTage, SkontoProzent1) "
+            "VALUES ('14T', '14 Tage netto', 14, 2.5), ('SOFORT', 'sofort', 0, 1.23456)"));
+        sql = std::make_shared<RecordingConnection>(this->connection());
+        table.setTableName(QStringLiteral("Zahlungsbedingungen"));
+        table.setConnection(sql);
+        table.addColumn(QStringLiteral("ZahlBedSchl"), QStringLiteral("Schlüssel"));
+        table.addColumn(QStringLiteral("Kurztext"), QStringLiteral("Bezeichnung"));
+        table.addColumn(QStringLiteral("NettoTage"), QStringLiteral("Netto-Tage"));
+        table.addColumn(QStringLiteral("SkontoProzent1"), QStringLiteral("Prozent 1"));
+        table.load();
+    }
+    TestDatabase& db() { return EngineTest<E>::database(); }
+    QStringList rows() {
+        QSqlQuery q(db().db());
+        EXPECT_TRUE(q.exec(QStringLiteral("SELECT ZahlBedSchl, Kurztext, NettoTage, "
+                                          "SkontoProzent1 FROM Zahlungsbedingungen ORDER BY 1")));
+        QStringList out;
+        while (q.next())
+            out << QStringLiteral("%1|%2|%3|%4")
+                       .arg(q.value(0).toString(), q.value(1).toString(),
+                            QString::number(q.value(2).toDouble()),
+                            QString::number(q.value(3).toDouble()));
+        return out;
+    }
+
+    std::shared_ptr<RecordingConnection> sql;
+    MasterDataTable table;
+};
+
+TYPED_TEST_SUITE(MasterDataTableTest, BothEngines, EngineNames);
+
+TYPED_TEST(MasterDataTableTest, NumbersShownAndTypedInGermanNotation) {
+    ASSERT_EQ(this->table.rows().size(), 2);
+    EXPECT_EQ(this->table.editTexts()[1], (QStringList{"SOFORT", "sofort", "0", "1,23456"}));
+    MasterDataChanges changes;
+    changes.edited.append({0, {"14T", "14 Tage netto", "30", "3,75"}});
+    changes.added << QStringList{"2%10", "Skonto", "10", "2"};
+    this->table.save(changes);
+    EXPECT_EQ(this->rows(), (QStringList{"14T|14 Tage netto|30|3.75", "2%10|Skonto|10|2",
+                                         "SOFORT|sofort|0|1.23456"}));
+    // Read again, a number comes back as it was typed.
+    this->table.load();
+    EXPECT_EQ(this->table.editText(0, 3), QStringLiteral("3,75"));
+}
+
+struct Refusal {
+    const char* name;
+    QList<QStringList> added;
+    int editedRow; // -1: none
+    QStringList edited;
+    const char* reason; // empty: accepted
+};
+
+TYPED_TEST(MasterDataTableTest, RefusedKeysAndValuesExplainedInWords) {
+    const Refusal cases[] = {
+        {"accepted", {{"30T", "30 Tage", "30", ""}}, -1, {}, ""},
+        {"duplicate ignoring case",
+         {{"sofort", "noch einmal", "", ""}},
+         -1,
+         {},
+         "„sofort“ gibt es schon; jeder „Schlüssel“ darf nur einmal vorkommen."},
+        {"duplicate among new rows",
+         {{"NEU", "", "", ""}, {"neu ", "x", "", ""}},
+         -1,
+         {},
+         "„neu“ gibt es schon; jeder „Schlüssel“ darf nur einmal vorkommen."},
+        {"edited onto another key",
+         {},
+         0,
+         {"SOFORT", "14 Tage netto", "14", "2,5"},
+         "„SOFORT“ gibt es schon; jeder „Schlüssel“ darf nur einmal vorkommen."},
+        {"too long",
+         {{"ZWEIUNDDREISSIG", "", "", ""}},
+         -1,
+         {},
+         "„ZWEIUNDDREISSIG“ ist zu lang: „Schlüssel“ hat höchstens 10 Zeichen."},
+        {"no key",
+         {{"", "ohne", "", ""}},
+         -1,
+         {},
+         "Ein Eintrag ohne „Schlüssel“ kann nicht gespeichert werden."},
+        {"no number",
+         {{"X", "", "zehn", ""}},
+         -1,
+         {},
+         "In der Spalte „Netto-Tage“ ist „zehn“ keine Zahl."},
+        {"no whole number",
+         {{"X", "", "1,5", ""}},
+         -1,
+         {},
+         "In der Spalte „Netto-Tage“ ist „1,5“ keine ganze Zahl."},
+    };
+    const QStringList before = this->rows();
+    for (const Refusal& c : cases) {
+        MasterDataChanges changes;
+        changes.added = c.added;
+        if (c.editedRow >= 0) changes.edited.append({c.editedRow, c.edited});
+        EXPECT_EQ(this->table.checkChanges(changes), QString::fromUtf8(c.reason)) << c.name;
+        if (!*c.reason) continue;
+        this->sql->statements.clear();
+        try {
+            this->table.save(changes);
+            ADD_FAILURE() << c.name << ": written";
+        } catch (const Error& e) {
+            EXPECT_TRUE(e.text().contains(QString::fromUtf8(c.reason))) << e.text().toStdString();
+        }
+        EXPECT_TRUE(this->sql->statements.isEmpty()) << c.name;
+        EXPECT_EQ(this->rows(), before) << c.name;
+        this->table.load();
+    }
+}
+
+// Delete, update, insert: the third statement fails, the first two are undone.
+TYPED_TEST(MasterDataTableTest, FailingThirdStatementLeavesTableUnchanged) {
+    const QStringList before = this->rows();
+    MasterDataChanges changes;
+    changes.deleted << 0;
+    changes.edited.append({1, {"SOFORT", "sofort netto", "0", "1,23456"}});
+    changes.added << QStringList{"60T", "60 Tage", "60", ""};
+    this->sql->failWhenContains = QStringLiteral("Insert into");
+    this->sql->statements.clear();
+    try {
+        this->table.save(changes);
+        ADD_FAILURE() << "written";
+    } catch (const Error& e) {
+        EXPECT_EQ(e.text(), QStringLiteral("Die Änderungen an „Zahlungsbedingungen“ wurden nicht "
+                                           "gespeichert: „60T“ ließ sich nicht anlegen. Die "
+                                           "Tabelle ist unverändert."));
+    }
+    EXPECT_EQ(this->rows(), before);
+    EXPECT_EQ(this->sql->statements.first(), QStringLiteral("BEGIN"));
+    EXPECT_EQ(this->sql->statements.last(), QStringLiteral("ROLLBACK"));
+
+    // The engine itself refuses: another user took the key in the meantime.
+    this->sql->failWhenContains.clear();
+    this->table.load();
+    this->db().exec(QStringLiteral(
+        "INSERT INTO Zahlungsbedingungen (ZahlBedSchl, Kurztext) VALUES ('60T', 'fremd')"));
+    const QStringList taken = this->rows();
+    EXPECT_THROW(this->table.save(changes), Error);
+    EXPECT_EQ(this->rows(), taken);
+}
+
+} // namespace
