@@ -1,6 +1,7 @@
 #include "SampleWriter.h"
 #include "../../db/DatabaseSetup.h"
 #include "SampleData.h"
+#include "SampleRemarks.h"
 #include <QDate>
 #include <QRegularExpression>
 #include <QSqlDriver>
@@ -227,6 +228,7 @@ SampleCounts SampleWriter::write(const QString& schemaScript) {
     SampleCounts counts;
     writeMasterData(counts);
     writeCustomers(counts);
+    writeRemarkSamples(mDb, mCustomers);
     if (!mDb.commit()) fail(QStringLiteral("commit"), mDb.lastError());
     // Indexes built once over the loaded rows are far cheaper than kept up
     // row by row.

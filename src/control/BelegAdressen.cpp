@@ -48,6 +48,7 @@ public:
     }
     void raiseChangeKundenrabatt(double r) override { emit w.ChangeKundenrabatt(r); }
     void raisePropertyChanged(const QString& name) override { emit w.PropertyChanged(name); }
+    void raiseStammBlatt(const QString& nummer) override { emit w.StammBlatt(nummer); }
 
 private:
     BelegAdressen& w;
@@ -66,10 +67,14 @@ BelegAdressen::BelegAdressen(QWidget* parent)
     c.addresses.connectSignals();
     c.lines.connectSignals();
     c.info.connectSignals();
+    c.recall.connectSignals();
+    c.commands.connectSignals();
+    c.imageButtons.connectSignals();
     c.properties.InitProperties();
     c.layout.applyFlags();
     setServices({});
     c.layout.SetzeButtonBilder();
+    c.imageButtons.takePictures();
 }
 
 // Termination: recordsets, components and the host object are released, errors ignored.
@@ -137,7 +142,7 @@ QVariant BelegAdressen::fktAnzeigeSeite1() { return mC->pages.fktAnzeigeSeite1()
 void BelegAdressen::Anzeige_Kundeninfo(const QString& pNr) { mC->info.Anzeige_Kundeninfo(pNr); }
 
 void BelegAdressen::SchliesseSelect() {
-    skipOnError([&] { mC->layout.releaseButtonPictures(); });
+    skipOnError([&] { mC->imageButtons.releasePictures(); });
     mSt->mAppObj.reset();
     mSt->mRsStandort.reset();
     mSt->mRsAnlage.reset();
@@ -506,10 +511,10 @@ void BelegAdressen::setMitPostfach(bool v) {
 }
 
 // Clipboard and field tags of the focused field.
-void BelegAdressen::mnu_Cut() {}
-void BelegAdressen::mnu_Copy() {}
-void BelegAdressen::mnu_Paste() {}
-QVariant BelegAdressen::Setze_Tag_user() { return {}; }
-QVariant BelegAdressen::Hole_Tag_user() { return {}; }
+void BelegAdressen::mnu_Cut() { mC->clipboard.mnu_Cut(); }
+void BelegAdressen::mnu_Copy() { mC->clipboard.mnu_Copy(); }
+void BelegAdressen::mnu_Paste() { mC->clipboard.mnu_Paste(); }
+QVariant BelegAdressen::Setze_Tag_user() { return mC->recall.Setze_Tag_user(); }
+QVariant BelegAdressen::Hole_Tag_user() { return mC->recall.Hole_Tag_user(); }
 
 } // namespace belegadressen

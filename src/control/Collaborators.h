@@ -11,7 +11,11 @@
 #include "data/AddressLoad.h"
 #include "data/CustomerLoad.h"
 #include "service/SiteLoad.h"
+#include "windows/Clipboard.h"
+#include "windows/CommandButtons.h"
 #include "windows/CustomerInfo.h"
+#include "windows/FieldRecall.h"
+#include "windows/ImageButtons.h"
 
 namespace belegadressen {
 
@@ -20,7 +24,8 @@ struct Collaborators {
     Collaborators(ControlState& st, Ui& ui, ServiceHub& svc, EventSink& ev)
         : ctx{st, ui, svc, ev, *this}, view(ctx), pages(ctx), layout(ctx), accessors(ctx),
           properties(ctx), currency(ctx), masterData(ctx), customers(ctx), addresses(ctx),
-          lines(ctx), sites(ctx), info(ctx) {}
+          lines(ctx), sites(ctx), info(st, ui, svc, ev, customers), recall(ui), clipboard(recall),
+          commands(st, ui, svc, ev, customers), imageButtons(ui, svc) {}
     Context ctx;
     AddressView view;
     AddressPages pages;
@@ -34,6 +39,10 @@ struct Collaborators {
     AddressLines lines;
     SiteLoad sites;
     CustomerInfo info;
+    FieldRecall recall;
+    Clipboard clipboard;
+    CommandButtons commands;
+    ImageButtons imageButtons;
 };
 
 } // namespace belegadressen

@@ -33,6 +33,7 @@ public:
     virtual void raiseChangeZahlungsbedingungen(const QString& zahlungsbedingungen) = 0;
     virtual void raiseChangeKundenrabatt(double rabattproz) = 0;
     virtual void raisePropertyChanged(const QString& name) = 0;
+    virtual void raiseStammBlatt(const QString& kundennummer) = 0;
 };
 
 } // namespace belegadressen

@@ -61,6 +61,10 @@ std::shared_ptr<PostalCodeManager> ServiceHub::newPostalCodeManager() {
     return mS.postalCodeManager ? mS.postalCodeManager() : defaultPostalCodeManager();
 }
 
+std::shared_ptr<SiteInformationDialog> ServiceHub::newSiteInformationDialog() {
+    return mS.siteInformationDialog ? mS.siteInformationDialog() : nullptr;
+}
+
 HostApplication& ServiceHub::app() {
     if (!mSt.mAppObj)
         throw Error(91, QStringLiteral("Objektvariable nicht festgelegt: AppObj fehlt."));

@@ -22,6 +22,8 @@ public:
     TextKindCatalogue& textKinds();
     std::shared_ptr<CostAssignment> newCostAssignment();
     std::shared_ptr<PostalCodeManager> newPostalCodeManager();
+    // The host's information dialog; none when the host hands in no factory.
+    std::shared_ptr<SiteInformationDialog> newSiteInformationDialog();
 
     // The host application object; error when the host has not set it yet.
     HostApplication& app();

@@ -6,7 +6,6 @@
 #include "control/Values.h"
 #include "control/Widgets.h"
 #include "data/Statements.h"
-#include "windows/RichText.h"
 
 namespace belegadressen {
 
@@ -241,12 +240,8 @@ void CustomerLoad::LeseKostenzuordnung(Recordset& rs) {
 }
 
 void CustomerLoad::showInternalRemark(Recordset& rs) {
-    const QString remark = text(rs, "InterneBemerkung").trimmed();
-    c.ui.chkRtf->setPlainText(plainFromRichText(remark));
-    if (c.ui.chkRtf->toPlainText().isEmpty()) return;
-    c.parts.info.prepare(QStringLiteral("1"), text(rs, "Kundennummer"), remark);
-    c.ui.Timer1->start();
-    if (shown(c.ui.ocxAnrede)) c.ui.ocxAnrede->setFocus(Qt::OtherFocusReason);
+    InfoWindowOpener& info = c.parts.info;
+    info.afterCustomerLoad(text(rs, "Kundennummer"), text(rs, "InterneBemerkung"));
 }
 
 void CustomerLoad::SchliesseKunde() { c.st.mRsKunde.reset(); }

@@ -1,4 +1,5 @@
 #pragma once
+#include "control/CustomerReader.h"
 #include <QString>
 
 namespace belegadressen {
@@ -10,7 +11,7 @@ class Recordset;
 // The number entry: a customer number typed into the number field (or handed
 // in by the host's search) loads the customer master row into the current
 // address and tells the host through its events.
-class CustomerLoad {
+class CustomerLoad : public CustomerReader {
 public:
     explicit CustomerLoad(Context& c) : c(c) {}
     void connectSignals();
@@ -22,7 +23,7 @@ public:
     void btnKundeClick();
 
     // Reads the customer row into mRsKunde; false when there is none.
-    bool LeseKunde(const QString& nummer);
+    bool LeseKunde(const QString& nummer) override;
     void SchliesseKunde();
 
     // Resets address i keeping its Kennzeichen, and shows it.
