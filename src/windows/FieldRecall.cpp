@@ -75,8 +75,21 @@ void restoreValue(QWidget* active, RecallScope scope) {
     if (!tag.isEmpty()) setValue(active, tag);
 }
 
+// Pressing Ctrl on the way to Ctrl+F3 is no key of its own: the modifier keys
+// alone change no value and keep nothing, or the recall would only ever
+// restore the value it finds.
 void recallKeyRoutine(QWidget* active, int key, Qt::KeyboardModifiers modifiers,
                       RecallScope scope) {
+    switch (key) {
+    case Qt::Key_Control:
+    case Qt::Key_Shift:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Meta:
+        return;
+    default:
+        break;
+    }
     if (isRecallKey(key, modifiers))
         restoreValue(active, scope);
     else

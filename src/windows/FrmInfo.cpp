@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QShowEvent>
 #include <QSignalBlocker>
 #include <QTextEdit>
 
@@ -116,8 +117,20 @@ void FrmInfo::unload() {
 }
 
 bool FrmInfo::event(QEvent* e) {
-    if (e->type() == QEvent::WindowActivate) guarded([&] { activated(); });
+    if (e->type() == QEvent::WindowActivate) {
+        if (mFirstActivationDone)
+            guarded([&] { activated(); });
+        else
+            mFirstActivationDone = mShown;
+    }
     return QDialog::event(e);
+}
+
+void FrmInfo::showEvent(QShowEvent* e) {
+    QDialog::showEvent(e);
+    if (mShown) return;
+    mShown = true;
+    guarded([&] { activated(); });
 }
 
 // Each activation loads the stored text afresh, unless the user has edited it:

@@ -55,6 +55,7 @@ public:
 
 protected:
     bool event(QEvent* e) override;
+    void showEvent(QShowEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
 
 private:
@@ -66,6 +67,9 @@ private:
     std::shared_ptr<Connection> mConnection;
     QString mKundennummer, mText, mMode;
     bool mChanged = false;
+    // The first showing counts as the first activation, also where the
+    // window system does not activate the window (or does so a moment later).
+    bool mShown = false, mFirstActivationDone = false;
     ScreenPointer mPointer;
 };
 

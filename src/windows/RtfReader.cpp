@@ -1,6 +1,7 @@
 #include "windows/RtfReader.h"
 #include <QByteArray>
 #include <QHash>
+#include <QSet>
 #include <QStringDecoder>
 #include <algorithm>
 #include <map>
@@ -278,8 +279,10 @@ private:
             mCur.skip = true;
         } else if (w == u"u") {
             if (!hasParam) return;
+            // Out of range it is no character: its fallback stands instead.
             const int code = value < 0 ? value + 65536 : value;
-            if (code >= 0 && code <= 0xFFFF) text(static_cast<char16_t>(code));
+            if (code < 0 || code > 0xFFFF) return;
+            text(static_cast<char16_t>(code));
             mFallback = mCur.uc;
         } else if (w == u"uc") {
             mCur.uc = std::clamp(value, 0, 1000);
@@ -366,23 +369,18 @@ private:
                                                    u"comment",
                                                    u"doccomm",
                                                    u"company"};
-        for (const char16_t* s : kSkipped)
-            if (w == QStringView(s)) return true;
-        return false;
+        static const QSet<QStringView> kSet(std::begin(kSkipped), std::end(kSkipped));
+        return kSet.contains(w);
     }
 
     static char16_t special(QStringView w) {
-        static const struct {
-            const char16_t* word;
-            char16_t c;
-        } kSpecial[] = {{u"emdash", 0x2014},    {u"endash", 0x2013},  {u"emspace", 0x2003},
-                        {u"enspace", 0x2002},   {u"qmspace", 0x2005}, {u"bullet", 0x2022},
-                        {u"lquote", 0x2018},    {u"rquote", 0x2019},  {u"ldblquote", 0x201C},
-                        {u"rdblquote", 0x201D}, {u"zwj", 0x200D},     {u"zwnj", 0x200C},
-                        {u"zwbo", 0x200B},      {u"ltrmark", 0x200E}, {u"rtlmark", 0x200F}};
-        for (const auto& s : kSpecial)
-            if (w == QStringView(s.word)) return s.c;
-        return 0;
+        static const QHash<QStringView, char16_t> kSpecial = {
+            {u"emdash", 0x2014},    {u"endash", 0x2013},  {u"emspace", 0x2003},
+            {u"enspace", 0x2002},   {u"qmspace", 0x2005}, {u"bullet", 0x2022},
+            {u"lquote", 0x2018},    {u"rquote", 0x2019},  {u"ldblquote", 0x201C},
+            {u"rdblquote", 0x201D}, {u"zwj", 0x200D},     {u"zwnj", 0x200C},
+            {u"zwbo", 0x200B},      {u"ltrmark", 0x200E}, {u"rtlmark", 0x200F}};
+        return kSpecial.value(w, 0);
     }
 
     // A \'xx: collected, so that the bytes of a double-byte character decode
