@@ -59,4 +59,11 @@ void writeRemarkSamples(QSqlDatabase& db, int customers) {
         q.bindValue(1, QString::fromLatin1(r.nummer));
         if (!q.exec()) throw std::runtime_error(q.lastError().text().toStdString());
     }
+    // The customer with the formatted remark has an info text, too.
+    if (customers < 2) return;
+    QSqlQuery info(db);
+    if (!info.exec(QStringLiteral(
+            "UPDATE Kundenstamm SET Kundeninfo = 'Stammkunde seit 1998. Wartungsvertrag "
+            "Heizung, Termin jeweils im Herbst.' WHERE Kundennummer = '10002'")))
+        throw std::runtime_error(info.lastError().text().toStdString());
 }

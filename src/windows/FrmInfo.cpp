@@ -104,6 +104,12 @@ FrmInfo::FrmInfo(WindowPositionService& positions, QWidget* parent)
 
 FrmInfo::~FrmInfo() { mPointer.restore(); }
 
+void FrmInfo::setMode(const QString& mode) {
+    mMode = mode;
+    setWindowTitle(mMode == QLatin1String("0") ? QStringLiteral("Kundeninfo")
+                                               : QStringLiteral("Kundennotizen"));
+}
+
 void FrmInfo::SetzeConnectionDb(std::shared_ptr<Connection> od) { mConnection = std::move(od); }
 
 void FrmInfo::SetzeWerte(const QString& pKdnr, const QString& pInputtext) {
@@ -138,8 +144,6 @@ void FrmInfo::showEvent(QShowEvent* e) {
 void FrmInfo::activated() {
     mPointer.remember();
     mPointer.setNormal();
-    setWindowTitle(mMode == QLatin1String("0") ? QStringLiteral("Kundeninfo")
-                                               : QStringLiteral("Kundennotizen"));
     if (mMode == QLatin1String("0")) {
         QPalette palette = txtText->palette();
         palette.setColor(QPalette::Base, fromColourValue(kInfoBackground));

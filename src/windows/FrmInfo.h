@@ -34,7 +34,8 @@ public:
 
     void SetzeConnectionDb(std::shared_ptr<Connection> od);
     void SetzeWerte(const QString& pKdnr, const QString& pInputtext);
-    void setMode(const QString& mode) { mMode = mode; }
+    // The mode also names the window after the button that opens it.
+    void setMode(const QString& mode);
 
     QString mode() const { return mMode; }
     QString kundennummer() const { return mKundennummer; }

@@ -169,3 +169,35 @@ TEST(ImageButtons, ShowTheirPressedPictureWhileTheMouseIsDown) {
 }
 
 } // namespace
+
+namespace {
+
+// On a one-page address the remark is the last field: leaving it goes round
+// to the number, or, with the number hidden, asks the host for the next page.
+TEST(RemarkField, LeavingItOnAOnePageAddressGoesOn) {
+    SideWindows s;
+    BelegAdressen& w = s.h.control();
+    w.setMitKundendienst(true);
+    w.AddBelegart(110);
+    w.setAktAdresse(2);
+    QLineEdit* bemerkung = s.h.edit("txtBemerkung");
+    if (!bemerkung->isVisible()) GTEST_SKIP() << "the service part is not shown";
+    s.h.focus("txtBemerkung");
+    s.h.clearRecords();
+    s.h.focus("txtTelefon");
+    EXPECT_EQ(QApplication::focusWidget(), s.h.widget("txtDNummer"));
+
+    s.h.edit("txtDNummer")->hide();
+    s.h.focus("txtBemerkung");
+    s.h.focus("txtTelefon");
+    EXPECT_EQ(s.h.events(), QStringList({"btnSeite2Click"}));
+
+    // Two pages: the remark is not the last field.
+    w.SetzeAnzSeiten(2, 2);
+    s.h.clearRecords();
+    s.h.focus("txtBemerkung");
+    s.h.focus("txtTelefon");
+    EXPECT_TRUE(s.h.events().isEmpty());
+}
+
+} // namespace
