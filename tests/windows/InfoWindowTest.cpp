@@ -214,6 +214,30 @@ TEST(InfoWindow, NormalPointerWhileShownAndTheHostsAfterwards) {
     QApplication::restoreOverrideCursor();
 }
 
+// Coming back to the window (after a message box, another window) loads the
+// stored text again only while the user has not edited it.
+TEST(InfoWindow, ReturningToTheWindowKeepsTheEdits) {
+    SideWindows s;
+    QString afterReturn;
+    s.host->then([&](QDialog& d) {
+        FrmInfo& w = info(d);
+        w.txtText->moveCursor(QTextCursor::End);
+        QTest::keyClicks(w.txtText, " erledigt");
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        (void)QTest::qWaitForWindowActive(&other);
+        d.activateWindow();
+        (void)QTest::qWaitForWindowActive(&d);
+        afterReturn = w.txtText->toPlainText();
+        w.btnOk->click();
+        return d.result();
+    });
+    s.h.control().Anzeige_Kundeninfo("20003");
+    EXPECT_EQ(afterReturn, "  Nur Barzahlung   erledigt");
+    EXPECT_EQ(s.remarkOf("20003"), "  Nur Barzahlung   erledigt");
+}
+
 TEST(InfoWindowLayout, TallWindowsPutTheBoxBelowThePicture) {
     const QSize picture(32, 32);
     const QRect text(5, 40, 100, 100), button(7, 7, 80, 25);
