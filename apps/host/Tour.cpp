@@ -258,6 +258,7 @@ int Tour::run() {
     }
 
     runService();
+    runInfoWindow();
     mWindow.writeFormProperties();
     say(QString());
     say(QStringLiteral("== Ende: %1 Bildschirmfotos in %2")

@@ -14,6 +14,7 @@ public:
     void runCommercial();
 
 private:
+    void runInfoWindow();
     void step(const QString& title);
     void shoot(const QString& name);
     void settle(int ms = 150);

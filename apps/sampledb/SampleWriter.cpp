@@ -2,6 +2,7 @@
 #include "../../db/DatabaseSetup.h"
 #include "SampleData.h"
 #include "ServiceSamples.h"
+#include "SampleRemarks.h"
 #include <QDate>
 #include <QRegularExpression>
 #include <QSqlDriver>
@@ -231,6 +232,7 @@ SampleCounts SampleWriter::write(const QString& schemaScript) {
     const ServiceSampleCounts service = writeServiceSamples(mDb);
     counts.sites += service.sites;
     counts.equipment += service.equipment;
+    writeRemarkSamples(mDb, mCustomers);
     if (!mDb.commit()) fail(QStringLiteral("commit"), mDb.lastError());
     // Indexes built once over the loaded rows are far cheaper than kept up
     // row by row.

@@ -68,6 +68,7 @@ public:
         emit w.TerminAssistent(monteur, termin, zeit, dauer);
     }
     void raiseLoescheWarttermin(bool mitAbfrage) override { emit w.LoescheWarttermin(mitAbfrage); }
+    void raiseStammBlatt(const QString& nummer) override { emit w.StammBlatt(nummer); }
 
 private:
     BelegAdressen& w;
@@ -96,6 +97,9 @@ BelegAdressen::BelegAdressen(const Services& services, QWidget* parent)
     c.masterData.connectSignals();
     c.currencyChange.connectSignals();
     c.accountFields.connectSignals();
+    c.recall.connectSignals();
+    c.commands.connectSignals();
+    c.imageButtons.connectSignals();
     c.properties.InitProperties();
     c.layout.applyFlags();
     setServices(services);
@@ -126,6 +130,7 @@ void BelegAdressen::setServices(const Services& services) {
     skipOnError([&] {
         mC->layout.ladeButtonVorlagen();
         mC->layout.SetzeButtonBilder();
+        mC->imageButtons.takePictures();
     });
     for (MasterDataCombo* combo : findChildren<MasterDataCombo*>())
         setMasterDataComboServices(*combo, mSvc->sharedMessages(), mSvc->sharedDialogs());
@@ -172,7 +177,7 @@ QVariant BelegAdressen::fktAnzeigeSeite1() { return mC->pages.fktAnzeigeSeite1()
 void BelegAdressen::Anzeige_Kundeninfo(const QString& pNr) { mC->info.Anzeige_Kundeninfo(pNr); }
 
 void BelegAdressen::SchliesseSelect() {
-    skipOnError([&] { mC->layout.releaseButtonPictures(); });
+    skipOnError([&] { mC->imageButtons.releasePictures(); });
     mSt->mAppObj.reset();
     mSt->mRsStandort.reset();
     mSt->mRsAnlage.reset();
@@ -552,10 +557,10 @@ void BelegAdressen::setMitPostfach(bool v) {
 }
 
 // Clipboard and field tags of the focused field.
-void BelegAdressen::mnu_Cut() {}
-void BelegAdressen::mnu_Copy() {}
-void BelegAdressen::mnu_Paste() {}
-QVariant BelegAdressen::Setze_Tag_user() { return {}; }
-QVariant BelegAdressen::Hole_Tag_user() { return {}; }
+void BelegAdressen::mnu_Cut() { mC->clipboard.mnu_Cut(); }
+void BelegAdressen::mnu_Copy() { mC->clipboard.mnu_Copy(); }
+void BelegAdressen::mnu_Paste() { mC->clipboard.mnu_Paste(); }
+QVariant BelegAdressen::Setze_Tag_user() { return mC->recall.Setze_Tag_user(); }
+QVariant BelegAdressen::Hole_Tag_user() { return mC->recall.Hole_Tag_user(); }
 
 } // namespace belegadressen

@@ -23,7 +23,11 @@
 #include "texts/LongTextLookup.h"
 #include "texts/TextChoice.h"
 #include "texts/TextNumberFields.h"
+#include "windows/Clipboard.h"
+#include "windows/CommandButtons.h"
 #include "windows/CustomerInfo.h"
+#include "windows/FieldRecall.h"
+#include "windows/ImageButtons.h"
 
 namespace belegadressen {
 
@@ -32,13 +36,14 @@ struct Collaborators {
         : guard(st, ui, svc), currency(st, ui, svc, ev),
           currencyChange(st, ui, ev, currency, guard),
           masterData(st, ui, svc, ev, currencyChange, guard), accountFields(st, ui, ev, guard),
-          info(ui), view(st, ui, svc, currency), layout(st, ui, svc),
-          pages(st, ui, svc, ev, view, layout, masterData), appointments(st, ui, svc, ev),
-          technician(st, ui, svc, ev, pages, guard), sites(st, ui, svc, ev, view, appointments),
-          longTexts(svc), textChoice(st, ui, svc, ev, pages),
-          textFields(st, ui, ev, textChoice, longTexts), accessors(st, ui, svc, view, sites),
-          properties(st, ui, pages, layout), reader(st, svc), addresses(st, ui, svc, ev, view),
-          lines(st, ui, ev, guard),
+          info(st, ui, svc, ev, reader), recall(ui), clipboard(recall),
+          commands(st, ui, svc, ev, reader), imageButtons(ui, svc), view(st, ui, svc, currency),
+          layout(st, ui, svc), pages(st, ui, svc, ev, view, layout, masterData),
+          appointments(st, ui, svc, ev), technician(st, ui, svc, ev, pages, guard),
+          sites(st, ui, svc, ev, view, appointments), longTexts(svc),
+          textChoice(st, ui, svc, ev, pages), textFields(st, ui, ev, textChoice, longTexts),
+          accessors(st, ui, svc, view, sites), properties(st, ui, pages, layout), reader(st, svc),
+          addresses(st, ui, svc, ev, view), lines(st, ui, ev, guard),
           customers(st, ui, svc, ev,
                     {reader, addresses, view, pages, layout, currency, sites, info}) {}
 
@@ -48,8 +53,12 @@ struct Collaborators {
     CurrencyChange currencyChange;
     MasterDataCombos masterData;
     AccountFields accountFields;
-    // The customer info window.
+    // The customer info window, field recall, clipboard and command buttons.
     CustomerInfo info;
+    FieldRecall recall;
+    Clipboard clipboard;
+    CommandButtons commands;
+    ImageButtons imageButtons;
     // The control core.
     AddressView view;
     PageLayout layout;

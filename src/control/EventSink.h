@@ -48,6 +48,7 @@ public:
     virtual void raiseTerminAssistent(const QString& monteur, const QString& termin,
                                       const QString& uhrzeit, qint16 dauer) = 0;
     virtual void raiseLoescheWarttermin(bool mitAbfrage) = 0;
+    virtual void raiseStammBlatt(const QString& kundennummer) = 0;
 };
 
 } // namespace belegadressen

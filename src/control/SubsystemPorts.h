@@ -44,6 +44,15 @@ public:
     virtual QVariant HoleMonteurname(const QString& personalNr) = 0;
 };
 
+// Reads a customer row the way the number entry does (into mRsKunde,
+// failures reported with the reader's name).
+class CustomerReaderPort {
+public:
+    virtual ~CustomerReaderPort() = default;
+    // Reads the customer row into mRsKunde; false when there is none.
+    virtual bool LeseKunde(const QString& nummer) = 0;
+};
+
 // The customer info window, opened after a load that found an internal remark.
 class RemarkPort {
 public:

@@ -1,35 +1,148 @@
 #include "windows/CustomerInfo.h"
+#include "control/ControlState.h"
 #include "control/ErrorStyles.h"
+#include "control/EventSink.h"
+#include "control/ServiceHub.h"
 #include "control/Ui.h"
+#include "control/Values.h"
 #include "control/Widgets.h"
-#include "windows/RichText.h"
+#include "platform/SqlText.h"
+#include "windows/FrmInfo.h"
+#include "windows/RemarkText.h"
 
 namespace belegadressen {
 
+namespace {
+
+const QString kNoNumber = QStringLiteral("Es ist keine Adressnummer vorhanden.");
+
+QString column(const Recordset& rs, const char* name) {
+    return textOf(rs.Value(QString::fromLatin1(name)));
+}
+
+} // namespace
+
+CustomerInfo::CustomerInfo(ControlState& state, Ui& ui, ServiceHub& services, EventSink& events,
+                           CustomerReaderPort& customers)
+    : mState(state), mUi(ui), mServices(services), mEvents(events), mCustomers(customers) {}
+
+CustomerInfo::~CustomerInfo() { delete mWindow.data(); }
+
+FrmInfo* CustomerInfo::window() const { return mWindow.data(); }
+
 void CustomerInfo::connectSignals() {
-    QObject::connect(ui.Timer1, &QTimer::timeout, ui.Timer1,
+    for (qint16 i = 0; i < 2; ++i)
+        QObject::connect(mUi.btnInfo[i], &QPushButton::clicked, mUi.btnInfo[i],
+                         [this, i] { guarded([&] { btnInfoClick(i); }); });
+    QObject::connect(mUi.Timer1, &QTimer::timeout, mUi.Timer1,
                      [this] { guarded([&] { timerFired(); }); });
 }
 
-// The remark is shown as the box reads it; the window gets it as stored.
-void CustomerInfo::showInternalRemark(const QString& kundennummer, const QString& remark) {
-    ui.chkRtf->setPlainText(plainFromRichText(remark.trimmed()));
-    if (ui.chkRtf->toPlainText().isEmpty()) return;
-    prepare(QStringLiteral("1"), kundennummer, remark);
-    ui.Timer1->start();
-    if (shown(ui.ocxAnrede)) ui.ocxAnrede->setFocus(Qt::OtherFocusReason);
+// The host hears of the click in every case, also after the message.
+void CustomerInfo::btnInfoClick(qint16 index) {
+    skipOnError([&] {
+        const QString nummer = mUi.txtDNummer->text();
+        if (nummer.isEmpty()) {
+            mServices.meldung(kNoNumber);
+            return;
+        }
+        if (!LeseKundeInfos(nummer)) return;
+        FrmInfo& w = load();
+        w.setMode(QString::number(index));
+        skipOnError([&] {
+            const Recordset& rs = *mState.mRsKunde;
+            w.SetzeWerte(column(rs, "Kundennummer"),
+                         column(rs, index == 0 ? "Kundeninfo" : "InterneBemerkung"));
+        });
+        skipOnError([&] { w.SetzeConnectionDb(mServices.connection()); });
+        showAndUnload();
+    });
+    mEvents.raiseBtnInfoClick(index);
 }
 
-void CustomerInfo::prepare(const QString& mode, const QString& kundennummer, const QString& text) {
-    mMode = mode;
-    mKundennummer = kundennummer;
-    mText = text;
+bool CustomerInfo::LeseKundeInfos(const QString& nummer) {
+    try {
+        if (nummer.trimmed().isEmpty()) return false;
+        mState.mRsKunde = mServices.connection()->Execute(
+            QStringLiteral("select Kundennummer, Kundeninfo, InterneBemerkung FROM Kundenstamm "
+                           "where KundenNummer = ") +
+            quoted(nummer));
+        if (mState.mRsKunde->Eof()) {
+            mState.mRsKunde.reset();
+            return false;
+        }
+        return true;
+    } catch (...) {
+        mState.mRsKunde.reset();
+        reportReaderFailure(mServices, QStringLiteral("LeseKundeInfos"));
+        return false;
+    }
 }
 
-// The window itself is not built yet; the timer only switches itself off so
-// that it fires once per load.
-void CustomerInfo::timerFired() { ui.Timer1->stop(); }
+// The change gate is open while the remark is shown and gets back its value
+// afterwards, whatever it was.
+void CustomerInfo::Anzeige_Kundeninfo(const QString& nummer) {
+    skipOnError([&] {
+        if (!mCustomers.LeseKunde(nummer)) return;
+        struct Restore {
+            ControlState& st;
+            bool value;
+            ~Restore() { st.mAenderungMelden = value; }
+        } restore{mState, mState.mAenderungMelden};
+        mState.mAenderungMelden = true;
+        const Recordset& rs = *mState.mRsKunde;
+        const QString remark = column(rs, "InterneBemerkung");
+        if (!remarkHasText(remark)) return;
+        prepareRemark(column(rs, "Kundennummer"), remark);
+        showAndUnload();
+    });
+}
 
-void CustomerInfo::Anzeige_Kundeninfo(const QString&) {}
+// The window opens from Timer1, once the load has finished.
+void CustomerInfo::showInternalRemark(const QString& kundennummer,
+                                      const QString& interneBemerkung) {
+    if (!remarkHasText(interneBemerkung)) return;
+    prepareRemark(kundennummer, interneBemerkung);
+    mUi.Timer1->start();
+    if (shown(mUi.ocxAnrede)) mUi.ocxAnrede->setFocus(Qt::OtherFocusReason);
+}
+
+bool CustomerInfo::remarkHasText(const QString& remark) {
+    setRemark(*mUi.chkRtf->document(), remark.trimmed());
+    return hasVisibleText(mUi.chkRtf->toPlainText());
+}
+
+void CustomerInfo::prepareRemark(const QString& kundennummer, const QString& remark) {
+    FrmInfo& w = load();
+    w.setMode(QStringLiteral("1"));
+    skipOnError([&] { w.SetzeConnectionDb(mServices.connection()); });
+    w.SetzeWerte(kundennummer, remark);
+}
+
+// Loading the window restores its position; a window already loaded and not
+// yet shown is prepared again.
+FrmInfo& CustomerInfo::load() {
+    if (!mWindow) mWindow = new FrmInfo(mServices.windowPositions(), mUi.root->window());
+    return *mWindow;
+}
+
+void CustomerInfo::showAndUnload() {
+    if (!mWindow) return;
+    skipOnError([&] { mServices.dialogs().exec(*mWindow); });
+    unload();
+}
+
+void CustomerInfo::unload() {
+    if (!mWindow) return;
+    skipOnError([&] { mWindow->unload(); });
+    delete mWindow.data();
+}
+
+// Fires once per load; without a prepared window (another opening showed it
+// meanwhile) there is nothing to show.
+void CustomerInfo::timerFired() {
+    mUi.Timer1->stop();
+    showAndUnload();
+}
 
 } // namespace belegadressen

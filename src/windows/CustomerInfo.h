@@ -1,29 +1,57 @@
 #pragma once
 #include "control/SubsystemPorts.h"
+#include <QPointer>
 #include <QString>
 
 namespace belegadressen {
 
+struct ControlState;
 struct Ui;
+class ServiceHub;
+class EventSink;
+class CustomerReaderPort;
+class FrmInfo;
 
-// The customer info window: holds what a load hands it and opens when the
-// control's timer fires, after the load has finished.
+// Opens the customer info window: from the two info buttons, for the host's
+// Anzeige_Kundeninfo, and through Timer1 after a customer load whose internal
+// remark has text. The window is the one default instance: prepared, shown
+// modally and unloaded for each opening.
 class CustomerInfo final : public RemarkPort {
 public:
-    explicit CustomerInfo(Ui& ui) : ui(ui) {}
-    void connectSignals();
-    void showInternalRemark(const QString& kundennummer, const QString& remark) override;
-    void prepare(const QString& mode, const QString& kundennummer, const QString& text);
-    void Anzeige_Kundeninfo(const QString& nummer);
+    CustomerInfo(ControlState& state, Ui& ui, ServiceHub& services, EventSink& events,
+                 CustomerReaderPort& customers);
+    ~CustomerInfo() override;
+    CustomerInfo(const CustomerInfo&) = delete;
+    CustomerInfo& operator=(const CustomerInfo&) = delete;
 
-    QString mode() const { return mMode; }
-    QString kundennummer() const { return mKundennummer; }
-    QString text() const { return mText; }
+    void connectSignals();
+
+    // Click on btnInfo(index): 0 the customer info, 1 the internal remark.
+    void btnInfoClick(qint16 index);
+    // Reads number, info and remark of customer `nummer` into mRsKunde.
+    bool LeseKundeInfos(const QString& nummer);
+    void Anzeige_Kundeninfo(const QString& nummer);
+    void showInternalRemark(const QString& kundennummer, const QString& interneBemerkung) override;
+
+    // The prepared window, or none.
+    FrmInfo* window() const;
 
 private:
+    FrmInfo& load();
+    // Puts the trimmed remark into the hidden box chkRtf: true when its plain
+    // text says anything.
+    bool remarkHasText(const QString& remark);
+    void prepareRemark(const QString& kundennummer, const QString& remark);
+    void showAndUnload();
+    void unload();
     void timerFired();
-    Ui& ui;
-    QString mMode, mKundennummer, mText;
+
+    ControlState& mState;
+    Ui& mUi;
+    ServiceHub& mServices;
+    EventSink& mEvents;
+    CustomerReaderPort& mCustomers;
+    QPointer<FrmInfo> mWindow;
 };
 
 } // namespace belegadressen

@@ -1,0 +1,59 @@
+#include "DocumentWindow.h"
+#include "Tour.h"
+#include "control/BelegAdressen.h"
+#include <QAbstractButton>
+#include <QDialog>
+#include <QDir>
+#include <QTextEdit>
+#include <cstdio>
+
+// The customer info window: a customer whose internal remark was written by a
+// word processor opens it by itself once the load has finished; the info
+// button shows the customer info. Each showing is photographed and left with
+// "Zurück".
+void Tour::runInfoWindow() {
+    belegadressen::BelegAdressen& c = mWindow.control();
+    const QString customer = firstValue(
+        QStringLiteral("SELECT Kundennummer FROM Kundenstamm WHERE InterneBemerkung LIKE "
+                       "'{\\rtf%' ORDER BY Kundennummer LIMIT 1"));
+    if (customer.isEmpty()) {
+        mFindings << QStringLiteral("Beispieldaten ohne Kunden mit formatierter Notiz");
+        return;
+    }
+    int shown = 0;
+    QString text;
+    mWindow.dialogs().setAnswer([&](QDialog& dialog) {
+        if (dialog.objectName() != QLatin1String("frmInfo")) return int(QDialog::Rejected);
+        ++shown;
+        dialog.show();
+        settle(150);
+        if (auto* box = dialog.findChild<QTextEdit*>(QStringLiteral("txtText")))
+            text = box->toPlainText();
+        const QString file = QDir(mFolder).filePath(
+            QStringLiteral("%1-kundeninfo-%2.png").arg(mStep, 2, 10, QLatin1Char('0')).arg(shown));
+        if (dialog.grab().save(file)) {
+            mShots << file;
+            std::printf("   Bildschirmfoto: %s\n", qPrintable(file));
+        }
+        if (auto* back = dialog.findChild<QAbstractButton*>(QStringLiteral("btnOk"))) back->click();
+        return dialog.result();
+    });
+
+    step(QStringLiteral("Kunde mit formatierter Notiz: das Info-Fenster öffnet nach dem Laden"));
+    mWindow.newDocument();
+    mWindow.switchAddress(1);
+    typeNumber(customer);
+    settle(400);
+    if (shown != 1) mFindings << QStringLiteral("Info-Fenster nach dem Laden nicht geöffnet");
+    std::printf("   Notiz: \"%s\"\n", qPrintable(text.replace(QLatin1Char('\n'), " | ")));
+    shoot(QStringLiteral("kunde-mit-notiz"));
+
+    step(QStringLiteral("Kundeninfo über die Schaltfläche"));
+    if (auto* button = c.findChild<QAbstractButton*>(QStringLiteral("btnInfo_0"))) {
+        button->click();
+        settle(100);
+        if (shown != 2) mFindings << QStringLiteral("Kundeninfo nicht geöffnet");
+    }
+    std::fflush(stdout);
+    mWindow.dialogs().setAnswer({});
+}

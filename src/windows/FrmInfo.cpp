@@ -1,0 +1,188 @@
+#include "windows/FrmInfo.h"
+#include "contracts/Connection.h"
+#include "contracts/WindowPositionService.h"
+#include "control/ErrorStyles.h"
+#include "control/Twips.h"
+#include "platform/SqlText.h"
+#include "windows/FieldRecall.h"
+#include "windows/InfoWindowLayout.h"
+#include "windows/RemarkText.h"
+#include <QApplication>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QShowEvent>
+#include <QSignalBlocker>
+#include <QTextEdit>
+
+namespace belegadressen {
+
+namespace {
+
+// The window's design colour behind the internal remark: a note's pale yellow.
+const QColor kRemarkBackground(255, 255, 225);
+
+QColor fromColourValue(unsigned bgr) {
+    return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
+                  static_cast<int>((bgr >> 16) & 0xFF));
+}
+
+// A ring binder, drawn rather than shipped as a file.
+QPixmap ringBinder(int size) {
+    QPixmap pix(size, size);
+    pix.fill(Qt::transparent);
+    QPainter p(&pix);
+    p.setRenderHint(QPainter::Antialiasing);
+    const qreal s = size;
+    p.setPen(QPen(QColor(60, 60, 90), s / 32));
+    p.setBrush(QColor(70, 110, 190));
+    p.drawRoundedRect(QRectF(s * 0.18, s * 0.06, s * 0.72, s * 0.88), s / 16, s / 16);
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(s * 0.34, s * 0.16, s * 0.48, s * 0.68));
+    p.setPen(QPen(QColor(150, 150, 160), s / 20));
+    p.setBrush(Qt::NoBrush);
+    for (int k = 0; k < 3; ++k) {
+        const qreal y = s * (0.22 + 0.24 * k);
+        p.drawArc(QRectF(s * 0.08, y, s * 0.22, s * 0.14), 0, 180 * 16);
+    }
+    return pix;
+}
+
+} // namespace
+
+void ScreenPointer::remember() {
+    const QCursor* c = QGuiApplication::overrideCursor();
+    mShape = c ? std::optional<Qt::CursorShape>(c->shape()) : std::nullopt;
+}
+
+void ScreenPointer::setNormal() const {
+    if (QGuiApplication::overrideCursor()) QGuiApplication::changeOverrideCursor(Qt::ArrowCursor);
+}
+
+void ScreenPointer::restore() const {
+    if (mShape && QGuiApplication::overrideCursor()) QGuiApplication::changeOverrideCursor(*mShape);
+}
+
+FrmInfo::FrmInfo(WindowPositionService& positions, QWidget* parent)
+    : QDialog(parent), mPositions(positions) {
+    setObjectName(QStringLiteral("frmInfo"));
+    setModal(true);
+    resize(twipsToPixels(this, 6000), twipsToPixels(this, 4500));
+
+    Ringbuch = new QLabel(this);
+    Ringbuch->setObjectName(QStringLiteral("Ringbuch"));
+    const int picture = twipsToPixels(this, 480);
+    Ringbuch->setPixmap(ringBinder(picture));
+    Ringbuch->setGeometry(0, 0, picture, picture);
+
+    txtText = new QTextEdit(this);
+    txtText->setObjectName(QStringLiteral("txtText"));
+    txtText->setAcceptRichText(true);
+    txtText->setGeometry(0, picture, width(), height() - picture);
+    QPalette palette = txtText->palette();
+    palette.setColor(QPalette::Base, kRemarkBackground);
+    txtText->setPalette(palette);
+
+    btnOk = new QPushButton(QStringLiteral("Zurück"), this);
+    btnOk->setObjectName(QStringLiteral("btnOk"));
+    btnOk->setAutoDefault(false);
+    btnOk->resize(twipsToPixels(this, 1215), twipsToPixels(this, 375));
+
+    // Only the user's edits change the text: the window's own loading of the
+    // box at activation blocks the box's signals, so that opening and closing
+    // the window without typing writes nothing back.
+    connect(txtText, &QTextEdit::textChanged, this, [this] { mChanged = true; });
+    connect(btnOk, &QPushButton::clicked, this, [this] { guarded([&] { btnOkClick(); }); });
+    installRecallKeys(
+        this, [this] { return focusWidget(); }, RecallScope::TextFieldsAndLists);
+
+    skipOnError([&] { mPositions.Restore(QString::fromLatin1(kPositionKey), *this); });
+    mChanged = false;
+    mPointer.remember();
+}
+
+FrmInfo::~FrmInfo() { mPointer.restore(); }
+
+void FrmInfo::setMode(const QString& mode) {
+    mMode = mode;
+    setWindowTitle(mMode == QLatin1String("0") ? QStringLiteral("Kundeninfo")
+                                               : QStringLiteral("Kundennotizen"));
+}
+
+void FrmInfo::SetzeConnectionDb(std::shared_ptr<Connection> od) { mConnection = std::move(od); }
+
+void FrmInfo::SetzeWerte(const QString& pKdnr, const QString& pInputtext) {
+    mKundennummer = pKdnr;
+    mText = pInputtext;
+}
+
+void FrmInfo::unload() {
+    skipOnError([&] { mPositions.Save(QString::fromLatin1(kPositionKey), *this); });
+    mConnection.reset();
+}
+
+bool FrmInfo::event(QEvent* e) {
+    if (e->type() == QEvent::WindowActivate) {
+        if (mFirstActivationDone)
+            guarded([&] { activated(); });
+        else
+            mFirstActivationDone = mShown;
+    }
+    return QDialog::event(e);
+}
+
+void FrmInfo::showEvent(QShowEvent* e) {
+    QDialog::showEvent(e);
+    if (mShown) return;
+    mShown = true;
+    guarded([&] { activated(); });
+}
+
+// Each activation loads the stored text afresh, unless the user has edited it:
+// coming back to the window must not throw the edits away.
+void FrmInfo::activated() {
+    mPointer.remember();
+    mPointer.setNormal();
+    if (mMode == QLatin1String("0")) {
+        QPalette palette = txtText->palette();
+        palette.setColor(QPalette::Base, fromColourValue(kInfoBackground));
+        txtText->setPalette(palette);
+    }
+    if (mChanged) return;
+    const QSignalBlocker quiet(txtText);
+    setRemark(*txtText->document(), mText);
+}
+
+QString FrmInfo::updateStatement() const {
+    const QString column = mMode == QLatin1String("0") ? QStringLiteral("Kundeninfo")
+                                                       : QStringLiteral("Internebemerkung");
+    return QStringLiteral("update Kundenstamm SET ") + column + QStringLiteral(" = '") +
+           doubledQuotes(txtText->toPlainText()) + QStringLiteral("'") +
+           QStringLiteral(" where Kundennummer = '") + doubledQuotes(mKundennummer) +
+           QStringLiteral("'");
+}
+
+// A failing update leaves the text unsaved without a word; the window closes.
+void FrmInfo::btnOkClick() {
+    if (mChanged) {
+        skipOnError([&] {
+            if (mConnection) mConnection->Execute(updateStatement());
+        });
+    }
+    mPointer.restore();
+    accept();
+}
+
+void FrmInfo::resizeEvent(QResizeEvent* e) {
+    QDialog::resizeEvent(e);
+    guarded([&] {
+        const InfoWindowPlaces p =
+            placeInfoWindow(contentsRect().size(), Ringbuch->size(), txtText->geometry(),
+                            btnOk->geometry(), twipsToPixels(this, 60), twipsToPixels(this, 120));
+        txtText->setGeometry(p.text);
+        btnOk->setGeometry(p.button);
+    });
+}
+
+} // namespace belegadressen

@@ -1,0 +1,78 @@
+#include "windows/ImageButtons.h"
+#include "control/ErrorStyles.h"
+#include "control/ServiceHub.h"
+#include "control/Ui.h"
+#include <QEvent>
+
+namespace belegadressen {
+
+namespace {
+
+constexpr int kPressed = 234;
+constexpr int kReleased = 235;
+
+class PressFilter : public QObject {
+public:
+    PressFilter(QToolButton* button, std::function<void(bool pressed)> onPress)
+        : QObject(button), mOnPress(std::move(onPress)) {
+        button->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::MouseButtonPress || e->type() == QEvent::MouseButtonDblClick)
+            guarded([&] { mOnPress(true); });
+        else if (e->type() == QEvent::MouseButtonRelease)
+            guarded([&] { mOnPress(false); });
+        return false;
+    }
+
+private:
+    std::function<void(bool)> mOnPress;
+};
+
+QIcon templatePicture(const QLabel* image) {
+    return image->pixmap().isNull() ? QIcon() : QIcon(image->pixmap());
+}
+
+} // namespace
+
+void ImageButtons::takePictures() {
+    mUp = templatePicture(mUi.img_ButtonUp);
+    mDown = templatePicture(mUi.img_ButtonDown);
+    if (mUp.isNull()) mUp = mServices.resources().Bild(kReleased);
+    if (mDown.isNull()) mDown = mServices.resources().Bild(kPressed);
+}
+
+void ImageButtons::connectSignals() {
+    Ui& u = mUi;
+    for (QToolButton* b : {u.btnKunde, u.btnAdresse, u.btnAnpBel, u.btnAnpWart, u.btnAnlage,
+                           u.btnMonteur[0], u.btnMonteur[1]})
+        watch(b, true);
+    for (int i = 0; i < 5; ++i) {
+        watch(u.btnKopf[i], false);
+        watch(u.btnFuss[i], false);
+    }
+    for (int i = 0; i < 2; ++i) {
+        watch(u.btnRechan[i], false);
+        watch(u.btnVersandan[i], false);
+    }
+}
+
+void ImageButtons::releasePictures() {
+    mUp = QIcon();
+    mDown = QIcon();
+}
+
+void ImageButtons::watch(QToolButton* button, bool simple) {
+    new PressFilter(button, [this, button, simple](bool pressed) {
+        button->setIcon(picture(simple, pressed));
+    });
+}
+
+QIcon ImageButtons::picture(bool simple, bool pressed) {
+    if (simple) return pressed ? mDown : mUp;
+    return mServices.resources().Bild(pressed ? kPressed : kReleased);
+}
+
+} // namespace belegadressen
