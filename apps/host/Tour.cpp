@@ -204,6 +204,8 @@ int Tour::run() {
     say(QStringLiteral("   GetNummer = \"%1\", GetBez1 = \"%2\"").arg(c.GetNummer(), c.GetBez1()));
     shoot(QStringLiteral("kundensuche-adresse3"));
 
+    runPostal();
+
     step(QStringLiteral("Beleg speichern"));
     const int number = mWindow.saveDocument();
     if (number == 0) mFindings << QStringLiteral("Beleg nicht gespeichert");

@@ -13,6 +13,7 @@ public:
     int run();
 
 private:
+    void runPostal();
     void step(const QString& title);
     void shoot(const QString& name);
     void settle(int ms = 150);

@@ -65,6 +65,8 @@ BelegAdressen::BelegAdressen(QWidget* parent)
     c.customers.connectSignals();
     c.addresses.connectSignals();
     c.lines.connectSignals();
+    c.postal.connectSignals();
+    c.masterUpdate.connectSignals();
     c.info.connectSignals();
     c.properties.InitProperties();
     c.layout.applyFlags();

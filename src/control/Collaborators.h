@@ -10,6 +10,8 @@
 #include "data/AddressLines.h"
 #include "data/AddressLoad.h"
 #include "data/CustomerLoad.h"
+#include "data/MasterUpdate.h"
+#include "data/PostalCheck.h"
 #include "service/SiteLoad.h"
 #include "windows/CustomerInfo.h"
 
@@ -20,7 +22,8 @@ struct Collaborators {
     Collaborators(ControlState& st, Ui& ui, ServiceHub& svc, EventSink& ev)
         : ctx{st, ui, svc, ev, *this}, view(ctx), pages(ctx), layout(ctx), accessors(ctx),
           properties(ctx), currency(ctx), masterData(ctx), customers(ctx), addresses(ctx),
-          lines(ctx), sites(ctx), info(ctx) {}
+          lines(ctx), postal(st, ui, svc, ev, addresses), masterUpdate(st, ui, svc), sites(ctx),
+          info(ctx) {}
     Context ctx;
     AddressView view;
     AddressPages pages;
@@ -32,6 +35,8 @@ struct Collaborators {
     CustomerLoad customers;
     AddressLoad addresses;
     AddressLines lines;
+    PostalCheck postal;
+    MasterUpdate masterUpdate;
     SiteLoad sites;
     CustomerInfo info;
 };

@@ -58,7 +58,8 @@ std::shared_ptr<CostAssignment> ServiceHub::newCostAssignment() {
 }
 
 std::shared_ptr<PostalCodeManager> ServiceHub::newPostalCodeManager() {
-    return mS.postalCodeManager ? mS.postalCodeManager() : defaultPostalCodeManager();
+    return mS.postalCodeManager ? mS.postalCodeManager()
+                                : defaultPostalCodeManager(sharedDialogs());
 }
 
 HostApplication& ServiceHub::app() {

@@ -1,5 +1,4 @@
 #include "data/AddressLines.h"
-#include "contracts/PostalCodeManager.h"
 #include "control/Collaborators.h"
 #include "control/Context.h"
 #include "control/ErrorStyles.h"
@@ -14,7 +13,7 @@ void AddressLines::connectSignals() {
         QObject::connect(line, &QLineEdit::textChanged, line,
                          [this, i] { guarded([&] { lineChanged(i); }); });
         onLeave(line, u.root, [this, i] {
-            if (i == 6) skipOnError([&] { placeValidate(); });
+            if (i == 6) skipOnError([&] { c.parts.postal.placeValidate(); });
             lineLeft(i);
         });
     }
@@ -34,49 +33,6 @@ void AddressLines::lineChanged(int index) {
         return;
     }
     c.ev.raiseChange();
-}
-
-void AddressLines::placeValidate() {
-    ControlState& st = c.st;
-    Ui& u = c.ui;
-    QLineEdit* place = u.txtDAdr[6];
-    QLineEdit* street = u.txtDAdr[5];
-    if (!st.mAenderungMelden || !st.MitPostleitzahl || place->text().isEmpty() ||
-        place->text() == st.current().Ort)
-        return;
-    PostalCodeManager* plz = st.mPlzManager.get();
-    if (!plz) return;
-    if (!st.MitPostleitzahlOnline) {
-        plz->Suche_Plz(u.txtDPostleitzahl->text(), place->text(), street->text());
-        if (plz->Geprueft()) {
-            place->setText(plz->Ort());
-            street->setText(plz->Strasse());
-            u.txtDPostleitzahl->setText(plz->Plz());
-        }
-        st.mAenderungMelden = true;
-        return;
-    }
-    if (st.mOrtGeprueft) {
-        st.mOrtGeprueft = false;
-        return;
-    }
-    st.mAenderungMelden = false;
-    plz->setOkMeldungUnterdrucken(true);
-    plz->Suche_Plz(u.txtDPostleitzahl->text(), place->text(), street->text(), false);
-    plz->setOkMeldungUnterdrucken(false);
-    if (plz->Geprueft()) {
-        const QString ort = plz->Ort().trimmed();
-        if (!ort.isEmpty()) {
-            st.mOrtGeprueft = true;
-            if (ort != place->text().trimmed()) place->setText(plz->Ort());
-        }
-        if (!plz->Strasse().trimmed().isEmpty())
-            street->setText((plz->Strasse() + " " + plz->Hausnummer()).trimmed());
-        const QString code = plz->Plz().trimmed();
-        if (!code.isEmpty() && code != u.txtDPostleitzahl->text())
-            u.txtDPostleitzahl->setText(plz->Plz());
-    }
-    st.mAenderungMelden = true;
 }
 
 void AddressLines::lineLeft(int index) {

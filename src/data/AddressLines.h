@@ -13,7 +13,6 @@ public:
 
     void lineChanged(int index);
     void lineLeft(int index);
-    void placeValidate();
     void btnErwAdresseClick();
 
 private:

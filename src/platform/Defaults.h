@@ -12,6 +12,7 @@ std::shared_ptr<WindowPositionService> defaultWindowPositionService();
 std::shared_ptr<ListSelectionService> defaultListSelectionService();
 std::shared_ptr<TextKindCatalogue> defaultTextKindCatalogue();
 std::shared_ptr<CostAssignment> defaultCostAssignment();
-std::shared_ptr<PostalCodeManager> defaultPostalCodeManager();
+// The postal-code manager shows its dialogs through `dialogs`, the control's runner.
+std::shared_ptr<PostalCodeManager> defaultPostalCodeManager(std::shared_ptr<DialogRunner> dialogs);
 
 } // namespace belegadressen
