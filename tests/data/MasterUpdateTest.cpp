@@ -145,7 +145,7 @@ TYPED_TEST(MasterUpdateTest, HostileValuesGoBackByteExactCustomerFirst) {
               QStringList({values[1], values[2], values[3], values[4], values[6], values[7],
                            values[11], values[8], values[12]}));
     EXPECT_FALSE(this->sql->statements.filter("Update Adressenstamm").first().contains("Bez4"));
-    EXPECT_TRUE(this->control->findChild<QLineEdit*>("txtDAdr_2")->text() == longLine);
+    EXPECT_EQ(this->edit("txtDAdr_2")->text(), longLine);
 }
 
 TYPED_TEST(MasterUpdateTest, OnlyTheTableThatHoldsTheNumber) {

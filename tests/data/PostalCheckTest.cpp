@@ -40,8 +40,7 @@ struct ScriptedManager : PostalCodeManager {
     void Suche_Plz(const QString& p, const QString& o, const QString& s, bool mit) override {
         calls << QStringLiteral("Suche_Plz(%1,%2,%3,%4%5)")
                      .arg(p, o, s)
-                     .arg(mit)
-                     .arg(suppressed ? ",still" : "");
+                     .arg(mit ? "true" : "false", suppressed ? ",still" : "");
     }
     QString Suche_Ort(const QString& p) override {
         calls << "Suche_Ort(" + p + ")";
@@ -254,11 +253,11 @@ TEST(PostalCheck, PostalFieldsOfATwoPageAddressNeedANumber) {
     for (const char* name : {"txtDPostleitzahl", "txtDPostfach", "txtDPlzPostfach"}) {
         PostalControl p;
         p.h.control().setMitPostfach(true);
+        QLineEdit* field = p.h.edit(name);
+        p.h.focus(name);
         p.h.edit("txtDNummer")->clear();
         p.h.clearRecords();
         p.answers->messages.clear();
-        QLineEdit* field = p.h.edit(name);
-        field->setFocus();
         QTest::keyClicks(field, "7");
         EXPECT_EQ(field->text(), "") << name;
         EXPECT_EQ(p.answers->messages,
