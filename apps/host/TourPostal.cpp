@@ -41,13 +41,8 @@ void Tour::runPostal() {
         QStringLiteral("SELECT DISTINCT Ort FROM Postleitzahlen WHERE Plz = '%1' ORDER BY Ort "
                        "LIMIT 1 OFFSET 1")
             .arg(plz));
-    // A street of another place: the directory cannot settle the place by it.
-    const QString typedStreet =
-        firstValue(QStringLiteral("SELECT Strasse FROM Postleitzahlen WHERE Strasse IS NOT NULL "
-                                  "AND Strasse NOT IN (SELECT Strasse FROM Postleitzahlen WHERE "
-                                  "Plz = '%1' AND Strasse IS NOT NULL) ORDER BY Strasse LIMIT 1")
-                       .arg(plz)) +
-        QStringLiteral(" 7a");
+    // A street the directory does not know: the place cannot be settled by it.
+    const QString typedStreet = QStringLiteral("Zum Mühlenteich 7a");
     auto* plzField = c.findChild<QLineEdit*>(QStringLiteral("txtDPostleitzahl"));
     auto* place = c.findChild<QLineEdit*>(QStringLiteral("txtDAdr_6"));
     auto* street = c.findChild<QLineEdit*>(QStringLiteral("txtDAdr_5"));
