@@ -176,6 +176,21 @@ TEST(PostalCheck, PostalCodeWithTwoPlacesAsksTheUserThroughTheControlsRunner) {
     EXPECT_EQ(p.address(), "31112|Neustadt|Lindenweg 4");
 }
 
+TEST(PostalCheck, ServicesHandedInLaterAnswerTheManagersDialogs) {
+    PostalControl p;
+    p.enable();
+    auto later = std::make_shared<Answering>();
+    Services s;
+    s.messages = later;
+    s.dialogs = later;
+    p.h.control().setServices(s);
+    p.setAddress("88045", "", "");
+    p.clickPlz();
+    EXPECT_TRUE(p.answers->shown.isEmpty());
+    EXPECT_EQ(later->shown, QStringList{"Postleitzahl auswählen"});
+    EXPECT_EQ(p.address(), "88045||") << "cancelled: nothing taken";
+}
+
 TEST(PostalCheck, SearchButtonWithoutManagerReportsTheError) {
     PostalControl p;
     p.h.control().AddMitPostleitzahl("0", nullptr, QString(), nullptr, false);
