@@ -1,6 +1,7 @@
 #include "DocumentWindow.h"
 #include "EventLog.h"
 #include "HostAppObject.h"
+#include "PostalCodes.h"
 #include "SearchDialog.h"
 #include "ServicePane.h"
 #include "TextChooser.h"
@@ -187,6 +188,7 @@ void DocumentWindow::startControl() {
     guarded(QStringLiteral("Start"), [&] {
         // Run-time settings, in the order the control expects them.
         c.setAppObj(mApp);
+        enablePostalCodes(c, mApp);
         c.AddLandeswaehrung(kHomeCurrency);
         c.AddBelegart(belegart());
         // The text-number rows show the number of the document's own kind.

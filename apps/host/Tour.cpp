@@ -206,6 +206,7 @@ int Tour::run() {
 
     runTexts();
     runCommercial();
+    runPostal();
 
     step(QStringLiteral("Beleg speichern"));
     const int number = mWindow.saveDocument();

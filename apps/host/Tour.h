@@ -15,6 +15,7 @@ public:
 
 private:
     void runInfoWindow();
+    void runPostal();
     void step(const QString& title);
     void shoot(const QString& name);
     void settle(int ms = 150);

@@ -88,6 +88,8 @@ BelegAdressen::BelegAdressen(const Services& services, QWidget* parent)
     c.customers.connectSignals();
     c.addresses.connectSignals();
     c.lines.connectSignals();
+    c.postal.connectSignals();
+    c.masterUpdate.connectSignals();
     c.info.connectSignals();
     c.technician.connectSignals();
     c.appointments.connectSignals();

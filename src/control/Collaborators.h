@@ -17,6 +17,8 @@
 #include "data/AddressLoad.h"
 #include "data/CustomerLoad.h"
 #include "data/CustomerReader.h"
+#include "data/MasterUpdate.h"
+#include "data/PostalCheck.h"
 #include "service/Appointments.h"
 #include "service/SiteLoad.h"
 #include "service/TechnicianContacts.h"
@@ -43,7 +45,8 @@ struct Collaborators {
           sites(st, ui, svc, ev, view, appointments), longTexts(svc),
           textChoice(st, ui, svc, ev, pages), textFields(st, ui, ev, textChoice, longTexts),
           accessors(st, ui, svc, view, sites), properties(st, ui, pages, layout), reader(st, svc),
-          addresses(st, ui, svc, ev, view), lines(st, ui, ev, guard),
+          addresses(st, ui, svc, ev, view), postal(st, ui, svc, ev, guard),
+          masterUpdate(st, ui, svc), lines(st, ui, ev, guard, postal),
           customers(st, ui, svc, ev,
                     {reader, addresses, view, pages, layout, currency, sites, info}) {}
 
@@ -77,6 +80,9 @@ struct Collaborators {
     // The number entry and the address lines.
     CustomerReader reader;
     AddressLoad addresses;
+    // Postal codes and the write-back into the master data.
+    PostalCheck postal;
+    MasterUpdate masterUpdate;
     AddressLines lines;
     CustomerLoad customers;
 };

@@ -3,6 +3,25 @@
 
 namespace belegadressen {
 
+namespace {
+
+// The control's runner at the moment of each showing: a host that hands in
+// its services after switching the postal-code check on still answers the
+// manager's dialogs.
+class CurrentDialogs final : public DialogRunner {
+public:
+    explicit CurrentDialogs(ServiceHub& hub) : mHub(hub) {}
+    int exec(QDialog& dialog) override { return mHub.dialogs().exec(dialog); }
+    void information(const QString& title, const QString& text) override {
+        mHub.dialogs().information(title, text);
+    }
+
+private:
+    ServiceHub& mHub;
+};
+
+} // namespace
+
 void ServiceHub::set(const Services& services) { mS = services; }
 
 DialogRunner& ServiceHub::dialogs() {
@@ -59,7 +78,8 @@ std::shared_ptr<CostAssignment> ServiceHub::newCostAssignment() {
 }
 
 std::shared_ptr<PostalCodeManager> ServiceHub::newPostalCodeManager() {
-    return mS.postalCodeManager ? mS.postalCodeManager() : defaultPostalCodeManager();
+    return mS.postalCodeManager ? mS.postalCodeManager()
+                                : defaultPostalCodeManager(std::make_shared<CurrentDialogs>(*this));
 }
 
 std::shared_ptr<SiteInformationDialog> ServiceHub::newSiteInformationDialog() {

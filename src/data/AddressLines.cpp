@@ -1,5 +1,4 @@
 #include "data/AddressLines.h"
-#include "contracts/PostalCodeManager.h"
 #include "control/AddressGuard.h"
 #include "control/ControlState.h"
 #include "control/DocumentKinds.h"
@@ -7,6 +6,7 @@
 #include "control/EventSink.h"
 #include "control/Ui.h"
 #include "control/Widgets.h"
+#include "data/PostalCheck.h"
 
 namespace belegadressen {
 
@@ -17,7 +17,7 @@ void AddressLines::connectSignals() {
         QObject::connect(line, &QLineEdit::textChanged, line,
                          [this, i] { guarded([&] { lineChanged(i); }); });
         onLeave(line, u.root, [this, i] {
-            if (i == 6) skipOnError([&] { placeValidate(); });
+            if (i == 6) skipOnError([&] { postal.placeValidate(); });
             lineLeft(i);
         });
     }
@@ -37,53 +37,6 @@ void AddressLines::lineChanged(int index) {
         return;
     }
     events.raiseChange();
-}
-
-void AddressLines::placeValidate() {
-    ControlState& st = state;
-    Ui& u = ui;
-    QLineEdit* place = u.txtDAdr[6];
-    QLineEdit* street = u.txtDAdr[5];
-    if (!st.mAenderungMelden || !st.MitPostleitzahl || place->text().isEmpty() ||
-        place->text() == st.current().Ort)
-        return;
-    PostalCodeManager* plz = st.mPlzManager.get();
-    if (!plz) return;
-    if (!st.MitPostleitzahlOnline) {
-        plz->Suche_Plz(u.txtDPostleitzahl->text(), place->text(), street->text());
-        if (plz->Geprueft()) {
-            place->setText(plz->Ort());
-            street->setText(plz->Strasse());
-            u.txtDPostleitzahl->setText(plz->Plz());
-        }
-        return;
-    }
-    if (st.mOrtGeprueft) {
-        st.mOrtGeprueft = false;
-        return;
-    }
-    ChangeGate gate(st);
-    {
-        plz->setOkMeldungUnterdrucken(true);
-        // The manager's confirmation must not stay suppressed when the search fails.
-        struct Restore {
-            PostalCodeManager* plz;
-            ~Restore() { plz->setOkMeldungUnterdrucken(false); }
-        } restore{plz};
-        plz->Suche_Plz(u.txtDPostleitzahl->text(), place->text(), street->text(), false);
-    }
-    if (plz->Geprueft()) {
-        const QString ort = plz->Ort().trimmed();
-        if (!ort.isEmpty()) {
-            st.mOrtGeprueft = true;
-            if (ort != place->text().trimmed()) place->setText(plz->Ort());
-        }
-        if (!plz->Strasse().trimmed().isEmpty())
-            street->setText((plz->Strasse() + " " + plz->Hausnummer()).trimmed());
-        const QString code = plz->Plz().trimmed();
-        if (!code.isEmpty() && code != u.txtDPostleitzahl->text())
-            u.txtDPostleitzahl->setText(plz->Plz());
-    }
 }
 
 void AddressLines::lineLeft(int index) {

@@ -45,8 +45,9 @@ std::shared_ptr<CostAssignment> defaultCostAssignment() {
     return std::make_shared<SqlCostAssignment>();
 }
 
-std::shared_ptr<PostalCodeManager> defaultPostalCodeManager() {
-    return std::make_shared<SqlPostalCodeManager>(defaultDialogRunner());
+std::shared_ptr<PostalCodeManager> defaultPostalCodeManager(std::shared_ptr<DialogRunner> dialogs) {
+    if (!dialogs) dialogs = defaultDialogRunner();
+    return std::make_shared<SqlPostalCodeManager>(std::move(dialogs));
 }
 
 std::shared_ptr<SiteInformationDialog>

@@ -22,5 +22,7 @@ MasterDataCombo* defaultMasterDataCombo(MasterDataCombo::Kind kind, QWidget* par
 // messages and dialogs through; a field of another making is left alone.
 void setMasterDataComboServices(MasterDataCombo& combo, std::shared_ptr<MessageService> messages,
                                 std::shared_ptr<DialogRunner> dialogs);
+// The postal-code manager shows its dialogs through `dialogs`, the control's runner.
+std::shared_ptr<PostalCodeManager> defaultPostalCodeManager(std::shared_ptr<DialogRunner> dialogs);
 
 } // namespace belegadressen

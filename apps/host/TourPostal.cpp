@@ -1,0 +1,95 @@
+#include "DocumentWindow.h"
+#include "Tour.h"
+#include "control/BelegAdressen.h"
+#include "platform/PostalChoiceDialog.h"
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTableWidget>
+#include <cstdio>
+
+namespace {
+
+void say(const QString& line) {
+    std::fputs(qPrintable(line + QLatin1Char('\n')), stdout);
+    std::fflush(stdout);
+}
+
+void press(QWidget* w, int key) {
+    QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(w, &down);
+    QKeyEvent up(QEvent::KeyRelease, key, Qt::NoModifier);
+    QApplication::sendEvent(w, &up);
+}
+
+} // namespace
+
+// A postal code shared by several villages: the search button asks which one
+// is meant, the user narrows the list by typing and takes a row with the keys.
+void Tour::runPostal() {
+    belegadressen::BelegAdressen& c = mWindow.control();
+    const QString plz = firstValue(
+        QStringLiteral("SELECT Plz FROM Postleitzahlen GROUP BY Plz HAVING COUNT(DISTINCT Ort) > 2 "
+                       "ORDER BY Plz LIMIT 1"));
+    if (plz.isEmpty()) {
+        mFindings << QStringLiteral("Postleitzahlenverzeichnis ohne Postleitzahl mehrerer Orte");
+        return;
+    }
+    const QString secondPlace = firstValue(
+        QStringLiteral("SELECT DISTINCT Ort FROM Postleitzahlen WHERE Plz = '%1' ORDER BY Ort "
+                       "LIMIT 1 OFFSET 1")
+            .arg(plz));
+    // A street the directory does not know: the place cannot be settled by it.
+    const QString typedStreet = QStringLiteral("Zum Mühlenteich 7a");
+    auto* plzField = c.findChild<QLineEdit*>(QStringLiteral("txtDPostleitzahl"));
+    auto* place = c.findChild<QLineEdit*>(QStringLiteral("txtDAdr_6"));
+    auto* street = c.findChild<QLineEdit*>(QStringLiteral("txtDAdr_5"));
+    auto* button = c.findChild<QAbstractButton*>(QStringLiteral("btnPlz"));
+    if (!plzField || !place || !street || !button) {
+        mFindings << QStringLiteral("Felder der Postleitzahlprüfung nicht gefunden");
+        return;
+    }
+
+    step(QStringLiteral("Postleitzahl mehrerer Orte: Auswahl"));
+    mWindow.switchAddress(1);
+    plzField->setText(plz);
+    place->clear();
+    street->setText(typedStreet);
+    say(QStringLiteral("   PLZ \"%1\", Ort leer, Straße \"%2\"; klickt btnPlz")
+            .arg(plz, typedStreet));
+    bool asked = false;
+    mWindow.dialogs().setAnswer([&](QDialog& dialog) {
+        auto* choice = qobject_cast<belegadressen::PostalChoiceDialog*>(&dialog);
+        if (!choice) return int(QDialog::Rejected);
+        asked = true;
+        choice->show();
+        settle(50);
+        press(choice->filter(), Qt::Key_Down);
+        settle(100);
+        const QString file = QDir(mFolder).filePath(
+            QStringLiteral("%1-plz-auswahl.png").arg(mStep, 2, 10, QLatin1Char('0')));
+        if (choice->grab().save(file)) {
+            mShots << file;
+            say(QStringLiteral("   Bildschirmfoto: %1").arg(file));
+        }
+        const int all = choice->table()->rowCount();
+        choice->filter()->insert(secondPlace.left(3));
+        say(QStringLiteral("   %1 Orte; Pfeil nach unten, tippt \"%2\": %3 Zeile(n), Eingabetaste")
+                .arg(all)
+                .arg(secondPlace.left(3))
+                .arg(choice->visibleRows()));
+        press(choice->filter(), Qt::Key_Return);
+        return choice->result();
+    });
+    button->click();
+    settle(100);
+    mWindow.dialogs().setAnswer({});
+    if (!asked) mFindings << QStringLiteral("Postleitzahl %1: keine Ortsauswahl").arg(plz);
+    say(QStringLiteral("   PLZ \"%1\", Ort \"%2\", Straße \"%3\"")
+            .arg(plzField->text(), place->text(), street->text()));
+    if (place->text().isEmpty())
+        mFindings << QStringLiteral("Postleitzahl %1: kein Ort übernommen").arg(plz);
+    shoot(QStringLiteral("plz-uebernommen"));
+}

@@ -1,0 +1,50 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+
+namespace belegadressen {
+
+struct ControlState;
+struct Ui;
+class ServiceHub;
+
+// The address block as it is written back into the master data.
+struct MasterAddress {
+    QString nummer; // the key, untrimmed
+    QString vorname, bez1, bez2, bez3, bez4, strasse, ort, land, plz, postfach, postfachPlz;
+    QString anrede; // salutation key
+};
+
+// The statements of the write-back, each value through the quoting helper.
+namespace masterstatements {
+QString kundeExists(const QString& nummer);
+QString adresseExists(const QString& nummer);
+QString kundeUpdate(const MasterAddress& a);
+// The general address has no fourth name line and no PO box.
+QString adresseUpdate(const MasterAddress& a);
+} // namespace masterstatements
+
+// Writes the shown address back into the customer master and the general
+// address master, whichever holds the number (both when both do).
+class MasterUpdate {
+public:
+    MasterUpdate(ControlState& state, Ui& ui, ServiceHub& services)
+        : mState(state), mUi(ui), mServices(services) {}
+    void connectSignals();
+
+    // Both updates run in one transaction where the database takes one, so a
+    // failing second update leaves the first row as it was; the notices then
+    // follow the commit. Errors are reported as "btnAktKunde_Click".
+    void btnAktKundeClick();
+
+    MasterAddress shownAddress() const;
+
+private:
+    void notice(const QString& text);
+
+    ControlState& mState;
+    Ui& mUi;
+    ServiceHub& mServices;
+};
+
+} // namespace belegadressen

@@ -1,0 +1,152 @@
+#include "data/PostalCheck.h"
+#include "contracts/PostalCodeManager.h"
+#include "control/AddressGuard.h"
+#include "control/ControlState.h"
+#include "control/ErrorStyles.h"
+#include "control/EventSink.h"
+#include "control/ServiceHub.h"
+#include "control/Ui.h"
+#include "control/Widgets.h"
+#include <QLineEdit>
+#include <QToolButton>
+
+namespace belegadressen {
+
+namespace {
+
+// The two service layouts put the site on the second page; there the PO-box
+// postal code does not lead on to it.
+bool hasServiceLayout(qint16 belegart) { return belegart == 110 || belegart == 120; }
+
+} // namespace
+
+void PostalCheck::connectSignals() {
+    Ui& u = mUi;
+    QObject::connect(u.btnPlz, &QToolButton::clicked, u.btnPlz,
+                     [this] { guarded([&] { btnPlzClick(); }); });
+    QObject::connect(u.btnAutoMap, &QToolButton::clicked, u.btnAutoMap,
+                     [this] { guarded([&] { btnAutoMapClick(); }); });
+    for (QLineEdit* field : {u.txtDPostleitzahl, u.txtDPostfach, u.txtDPlzPostfach})
+        QObject::connect(field, &QLineEdit::textChanged, field,
+                         [this, field] { guarded([&] { postalFieldChanged(field); }); });
+    onLeave(u.txtDPostleitzahl, u.root, [this] { skipOnError([&] { postleitzahlValidate(); }); });
+    onLeave(u.txtDPlzPostfach, u.root, [this] { guarded([&] { plzPostfachLeft(); }); });
+}
+
+PostalCodeManager& PostalCheck::manager() {
+    if (!mState.mPlzManager)
+        throw Error(91, QStringLiteral("Objektvariable nicht festgelegt: Die "
+                                       "Postleitzahlenverwaltung ist nicht verfügbar."));
+    return *mState.mPlzManager;
+}
+
+void PostalCheck::btnPlzClick() {
+    try {
+        Ui& u = mUi;
+        const QString plz = u.txtDPostleitzahl->text();
+        const QString ort = u.txtDAdr[6]->text();
+        const QString strasse = u.txtDAdr[5]->text();
+        PostalCodeManager& m = manager();
+        m.Suche_Plz(plz, ort, strasse, true);
+        if (!m.Geprueft()) return;
+        // The gate stays open: each field written reports its change.
+        if (!mState.MitPostleitzahlOnline) {
+            u.txtDAdr[6]->setText(m.Ort());
+            u.txtDAdr[5]->setText(m.Strasse());
+            u.txtDPostleitzahl->setText(m.Plz());
+            return;
+        }
+        if (!m.Ort().trimmed().isEmpty()) u.txtDAdr[6]->setText(m.Ort());
+        if (!m.Strasse().trimmed().isEmpty())
+            u.txtDAdr[5]->setText((m.Strasse() + QLatin1Char(' ') + m.Hausnummer()).trimmed());
+        if (!m.Plz().trimmed().isEmpty()) u.txtDPostleitzahl->setText(m.Plz());
+    } catch (...) {
+        reportCommandFailure(mServices, QStringLiteral("btnPlz_Click"), std::current_exception());
+    }
+}
+
+void PostalCheck::postleitzahlValidate() {
+    ControlState& st = mState;
+    QLineEdit* field = mUi.txtDPostleitzahl;
+    if (!st.mAenderungMelden) return;
+    if (field->text() == st.current().Postleitzahl) return;
+    if (!st.MitPostleitzahl || field->text().isEmpty()) return;
+    ChangeGate gate(st);
+    PostalCodeManager& m = manager();
+    const QString place = m.Suche_Ort(field->text());
+    if (!place.isEmpty() && m.Geprueft()) mUi.txtDAdr[6]->setText(place);
+}
+
+void PostalCheck::placeValidate() {
+    ControlState& st = mState;
+    Ui& u = mUi;
+    QLineEdit* place = u.txtDAdr[6];
+    QLineEdit* street = u.txtDAdr[5];
+    if (!st.mAenderungMelden || !st.MitPostleitzahl || place->text().isEmpty() ||
+        place->text() == st.current().Ort)
+        return;
+    PostalCodeManager& m = manager();
+    if (!st.MitPostleitzahlOnline) {
+        m.Suche_Plz(u.txtDPostleitzahl->text(), place->text(), street->text());
+        if (m.Geprueft()) {
+            place->setText(m.Ort());
+            street->setText(m.Strasse());
+            u.txtDPostleitzahl->setText(m.Plz());
+        }
+        return;
+    }
+    // Online: the place this check has just written is not checked again.
+    if (st.mOrtGeprueft) {
+        st.mOrtGeprueft = false;
+        return;
+    }
+    ChangeGate gate(st);
+    QString plz = u.txtDPostleitzahl->text(), ort = place->text(), strasse = street->text();
+    m.setOkMeldungUnterdrucken(true);
+    try {
+        m.Suche_Plz(plz, ort, strasse, false);
+    } catch (...) {
+        m.setOkMeldungUnterdrucken(false);
+        throw;
+    }
+    m.setOkMeldungUnterdrucken(false);
+    if (!m.Geprueft()) return;
+    const QString foundOrt = m.Ort().trimmed();
+    if (!foundOrt.isEmpty()) {
+        st.mOrtGeprueft = true;
+        if (foundOrt != place->text().trimmed()) place->setText(m.Ort());
+    }
+    if (!m.Strasse().trimmed().isEmpty())
+        street->setText((m.Strasse() + QLatin1Char(' ') + m.Hausnummer()).trimmed());
+    const QString foundPlz = m.Plz().trimmed();
+    if (!foundPlz.isEmpty() && foundPlz != u.txtDPostleitzahl->text())
+        u.txtDPostleitzahl->setText(m.Plz());
+}
+
+void PostalCheck::postalFieldChanged(QLineEdit* field) {
+    if (!mState.mAenderungMelden) return;
+    if (!mGuard.PruefeAdressnummer()) {
+        ChangeGate gate(mState);
+        skipOnError([&] { field->clear(); });
+        return;
+    }
+    mEvents.raiseChange();
+}
+
+void PostalCheck::plzPostfachLeft() {
+    ControlState& st = mState;
+    if (!st.MitPostfach || st.mAnzSeiten != 1 || hasServiceLayout(st.mBelegart)) return;
+    skipOnError([&] { focusIfShown(mUi.txtDNummer); });
+    if (st.mSeiteVomBenutzer) skipOnError([&] { mEvents.raiseBtnSeite2Click(); });
+}
+
+void PostalCheck::btnAutoMapClick() {
+    skipOnError([&] {
+        const QString plz = mUi.txtDPostleitzahl->text();
+        const QString ort = mUi.txtDAdr[6]->text();
+        const QString strasse = mUi.txtDAdr[5]->text();
+        mEvents.raiseAufrufAutoMap(plz, ort, strasse);
+    });
+}
+
+} // namespace belegadressen

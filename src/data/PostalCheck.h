@@ -1,0 +1,48 @@
+#pragma once
+#include <QString>
+
+class QLineEdit;
+
+namespace belegadressen {
+
+struct ControlState;
+struct Ui;
+class ServiceHub;
+class EventSink;
+class AddressGuard;
+class PostalCodeManager;
+
+// Postal code, place and street against the postal-code manager: the search
+// button, leaving the postal-code field and the place line, the change rule of
+// the postal-code and PO-box fields, and the map button.
+class PostalCheck {
+public:
+    PostalCheck(ControlState& state, Ui& ui, ServiceHub& services, EventSink& events,
+                AddressGuard& guard)
+        : mState(state), mUi(ui), mServices(services), mEvents(events), mGuard(guard) {}
+    void connectSignals();
+
+    // Search with dialog; an error ends it and is reported as "btnPlz_Click".
+    void btnPlzClick();
+    // Place by postal code when the user has changed the postal code.
+    void postleitzahlValidate();
+    // Leaving the place line with a changed place: offline the manager's
+    // address is taken as it is, online only what it found, once per entry.
+    void placeValidate();
+    // Shared rule of the postal-code, PO-box and PO-box postal-code fields.
+    void postalFieldChanged(QLineEdit* field);
+    // The PO-box postal code is the last field of a one-page address block.
+    void plzPostfachLeft();
+    void btnAutoMapClick();
+
+private:
+    PostalCodeManager& manager();
+
+    ControlState& mState;
+    Ui& mUi;
+    ServiceHub& mServices;
+    EventSink& mEvents;
+    AddressGuard& mGuard;
+};
+
+} // namespace belegadressen

@@ -1,0 +1,121 @@
+#include "platform/PostalChoiceDialog.h"
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace belegadressen {
+
+PostalChoiceDialog::PostalChoiceDialog(const QList<PostalEntry>& entries, bool withDistricts,
+                                       bool withStreet, QWidget* parent)
+    : QDialog(parent) {
+    setObjectName(QStringLiteral("frmPlzAuswahl"));
+    setWindowTitle(QStringLiteral("Postleitzahl auswählen"));
+    auto* layout = new QVBoxLayout(this);
+    auto* hint = new QLabel(
+        QStringLiteral("Zu den Angaben passen mehrere Anschriften. Bitte wählen Sie eine aus."),
+        this);
+    hint->setWordWrap(true);
+    layout->addWidget(hint);
+
+    mFilter = new QLineEdit(this);
+    mFilter->setObjectName(QStringLiteral("txtFilter"));
+    mFilter->setPlaceholderText(QStringLiteral("Eingrenzen: Postleitzahl, Ort oder Straße"));
+    mFilter->setClearButtonEnabled(true);
+    mFilter->installEventFilter(this);
+    layout->addWidget(mFilter);
+
+    QStringList headings{QStringLiteral("PLZ"), QStringLiteral("Ort")};
+    if (withDistricts) headings << QStringLiteral("Ortsteil");
+    if (withStreet) headings << QStringLiteral("Straße");
+    mTable =
+        new QTableWidget(static_cast<int>(entries.size()), static_cast<int>(headings.size()), this);
+    mTable->setObjectName(QStringLiteral("tblTreffer"));
+    mTable->setHorizontalHeaderLabels(headings);
+    mTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    mTable->setSelectionBehavior(QAbstractItemView::SelectRows);
+    mTable->setSelectionMode(QAbstractItemView::SingleSelection);
+    mTable->setTabKeyNavigation(false);
+    mTable->verticalHeader()->hide();
+    mTable->horizontalHeader()->setStretchLastSection(true);
+    for (int r = 0; r < entries.size(); ++r) {
+        const PostalEntry& e = entries[r];
+        QStringList cells{e.plz, e.ort};
+        if (withDistricts) cells << e.ortsteil;
+        if (withStreet) cells << e.strasse;
+        for (int c = 0; c < cells.size(); ++c)
+            mTable->setItem(r, c, new QTableWidgetItem(cells[c]));
+    }
+    mTable->resizeColumnsToContents();
+    layout->addWidget(mTable);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    mOk = buttons->button(QDialogButtonBox::Ok);
+    mOk->setText(QStringLiteral("Übernehmen"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Abbrechen"));
+    layout->addWidget(buttons);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(mTable, &QTableWidget::cellDoubleClicked, this, &QDialog::accept);
+    connect(mFilter, &QLineEdit::textChanged, this, &PostalChoiceDialog::applyFilter);
+
+    if (!entries.isEmpty()) mTable->setCurrentCell(0, 0);
+    mFilter->setFocus(Qt::OtherFocusReason);
+    resize(520, 320);
+}
+
+int PostalChoiceDialog::visibleRows() const {
+    int n = 0;
+    for (int r = 0; r < mTable->rowCount(); ++r)
+        if (!mTable->isRowHidden(r)) ++n;
+    return n;
+}
+
+int PostalChoiceDialog::chosen() const {
+    const int row = mTable->currentRow();
+    return row >= 0 && row < mTable->rowCount() && !mTable->isRowHidden(row) ? row : -1;
+}
+
+void PostalChoiceDialog::accept() {
+    if (chosen() < 0) return; // nothing left under the filter: stay open
+    QDialog::accept();
+}
+
+void PostalChoiceDialog::applyFilter(const QString& text) {
+    const QString needle = text.trimmed();
+    int first = -1;
+    for (int r = 0; r < mTable->rowCount(); ++r) {
+        bool match = needle.isEmpty();
+        for (int c = 0; !match && c < mTable->columnCount(); ++c)
+            match = mTable->item(r, c)->text().contains(needle, Qt::CaseInsensitive);
+        mTable->setRowHidden(r, !match);
+        if (match && first < 0) first = r;
+    }
+    if (chosen() < 0) {
+        if (first >= 0)
+            mTable->setCurrentCell(first, 0);
+        else
+            mTable->clearSelection();
+    }
+    mOk->setEnabled(first >= 0);
+}
+
+// Moving keys typed in the filter move the marked row instead.
+bool PostalChoiceDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == mFilter && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp ||
+            key == Qt::Key_PageDown) {
+            QApplication::sendEvent(mTable, event);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+} // namespace belegadressen
