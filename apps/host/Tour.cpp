@@ -254,6 +254,7 @@ int Tour::run() {
         shoot(QStringLiteral("kundendienst-mehrere-standorte"));
     }
 
+    runSafety();
     mWindow.writeFormProperties();
     say(QString());
     say(QStringLiteral("== Ende: %1 Bildschirmfotos in %2")

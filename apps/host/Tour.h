@@ -13,6 +13,9 @@ public:
     int run();
 
 private:
+    // A number typed over another and saved at once; the question before
+    // unsaved edits are discarded.
+    void runSafety();
     void step(const QString& title);
     void shoot(const QString& name);
     void settle(int ms = 150);

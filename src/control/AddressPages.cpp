@@ -2,6 +2,7 @@
 #include "control/Collaborators.h"
 #include "control/Context.h"
 #include "control/ErrorStyles.h"
+#include "control/LoadGuard.h"
 #include "control/Twips.h"
 #include "control/Widgets.h"
 
@@ -28,6 +29,7 @@ void AddressPages::sizeAddresses(qint16 n) {
 }
 
 void AddressPages::setAnzAdresse(qint16 n) {
+    refuseDuringLoad(c.st, QStringLiteral("AnzAdresse"));
     sizeAddresses(n);
     c.parts.masterData.setup();
     LeereAlleAdressen();
@@ -49,6 +51,7 @@ void AddressPages::setAktAdresse(qint16 n) {
     if (st.designMode)
         throw Error(Error::DesignMode,
                     QStringLiteral("Die Eigenschaft kann zur Entwurfszeit nicht gesetzt werden."));
+    refuseDuringLoad(st, QStringLiteral("AktAdresse"));
     st.AktAdresse = n;
     c.ev.raisePropertyChanged(QStringLiteral("AktAdresse"));
     // A two-page address without a number is not stored: what was typed there

@@ -55,6 +55,10 @@ struct ControlState {
     bool mAenderungMelden = true;
     bool mOrtGeprueft = false;
     bool designMode = false;
+    // A customer load is filling the records and raising its events: the
+    // host may not re-create the records or change the current one then,
+    // nor start a second load.
+    bool mLaedt = false;
 
     bool hasAddress(int number) const {
         return number >= 1 && number <= static_cast<int>(mAdressen.size());
@@ -72,8 +76,13 @@ struct ControlState {
     // Resets element `index` with the control's home currency and default duration.
     void leereAdresse(int index, bool resetAppointment) {
         mAenderungMelden = false;
-        LeereAdresse(mAdressen.at(static_cast<size_t>(index)), index, resetAppointment,
-                     mLandeswaehrung, mStandarddauer);
+        try {
+            LeereAdresse(mAdressen.at(static_cast<size_t>(index)), index, resetAppointment,
+                         mLandeswaehrung, mStandarddauer);
+        } catch (...) {
+            mAenderungMelden = true;
+            throw;
+        }
         mAenderungMelden = true;
     }
 };

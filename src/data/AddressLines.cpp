@@ -4,6 +4,7 @@
 #include "control/Context.h"
 #include "control/ErrorStyles.h"
 #include "control/Widgets.h"
+#include <QScopeGuard>
 
 namespace belegadressen {
 
@@ -60,10 +61,14 @@ void AddressLines::placeValidate() {
         st.mOrtGeprueft = false;
         return;
     }
-    st.mAenderungMelden = false;
-    plz->setOkMeldungUnterdrucken(true);
-    plz->Suche_Plz(u.txtDPostleitzahl->text(), place->text(), street->text(), false);
-    plz->setOkMeldungUnterdrucken(false);
+    // Gate and the manager's confirmation come back whatever the search
+    // throws: a lost connection must not silence later edits.
+    const ChangeGate gate(st);
+    {
+        plz->setOkMeldungUnterdrucken(true);
+        const auto confirmAgain = qScopeGuard([plz] { plz->setOkMeldungUnterdrucken(false); });
+        plz->Suche_Plz(u.txtDPostleitzahl->text(), place->text(), street->text(), false);
+    }
     if (plz->Geprueft()) {
         const QString ort = plz->Ort().trimmed();
         if (!ort.isEmpty()) {

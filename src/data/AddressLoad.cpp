@@ -2,6 +2,7 @@
 #include "control/Collaborators.h"
 #include "control/Context.h"
 #include "control/ErrorStyles.h"
+#include "control/LoadGuard.h"
 #include "control/Values.h"
 #include "control/Widgets.h"
 #include "data/Statements.h"
@@ -71,6 +72,7 @@ void AddressLoad::fill() {
 
 qint32 AddressLoad::fktDragNummerAdresse(const QString& nummer) {
     return zeroOnError([&]() -> qint32 {
+        refuseDuringLoad(c.st, QStringLiteral("fktDragNummerAdresse"));
         c.st.mSucheKunde = c.st.mSucheAdresse = false;
         c.st.current();
         if (LeseAdresse(nummer)) fill();

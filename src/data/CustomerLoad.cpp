@@ -3,6 +3,8 @@
 #include "control/Collaborators.h"
 #include "control/Context.h"
 #include "control/ErrorStyles.h"
+#include "control/LoadGuard.h"
+#include "control/Narrowing.h"
 #include "control/Values.h"
 #include "control/Widgets.h"
 #include "data/Statements.h"
@@ -75,6 +77,8 @@ void CustomerLoad::nummerVerlassen() {
         st.mSucheKunde = st.mSucheAdresse = false;
         return;
     }
+    refuseDuringLoad(st, QStringLiteral("fktDragNummer"));
+    const LoadGuard loading(st);
     const int i = st.currentIndex();
     AdressDaten& r = st.current();
     const QString nummer = u.txtDNummer->text();
@@ -234,7 +238,14 @@ void CustomerLoad::LeseKostenzuordnung(Recordset& rs) {
     }
     const QVariant kostid = rs.Value("kostid");
     if (kostid.isNull() || kostid.toLongLong() == 0) return;
-    if (st.mKostenzuordnung->Suche(kostid.toInt())) {
+    const std::optional<qint32> id = toInt32(kostid);
+    if (!id) {
+        c.svc.meldung(QStringLiteral("Die Kostenzuordnung %1 des Kunden liegt außerhalb des "
+                                     "gültigen Bereichs und wird nicht gelesen.")
+                          .arg(kostid.toString()));
+        return;
+    }
+    if (st.mKostenzuordnung->Suche(*id)) {
         st.mKostentraeger = st.mKostenzuordnung->Kostentraeger();
         st.mKostenstelle = st.mKostenzuordnung->Kostenstelle();
     }
@@ -253,6 +264,7 @@ void CustomerLoad::SchliesseKunde() { c.st.mRsKunde.reset(); }
 
 qint32 CustomerLoad::fktDragNummer(const QString& nummer) {
     return zeroOnError([&]() -> qint32 {
+        refuseDuringLoad(c.st, QStringLiteral("fktDragNummer"));
         Ui& u = c.ui;
         if (!u.panSeite[0]->isHidden()) c.parts.pages.switchToPage1Quietly();
         focusIfShown(u.txtDNummer);

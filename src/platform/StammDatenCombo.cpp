@@ -1,7 +1,8 @@
 #include "platform/StammDatenCombo.h"
 #include "contracts/Error.h"
-#include "platform/SqlText.h"
 #include "platform/Defaults.h"
+#include "platform/SqlIdentifier.h"
+#include "platform/SqlText.h"
 #include "platform/StammDatenDialog.h"
 #include <QApplication>
 #include <QFocusEvent>
@@ -268,10 +269,12 @@ void StammDatenFeld::ensureLoaded() {
     mRows.clear();
     mListFilled = false;
     if (!mConnection || mTableName.isEmpty() || mSpalten.isEmpty()) return;
-    const QStringList columns = selectColumns();
+    const QStringList columns = checkedIdentifiers(selectColumns(), QStringLiteral("Spaltenname"));
     auto rs = mConnection->Execute(QStringLiteral("Select ") + columns.join(QStringLiteral(", ")) +
-                                   QStringLiteral(" from ") + mTableName +
-                                   QStringLiteral(" order by ") + keyColumn());
+                                   QStringLiteral(" from ") +
+                                   checkedIdentifier(mTableName, QStringLiteral("Tabellenname")) +
+                                   QStringLiteral(" order by ") +
+                                   checkedIdentifier(keyColumn(), QStringLiteral("Spaltenname")));
     if (rs) {
         for (; !rs->Eof(); rs->MoveNext()) {
             QVariantList row;
@@ -559,7 +562,9 @@ void StammDatenFeld::saveChanges(const StammDatenDialog& dialog) {
     if (deleted.isEmpty() && edited.isEmpty() && added.isEmpty()) return;
     if (!mConnection || mTableName.isEmpty()) return;
 
-    const QStringList columns = selectColumns();
+    // Names first: nothing is written when one of them is refused.
+    const QStringList columns = checkedIdentifiers(selectColumns(), QStringLiteral("Spaltenname"));
+    checkedIdentifier(mTableName, QStringLiteral("Tabellenname"));
     const int k = keyIndex();
     const QString key = keyColumn();
     auto cell = [](const QString& text) {
