@@ -12,7 +12,9 @@ namespace belegadressen {
 template <typename Int> std::optional<Int> toNarrow(const QVariant& v) {
     if (v.isNull()) return std::nullopt;
     bool ok = false;
-    const qlonglong whole = v.toLongLong(&ok);
+    // A real number would be rounded by toLongLong: 3.5 is no count.
+    const bool real = v.typeId() == QMetaType::Double || v.typeId() == QMetaType::Float;
+    const qlonglong whole = real ? 0 : v.toLongLong(&ok);
     if (!ok) {
         // A real number or a text like "3.0".
         const double d = v.toDouble(&ok);

@@ -28,6 +28,11 @@ struct RecordingMessages : belegadressen::MessageService {
     QStringList texts;
 };
 
+struct NoDialogs : belegadressen::DialogRunner {
+    int exec(QDialog&) override { return 0; }
+    void information(const QString&, const QString&) override {}
+};
+
 // A host connection that answers every statement with no recordset.
 struct NullAnsweringConnection : belegadressen::Connection {
     std::shared_ptr<belegadressen::Recordset> Execute(const QString&) override { return nullptr; }
@@ -55,12 +60,15 @@ TEST(HostAnswers, AMissingComponentIsReportedAndTheControlGoesOn) {
     auto messages = std::make_shared<RecordingMessages>();
     belegadressen::Services services;
     services.messages = messages;
+    services.dialogs = std::make_shared<NoDialogs>();
     services.costAssignment = [] { return std::shared_ptr<belegadressen::CostAssignment>(); };
     h.control().setServices(services);
     h.typeNumber("10001");
     EXPECT_TRUE(messages->texts.join("\n").contains("LeseKunde"))
         << messages->texts.join("\n").toStdString();
-    // The change gate is open again: a user edit is reported.
+    // The change gate is open again: a user edit (on a one-page address,
+    // which needs no number) is reported.
+    h.control().setAktAdresse(3);
     h.clearRecords();
     h.focus("txtDAdr_1");
     QTest::keyClicks(h.edit("txtDAdr_1"), "x");
@@ -118,8 +126,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(SixteenBits, AStoredNumberBeyond16BitsIsInvalidNotItsLowBits) {
     const std::pair<QVariant, qint16> cases[] = {
-        {65539, 2}, {QString("65539"), 2}, {-65533, 2}, {3, 3}, {qlonglong(1) << 40, 2}, {3.5, 2},
-        {7, 7},
+        {65539, 2}, {QString("65539"), 2}, {-65533, 2}, {3, 3}, {qlonglong(1) << 40, 2},
+        {3.5, 2},   {4294967299LL, 2},     {3.0, 3},    {7, 7},
     };
     for (const auto& [stored, expected] : cases) {
         SCOPED_TRACE(stored.toString().toStdString());

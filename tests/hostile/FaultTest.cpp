@@ -1,7 +1,7 @@
 // Faults in the middle of the control's work: the connection lost during a
 // load or a master-data edit, a statement timing out on PostgreSQL. Each
 // one: a message in words, nothing half-written, the control goes on.
-#include "PlatformTestSupport.h"
+#include "platform/PlatformTestSupport.h"
 #include "platform/StammDatenCombo.h"
 #include "support/ControlHarness.h"
 #include "support/TestDatabase.h"
@@ -41,13 +41,16 @@ TEST_P(LostDuringLoad, ReportsInWordsLeavesNoMixtureAndLoadsAfterwards) {
         ASSERT_FALSE(h.messages().isEmpty());
         EXPECT_FALSE(h.messages().last().trimmed().isEmpty());
     }
-    // The change gate is open again: a user edit is reported.
+    // The change gate is open again: a user edit (on a one-page address,
+    // which needs no number) is reported.
+    h.control().setAktAdresse(3);
     h.clearRecords();
     h.focus("txtDAdr_1");
     QTest::keyClicks(h.edit("txtDAdr_1"), "x");
     EXPECT_TRUE(h.events().contains("Change")) << h.events().join(",").toStdString();
 
     h.sql().failWhenContains.clear();
+    h.control().setAktAdresse(1);
     h.typeNumber("10002");
     EXPECT_EQ(h.control().GetBez1(), "Zürcher Bau AG");
 }

@@ -105,8 +105,8 @@ TYPED_TEST(HostileSuite, StatementsKeepEveryValueAndReadOnlyTheRowTheyName) {
         postalCodes.Suche_Plz(v.text, QString(), QString(), false);
         EXPECT_EQ(postalCodes.Geprueft(), v.text == "70173") << shown(v.text).toStdString();
     }
-    RecordProperty("values", int(all.size()));
-    RecordProperty("refused", refused);
+    this->RecordProperty("values", int(all.size()));
+    this->RecordProperty("refused", refused);
 }
 
 // A sample of the values through the control's members that compose SQL:
@@ -122,7 +122,10 @@ TYPED_TEST(HostileSuite, MembersThatComposeSqlFindNothingAndKeepWorking) {
     int tried = 0;
     for (size_t i = 0; i < all.size(); i += kControlStride) {
         const QString& v = all[i].text;
-        if (v.size() > 1000) continue; // the long texts go through the statements above
+        // The long texts go through the statements above; the keys of real
+        // rows would rightly load them.
+        if (v.size() > 1000 || v == "10001" || v == "10002" || v == "O'Brien" || v == "A-100")
+            continue;
         SCOPED_TRACE(shown(v).toStdString());
         ++tried;
         c.setAktAdresse(1);
@@ -148,7 +151,7 @@ TYPED_TEST(HostileSuite, MembersThatComposeSqlFindNothingAndKeepWorking) {
     c.setAktAdresse(1);
     h.typeNumber("10001");
     EXPECT_EQ(c.GetBez1(), "Müller Haustechnik GmbH");
-    RecordProperty("memberValues", tried);
+    this->RecordProperty("memberValues", tried);
 }
 
 // The fields a user types into keep what was typed through the store step
@@ -183,7 +186,7 @@ TYPED_TEST(HostileSuite, TypedFieldsKeepTheirTextThroughStoreAndShow) {
             ASSERT_EQ(fields[f]->text(), typed[f])
                 << fields[f]->objectName().toStdString() << " " << shown(v).toStdString();
     }
-    RecordProperty("fieldValues", tried * int(fields.size()));
+    this->RecordProperty("fieldValues", tried * int(fields.size()));
 }
 
 } // namespace

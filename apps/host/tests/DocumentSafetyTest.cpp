@@ -197,16 +197,21 @@ protected:
         database = std::make_unique<batest::TestDatabase>(E::engine, false);
         DocumentStore(database->db()).ensureTable();
     }
-    // A second connection to the same database, for another thread.
-    QSqlDatabase openSecond(const QString& name) {
-        if (E::engine == Engine::PostgreSQL) {
-            QSqlQuery q(database->db());
-            q.exec("select current_database()");
-            q.next();
-            return batest::openPostgres(name, batest::postgresConnInfo(), q.value(0).toString());
-        }
+    // Where a second connection finds the same database: asked here, on the
+    // thread that owns the first connection.
+    QString location() {
+        if (E::engine == Engine::SQLite) return database->db().databaseName();
+        QSqlQuery q(database->db());
+        q.exec("select current_database()");
+        q.next();
+        return q.value(0).toString();
+    }
+    // A second connection to that database, opened on the calling thread.
+    static QSqlDatabase openSecond(const QString& name, const QString& location) {
+        if (E::engine == Engine::PostgreSQL)
+            return batest::openPostgres(name, batest::postgresConnInfo(), location);
         QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", name);
-        db.setDatabaseName(database->db().databaseName());
+        db.setDatabaseName(location);
         db.setConnectOptions("QSQLITE_BUSY_TIMEOUT=30000");
         db.open();
         QSqlQuery(db).exec("PRAGMA synchronous = OFF");
@@ -314,10 +319,11 @@ TYPED_TEST(DocumentStoreTest, TwoHostsSavingAtOnceLoseNothing) {
     constexpr int kPerHost = 200;
     std::vector<int> numbers[2];
     std::string errors[2];
+    const QString location = this->location();
     auto host = [&](int id) {
         const QString name = QStringLiteral("host_%1").arg(id);
         {
-            QSqlDatabase db = this->openSecond(name);
+            QSqlDatabase db = TestFixture::openSecond(name, location);
             DocumentStore store(db);
             try {
                 for (int i = 0; i < kPerHost; ++i)
