@@ -1,6 +1,7 @@
 #include "DocumentGuard.h"
 #include "HostServices.h"
 #include "control/BelegAdressen.h"
+#include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
 
@@ -40,6 +41,9 @@ DocumentGuard::Choice DocumentGuard::askBeforeDiscarding(const QString& action) 
                     mControl.window());
     box.setObjectName(QStringLiteral("frmVerwerfen"));
     box.setTextFormat(Qt::PlainText);
+    box.button(QMessageBox::Save)->setText(QStringLiteral("&Speichern"));
+    box.button(QMessageBox::Discard)->setText(QStringLiteral("&Verwerfen"));
+    box.button(QMessageBox::Cancel)->setText(QStringLiteral("Abbrechen"));
     box.setDefaultButton(QMessageBox::Save);
     switch (mDialogs.exec(box)) {
     case QMessageBox::Save:
