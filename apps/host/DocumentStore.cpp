@@ -1,5 +1,6 @@
 #include "DocumentStore.h"
 #include "control/BelegAdressen.h"
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <functional>
@@ -163,20 +164,54 @@ void writeToControl(const DocumentValues& values, BelegAdressen& c) {
 
 DocumentStore::DocumentStore(QSqlDatabase db) : mDb(std::move(db)) {}
 
+bool DocumentStore::postgres() const { return mDb.driver()->dbmsType() == QSqlDriver::PostgreSQL; }
+
 void DocumentStore::ensureTable() {
-    if (mDb.tables().contains(QStringLiteral("hostbelege"), Qt::CaseInsensitive)) return;
     QSqlQuery q(mDb);
-    if (!q.exec(QStringLiteral("CREATE TABLE HostBelege (BelegNr INTEGER NOT NULL, "
+    if (!mDb.tables().contains(QStringLiteral("hostbelege"), Qt::CaseInsensitive) &&
+        !q.exec(QStringLiteral("CREATE TABLE IF NOT EXISTS HostBelege (BelegNr INTEGER NOT NULL, "
                                "AdrNr INTEGER NOT NULL, Feld VARCHAR(64) NOT NULL, Wert TEXT, "
                                "PRIMARY KEY (BelegNr, AdrNr, Feld))")))
         fail(QStringLiteral("HostBelege anlegen"), q);
+    if (!postgres()) return;
+    if (!q.exec(QStringLiteral("SELECT to_regclass('hostbelegnr') IS NULL")) || !q.next())
+        fail(QStringLiteral("Belegnummernfolge"), q);
+    if (!q.value(0).toBool()) return;
+    // A table written before the sequence existed: go on after its highest number.
+    if (!q.exec(QStringLiteral("CREATE SEQUENCE IF NOT EXISTS HostBelegNr")) ||
+        !q.exec(QStringLiteral("SELECT setval('hostbelegnr', MAX(BelegNr)) FROM HostBelege "
+                               "HAVING MAX(BelegNr) > 0")))
+        fail(QStringLiteral("Belegnummernfolge anlegen"), q);
 }
 
-int DocumentStore::nextNumber() {
+void DocumentStore::begin() {
     QSqlQuery q(mDb);
-    if (!q.exec(QStringLiteral("SELECT MAX(BelegNr) FROM HostBelege")))
+    // SQLite: take the write lock now, before the number is read, so that a
+    // second writer waits instead of reading the same highest number.
+    if (!q.exec(postgres() ? QStringLiteral("BEGIN") : QStringLiteral("BEGIN IMMEDIATE")))
+        fail(QStringLiteral("Transaktion beginnen"), q);
+}
+
+void DocumentStore::commit() {
+    QSqlQuery q(mDb);
+    if (!q.exec(QStringLiteral("COMMIT"))) fail(QStringLiteral("Beleg speichern (Commit)"), q);
+}
+
+void DocumentStore::rollback() {
+    // After a failed commit SQLite may still hold the transaction open;
+    // PostgreSQL has ended it already and only warns.
+    QSqlQuery q(mDb);
+    q.exec(QStringLiteral("ROLLBACK"));
+}
+
+int DocumentStore::allocateNumber() {
+    QSqlQuery q(mDb);
+    if (!q.exec(postgres()
+                    ? QStringLiteral("SELECT nextval('hostbelegnr')")
+                    : QStringLiteral("SELECT COALESCE(MAX(BelegNr), 0) + 1 FROM HostBelege")) ||
+        !q.next())
         fail(QStringLiteral("Belegnummer"), q);
-    return q.next() ? q.value(0).toInt() + 1 : 1;
+    return q.value(0).toInt();
 }
 
 QList<DocumentStore::Summary> DocumentStore::list() {
@@ -197,9 +232,10 @@ QList<DocumentStore::Summary> DocumentStore::list() {
     return out;
 }
 
-void DocumentStore::save(int number, const DocumentValues& values) {
-    if (!mDb.transaction()) throw std::runtime_error("Transaktion nicht möglich");
+int DocumentStore::save(int number, const DocumentValues& values) {
+    begin();
     try {
+        if (number <= 0) number = allocateNumber();
         QSqlQuery q(mDb);
         q.prepare(QStringLiteral("DELETE FROM HostBelege WHERE BelegNr = ?"));
         q.addBindValue(number);
@@ -214,11 +250,13 @@ void DocumentStore::save(int number, const DocumentValues& values) {
                 q.addBindValue(f.value());
                 if (!q.exec()) fail(QStringLiteral("Beleg speichern"), q);
             }
+        q.finish();
+        commit();
     } catch (...) {
-        mDb.rollback();
+        rollback();
         throw;
     }
-    if (!mDb.commit()) throw std::runtime_error("Beleg speichern: commit fehlgeschlagen");
+    return number;
 }
 
 DocumentValues DocumentStore::load(int number) {

@@ -29,9 +29,9 @@ class DocumentStore {
 public:
     explicit DocumentStore(QSqlDatabase db);
 
-    // Creates the table when missing; throws std::runtime_error.
+    // Creates the table (and on PostgreSQL the number sequence) when
+    // missing; throws std::runtime_error.
     void ensureTable();
-    int nextNumber();
 
     struct Summary {
         int number = 0;
@@ -40,10 +40,22 @@ public:
     };
     QList<Summary> list();
 
-    void save(int number, const DocumentValues& values);
+    // Stores the document in one transaction and answers its number. A new
+    // document (number 0) gets the next number inside that transaction, so
+    // that hosts saving at the same time never get the same one: on
+    // PostgreSQL from a sequence, on SQLite under the write lock taken at
+    // its start. On any failure, the commit included, everything is rolled
+    // back (std::runtime_error) and the next save starts afresh.
+    int save(int number, const DocumentValues& values);
     // Empty when there is no such document.
     DocumentValues load(int number);
 
 private:
+    bool postgres() const;
+    void begin();
+    void commit();
+    void rollback();
+    int allocateNumber();
+
     QSqlDatabase mDb;
 };

@@ -1,4 +1,5 @@
 #include "DocumentWindow.h"
+#include "DocumentGuard.h"
 #include "EventLog.h"
 #include "HostAppObject.h"
 #include "PostalCodes.h"
@@ -63,8 +64,10 @@ DocumentWindow::DocumentWindow(Setup setup)
     mApp = std::make_shared<HostAppObject>(mSetup.db, mSetup.connectString, mSetup.user);
     mApp->setMainForm(this);
     buildUi();
+    mGuard = new DocumentGuard(*mControl, mAddresses, *mDialogs, this);
     mStore.ensureTable();
     startControl();
+    mGuard->markSaved();
 }
 
 DocumentWindow::~DocumentWindow() = default;
@@ -84,10 +87,17 @@ void DocumentWindow::buildUi() {
     mKind->setCurrentIndex(mKind->findData(qint16(50)));
     bar->addWidget(mKind);
     bar->addSeparator();
-    bar->addAction(QStringLiteral("&Neu"), this,
-                   [this] { guarded(QStringLiteral("Neu"), [this] { newDocument(); }); });
-    bar->addAction(QStringLiteral("&Speichern"), this, [this] { saveDocument(); });
-    bar->addAction(QStringLiteral("Ö&ffnen…"), this, [this] { chooseDocument(); });
+    bar->addAction(
+           QStringLiteral("&Neu"), this,
+           [this] {
+               if (mGuard->mayReplace(QStringLiteral("Neu"), [this] { return saveDocument() > 0; }))
+                   guarded(QStringLiteral("Neu"), [this] { newDocument(); });
+           })
+        ->setObjectName(QStringLiteral("actNeu"));
+    bar->addAction(QStringLiteral("&Speichern"), this, [this] { saveDocument(); })
+        ->setObjectName(QStringLiteral("actSpeichern"));
+    bar->addAction(QStringLiteral("Ö&ffnen…"), this, [this] { chooseDocument(); })
+        ->setObjectName(QStringLiteral("actOeffnen"));
     bar->addSeparator();
     mNumberLabel = new QLabel(bar);
     bar->addWidget(mNumberLabel);
@@ -228,6 +238,7 @@ void DocumentWindow::setBelegart(qint16 code) {
         mKind->setCurrentIndex(index);
         return;
     }
+    if (mGuard) mGuard->finishInput();
     guarded(QStringLiteral("Belegart"), [&] {
         BelegAdressen& c = *mControl;
         c.AddBelegart(code);
@@ -257,18 +268,20 @@ void DocumentWindow::syncAddressTabs() {
 void DocumentWindow::newDocument() {
     prepareAddresses();
     mDocumentNumber = 0;
+    mGuard->markSaved();
     showDocumentNumber();
     log(QStringLiteral("Neuer Beleg"));
 }
 
 int DocumentWindow::saveDocument() {
     int saved = 0;
+    mGuard->finishInput();
     guarded(QStringLiteral("Speichern"), [&] {
         DocumentValues values = readFromControl(*mControl);
         values[0].insert(QStringLiteral("Belegart"), QString::number(belegart()));
-        const int number = mDocumentNumber > 0 ? mDocumentNumber : mStore.nextNumber();
-        mStore.save(number, values);
+        const int number = mStore.save(mDocumentNumber, values);
         mDocumentNumber = saved = number;
+        mGuard->markSaved();
         int count = 0;
         for (const auto& address : values)
             count += int(address.size());
@@ -288,6 +301,9 @@ bool DocumentWindow::openDocument(int number) {
                                   QStringLiteral("Beleg %1 gibt es nicht.").arg(number));
             return;
         }
+        // From here on the shown document is no longer the one under the
+        // old number: a failure below must not let the next save overwrite it.
+        mDocumentNumber = 0;
         const qint16 kind = qint16(values.value(0).value(QStringLiteral("Belegart")).toInt());
         {
             const QSignalBlocker block(mKind);
@@ -298,6 +314,7 @@ bool DocumentWindow::openDocument(int number) {
         prepareAddresses();
         writeToControl(values, *mControl);
         mDocumentNumber = number;
+        mGuard->markSaved();
         opened = true;
         log(QStringLiteral("Beleg %1 geöffnet").arg(number));
     });
@@ -307,6 +324,8 @@ bool DocumentWindow::openDocument(int number) {
 }
 
 void DocumentWindow::chooseDocument() {
+    if (!mGuard->mayReplace(QStringLiteral("Öffnen"), [this] { return saveDocument() > 0; }))
+        return;
     QList<DocumentStore::Summary> documents;
     guarded(QStringLiteral("Öffnen"), [&] { documents = mStore.list(); });
     if (documents.isEmpty()) {
@@ -372,6 +391,10 @@ void DocumentWindow::writeFormProperties() {
 }
 
 void DocumentWindow::closeEvent(QCloseEvent* event) {
+    if (!mGuard->mayReplace(QStringLiteral("Schließen"), [this] { return saveDocument() > 0; })) {
+        event->ignore();
+        return;
+    }
     writeFormProperties();
     event->accept();
 }

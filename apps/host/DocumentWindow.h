@@ -10,6 +10,7 @@ class QComboBox;
 class QLabel;
 class QPlainTextEdit;
 class QTabBar;
+class DocumentGuard;
 class HostAppObject;
 class SearchDialog;
 
@@ -47,6 +48,7 @@ public:
     HostDialogRunner& dialogs() { return *mDialogs; }
     QSqlDatabase database() const { return mSetup.db; }
     DocumentStore& store() { return mStore; }
+    DocumentGuard& guard() { return *mGuard; }
 
     void log(const QString& line);
     // The document kind; sets it on the control and lays the control out again.
@@ -90,4 +92,5 @@ private:
     QPlainTextEdit* mLog = nullptr;
     QLabel* mNumberLabel = nullptr;
     int mDocumentNumber = 0;
+    DocumentGuard* mGuard = nullptr;
 };

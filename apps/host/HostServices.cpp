@@ -1,6 +1,8 @@
 #include "HostServices.h"
 #include "platform/Defaults.h"
+#include <QAbstractButton>
 #include <QDialog>
+#include <QMessageBox>
 
 HostDialogRunner::HostDialogRunner(bool interactive, LogLine log)
     : mInteractive(interactive), mLog(std::move(log)) {
@@ -13,9 +15,13 @@ int HostDialogRunner::exec(QDialog& dialog) {
     mLog(QStringLiteral("[Dialog] %1").arg(name));
     if (mInteractive) return mInner->exec(dialog);
     const int result = mAnswer ? mAnswer(dialog) : int(QDialog::Rejected);
-    mLog(QStringLiteral("[Dialog] %1 -> %2")
-             .arg(name, result == QDialog::Accepted ? QStringLiteral("OK")
-                                                    : QStringLiteral("Abbrechen")));
+    // A message box answers the button chosen, a dialog accepted or not.
+    QString answer =
+        result == QDialog::Accepted ? QStringLiteral("OK") : QStringLiteral("Abbrechen");
+    if (auto* box = qobject_cast<QMessageBox*>(&dialog))
+        if (QAbstractButton* button = box->button(QMessageBox::StandardButton(result)))
+            answer = button->text().remove(QLatin1Char('&'));
+    mLog(QStringLiteral("[Dialog] %1 -> %2").arg(name, answer));
     return result;
 }
 

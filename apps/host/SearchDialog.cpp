@@ -80,6 +80,7 @@ SearchDialog::SearchDialog(const SearchTarget& target, QSqlDatabase db, QWidget*
     mEdit->setPlaceholderText(QStringLiteral("Nummer, Name oder Ort (Anfang)"));
     mEdit->setClearButtonEnabled(true);
     mTable->setObjectName(QStringLiteral("lstTreffer"));
+    mStatus->setObjectName(QStringLiteral("lblStatus"));
     mTable->setColumnCount(int(target.shownColumns.size()));
     mTable->setHorizontalHeaderLabels(target.headings);
     mTable->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -132,7 +133,17 @@ void SearchDialog::searchNow() {
     QSqlQuery query(mDb);
     query.setForwardOnly(true);
     mTable->setRowCount(0);
-    if (!query.exec(searchStatement(mTarget, mEdit->text()))) {
+    QString sql;
+    try {
+        sql = searchStatement(mTarget, mEdit->text());
+    } catch (const std::exception& e) {
+        // A NUL or a broken character typed or pasted into the field: no
+        // statement, the reason in the status line.
+        mStatus->setText(
+            QStringLiteral("Suche nicht möglich: %1").arg(QString::fromUtf8(e.what())));
+        return;
+    }
+    if (!query.exec(sql)) {
         mStatus->setText(QStringLiteral("Suche fehlgeschlagen: %1").arg(query.lastError().text()));
         return;
     }

@@ -260,6 +260,7 @@ int Tour::run() {
 
     runService();
     runInfoWindow();
+    runSafety();
     mWindow.writeFormProperties();
     say(QString());
     say(QStringLiteral("== Ende: %1 Bildschirmfotos in %2")

@@ -16,6 +16,9 @@ public:
 private:
     void runInfoWindow();
     void runPostal();
+    // A number typed over another and saved at once; the question before
+    // unsaved edits are discarded.
+    void runSafety();
     void step(const QString& title);
     void shoot(const QString& name);
     void settle(int ms = 150);

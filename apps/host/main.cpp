@@ -2,6 +2,7 @@
 // processing around the address block.
 #include "DocumentWindow.h"
 #include "HostDatabase.h"
+#include "SafeApplication.h"
 #include "Tour.h"
 #include <QApplication>
 #include <QCommandLineParser>
@@ -35,7 +36,7 @@ QString defaultUser() {
 } // namespace
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+    SafeApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("belegadressen-host"));
     QApplication::setOrganizationName(QStringLiteral("BelegAdressen"));
 
@@ -94,9 +95,16 @@ int main(int argc, char** argv) {
         setup.interactive = !tour;
         if (tour) setup.echo = [](const QString& line) { print(QStringLiteral("   ") + line); };
         DocumentWindow window(setup);
-        if (tour) return Tour(window, tourDir).run();
-        window.show();
-        return app.exec();
+        app.setReporter([&window](const QString& text) { window.log(text); });
+        int code = 0;
+        if (tour) {
+            code = Tour(window, tourDir).run();
+        } else {
+            window.show();
+            code = app.exec();
+        }
+        app.setReporter({});
+        return code;
     } catch (const std::exception& e) {
         const QString text = QString::fromUtf8(e.what());
         std::fprintf(stderr, "belegadressen-host: %s\n", qPrintable(text));

@@ -2,6 +2,7 @@
 #include "control/AddressView.h"
 #include "control/ErrorStyles.h"
 #include "control/EventSink.h"
+#include "control/LoadGuard.h"
 #include "control/PageLayout.h"
 #include "control/ServiceHub.h"
 #include "control/SubsystemPorts.h"
@@ -52,6 +53,7 @@ void AddressPages::sizeAddresses(qint16 n) {
 }
 
 void AddressPages::setAnzAdresse(qint16 n) {
+    refuseDuringLoad(state, QStringLiteral("AnzAdresse"));
     sizeAddresses(n);
     masterData.setup();
     LeereAlleAdressen();
@@ -73,6 +75,7 @@ void AddressPages::setAktAdresse(qint16 n) {
     if (st.designMode)
         throw Error(Error::DesignMode,
                     QStringLiteral("Die Eigenschaft kann zur Entwurfszeit nicht gesetzt werden."));
+    refuseDuringLoad(st, QStringLiteral("AktAdresse"));
     st.AktAdresse = n;
     events.raisePropertyChanged(QStringLiteral("AktAdresse"));
     // A two-page address without a number is not stored: what was typed there

@@ -57,6 +57,10 @@ struct ControlState {
     int mGateDepth = 0; // open ChangeGates; the outermost one opens the gate again
     bool mOrtGeprueft = false;
     bool designMode = false;
+    // A customer load is filling the records and raising its events: the
+    // host may not re-create the records or change the current one then,
+    // nor start a second load.
+    bool mLaedt = false;
 
     bool hasAddress(int number) const {
         return number >= 1 && number <= static_cast<int>(mAdressen.size());

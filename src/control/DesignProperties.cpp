@@ -2,6 +2,7 @@
 #include "contracts/PropertyBag.h"
 #include "control/AddressPages.h"
 #include "control/ControlState.h"
+#include "control/Narrowing.h"
 #include "control/PageLayout.h"
 #include "control/Ui.h"
 #include <QApplication>
@@ -70,12 +71,14 @@ void DesignProperties::ReadProperties(PropertyBag& bag) {
         st.Font = font.value<QFont>();
     else
         st.Font.fromString(font.toString());
-    st.BackStyle = static_cast<qint16>(bag.ReadProperty("BackStyle", 0).toInt());
-    st.BorderStyle = static_cast<qint16>(bag.ReadProperty("BorderStyle", 0).toInt());
-    pages.sizeAddresses(static_cast<qint16>(bag.ReadProperty("AnzAdresse", 5).toInt()));
+    // A stored number outside 16 bits is invalid, not cut to its low bits
+    // (65539 is no 3); an invalid address count becomes 2 like any other.
+    st.BackStyle = toInt16(bag.ReadProperty("BackStyle", 0)).value_or(0);
+    st.BorderStyle = toInt16(bag.ReadProperty("BorderStyle", 0)).value_or(0);
+    pages.sizeAddresses(toInt16(bag.ReadProperty("AnzAdresse", 5)).value_or(0));
     pages.LeereAlleAdressen();
     layout.SetzeButtonBilder();
-    st.AktAdresse = static_cast<qint16>(bag.ReadProperty("AktAdresse", 0).toInt());
+    st.AktAdresse = toInt16(bag.ReadProperty("AktAdresse", 0)).value_or(0);
     // Into their variables only: the host runs the let members it needs.
     for (const Flag& f : kFlags)
         st.*f.member = bag.ReadProperty(f.key, false).toBool();

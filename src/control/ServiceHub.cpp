@@ -1,4 +1,5 @@
 #include "control/ServiceHub.h"
+#include "control/CheckedConnection.h"
 #include "platform/Defaults.h"
 
 namespace belegadressen {
@@ -73,13 +74,27 @@ std::shared_ptr<TextKindCatalogue> ServiceHub::newTextKindCatalogue() {
     return catalogue ? catalogue : defaultTextKindCatalogue();
 }
 
+namespace {
+// A factory of the host that answers no object is reported by name, before
+// anything is called on it.
+template <typename T> std::shared_ptr<T> required(std::shared_ptr<T> made, const char* what) {
+    if (!made)
+        throw Error(91, QStringLiteral("Die Komponente %1 konnte nicht erzeugt werden.")
+                            .arg(QLatin1String(what)));
+    return made;
+}
+} // namespace
+
 std::shared_ptr<CostAssignment> ServiceHub::newCostAssignment() {
-    return mS.costAssignment ? mS.costAssignment() : defaultCostAssignment();
+    return required(mS.costAssignment ? mS.costAssignment() : defaultCostAssignment(),
+                    "Kostenzuordnung");
 }
 
 std::shared_ptr<PostalCodeManager> ServiceHub::newPostalCodeManager() {
-    return mS.postalCodeManager ? mS.postalCodeManager()
-                                : defaultPostalCodeManager(std::make_shared<CurrentDialogs>(*this));
+    return required(mS.postalCodeManager
+                        ? mS.postalCodeManager()
+                        : defaultPostalCodeManager(std::make_shared<CurrentDialogs>(*this)),
+                    "Postleitzahlenverwaltung");
 }
 
 std::shared_ptr<SiteInformationDialog> ServiceHub::newSiteInformationDialog() {
@@ -100,7 +115,7 @@ HostApplication& ServiceHub::app() {
 std::shared_ptr<Connection> ServiceHub::connection() {
     auto c = app().ConnectionDB();
     if (!c) throw Error(91, QStringLiteral("Keine Datenbankverbindung vorhanden."));
-    return c;
+    return std::make_shared<CheckedConnection>(std::move(c));
 }
 
 void ServiceHub::meldung(const QString& text) { messages().Meldung(text, 4, kModulName, 0); }

@@ -3,6 +3,7 @@
 #include "control/ControlState.h"
 #include "control/ErrorStyles.h"
 #include "control/EventSink.h"
+#include "control/LoadGuard.h"
 #include "control/ServiceHub.h"
 #include "control/Ui.h"
 #include "control/Widgets.h"
@@ -57,6 +58,7 @@ void AddressLoad::fill() {
 
 qint32 AddressLoad::fktDragNummerAdresse(const QString& nummer) {
     return zeroOnError([&]() -> qint32 {
+        refuseDuringLoad(state, QStringLiteral("fktDragNummerAdresse"));
         state.mSucheKunde = state.mSucheAdresse = false;
         state.current();
         if (LeseAdresse(nummer)) fill();

@@ -5,6 +5,7 @@
 #include "control/DocumentKinds.h"
 #include "control/ErrorStyles.h"
 #include "control/EventSink.h"
+#include "control/LoadGuard.h"
 #include "control/PageLayout.h"
 #include "control/ServiceHub.h"
 #include "control/SubsystemPorts.h"
@@ -60,6 +61,10 @@ void CustomerLoad::nummerVerlassen() {
         state.mSucheKunde = state.mSucheAdresse = false;
         return;
     }
+    // A host slot that calls back into the control during one of the load's
+    // events must not start a second load into a record that is being filled.
+    refuseDuringLoad(state, QStringLiteral("fktDragNummer"));
+    const LoadGuard loading(state);
     const int i = state.currentIndex();
     AdressDaten& r = state.current();
     const QString nummer = ui.txtDNummer->text();
@@ -123,6 +128,7 @@ void CustomerLoad::nummerVerlassen() {
 
 qint32 CustomerLoad::fktDragNummer(const QString& nummer) {
     return zeroOnError([&]() -> qint32 {
+        refuseDuringLoad(state, QStringLiteral("fktDragNummer"));
         if (!ui.panSeite[0]->isHidden()) steps.pages.switchToPage1Quietly();
         focusIfShown(ui.txtDNummer);
         ui.txtDNummer->setText(nummer);

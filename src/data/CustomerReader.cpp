@@ -2,6 +2,7 @@
 #include "contracts/CostAssignment.h"
 #include "control/ControlState.h"
 #include "control/ErrorStyles.h"
+#include "control/Narrowing.h"
 #include "control/ServiceHub.h"
 #include "data/RowMapping.h"
 #include "data/Statements.h"
@@ -36,7 +37,14 @@ void CustomerReader::LeseKostenzuordnung(const Recordset& rs) {
     }
     const QVariant kostid = rs.Value("kostid");
     if (kostid.isNull() || kostid.toLongLong() == 0) return;
-    if (state.mKostenzuordnung->Suche(kostid.toInt())) {
+    const std::optional<qint32> id = toInt32(kostid);
+    if (!id) {
+        services.meldung(QStringLiteral("Die Kostenzuordnung %1 des Kunden liegt außerhalb des "
+                                        "gültigen Bereichs und wird nicht gelesen.")
+                             .arg(kostid.toString()));
+        return;
+    }
+    if (state.mKostenzuordnung->Suche(*id)) {
         state.mKostentraeger = state.mKostenzuordnung->Kostentraeger();
         state.mKostenstelle = state.mKostenzuordnung->Kostenstelle();
     }

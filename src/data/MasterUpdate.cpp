@@ -129,6 +129,8 @@ void MasterUpdate::notice(const QString& text) {
 }
 
 void MasterUpdate::btnAktKundeClick() {
+    // The connection outlives the transaction that may still roll back on it.
+    std::shared_ptr<Connection> connection;
     std::unique_ptr<WriteTransaction> transaction;
     try {
         const MasterAddress a = shownAddress();
@@ -140,7 +142,7 @@ void MasterUpdate::btnAktKundeClick() {
         // the database cannot take stops the command before the first update.
         const QString kundeUpdate = masterstatements::kundeUpdate(a);
         const QString adresseUpdate = masterstatements::adresseUpdate(a);
-        std::shared_ptr<Connection> connection = mServices.connection();
+        connection = mServices.connection();
         transaction = std::make_unique<WriteTransaction>(*connection);
         QStringList pending;
         const auto tell = [&](const QString& text) {

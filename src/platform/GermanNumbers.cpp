@@ -1,5 +1,6 @@
 #include "platform/GermanNumbers.h"
 #include <QLocale>
+#include <cmath>
 
 namespace belegadressen {
 
@@ -21,7 +22,8 @@ double parseGerman(const QString& text) {
     t.remove(german().groupSeparator());
     double v = german().toDouble(t, &ok);
     if (!ok) v = QLocale::c().toDouble(grouped, &ok);
-    return ok ? v : 0.0;
+    // "nan" and "inf" parse, but are no amount, rate or duration.
+    return ok && std::isfinite(v) ? v : 0.0;
 }
 
 } // namespace belegadressen

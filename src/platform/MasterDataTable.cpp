@@ -1,5 +1,6 @@
 #include "platform/MasterDataTable.h"
 #include "contracts/Error.h"
+#include "platform/SqlIdentifier.h"
 #include "platform/SqlText.h"
 #include <QLocale>
 #include <QSet>
@@ -181,10 +182,13 @@ void MasterDataTable::load() {
     if (mLoaded) return;
     mRows.clear();
     if (!isConfigured()) return;
-    const QStringList columns = selectColumns();
+    // Names set by the host reach the statement only as plain identifiers.
+    const QStringList columns = checkedIdentifiers(selectColumns(), QStringLiteral("Spaltenname"));
     auto rs = mConnection->Execute(QStringLiteral("Select ") + columns.join(QStringLiteral(", ")) +
-                                   QStringLiteral(" from ") + mTableName +
-                                   QStringLiteral(" order by ") + keyColumn());
+                                   QStringLiteral(" from ") +
+                                   checkedIdentifier(mTableName, QStringLiteral("Tabellenname")) +
+                                   QStringLiteral(" order by ") +
+                                   checkedIdentifier(keyColumn(), QStringLiteral("Spaltenname")));
     if (rs) {
         for (; !rs->Eof(); rs->MoveNext()) {
             QVariantList row;
@@ -346,7 +350,10 @@ void MasterDataTable::save(const MasterDataChanges& changes) {
         throw Error(Error::Database,
                     QStringLiteral("Die Änderungen wurden nicht gespeichert.\n") + refused);
 
-    const QStringList columns = selectColumns();
+    const QStringList columns = checkedIdentifiers(selectColumns(), QStringLiteral("Spaltenname"));
+    // Checked before the first statement, so a bad name writes nothing.
+    checkedIdentifier(mTableName, QStringLiteral("Tabellenname"));
+    checkedIdentifier(keyColumn(), QStringLiteral("Spaltenname"));
     const int k = keyIndex();
     struct Step {
         QString sql, failure;

@@ -20,7 +20,20 @@ QVariant asTypeOf(const QVariant& stored, const QVariant& defaultValue) {
         return stored;
     }
     QVariant converted = stored;
-    return converted.convert(defaultValue.metaType()) ? converted : stored;
+    if (!converted.convert(defaultValue.metaType())) return stored;
+    // A number that does not survive the conversion to a whole number (3.5,
+    // or 2^32 + 3 cut to 32 bits) is handed on as stored, for the reader to
+    // refuse.
+    switch (defaultValue.typeId()) {
+    case QMetaType::Short:
+    case QMetaType::Int:
+    case QMetaType::LongLong:
+        if (converted.toDouble() != stored.toDouble()) return stored;
+        break;
+    default:
+        break;
+    }
+    return converted;
 }
 
 QJsonValue toJson(const QVariant& value) {

@@ -8,6 +8,7 @@ int QtDialogRunner::exec(QDialog& dialog) { return dialog.exec(); }
 
 void QtDialogRunner::information(const QString& title, const QString& text) {
     QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok);
+    box.setTextFormat(Qt::PlainText);
     exec(box);
 }
 

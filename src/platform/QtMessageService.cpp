@@ -54,6 +54,9 @@ QString QtMessageService::messageText(const QVariant& textOrNumber) const {
 void QtMessageService::Meldung(const QVariant& textOrNumber, qint16 kind, const QString& title,
                                qint32 /*number*/) {
     QMessageBox box(iconFor(kind), title, messageText(textOrNumber), QMessageBox::Ok);
+    // Names and numbers from the database are shown as they are: a customer
+    // "<b>Müller</b>" keeps its brackets.
+    box.setTextFormat(Qt::PlainText);
     mDialogs->exec(box);
 }
 
@@ -65,6 +68,7 @@ void QtMessageService::Fehlermeldung(const QString& module, const QString& proce
     body += text;
     QMessageBox box(number != 0 ? QMessageBox::Warning : QMessageBox::Information, module, body,
                     QMessageBox::Ok);
+    box.setTextFormat(Qt::PlainText);
     mDialogs->exec(box);
 }
 

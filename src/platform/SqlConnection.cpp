@@ -40,6 +40,16 @@ void requireSafePostgresSettings(const QSqlDatabase& db) {
                         .arg(encoding));
 }
 
+// Only a backslash or a byte outside ASCII is read differently when the
+// session settings are off: with standard_conforming_strings off a backslash
+// escapes the next character, and every client encoding the server offers
+// agrees with UTF-8 on ASCII alone. Other statements need no re-check.
+bool dependsOnSessionSettings(const QString& sql) {
+    for (const QChar c : sql)
+        if (c.unicode() >= 0x80 || c == QLatin1Char('\\')) return true;
+    return false;
+}
+
 // FNV-1a over the case-folded code points, so that names equal without regard
 // to case (Straße, STRAßE, straße) hash alike.
 quint32 foldedHash(QStringView name) {
@@ -130,10 +140,14 @@ void BufferedRecordset::Close() {
 SqlConnection::SqlConnection(QSqlDatabase db) : mDb(std::move(db)) {
     if (!mDb.isOpen())
         throw Error(Error::Database, QStringLiteral("Die Datenbankverbindung ist nicht geöffnet."));
-    if (mDb.driver()->dbmsType() == QSqlDriver::PostgreSQL) requireSafePostgresSettings(mDb);
+    mPostgres = mDb.driver()->dbmsType() == QSqlDriver::PostgreSQL;
+    if (mPostgres) requireSafePostgresSettings(mDb);
 }
 
 std::shared_ptr<Recordset> SqlConnection::Execute(const QString& sql) {
+    // The host shares this session and may have changed its settings since
+    // it was opened (SET, RESET, a pooled connection).
+    if (mPostgres && dependsOnSessionSettings(sql)) requireSafePostgresSettings(mDb);
     QSqlQuery query(mDb);
     query.setForwardOnly(true);
     if (!query.exec(sql)) throw databaseError(query.lastError());

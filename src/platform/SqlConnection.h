@@ -54,14 +54,17 @@ public:
     explicit SqlConnection(QSqlDatabase db);
 
     // Runs one statement; a failure throws Error (Error::Database) with the
-    // driver's text. A select answers its rows, anything else an empty
-    // recordset.
+    // driver's text. On PostgreSQL a statement holding a backslash or a
+    // character beyond ASCII runs only after the session settings above are
+    // checked again (the host may have changed them); otherwise Error. A select answers its rows,
+    // anything else an empty recordset.
     std::shared_ptr<Recordset> Execute(const QString& sql) override;
 
     QSqlDatabase database() const { return mDb; }
 
 private:
     QSqlDatabase mDb;
+    bool mPostgres = false;
 };
 
 } // namespace belegadressen

@@ -6,7 +6,9 @@ namespace belegadressen {
 // A value between single quotes: each single quote doubled, nothing else
 // changed. Every statement of the control inserts its values through here.
 // A value holding a NUL character is refused (Error), because the engines
-// would silently cut it short there.
+// would silently cut it short there; so is a value that is not valid UTF-16
+// (a lone surrogate), which the engines would pair with a neighbour or
+// replace.
 QString quoted(const QString& value);
 
 // The value with its single quotes doubled, without the enclosing quotes, for

@@ -76,8 +76,8 @@ void seed(TestDatabase& db) {
 
 } // namespace
 
-ControlHarness::ControlHarness(int addresses)
-    : mDb(std::make_unique<TestDatabase>(Engine::SQLite)),
+ControlHarness::ControlHarness(int addresses, Engine engine)
+    : mDb(std::make_unique<TestDatabase>(engine)),
       mSql(std::make_shared<RecordingConnection>(mDb->connection())),
       mRec(std::make_unique<Recorder>()), mControl(std::make_unique<BelegAdressen>()) {
     seed(*mDb);

@@ -47,7 +47,7 @@ class ControlHarness {
 public:
     // A shown control with `addresses` addresses, address 1 current with two
     // pages, the others one page, home currency EUR and the sample rows.
-    explicit ControlHarness(int addresses = 3);
+    explicit ControlHarness(int addresses = 3, Engine engine = Engine::SQLite);
     ~ControlHarness();
 
     belegadressen::BelegAdressen& control() { return *mControl; }
