@@ -1,4 +1,5 @@
 #pragma once
+#include "belegadressen_export.h"
 #include <QString>
 
 namespace belegadressen {
@@ -7,10 +8,10 @@ namespace belegadressen {
 // changed. Every statement of the control inserts its values through here.
 // A value holding a NUL character is refused (Error), because the engines
 // would silently cut it short there.
-QString quoted(const QString& value);
+BELEGADRESSEN_EXPORT QString quoted(const QString& value);
 
 // The value with its single quotes doubled, without the enclosing quotes, for
 // templates that carry the quotes in their literal text.
-QString doubledQuotes(const QString& value);
+BELEGADRESSEN_EXPORT QString doubledQuotes(const QString& value);
 
 } // namespace belegadressen
