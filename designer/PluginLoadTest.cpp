@@ -3,10 +3,12 @@
 // control must come out of the plugin.
 #include "contracts/Error.h"
 #include <QApplication>
+#include <QFileInfo>
 #include <QMetaProperty>
 #include <QPluginLoader>
 #include <QWidget>
 #include <QtUiPlugin/QDesignerCustomWidgetInterface>
+#include <cstdio>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -120,6 +122,6 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: %s PLUGIN_FILE\n", argv[0]);
         return 2;
     }
-    pluginPath = QString::fromLocal8Bit(argv[1]);
+    pluginPath = QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath();
     return RUN_ALL_TESTS();
 }
