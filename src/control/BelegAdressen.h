@@ -251,9 +251,9 @@ public:
     QString GetHauptkonto() const;
     /// Sets the main account (debtor account) of the current address and shows it.
     void AddHauptKonto(const QString& v);
-    /// The currency entry mode of the current address.
+    /// The currency entry mode of the current address (1 home, 2 foreign currency).
     qint16 GetWaehrungserfassung() const;
-    /// Sets the currency entry mode of the current address and shows it.
+    /// Sets the currency entry mode of the current address; nothing is shown.
     void AddWaehrungserfassung(qint16 v);
     /// Sets the home currency code.
     void AddLandeswaehrung(const QString& v);
@@ -505,9 +505,9 @@ public:
     void mnu_Copy();
     /// Pastes into the focused field.
     void mnu_Paste();
-    /// Remembers the content of the focused field.
+    /// Stores the user tag of the focused field; answers Empty.
     QVariant Setze_Tag_user();
-    /// Recalls the remembered content into the focused field.
+    /// Reads the user tag of the focused field back (Ctrl+F3); answers Empty.
     QVariant Hole_Tag_user();
 
 signals:
@@ -521,13 +521,13 @@ signals:
     void btnAdresseClick();
     /// The technician search button was pressed; answer with fktDragPersonalNummer().
     void btnMonteurClick();
-    /// The contact button of the service order was pressed.
+    /// Declared for the service order's contact button; never raised.
     void btnAnpWartClick();
-    /// The contact button of the document was pressed.
+    /// Declared for the document's contact button; never raised.
     void btnAnpBelClick();
     /// The equipment button was pressed.
     void btnAnlageClick();
-    /// The user asks for a route map to the address.
+    /// The map button was pressed for the shown postal code, place and street.
     void AufrufAutoMap(const QString& Postleitzahl, const QString& Ort, const QString& Strasse);
     /// The document currency changed, with the old and new rate and the rate handling.
     void Waehrungchange(const QString& NachWaehrung, double VonKurs, double NachKurs,
@@ -537,7 +537,7 @@ signals:
                            const QString& Waehrung);
     /// An info button was pressed (index of the button).
     void btnInfoClick(qint16 Index);
-    /// The take-over button was pressed.
+    /// The button to copy from another document was pressed.
     void btnUebernehme();
     /// The contact-person button was pressed for a customer.
     void btnAnsprechpartner(const QString& pKdnr, bool pFuerWart);
@@ -571,11 +571,11 @@ signals:
     void MouseUp(qint16 Button, qint16 Shift, float X, float Y);
     /// The subject of the service order changed.
     void ChangeBetreff(const QString& pBetreff);
-    /// The revenue code of the site changed.
+    /// The revenue-account key of the site changed.
     void ChangeErloekennung(const QString& pErloeskennung);
     /// The note of the site changed.
     void ChangeStandortNotiz(const QString& pNotiz);
-    /// The forms of the chosen equipment changed.
+    /// The report forms of the site and equipment changed.
     void ChangeAnlageFormular(const QString& pFormularST, const QString& pFormularWA);
     /// The date of the last maintenance changed.
     void ChangeDatumLetzteWartung(const QString& pDatumLetzteWartung);
