@@ -7,6 +7,7 @@
 #include "ServicePane.h"
 #include "TextChooser.h"
 #include "control/BelegAdressen.h"
+#include "ui_DocumentWindow.h"
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDateTime>
@@ -102,17 +103,15 @@ void DocumentWindow::buildUi() {
     mNumberLabel = new QLabel(bar);
     bar->addWidget(mNumberLabel);
 
+    // The address tabs and the control come from DocumentWindow.ui.
     auto* central = new QWidget(this);
-    auto* layout = new QVBoxLayout(central);
-    mAddresses = new QTabBar(central);
-    mAddresses->setObjectName(QStringLiteral("tabAdressen"));
+    Ui::DocumentCentral form;
+    form.setupUi(central);
+    mAddresses = form.tabAdressen;
     mAddresses->addTab(QStringLiteral("&1 Kunde"));
     mAddresses->addTab(QStringLiteral("&2 Lieferadresse / Einsatzort"));
     mAddresses->addTab(QStringLiteral("&3 Rechnungsadresse"));
-    layout->addWidget(mAddresses);
-    mControl = new BelegAdressen(central);
-    mControl->setObjectName(QStringLiteral("BelegAdressen1"));
-    layout->addWidget(mControl, 1);
+    mControl = form.BelegAdressen1;
     setCentralWidget(central);
 
     auto* dock = new QDockWidget(QStringLiteral("Ereignisse"), this);

@@ -1,14 +1,16 @@
 #pragma once
+#include "belegadressen_export.h"
 #include "contracts/Recordset.h"
 #include <QString>
 #include <memory>
 
 namespace belegadressen {
 
-// The host's open database connection. A failing statement throws Error.
-class Connection {
+/// The host's open database connection. A failing statement throws Error.
+class BELEGADRESSEN_EXPORT Connection {
 public:
     virtual ~Connection() = default;
+    /// Runs one statement and answers its result; a failure throws Error.
     virtual std::shared_ptr<Recordset> Execute(const QString& sql) = 0;
 };
 

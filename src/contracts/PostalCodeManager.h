@@ -1,4 +1,5 @@
 #pragma once
+#include "belegadressen_export.h"
 #include "contracts/Connection.h"
 #include "contracts/HostApplication.h"
 #include <QString>
@@ -6,20 +7,29 @@
 
 namespace belegadressen {
 
-// Checks postal codes, places and streets against a postal directory.
-class PostalCodeManager {
+/// Checks postal codes, places and streets against a postal directory.
+class BELEGADRESSEN_EXPORT PostalCodeManager {
 public:
     virtual ~PostalCodeManager() = default;
+    /// Hands over the host object and the connection to check against.
     virtual void Init(std::shared_ptr<HostApplication> app, const QString& connectString,
                       std::shared_ptr<Connection> connection, bool ortsteileAnzeigen) = 0;
+    /// Checks postal code, place and street; with mitdialog the user chooses among matches.
     virtual void Suche_Plz(const QString& plz, const QString& ort, const QString& strasse,
                            bool mitdialog = true) = 0;
+    /// The place of a postal code.
     virtual QString Suche_Ort(const QString& plz) = 0;
+    /// Whether the last check confirmed an address.
     virtual bool Geprueft() const = 0;
+    /// Postal code of the confirmed address.
     virtual QString Plz() const = 0;
+    /// Place of the confirmed address.
     virtual QString Ort() const = 0;
+    /// Street of the confirmed address.
     virtual QString Strasse() const = 0;
+    /// House number of the confirmed address.
     virtual QString Hausnummer() const = 0;
+    /// Suppresses the message that confirms a single match.
     virtual void setOkMeldungUnterdrucken(bool suppress) = 0;
 };
 

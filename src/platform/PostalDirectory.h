@@ -1,4 +1,5 @@
 #pragma once
+#include "belegadressen_export.h"
 #include "contracts/Connection.h"
 #include <QList>
 #include <QString>
@@ -6,40 +7,42 @@
 
 namespace belegadressen {
 
-// One entry of a postal directory. `strasse` is the street name without a
-// house number, empty when the entry stands for the place as a whole.
+/// One entry of a postal directory. `strasse` is the street name without a
+/// house number, empty when the entry stands for the place as a whole.
 struct PostalEntry {
     QString plz, ort, ortsteil, strasse;
     bool operator==(const PostalEntry&) const = default;
 };
 
-// What a lookup asks for; empty members are not compared. `strassen` holds the
-// spellings of one street name ("Hauptstr." and "Hauptstraße"), any of them
-// matches.
+/// What a lookup asks for; empty members are not compared. `strassen` holds the
+/// spellings of one street name ("Hauptstr." and "Hauptstraße"), any of them
+/// matches.
 struct PostalQuery {
     QString plz, ort;
     QStringList strassen;
 };
 
-// A source of postal data. The local directory table is the default; a host
-// with an online address service implements this and hands it to the postal
-// code manager (SqlPostalCodeManager::setOnline).
-class PostalDirectory {
+/// A source of postal data. The local directory table is the default; a host
+/// with an online address service implements this and hands it to the postal
+/// code manager (SqlPostalCodeManager::setOnline).
+class BELEGADRESSEN_EXPORT PostalDirectory {
 public:
     virtual ~PostalDirectory() = default;
-    // The matching entries, each once, ordered by postal code, place, district
-    // and street. With an empty query list, the street is not part of the
-    // entries (they stand for postal code and place). Throws Error when the
-    // source fails.
+    /// The matching entries, each once, ordered by postal code, place, district
+    /// and street. With an empty query list, the street is not part of the
+    /// entries (they stand for postal code and place). Throws Error when the
+    /// source fails.
     virtual QList<PostalEntry> find(const PostalQuery& query) = 0;
 };
 
-// The directory table Postleitzahlen(Plz, Ort, Ortsteil, Strasse) of the
-// host's database.
-class SqlPostalDirectory : public PostalDirectory {
+/// The directory table Postleitzahlen(Plz, Ort, Ortsteil, Strasse) of the
+/// host's database.
+class BELEGADRESSEN_EXPORT SqlPostalDirectory : public PostalDirectory {
 public:
+    /// Reads the table through `connection`, with districts when asked.
     SqlPostalDirectory(std::shared_ptr<Connection> connection, bool withDistricts)
         : mConnection(std::move(connection)), mWithDistricts(withDistricts) {}
+    /// The entries of the table that match `query`.
     QList<PostalEntry> find(const PostalQuery& query) override;
 
 private:

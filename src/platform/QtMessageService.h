@@ -1,4 +1,5 @@
 #pragma once
+#include "belegadressen_export.h"
 #include "contracts/DialogRunner.h"
 #include "contracts/MessageService.h"
 #include "contracts/ResourceLibrary.h"
@@ -6,10 +7,11 @@
 
 namespace belegadressen {
 
-// Shows messages as modal message boxes through a dialog runner. A message
-// given by number is looked up in the resource library's texts.
-class QtMessageService : public MessageService {
+/// Shows messages as modal message boxes through a dialog runner. A message
+/// given by number is looked up in the resource library's texts.
+class BELEGADRESSEN_EXPORT QtMessageService : public MessageService {
 public:
+    /// Shows through the given dialog runner, texts from the resource library.
     QtMessageService(std::shared_ptr<DialogRunner> dialogs,
                      std::shared_ptr<ResourceLibrary> resources);
 
@@ -18,7 +20,7 @@ public:
     void Fehlermeldung(const QString& module, const QString& procedure, qint32 number,
                        const QString& text, bool flag) override;
 
-    // The text Meldung shows for the given argument.
+    /// The text Meldung shows for the given argument.
     QString messageText(const QVariant& textOrNumber) const;
 
 private:

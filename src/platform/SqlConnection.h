@@ -1,4 +1,5 @@
 #pragma once
+#include "belegadressen_export.h"
 #include "contracts/Connection.h"
 #include "contracts/Recordset.h"
 #include <QSqlDatabase>
@@ -8,27 +9,29 @@
 
 namespace belegadressen {
 
-// A result held in memory. Rows are kept in full so that a recordset stays
-// readable while further statements run on the same connection (a
-// forward-only QtSql result is lost then) and can be walked again with
-// MoveFirst. The control's results are single rows or short site lists.
-class BufferedRecordset final : public Recordset {
+/// A result held in memory. Rows are kept in full so that a recordset stays
+/// readable while further statements run on the same connection (a
+/// forward-only QtSql result is lost then) and can be walked again with
+/// MoveFirst. The control's results are single rows or short site lists.
+class BELEGADRESSEN_EXPORT BufferedRecordset final : public Recordset {
 public:
-    // No columns and no rows: the answer to a statement that is not a select.
+    /// No columns and no rows: the answer to a statement that is not a select.
     BufferedRecordset() = default;
-    // `cells` holds the rows one after the other, columns.size() values each.
+    /// `cells` holds the rows one after the other, columns.size() values each.
     BufferedRecordset(QStringList columns, QVariantList cells);
 
     bool Eof() const override;
-    // Throws Error for a column not in the result or when there is no
-    // current row.
+    /// Throws Error for a column not in the result or when there is no
+    /// current row.
     QVariant Value(const QString& column) const override;
     bool HasColumn(const QString& column) const override;
     void MoveNext() override;
     void MoveFirst() override;
     void Close() override;
 
+    /// The column names of the result.
     const QStringList& columns() const { return mColumns; }
+    /// The number of rows.
     qsizetype rowCount() const;
 
 private:
@@ -44,22 +47,23 @@ private:
     mutable std::vector<int> mSlots;
 };
 
-// The QtSql implementation of the host connection.
-class SqlConnection final : public Connection {
+/// The QtSql implementation of the host connection.
+class BELEGADRESSEN_EXPORT SqlConnection final : public Connection {
 public:
-    // Takes an open database. A PostgreSQL connection must have
-    // standard_conforming_strings on (a backslash in a quoted value would
-    // otherwise be read as an escape) and the client encoding UTF8;
-    // otherwise, or when the database is not open, this throws Error.
+    /// Takes an open database. A PostgreSQL connection must have
+    /// standard_conforming_strings on (a backslash in a quoted value would
+    /// otherwise be read as an escape) and the client encoding UTF8;
+    /// otherwise, or when the database is not open, this throws Error.
     explicit SqlConnection(QSqlDatabase db);
 
-    // Runs one statement; a failure throws Error (Error::Database) with the
-    // driver's text. On PostgreSQL a statement holding a backslash or a
-    // character beyond ASCII runs only after the session settings above are
-    // checked again (the host may have changed them); otherwise Error. A select answers its rows,
-    // anything else an empty recordset.
+    /// Runs one statement; a failure throws Error (Error::Database) with the
+    /// driver's text. On PostgreSQL a statement holding a backslash or a
+    /// character beyond ASCII runs only after the session settings above are
+    /// checked again (the host may have changed them); otherwise Error. A select answers its rows,
+    /// anything else an empty recordset.
     std::shared_ptr<Recordset> Execute(const QString& sql) override;
 
+    /// The wrapped database.
     QSqlDatabase database() const { return mDb; }
 
 private:

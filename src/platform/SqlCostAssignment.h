@@ -1,16 +1,17 @@
 #pragma once
+#include "belegadressen_export.h"
 #include "contracts/CostAssignment.h"
 
 namespace belegadressen {
 
-// Reads cost centre and cost unit from Kostenzuordnung(KostID, Kostenstelle,
-// Kostentraeger) through the connection handed to Init.
-class SqlCostAssignment : public CostAssignment {
+/// Reads cost centre and cost unit from Kostenzuordnung(KostID, Kostenstelle,
+/// Kostentraeger) through the connection handed to Init.
+class BELEGADRESSEN_EXPORT SqlCostAssignment : public CostAssignment {
 public:
     void Init(std::shared_ptr<Connection> connection) override;
-    // True when the id has a row; its centre and unit are kept, else both are
-    // emptied. Without a connection nothing is found. Statement errors reach
-    // the caller.
+    /// True when the id has a row; its centre and unit are kept, else both are
+    /// emptied. Without a connection nothing is found. Statement errors reach
+    /// the caller.
     bool Suche(qint32 id) override;
     QString Kostenstelle() const override { return mKostenstelle; }
     QString Kostentraeger() const override { return mKostentraeger; }

@@ -1,4 +1,5 @@
 #pragma once
+#include "belegadressen_export.h"
 #include <QString>
 
 namespace belegadressen {
@@ -9,10 +10,10 @@ namespace belegadressen {
 // would silently cut it short there; so is a value that is not valid UTF-16
 // (a lone surrogate), which the engines would pair with a neighbour or
 // replace.
-QString quoted(const QString& value);
+BELEGADRESSEN_EXPORT QString quoted(const QString& value);
 
 // The value with its single quotes doubled, without the enclosing quotes, for
 // templates that carry the quotes in their literal text.
-QString doubledQuotes(const QString& value);
+BELEGADRESSEN_EXPORT QString doubledQuotes(const QString& value);
 
 } // namespace belegadressen

@@ -1,0 +1,54 @@
+# Debian packages of a shared build (cpack -G DEB in the build directory):
+#   libbelegadressen      the shared library
+#   libbelegadressen-dev  public headers, CMake package, Designer plugin
+#   belegadressen-demo    the sample host and the sample database writer
+# Configure with -DBUILD_SHARED_LIBS=ON -DCMAKE_INSTALL_PREFIX=/usr so that
+# the library lands in Debian's multiarch folder.
+set(CPACK_PACKAGE_NAME belegadressen)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Address block widget for commercial documents (Qt 6)")
+set(CPACK_PACKAGE_CONTACT "BelegAdressen maintainers <maintainers@belegadressen.invalid>")
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_DEB_COMPONENT_INSTALL ON)
+set(CPACK_COMPONENTS_ALL lib dev demo)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION libs)
+set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
+
+set(ba_qt_version "6.4")
+set(ba_exact "(= ${PROJECT_VERSION}-1)")
+
+set(CPACK_DEBIAN_LIB_PACKAGE_NAME libbelegadressen)
+set(CPACK_COMPONENT_LIB_DESCRIPTION "Address block widget for commercial documents (Qt 6)
+ The shared library of the BelegAdressen control: customer and address
+ capture for offers, orders, delivery notes, invoices and service orders,
+ on SQLite or PostgreSQL through QtSql.")
+# The SQLite driver is a plugin and so invisible to the linker, but the
+# control's embedded default database needs it.
+set(CPACK_DEBIAN_LIB_PACKAGE_DEPENDS "libc6 (>= 2.34), libstdc++6 (>= 12), \
+libqt6core6 (>= ${ba_qt_version}), libqt6gui6 (>= ${ba_qt_version}), \
+libqt6widgets6 (>= ${ba_qt_version}), libqt6sql6 (>= ${ba_qt_version}), \
+libqt6sql6-sqlite (>= ${ba_qt_version})")
+set(CPACK_DEBIAN_LIB_PACKAGE_RECOMMENDS "libqt6sql6-psql")
+
+set(CPACK_DEBIAN_DEV_PACKAGE_NAME libbelegadressen-dev)
+set(CPACK_DEBIAN_DEV_PACKAGE_SECTION libdevel)
+set(CPACK_COMPONENT_DEV_DESCRIPTION "Address block widget for commercial documents: development files
+ Public headers and the CMake package (find_package(BelegAdressen)) of the
+ BelegAdressen control, and its Qt Designer plugin.")
+set(CPACK_DEBIAN_DEV_PACKAGE_DEPENDS "libbelegadressen ${ba_exact}, qt6-base-dev (>= ${ba_qt_version})")
+set(CPACK_DEBIAN_DEV_PACKAGE_SUGGESTS "designer-qt6")
+
+set(CPACK_DEBIAN_DEMO_PACKAGE_NAME belegadressen-demo)
+set(CPACK_DEBIAN_DEMO_PACKAGE_SECTION misc)
+set(CPACK_COMPONENT_DEMO_DESCRIPTION "Address block widget for commercial documents: sample host
+ A document window of a craft business around the BelegAdressen control and
+ the writer of its sample database (SQLite or PostgreSQL).")
+set(CPACK_DEBIAN_DEMO_PACKAGE_DEPENDS "libbelegadressen ${ba_exact}, libc6 (>= 2.34), \
+libstdc++6 (>= 12), libqt6core6 (>= ${ba_qt_version}), libqt6gui6 (>= ${ba_qt_version}), \
+libqt6widgets6 (>= ${ba_qt_version}), libqt6sql6 (>= ${ba_qt_version}), \
+libqt6sql6-sqlite (>= ${ba_qt_version}), libsqlite3-0 (>= 3.37)")
+set(CPACK_DEBIAN_DEMO_PACKAGE_RECOMMENDS "libqt6sql6-psql")
+
+include(CPack)
