@@ -1,15 +1,18 @@
-#include "PlatformTestSupport.h"
 #include "platform/SqlCostAssignment.h"
 #include "platform/SqlPostalCodeManager.h"
+#include "support/RecordingConnection.h"
+#include "support/RecordingServices.h"
+#include "support/TestDatabase.h"
 #include <QTableWidget>
 
 using namespace belegadressen;
-using namespace platformtest;
+using batest::RecordingConnection;
+using batest::RecordingServices;
 
 namespace {
 
 TEST(SqlCostAssignmentTest, FindsCentreAndUnitById) {
-    SqliteDb db;
+    batest::TestDatabase db{batest::Engine::SQLite, false};
     db.exec(QStringLiteral("create table Kostenzuordnung (KostID integer, Kostenstelle text, "
                            "Kostentraeger text)"));
     db.exec(QStringLiteral("insert into Kostenzuordnung values (5, 'KST 100', 'KTR 7'), "
@@ -58,12 +61,12 @@ protected:
             "('54321', 'Beispielort', '', 'Dorfweg'), ('54321', 'Anderort', '', 'Am Bach'), "
             "('77777', 'O''Hara', '', '')"));
     }
-    SqliteDb db;
+    batest::TestDatabase db{batest::Engine::SQLite, false};
 };
 
 TEST_P(SqlPostalCodeManagerTest, SearchesAndChooses) {
     const PlzCase& c = GetParam();
-    auto runner = std::make_shared<ScriptedDialogRunner>();
+    auto runner = std::make_shared<RecordingServices>();
     runner->script = [&](QDialog& dialog) {
         if (c.pickRow < 0) return int(QDialog::Rejected);
         dialog.findChild<QTableWidget*>(QStringLiteral("tblTreffer"))->setCurrentCell(c.pickRow, 0);
@@ -108,12 +111,12 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SqlPostalCodeManagerOther, PlaceByPostalCodeAndSuppressedConfirmation) {
-    SqliteDb db;
+    batest::TestDatabase db{batest::Engine::SQLite, false};
     db.exec(QStringLiteral("create table Postleitzahlen (Plz text, Ort text, Ortsteil text, "
                            "Strasse text)"));
     db.exec(QStringLiteral("insert into Postleitzahlen values ('54321', 'Beispielort', '', ''), "
                            "('54321', 'Anderort', '', ''), ('12345', 'Musterstadt', '', '')"));
-    auto runner = std::make_shared<ScriptedDialogRunner>();
+    auto runner = std::make_shared<RecordingServices>();
     SqlPostalCodeManager manager(runner);
     EXPECT_EQ(manager.Suche_Ort(QStringLiteral("54321")), QString()); // no connection yet
     manager.Init(nullptr, QString(), db.connection(), false);

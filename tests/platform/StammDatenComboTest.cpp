@@ -1,7 +1,9 @@
 #include "platform/StammDatenCombo.h"
-#include "PlatformTestSupport.h"
 #include "platform/MasterDataComboFactory.h"
 #include "platform/StammDatenDialog.h"
+#include "support/RecordingConnection.h"
+#include "support/RecordingServices.h"
+#include "support/TestDatabase.h"
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,7 +16,8 @@
 #include <functional>
 
 using namespace belegadressen;
-using namespace platformtest;
+using batest::RecordingConnection;
+using batest::RecordingServices;
 
 namespace {
 
@@ -28,8 +31,8 @@ protected:
         db.exec(QStringLiteral("insert into Währungen values ('USD', 'US-Dollar', 1.0845), "
                                "('EUR', 'Euro', 1), ('CHF', 'Franken', 0.9512)"));
         recorder = std::make_shared<RecordingConnection>(db.connection());
-        messages = std::make_shared<RecordingMessages>();
-        dialogs = std::make_shared<ScriptedDialogRunner>();
+        messages = std::make_shared<RecordingServices>();
+        dialogs = std::make_shared<RecordingServices>();
         combo.reset(createMasterDataCombo(GetParam(), nullptr));
         setMasterDataComboServices(*combo, messages, dialogs);
     }
@@ -53,10 +56,10 @@ protected:
 
     StammDatenFeld& feld() { return *static_cast<StammDatenFeld*>(combo.get()); }
 
-    SqliteDb db;
+    batest::TestDatabase db{batest::Engine::SQLite, false};
     std::shared_ptr<RecordingConnection> recorder;
-    std::shared_ptr<RecordingMessages> messages;
-    std::shared_ptr<ScriptedDialogRunner> dialogs;
+    std::shared_ptr<RecordingServices> messages;
+    std::shared_ptr<RecordingServices> dialogs;
     std::unique_ptr<MasterDataCombo> combo;
 };
 
@@ -207,14 +210,14 @@ class StammDatenValidationTest : public ::testing::TestWithParam<ValidationCase>
 
 TEST_P(StammDatenValidationTest, ChecksTypedKeyAgainstTable) {
     const ValidationCase& c = GetParam();
-    SqliteDb db;
+    batest::TestDatabase db{batest::Engine::SQLite, false};
     db.exec(QStringLiteral("create table Zahlungsbedingungen (ZahlBedSchl text, Kurztext text)"));
     db.exec(QStringLiteral("insert into Zahlungsbedingungen values ('14N', '14 Tage netto'), "
                            "('SOFORT', 'sofort')"));
     auto recorder = std::make_shared<RecordingConnection>(db.connection());
-    auto messages = std::make_shared<RecordingMessages>();
+    auto messages = std::make_shared<RecordingServices>();
     StammDatenCombo combo;
-    combo.setServices(messages, std::make_shared<ScriptedDialogRunner>());
+    combo.setServices(messages, std::make_shared<RecordingServices>());
     ComboDesign design;
     design.caption = QStringLiteral("Zahlungsbedingung");
     design.keymustexist = c.keymustexist;
@@ -230,10 +233,11 @@ TEST_P(StammDatenValidationTest, ChecksTypedKeyAgainstTable) {
     bool cancel = false;
     combo.ValidateInput(cancel);
     EXPECT_EQ(cancel, c.cancel);
-    EXPECT_EQ(messages->meldungen.size(), c.messages);
+    EXPECT_EQ(messages->messages.size(), c.messages);
     if (c.messages > 0) {
-        EXPECT_EQ(messages->meldungen[0],
-                  QStringLiteral("Zahlungsbedingung: Die Zahlungsbedingung ist nicht vorhanden."));
+        EXPECT_EQ(
+            messages->messages[0],
+            QStringLiteral("Zahlungsbedingung[48]: Die Zahlungsbedingung ist nicht vorhanden."));
     }
     EXPECT_EQ(recorder->statements.size(), c.statements);
     // The typed text stays, refused or not.
@@ -261,7 +265,7 @@ protected:
         other = new QLineEdit(&window);
         layout->addWidget(combo);
         layout->addWidget(other);
-        combo->setServices(messages, std::make_shared<ScriptedDialogRunner>());
+        combo->setServices(messages, std::make_shared<RecordingServices>());
         ComboDesign design;
         design.caption = QStringLiteral("Anrede");
         design.captionwidth = 1440;
@@ -278,8 +282,8 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     }
 
-    SqliteDb db;
-    std::shared_ptr<RecordingMessages> messages = std::make_shared<RecordingMessages>();
+    batest::TestDatabase db{batest::Engine::SQLite, false};
+    std::shared_ptr<RecordingServices> messages = std::make_shared<RecordingServices>();
     QWidget window;
     StammDatenComboEdit* combo = nullptr;
     QLineEdit* other = nullptr;
@@ -301,8 +305,8 @@ TEST_F(StammDatenFocusTest, RefusedKeyKeepsFocusAcceptedKeyIsConfirmedOnLeaving)
     other->setFocus();
     EXPECT_EQ(requested.count(), 1);
     EXPECT_EQ(QApplication::focusWidget(), combo->keyEntry());
-    EXPECT_EQ(messages->meldungen,
-              QStringList{QStringLiteral("Anrede: Die Anrede wurde nicht gefunden")});
+    EXPECT_EQ(messages->messages,
+              QStringList{QStringLiteral("Anrede[48]: Die Anrede wurde nicht gefunden")});
     EXPECT_EQ(confirmed.count(), 0);
     EXPECT_EQ(entered.count(), 1);
 
@@ -347,7 +351,7 @@ TEST_F(StammDatenFocusTest, HiddenOrDisabledFieldIsLeftWithoutCheck) {
         away(true);
     }
     EXPECT_EQ(requested.count(), 0);
-    EXPECT_TRUE(messages->meldungen.isEmpty());
+    EXPECT_TRUE(messages->messages.isEmpty());
 }
 
 TEST_F(StammDatenFocusTest, CaptionWidthFollowsTwips) {
@@ -356,15 +360,14 @@ TEST_F(StammDatenFocusTest, CaptionWidthFollowsTwips) {
 }
 
 TEST(StammDatenKeyColumn, StaffListedByNumberAndPickedByIt) {
-    SqliteDb db;
+    batest::TestDatabase db{batest::Engine::SQLite, false};
     db.exec(QStringLiteral("create table Personalstamm (PersonalNr integer primary key, Titel "
                            "text, Vorname text, Nachname text)"));
     db.exec(QStringLiteral("insert into Personalstamm values (7, '', 'Eva', 'Meier'), "
                            "(3, 'Dr.', 'Paul', 'Kurz')"));
     auto recorder = std::make_shared<RecordingConnection>(db.connection());
     StammDatenCombo combo;
-    combo.setServices(std::make_shared<RecordingMessages>(),
-                      std::make_shared<ScriptedDialogRunner>());
+    combo.setServices(std::make_shared<RecordingServices>(), std::make_shared<RecordingServices>());
     combo.setTableName(QStringLiteral("Personalstamm"));
     combo.setConnection(recorder);
     for (const char* c : {"Titel", "Vorname", "Nachname"})
@@ -387,14 +390,14 @@ TEST(StammDatenKeyColumn, StaffListedByNumberAndPickedByIt) {
 }
 
 TEST(StammDatenEditDialog, WritesUserChangesAndTakesChosenRow) {
-    SqliteDb db;
+    batest::TestDatabase db{batest::Engine::SQLite, false};
     db.exec(QStringLiteral("create table Versandtexte (Versandart text, Kurztext text)"));
     db.exec(QStringLiteral("insert into Versandtexte values ('POST', 'Post'), ('DHL', 'Paket'), "
                            "('ABH', 'Abholung')"));
     auto recorder = std::make_shared<RecordingConnection>(db.connection());
-    auto dialogs = std::make_shared<ScriptedDialogRunner>();
+    auto dialogs = std::make_shared<RecordingServices>();
     StammDatenEdit combo;
-    combo.setServices(std::make_shared<RecordingMessages>(), dialogs);
+    combo.setServices(std::make_shared<RecordingServices>(), dialogs);
     ComboDesign design;
     design.caption = QStringLiteral("Versandart");
     design.dlgcaption = QStringLiteral("Versandarten bearbeiten");
