@@ -136,17 +136,6 @@ std::vector<int> ordinals() {
     return out;
 }
 
-TEST(ScriptedHostValues, EveryFieldGetsAValueOfItsOwn) {
-    const std::vector<int> ord = ordinals();
-    for (int a = 1; a <= 3; ++a)
-        for (std::size_t i = 0; i < std::size(kPairs); ++i)
-            for (std::size_t j = i + 1; j < std::size(kPairs); ++j) {
-                if (kPairs[i].value != kPairs[j].value || kPairs[i].value == flag) continue;
-                EXPECT_NE(kPairs[i].value(ord[i], a), kPairs[j].value(ord[j], a))
-                    << kPairs[i].add << " " << kPairs[j].add;
-            }
-}
-
 TEST_P(ScriptedHost, EveryFieldOfEveryAddressRoundTripsByName) {
     ControlHarness h(engine(), 3);
     BelegAdressen& w = h.control();
