@@ -11,8 +11,11 @@ using belegadressen::Error;
 
 namespace {
 
-TEST(Accessors, DurationsCrossInHundredthsOfAnHour) {
-    ControlHarness h;
+class Accessors : public batest::OnEachEngine<> {};
+INSTANTIATE_TEST_SUITE_P(, Accessors, batest::engines(), batest::EngineName());
+
+TEST_P(Accessors, DurationsCrossInHundredthsOfAnHour) {
+    ControlHarness h(engine());
     auto& w = h.control();
     for (qint16 v : {150, -5, 0, 1, 9999}) {
         w.AddWartDauer(v);
@@ -27,8 +30,8 @@ TEST(Accessors, DurationsCrossInHundredthsOfAnHour) {
     EXPECT_EQ(w.GetWartDauer(), 150);
 }
 
-TEST(Accessors, ConversionsOnTheWayInAndOut) {
-    ControlHarness h;
+TEST_P(Accessors, ConversionsOnTheWayInAndOut) {
+    ControlHarness h(engine());
     auto& w = h.control();
     w.AddNummer("10001"); // so that switching stores what the fields show
     w.AddBemerkung("  Hinweis  ");
@@ -68,8 +71,8 @@ TEST(Accessors, ConversionsOnTheWayInAndOut) {
     EXPECT_EQ(w.GetAnrede().size(), 50);
 }
 
-TEST(Accessors, AddsNeverReportAChangeAndLeaveTheGateOpen) {
-    ControlHarness h;
+TEST_P(Accessors, AddsNeverReportAChangeAndLeaveTheGateOpen) {
+    ControlHarness h(engine());
     auto& w = h.control();
     w.AddNummer("10001");
     w.AddBez1("Müller");
@@ -87,8 +90,8 @@ TEST(Accessors, AddsNeverReportAChangeAndLeaveTheGateOpen) {
     EXPECT_EQ(h.events(), QStringList({"Change"}));
 }
 
-TEST(Accessors, StoerTextOnlyOnTheServiceAddress) {
-    ControlHarness h;
+TEST_P(Accessors, StoerTextOnlyOnTheServiceAddress) {
+    ControlHarness h(engine());
     auto& w = h.control();
     w.AddWarttxtStoerText("Heizung fällt aus", "");
     EXPECT_EQ(w.GetWartStoerText(), "");
@@ -98,7 +101,7 @@ TEST(Accessors, StoerTextOnlyOnTheServiceAddress) {
     EXPECT_TRUE(h.edit("txtStoerText")->isReadOnly());
 }
 
-TEST(Accessors, NoCurrentAddressFailsWithNineAndChangesNothing) {
+TEST(AccessorsAlone, NoCurrentAddressFailsWithNineAndChangesNothing) {
     BelegAdressen w;
     w.setAnzAdresse(2);
     for (qint16 akt : {0, 3}) {
@@ -119,8 +122,8 @@ TEST(Accessors, NoCurrentAddressFailsWithNineAndChangesNothing) {
     }
 }
 
-TEST(Accessors, ServiceLookupsFillNames) {
-    ControlHarness h;
+TEST_P(Accessors, ServiceLookupsFillNames) {
+    ControlHarness h(engine());
     h.database().exec("INSERT INTO Personalstamm (PersonalNr, NachName, Vorname) VALUES "
                       "('M1','Schmidt','Jan'), ('M2','Kaya',NULL)");
     h.database().exec("INSERT INTO Anlagenstamm (Kundennummer, Standortnummer, Anlagenummer, "

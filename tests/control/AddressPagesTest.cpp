@@ -12,6 +12,13 @@ using belegadressen::Error;
 
 namespace {
 
+class AddressSwitch : public batest::OnEachEngine<> {};
+class Pages : public batest::OnEachEngine<> {};
+class AddressCount : public batest::OnEachEngine<> {};
+INSTANTIATE_TEST_SUITE_P(, AddressSwitch, batest::engines(), batest::EngineName());
+INSTANTIATE_TEST_SUITE_P(, Pages, batest::engines(), batest::EngineName());
+INSTANTIATE_TEST_SUITE_P(, AddressCount, batest::engines(), batest::EngineName());
+
 class Sizing : public ::testing::TestWithParam<std::pair<int, int>> {};
 
 TEST_P(Sizing, OutOfRangeCountsGiveTwoAddresses) {
@@ -72,8 +79,8 @@ INSTANTIATE_TEST_SUITE_P(, AppointmentKeeping,
                          ::testing::Values(KeepCase{1, false, true}, KeepCase{1, true, false},
                                            KeepCase{0, false, false}, KeepCase{2, false, false}));
 
-TEST(AddressSwitch, TypedValuesReachTheRecordOnlyWhenTheyHaveAnAddress) {
-    ControlHarness h;
+TEST_P(AddressSwitch, TypedValuesReachTheRecordOnlyWhenTheyHaveAnAddress) {
+    ControlHarness h(engine());
     auto& w = h.control();
     // Address 1 has two pages and no number: what was typed is dropped.
     h.edit("txtDAdr_5")->setText("Weg 1");
@@ -97,8 +104,8 @@ TEST(AddressSwitch, TypedValuesReachTheRecordOnlyWhenTheyHaveAnAddress) {
     EXPECT_EQ(h.edit("txtDAdr_1")->text(), "Neuer Name");
 }
 
-TEST(AddressSwitch, DesignModeRefusesTheSwitch) {
-    ControlHarness h;
+TEST_P(AddressSwitch, DesignModeRefusesTheSwitch) {
+    ControlHarness h(engine());
     h.control().setDesignMode(true);
     try {
         h.control().setAktAdresse(2);
@@ -109,7 +116,7 @@ TEST(AddressSwitch, DesignModeRefusesTheSwitch) {
     EXPECT_EQ(h.control().AktAdresse(), 1);
 }
 
-TEST(AddressSwitch, SetzeAnzSeitenRefusesBadArguments) {
+TEST(PageCount, SetzeAnzSeitenRefusesBadArguments) {
     BelegAdressen w;
     w.setAnzAdresse(2);
     EXPECT_EQ(w.SetzeAnzSeiten(3, 1), QVariant(false));
@@ -118,8 +125,8 @@ TEST(AddressSwitch, SetzeAnzSeitenRefusesBadArguments) {
     EXPECT_FALSE(w.SetzeAnzSeiten(2, 1).isValid());
 }
 
-TEST(Pages, SwitchNeedsANumberAndTellsKeyboardFromMouse) {
-    ControlHarness h;
+TEST_P(Pages, SwitchNeedsANumberAndTellsKeyboardFromMouse) {
+    ControlHarness h(engine());
     auto& w = h.control();
     auto* toPage2 = w.findChild<QPushButton*>("btnSeite_0");
     auto* toPage1 = w.findChild<QPushButton*>("btnSeite_1");
@@ -148,8 +155,8 @@ TEST(Pages, SwitchNeedsANumberAndTellsKeyboardFromMouse) {
     EXPECT_TRUE(w.fktAnzeigeSeite1().toBool());
 }
 
-TEST(Pages, RefreshRedrawsOnlyOnTheLastAddress) {
-    ControlHarness h(5);
+TEST_P(Pages, RefreshRedrawsOnlyOnTheLastAddress) {
+    ControlHarness h(engine(), 5);
     auto& w = h.control();
     w.setAktAdresse(2);
     w.AddBez1("gespeichert");
@@ -164,8 +171,8 @@ TEST(Pages, RefreshRedrawsOnlyOnTheLastAddress) {
     EXPECT_EQ(h.edit("txtDAdr_1")->text(), "gespeichert");
 }
 
-TEST(AddressCount, ConfiguringTheSelectionFieldsReadsNoTable) {
-    ControlHarness h;
+TEST_P(AddressCount, ConfiguringTheSelectionFieldsReadsNoTable) {
+    ControlHarness h(engine());
     h.control().setAnzAdresse(4);
     h.control().setAktAdresse(1);
     h.control().AddAnrede(QStringLiteral("Frau"));

@@ -50,10 +50,15 @@ TEST(ChangeGate, ErrorsOpenTheGateExceptForAnAccessor) {
     EXPECT_EQ(st.mGateDepth, 0);
 }
 
+namespace {
+class CustomerLoadFailure : public batest::OnEachEngine<> {};
+INSTANTIATE_TEST_SUITE_P(, CustomerLoadFailure, batest::engines(), batest::EngineName());
+} // namespace
+
 // The host must not keep the discount and currency of a customer whose load
 // failed after its row was read.
-TEST(CustomerLoadFailure, ClearedAddressIsReportedToTheHost) {
-    ControlHarness h;
+TEST_P(CustomerLoadFailure, ClearedAddressIsReportedToTheHost) {
+    ControlHarness h(engine());
     h.sql().failWhenContains = "Währungen";
     h.typeNumber("10001");
     const QStringList events = h.events();
@@ -85,11 +90,16 @@ QRgb centre(const QIcon& icon) { return icon.pixmap(16, 16).toImage().pixel(8, 8
 
 } // namespace
 
-TEST(ButtonPictures, HostPicturesTakeEffectWhenTheServicesAreSet) {
-    ControlHarness h;
+namespace {
+class ButtonPictures : public batest::OnEachEngine<> {};
+INSTANTIATE_TEST_SUITE_P(, ButtonPictures, batest::engines(), batest::EngineName());
+} // namespace
+
+TEST_P(ButtonPictures, HostPicturesTakeEffectWhenTheServicesAreSet) {
+    ControlHarness h(engine());
     Services services;
     services.resources = std::make_shared<ColouredPictures>();
-    h.control().setServices(services);
+    h.setServices(services);
     auto* up = h.control().findChild<QLabel*>("img_ButtonUp");
     auto* down = h.control().findChild<QLabel*>("img_ButtonDown");
     EXPECT_EQ(up->pixmap().toImage().pixel(4, 4), QColor(Qt::green).rgb());

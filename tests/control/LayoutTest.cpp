@@ -10,6 +10,9 @@ using belegadressen::BelegAdressen;
 
 namespace {
 
+class Layout : public batest::OnEachEngine<> {};
+INSTANTIATE_TEST_SUITE_P(, Layout, batest::engines(), batest::EngineName());
+
 QStringList shownOf(const BelegAdressen& w, const QStringList& names) {
     QStringList out;
     for (const QString& n : names) {
@@ -24,8 +27,8 @@ const QStringList kPageFields = {"btnAdresse",        "btnSeite_0",         "chk
                                  "ocxMwstKnz",        "txtDAuftragsrabatt", "txtDHauptkonto",
                                  "chkRechnungPerPDF", "txtDPostfach",       "txtAnsprechpartnerKD"};
 
-TEST(Layout, PageCountDecidesTheCommercialFields) {
-    ControlHarness h;
+TEST_P(Layout, PageCountDecidesTheCommercialFields) {
+    ControlHarness h(engine());
     auto& w = h.control();
     w.setMitAuftragsrabatt(true);
     w.setMitPostfach(true);
@@ -43,7 +46,7 @@ struct ServiceCase {
     QStringList shown;
 };
 
-class ServiceLayout : public ::testing::TestWithParam<ServiceCase> {};
+class ServiceLayout : public batest::OnEachEngine<std::tuple<batest::Engine, ServiceCase>> {};
 
 const QStringList kServiceFields = {"PanWart",
                                     "PanWart2",
@@ -53,8 +56,8 @@ const QStringList kServiceFields = {"PanWart",
                                     "txtDatumLetzteRechnung"};
 
 TEST_P(ServiceLayout, ServiceAddressFollowsTheDocumentType) {
-    const ServiceCase& s = GetParam();
-    ControlHarness h;
+    const ServiceCase& s = std::get<1>(GetParam());
+    ControlHarness h(engine());
     auto& w = h.control();
     w.setMitWartung(true);
     w.AddBelegart(s.belegart);
@@ -71,19 +74,23 @@ TEST_P(ServiceLayout, ServiceAddressFollowsTheDocumentType) {
 
 INSTANTIATE_TEST_SUITE_P(
     , ServiceLayout,
-    ::testing::Values(ServiceCase{110,
-                                  false,
-                                  {"PanWart", "btnVergebeTermin", "btnTerminAssistent",
-                                   "txtDatumLetzteWartung", "txtDatumLetzteRechnung"}},
-                      ServiceCase{130,
-                                  true,
-                                  {"PanWart", "btnVergebeTermin", "btnTerminAssistent",
-                                   "txtDatumLetzteWartung", "txtDatumLetzteRechnung"}},
-                      ServiceCase{50, true, {"PanWart", "btnVergebeTermin", "btnTerminAssistent"}},
-                      ServiceCase{40, false, {}}));
+    ::testing::Combine(
+        batest::engines(),
+        ::testing::Values(ServiceCase{110,
+                                      false,
+                                      {"PanWart", "btnVergebeTermin", "btnTerminAssistent",
+                                       "txtDatumLetzteWartung", "txtDatumLetzteRechnung"}},
+                          ServiceCase{130,
+                                      true,
+                                      {"PanWart", "btnVergebeTermin", "btnTerminAssistent",
+                                       "txtDatumLetzteWartung", "txtDatumLetzteRechnung"}},
+                          ServiceCase{
+                              50, true, {"PanWart", "btnVergebeTermin", "btnTerminAssistent"}},
+                          ServiceCase{40, false, {}})),
+    batest::EngineName());
 
-TEST(Layout, WideDisplayShowsTheSecondServicePanel) {
-    ControlHarness h;
+TEST_P(Layout, WideDisplayShowsTheSecondServicePanel) {
+    ControlHarness h(engine());
     auto& w = h.control();
     w.setMitKundendienst(true);
     w.AddBelegart(120);
@@ -101,8 +108,8 @@ std::pair<int, int> cellOf(QWidget* w) {
     return {row, col};
 }
 
-TEST(Layout, ADocumentShowsOnlyItsOwnTextNumbersInTheFirstSlots) {
-    ControlHarness h;
+TEST_P(Layout, ADocumentShowsOnlyItsOwnTextNumbersInTheFirstSlots) {
+    ControlHarness h(engine());
     auto& w = h.control();
     const QStringList header = {"txtDAnNr_0", "txtdAuNr_0", "txtdLsNr_0", "txtdReNr_0",
                                 "txtdGuNr_0"};
@@ -133,8 +140,8 @@ TEST(Layout, ADocumentShowsOnlyItsOwnTextNumbersInTheFirstSlots) {
     EXPECT_TRUE(shownOf(w, header).isEmpty());
 }
 
-TEST(Layout, VatIdOnlyForTaxKeyOneWithTheDebtorAccount) {
-    ControlHarness h;
+TEST_P(Layout, VatIdOnlyForTaxKeyOneWithTheDebtorAccount) {
+    ControlHarness h(engine());
     auto& w = h.control();
     w.setMitDebitorenkonto(true);
     w.AddMwstKnz("1");
@@ -150,7 +157,7 @@ TEST(Layout, VatIdOnlyForTaxKeyOneWithTheDebtorAccount) {
     EXPECT_TRUE(shownOf(w, {"txtDUstIdentNr", "txtDHauptkonto"}).isEmpty());
 }
 
-TEST(Layout, ReferenceHeadingsFollowEitherAddressFlag) {
+TEST(LayoutFlags, ReferenceHeadingsFollowEitherAddressFlag) {
     BelegAdressen w;
     const QStringList names = {"lblKundennr", "txtDKD_Nr_0", "txtDKD_Nr_1"};
     EXPECT_TRUE(shownOf(w, names).isEmpty());

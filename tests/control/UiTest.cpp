@@ -1,4 +1,5 @@
 #include "control/Ui.h"
+#include "control/BelegAdressen.h"
 #include "control/Twips.h"
 #include <QApplication>
 #include <QDir>
@@ -184,17 +185,47 @@ struct Built {
 
 TEST(Ui, EveryChildControlExistsOnceWithItsNameAndClass) {
     Built b;
-    int controls = 0;
-    for (const Entry& e : kInventory) {
-        ++controls;
+    for (const Entry& e : kInventory)
         for (const QString& name : namesOf(e)) {
             SCOPED_TRACE(name.toStdString());
             const auto found = b.root->findChildren<QObject*>(name);
             ASSERT_EQ(found.size(), 1);
             EXPECT_TRUE(belongsTo(found.front(), e.family));
         }
+}
+
+// The named objects of the control that are controls of their own: the parts
+// of a master-data field and Qt's internal helpers are not.
+QStringList controlNames(const QWidget* root) {
+    QStringList names;
+    for (QObject* o : root->findChildren<QObject*>()) {
+        const QString name = o->objectName();
+        if (name.isEmpty() || name.startsWith(QLatin1String("qt_"))) continue;
+        bool part = false;
+        for (QObject* p = o->parent(); p && p != root && !part; p = p->parent())
+            part = qobject_cast<MasterDataCombo*>(p) != nullptr;
+        if (!part) names << name;
     }
-    EXPECT_EQ(controls, 107);
+    names.sort();
+    return names;
+}
+
+// The control carries the declared controls and nothing else: 107, an array
+// counting once.
+TEST(Ui, TheControlHasExactlyTheDeclaredChildren) {
+    BelegAdressen control;
+    QStringList expected;
+    for (const Entry& e : kInventory)
+        expected << namesOf(e);
+    expected.sort();
+    const QStringList actual = controlNames(&control);
+    EXPECT_EQ(actual, expected);
+
+    static const QRegularExpression element(QStringLiteral("_\\d+$"));
+    QSet<QString> controls;
+    for (QString name : actual)
+        controls.insert(name.remove(element));
+    EXPECT_EQ(controls.size(), 107);
 }
 
 TEST(Ui, CaptionsToolTipsAndLists) {

@@ -116,6 +116,7 @@ TEST(PostgresTimeout, ACancelledLoadIsReportedAndTheNextOneWorks) {
         QSqlDatabase other =
             batest::openPostgres("ba_locker", batest::postgresConnInfo(), name.value(0).toString());
         QSqlQuery lock(other);
+        ASSERT_TRUE(lock.exec("set search_path to " + h.database().pgSchema()));
         ASSERT_TRUE(lock.exec("begin"));
         ASSERT_TRUE(lock.exec("lock table Kundenstamm in access exclusive mode"));
         h.typeNumber("10001");

@@ -1,4 +1,3 @@
-#include "PlatformTestSupport.h"
 #include "platform/ComboListSelection.h"
 #include "platform/Defaults.h"
 #include "platform/QtDateTextService.h"
@@ -9,9 +8,9 @@
 #include <QComboBox>
 #include <QMessageBox>
 #include <QTemporaryDir>
+#include <gtest/gtest.h>
 
 using namespace belegadressen;
-using namespace platformtest;
 
 namespace {
 

@@ -2,6 +2,7 @@
 #include "platform/SqlConnection.h"
 #include "contracts/Error.h"
 #include "platform/SqlText.h"
+#include "support/AgreedStatements.h"
 #include "support/TestDatabase.h"
 #include <QSqlQuery>
 #include <gtest/gtest.h>
@@ -12,16 +13,7 @@ using belegadressen::quoted;
 
 namespace {
 
-const QString kCustomerSelect = QStringLiteral(
-    "select Kundennummer, Anrede, Vorname, Bez1, Bez2, Bez3, Bez4, HauptKonto, MwSt_KZ, "
-    "UStIdentNr, Auftragsrabatt, Zahlungsart, KostID, PostfachPlz, Postfach, ZahlungsbedSchl, "
-    "KzDivers, DruckAufbewahrungsfrist, Ort, Straße, Land, PLZ, Versandart, Währung, "
-    "Währungserfassung, Liefersperre, MitUeberweisungen, VertreterNr1, VertreterNr2, "
-    "VertreterNr3, Telefon, Telefon2, Telefon3, Telefax, EMail, Hompage, BezTelefon1, "
-    "BezTelefon2, BezTelefon3, BezTelefax, BezEMail, BezHompage, RG_KdNr, VS_KdNr, VS_AdrNr, "
-    "RG_AdrNr, KopftextAN, KopftextAB, KopftextLS, KopftextRG, KopftextGS, FußtextAN, "
-    "FußtextAB,FußtextLS, FußtextRG, FußtextGS,  InterneBemerkung, Kundengruppe, "
-    "RechnungPerPDF FROM Kundenstamm where KundenNummer = ");
+using batest::kCustomerSelect;
 
 template <class E> class SqlConnectionTest : public batest::EngineTest<E> {
 protected:

@@ -6,28 +6,6 @@ using namespace belegadressen;
 
 namespace batest {
 
-std::shared_ptr<Recordset> RecordingConnection::Execute(const QString& sql) {
-    statements << sql;
-    if (!failWhenContains.isEmpty() && sql.contains(failWhenContains))
-        throw Error(Error::Database, QStringLiteral("server closed the connection unexpectedly"));
-    return mInner->Execute(sql);
-}
-
-struct Recorder : MessageService, DialogRunner {
-    void Meldung(const QVariant& text, qint16 kind, const QString& title, qint32) override {
-        messages << QStringLiteral("%1[%2]: %3").arg(title).arg(kind).arg(text.toString());
-    }
-    void Fehlermeldung(const QString& module, const QString& procedure, qint32 number,
-                       const QString& text, bool) override {
-        messages << QStringLiteral("%1/%2/%3: %4").arg(module, procedure).arg(number).arg(text);
-    }
-    int exec(QDialog&) override { return 0; }
-    void information(const QString& title, const QString& text) override {
-        informations << title + QStringLiteral(": ") + text;
-    }
-    QStringList events, messages, informations;
-};
-
 namespace {
 
 QString arg(const QVariant& v) { return v.toString(); }
@@ -76,16 +54,15 @@ void seed(TestDatabase& db) {
 
 } // namespace
 
-ControlHarness::ControlHarness(int addresses, Engine engine)
+ControlHarness::ControlHarness(Engine engine, int addresses)
     : mDb(std::make_unique<TestDatabase>(engine)),
       mSql(std::make_shared<RecordingConnection>(mDb->connection())),
-      mRec(std::make_unique<Recorder>()), mControl(std::make_unique<BelegAdressen>()) {
+      mRec(std::make_shared<RecordingServices>()), mControl(std::make_unique<BelegAdressen>()) {
     seed(*mDb);
     BelegAdressen& w = *mControl;
-    std::shared_ptr<Recorder> rec(mRec.get(), [](Recorder*) {});
     Services services;
-    services.messages = rec;
-    services.dialogs = rec;
+    services.messages = mRec;
+    services.dialogs = mRec;
     w.setServices(services);
     w.setAppObj(std::make_shared<FakeHost>(mSql));
     w.AddLandeswaehrung(QStringLiteral("EUR"));
@@ -101,29 +78,30 @@ ControlHarness::ControlHarness(int addresses, Engine engine)
     w.activateWindow();
     (void)QTest::qWaitForWindowActive(&w);
 
-    QObject::connect(&w, &BelegAdressen::Change, [this] { mRec->events << "Change"; });
-    QObject::connect(&w, &BelegAdressen::Click, [this] { mRec->events << "Click"; });
-    QObject::connect(&w, &BelegAdressen::btnKundeClick,
-                     [this] { mRec->events << "btnKundeClick"; });
-    QObject::connect(&w, &BelegAdressen::btnAdresseClick,
-                     [this] { mRec->events << "btnAdresseClick"; });
-    QObject::connect(&w, &BelegAdressen::btnSeite2Click,
-                     [this] { mRec->events << "btnSeite2Click"; });
+    QObject::connect(&w, &BelegAdressen::Change, [this] { mEvents << "Change"; });
+    QObject::connect(&w, &BelegAdressen::Click, [this] { mEvents << "Click"; });
+    QObject::connect(&w, &BelegAdressen::btnKundeClick, [this] { mEvents << "btnKundeClick"; });
+    QObject::connect(&w, &BelegAdressen::btnAdresseClick, [this] { mEvents << "btnAdresseClick"; });
+    QObject::connect(&w, &BelegAdressen::btnSeite2Click, [this] { mEvents << "btnSeite2Click"; });
     QObject::connect(&w, &BelegAdressen::Waehrungchange,
                      [this](const QString& a, double b, double c, qint16 d) {
-                         mRec->events << call("Waehrungchange", a, b, c, d);
+                         mEvents << call("Waehrungchange", a, b, c, d);
                      });
     QObject::connect(&w, &BelegAdressen::ChangeMwstKnz,
-                     [this](const QString& k) { mRec->events << call("ChangeMwstKnz", k); });
+                     [this](const QString& k) { mEvents << call("ChangeMwstKnz", k); });
     QObject::connect(&w, &BelegAdressen::ChangeKundenrabatt,
-                     [this](double r) { mRec->events << call("ChangeKundenrabatt", r); });
-    QObject::connect(&w, &BelegAdressen::ChangeZahlungsbedingungen, [this](const QString& z) {
-        mRec->events << call("ChangeZahlungsbedingungen", z);
-    });
-    QObject::connect(&w, &BelegAdressen::PropertyChanged, [this](const QString& name) {
-        mRec->events << call("PropertyChanged", name);
-    });
+                     [this](double r) { mEvents << call("ChangeKundenrabatt", r); });
+    QObject::connect(&w, &BelegAdressen::ChangeZahlungsbedingungen,
+                     [this](const QString& z) { mEvents << call("ChangeZahlungsbedingungen", z); });
+    QObject::connect(&w, &BelegAdressen::PropertyChanged,
+                     [this](const QString& name) { mEvents << call("PropertyChanged", name); });
     clearRecords();
+}
+
+void ControlHarness::setServices(Services services) {
+    services.messages = mRec;
+    services.dialogs = mRec;
+    mControl->setServices(services);
 }
 
 ControlHarness::~ControlHarness() {
@@ -160,20 +138,19 @@ void ControlHarness::typeNumber(const QString& text) {
     focus("txtDAdr_1");
 }
 
-QStringList ControlHarness::events() const { return mRec->events; }
+QStringList ControlHarness::events() const { return mEvents; }
 QStringList ControlHarness::messages() const { return mRec->messages; }
 QStringList ControlHarness::informations() const { return mRec->informations; }
 
 QStringList ControlHarness::takeEvents() {
-    QStringList e = mRec->events;
-    mRec->events.clear();
+    QStringList e = mEvents;
+    mEvents.clear();
     return e;
 }
 
 void ControlHarness::clearRecords() {
-    mRec->events.clear();
-    mRec->messages.clear();
-    mRec->informations.clear();
+    mEvents.clear();
+    mRec->clear();
     mSql->statements.clear();
 }
 

@@ -1,7 +1,11 @@
 #pragma once
-// A real control on a real SQLite database, with the host application faked
-// and the messages, dialogs and events recorded in the order they arrive.
+// A real control on a real database of either engine, with the host
+// application faked and the messages, dialogs and events recorded in the
+// order they arrive.
 #include "control/BelegAdressen.h"
+#include "support/FakeHost.h"
+#include "support/RecordingConnection.h"
+#include "support/RecordingServices.h"
 #include "support/TestDatabase.h"
 #include <QLineEdit>
 #include <QStringList>
@@ -13,46 +17,24 @@ inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdS
 
 namespace batest {
 
-// Passes statements on, keeps them, and fails them on request.
-class RecordingConnection : public belegadressen::Connection {
-public:
-    explicit RecordingConnection(std::shared_ptr<belegadressen::Connection> inner)
-        : mInner(std::move(inner)) {}
-    std::shared_ptr<belegadressen::Recordset> Execute(const QString& sql) override;
-    QStringList statements;
-    // Statements containing this text fail like a lost connection.
-    QString failWhenContains;
-
-private:
-    std::shared_ptr<belegadressen::Connection> mInner;
-};
-
-class FakeHost : public belegadressen::HostApplication {
-public:
-    explicit FakeHost(std::shared_ptr<belegadressen::Connection> c) : mConnection(std::move(c)) {}
-    std::shared_ptr<belegadressen::Connection> ConnectionDB() override { return mConnection; }
-    QObject* ComboServer() override { return nullptr; }
-    QWidget* MainForm() override { return nullptr; }
-    QString User() override { return QStringLiteral("test"); }
-    bool PruefeNeueDialoge(const QString&) override { return false; }
-    QString ConnectStringDB() override { return QStringLiteral("test.sqlite"); }
-
-private:
-    std::shared_ptr<belegadressen::Connection> mConnection;
-};
-
-struct Recorder;
-
 class ControlHarness {
 public:
     // A shown control with `addresses` addresses, address 1 current with two
-    // pages, the others one page, home currency EUR and the sample rows.
-    explicit ControlHarness(int addresses = 3, Engine engine = Engine::SQLite);
+    // pages, the others one page, home currency EUR and the sample rows, on a
+    // database of its own.
+    explicit ControlHarness(Engine engine, int addresses = 3);
+    // The same on SQLite, or on `engine`, for suites that run on one engine.
+    explicit ControlHarness(int addresses = 3, Engine engine = Engine::SQLite)
+        : ControlHarness(engine, addresses) {}
     ~ControlHarness();
 
     belegadressen::BelegAdressen& control() { return *mControl; }
     RecordingConnection& sql() { return *mSql; }
+    RecordingServices& services() { return *mRec; }
     TestDatabase& database() { return *mDb; }
+
+    // Replaces the control's services; messages and dialogs stay recorded.
+    void setServices(belegadressen::Services services);
 
     // Child controls by their names.
     QLineEdit* edit(const QString& name) const;
@@ -74,7 +56,8 @@ public:
 private:
     std::unique_ptr<TestDatabase> mDb;
     std::shared_ptr<RecordingConnection> mSql;
-    std::unique_ptr<Recorder> mRec;
+    std::shared_ptr<RecordingServices> mRec;
+    QStringList mEvents;
     std::unique_ptr<belegadressen::BelegAdressen> mControl;
 };
 

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <stdexcept>
 
 namespace batest {
@@ -51,21 +52,21 @@ TestDatabase::TestDatabase(Engine engine, bool withSchema)
         // A throwaway file needs no durability; syncing every statement is slow.
         belegadressen::dbsetup::run(db, {QStringLiteral("PRAGMA synchronous = OFF")});
     } else {
+        // A schema of its own on the server's database: cheaper than a
+        // database per test, and just as separate for tests run in parallel.
         const QString connInfo = postgresConnInfo();
         if (connInfo.isEmpty()) throw std::runtime_error("BA_PG_CONNINFO is not set");
-        const QString adminName = mConnectionName + QStringLiteral("_admin");
-        {
-            QSqlDatabase admin = openPostgres(adminName, connInfo);
-            const QString name = QStringLiteral("ba_test_") + uniqueSuffix();
-            QSqlQuery create(admin);
-            if (!create.exec(QStringLiteral("CREATE DATABASE %1 TEMPLATE template0 ENCODING 'UTF8'")
-                                 .arg(name)))
-                fail(QStringLiteral("cannot create database %1").arg(name), create.lastError());
-            mPgDatabase = name;
-            admin.close();
-        }
-        QSqlDatabase::removeDatabase(adminName);
-        db = openPostgres(mConnectionName, connInfo, mPgDatabase);
+        db = openPostgres(mConnectionName, connInfo);
+        const QString name = QStringLiteral("ba_test_") + uniqueSuffix();
+        QSqlQuery create(db);
+        // A test that crashed may have left a schema of this name behind; no
+        // process running now can own it.
+        if (!create.exec(QStringLiteral("DROP SCHEMA IF EXISTS %1 CASCADE").arg(name)) ||
+            !create.exec(QStringLiteral("CREATE SCHEMA %1").arg(name)))
+            fail(QStringLiteral("cannot create schema %1").arg(name), create.lastError());
+        mPgSchema = name;
+        if (!create.exec(QStringLiteral("SET search_path TO %1").arg(name)))
+            fail(QStringLiteral("cannot use schema %1").arg(name), create.lastError());
     }
     if (withSchema) {
         try {
@@ -82,25 +83,19 @@ TestDatabase::~TestDatabase() { release(); }
 
 void TestDatabase::release() {
     mConnection.reset();
-    if (QSqlDatabase::contains(mConnectionName)) {
-        QSqlDatabase::database(mConnectionName, false).close();
-        QSqlDatabase::removeDatabase(mConnectionName);
+    if (!QSqlDatabase::contains(mConnectionName)) return;
+    {
+        QSqlDatabase database = QSqlDatabase::database(mConnectionName, false);
+        if (!mPgSchema.isEmpty()) {
+            QSqlQuery drop(database);
+            if (!drop.exec(QStringLiteral("DROP SCHEMA IF EXISTS %1 CASCADE").arg(mPgSchema)))
+                ADD_FAILURE() << "cannot drop " << mPgSchema.toStdString() << ": "
+                              << drop.lastError().text().toStdString();
+            mPgSchema.clear();
+        }
+        database.close();
     }
-    if (mPgDatabase.isEmpty()) return;
-    const QString adminName = mConnectionName + QStringLiteral("_drop");
-    try {
-        QSqlDatabase admin = openPostgres(adminName, postgresConnInfo());
-        QSqlQuery drop(admin);
-        if (!drop.exec(QStringLiteral("DROP DATABASE IF EXISTS %1 WITH (FORCE)").arg(mPgDatabase)))
-            ADD_FAILURE() << "cannot drop " << mPgDatabase.toStdString() << ": "
-                          << drop.lastError().text().toStdString();
-        drop = QSqlQuery();
-        admin.close();
-    } catch (const std::exception& e) {
-        ADD_FAILURE() << e.what();
-    }
-    QSqlDatabase::removeDatabase(adminName);
-    mPgDatabase.clear();
+    QSqlDatabase::removeDatabase(mConnectionName);
 }
 
 QSqlDatabase TestDatabase::db() const { return QSqlDatabase::database(mConnectionName, false); }
@@ -113,6 +108,19 @@ std::shared_ptr<belegadressen::SqlConnection> TestDatabase::connection() {
 void TestDatabase::exec(const QString& sql) const {
     QSqlDatabase database = db();
     belegadressen::dbsetup::run(database, {sql});
+}
+
+QStringList TestDatabase::rows(const QString& sql) const {
+    QSqlQuery q(db());
+    if (!q.exec(sql)) fail(sql, q.lastError());
+    QStringList out;
+    while (q.next()) {
+        QStringList cells;
+        for (int i = 0; i < q.record().count(); ++i)
+            cells << q.value(i).toString();
+        out << cells.join(QLatin1Char('|'));
+    }
+    return out;
 }
 
 } // namespace batest

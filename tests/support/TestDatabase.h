@@ -1,12 +1,16 @@
 #pragma once
-// Real databases for tests: a fresh SQLite file or a fresh PostgreSQL
-// database (on the server named by BA_PG_CONNINFO) with db/schema.sql applied,
-// removed again at the end.
+// Real databases for tests: a fresh SQLite file or a fresh PostgreSQL schema
+// (on the server named by BA_PG_CONNINFO, used through the search path) with
+// db/schema.sql applied, removed again at the end.
 #include "platform/SqlConnection.h"
 #include <QSqlDatabase>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
+#include <ostream>
+#include <string>
+#include <tuple>
 
 namespace batest {
 
@@ -29,17 +33,22 @@ public:
     TestDatabase& operator=(const TestDatabase&) = delete;
 
     Engine engine() const { return mEngine; }
+    // The PostgreSQL schema of this database (empty on SQLite), for a second
+    // connection that must see the same tables.
+    QString pgSchema() const { return mPgSchema; }
     QSqlDatabase db() const;
     std::shared_ptr<belegadressen::SqlConnection> connection();
     // Runs statements straight through QtSql for test set-up; throws on failure.
     void exec(const QString& sql) const;
+    // The rows of a select straight through QtSql, columns joined by '|'.
+    QStringList rows(const QString& sql) const;
 
 private:
     void release();
 
     Engine mEngine;
     QString mConnectionName;
-    QString mPgDatabase;
+    QString mPgSchema;
     std::unique_ptr<QTemporaryDir> mDir;
     std::shared_ptr<belegadressen::SqlConnection> mConnection;
 };
@@ -83,6 +92,41 @@ protected:
 private:
     static inline std::unique_ptr<TestDatabase> sDatabase;
     static inline std::string sError;
+};
+
+inline const char* nameOf(Engine e) { return e == Engine::SQLite ? "SQLite" : "PostgreSQL"; }
+inline void PrintTo(Engine e, std::ostream* os) { *os << nameOf(e); }
+
+// Value-parameterized suites that run on both engines, alone or combined with
+// cases of their own:
+//   class MyTest : public batest::OnEachEngine<> {};
+//   INSTANTIATE_TEST_SUITE_P(, MyTest, batest::engines(), batest::EngineName());
+//   class MyCases : public batest::OnEachEngine<std::tuple<batest::Engine, Case>> {};
+//   INSTANTIATE_TEST_SUITE_P(, MyCases, ::testing::Combine(batest::engines(),
+//                            ::testing::ValuesIn(kCases)), batest::EngineName());
+// The PostgreSQL cases skip when no server is named by BA_PG_CONNINFO.
+inline auto engines() { return ::testing::Values(Engine::SQLite, Engine::PostgreSQL); }
+
+inline Engine engineOf(Engine e) { return e; }
+template <class T> Engine engineOf(const std::tuple<Engine, T>& p) { return std::get<0>(p); }
+
+struct EngineName {
+    std::string operator()(const ::testing::TestParamInfo<Engine>& info) const {
+        return nameOf(info.param);
+    }
+    template <class T>
+    std::string operator()(const ::testing::TestParamInfo<std::tuple<Engine, T>>& info) const {
+        return std::string(nameOf(std::get<0>(info.param))) + "_" + std::to_string(info.index);
+    }
+};
+
+template <class Param = Engine> class OnEachEngine : public ::testing::TestWithParam<Param> {
+protected:
+    void SetUp() override {
+        if (engine() == Engine::PostgreSQL && postgresConnInfo().isEmpty())
+            GTEST_SKIP() << "BA_PG_CONNINFO is not set; PostgreSQL tests skipped";
+    }
+    Engine engine() const { return engineOf(this->GetParam()); }
 };
 
 } // namespace batest

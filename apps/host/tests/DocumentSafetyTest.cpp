@@ -204,12 +204,18 @@ protected:
         QSqlQuery q(database->db());
         q.exec("select current_database()");
         q.next();
-        return q.value(0).toString();
+        // Each test's tables live in a schema of their own.
+        return q.value(0).toString() + '|' + database->pgSchema();
     }
     // A second connection to that database, opened on the calling thread.
     static QSqlDatabase openSecond(const QString& name, const QString& location) {
-        if (E::engine == Engine::PostgreSQL)
-            return batest::openPostgres(name, batest::postgresConnInfo(), location);
+        if (E::engine == Engine::PostgreSQL) {
+            QSqlDatabase db =
+                batest::openPostgres(name, batest::postgresConnInfo(), location.section('|', 0, 0));
+            const QString schema = location.section('|', 1);
+            if (!schema.isEmpty()) QSqlQuery(db).exec("set search_path to " + schema);
+            return db;
+        }
         QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", name);
         db.setDatabaseName(location);
         db.setConnectOptions("QSQLITE_BUSY_TIMEOUT=30000");

@@ -1,0 +1,14 @@
+#include "support/RecordingConnection.h"
+#include "contracts/Error.h"
+
+namespace batest {
+
+std::shared_ptr<belegadressen::Recordset> RecordingConnection::Execute(const QString& sql) {
+    statements << sql;
+    if (!failWhenContains.isEmpty() && sql.contains(failWhenContains))
+        throw belegadressen::Error(belegadressen::Error::Database,
+                                   QStringLiteral("server closed the connection unexpectedly"));
+    return mInner->Execute(sql);
+}
+
+} // namespace batest

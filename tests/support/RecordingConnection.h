@@ -1,0 +1,24 @@
+#pragma once
+// A connection that passes statements on to a real one, keeps them in the
+// order they were sent, and fails them on request.
+#include "contracts/Connection.h"
+#include <QStringList>
+#include <memory>
+
+namespace batest {
+
+class RecordingConnection : public belegadressen::Connection {
+public:
+    explicit RecordingConnection(std::shared_ptr<belegadressen::Connection> inner)
+        : mInner(std::move(inner)) {}
+    std::shared_ptr<belegadressen::Recordset> Execute(const QString& sql) override;
+
+    QStringList statements;
+    // Statements containing this text fail like a lost connection.
+    QString failWhenContains;
+
+private:
+    std::shared_ptr<belegadressen::Connection> mInner;
+};
+
+} // namespace batest

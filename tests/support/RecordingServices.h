@@ -1,0 +1,44 @@
+#pragma once
+// The message service and the dialog runner of a test: every message and
+// information box is kept in the order it arrived, and dialogs are answered
+// by a script instead of being shown.
+#include "contracts/DialogRunner.h"
+#include "contracts/MessageService.h"
+#include <QDialog>
+#include <QStringList>
+#include <functional>
+
+namespace batest {
+
+class RecordingServices : public belegadressen::MessageService, public belegadressen::DialogRunner {
+public:
+    // "title[kind]: text"
+    void Meldung(const QVariant& textOrNumber, qint16 kind, const QString& title, qint32) override {
+        messages << QStringLiteral("%1[%2]: %3").arg(title).arg(kind).arg(textOrNumber.toString());
+    }
+    // "module/procedure/number: text"
+    void Fehlermeldung(const QString& module, const QString& procedure, qint32 number,
+                       const QString& text, bool) override {
+        messages << QStringLiteral("%1/%2/%3: %4").arg(module, procedure).arg(number).arg(text);
+    }
+    int exec(QDialog& dialog) override {
+        shown << dialog.windowTitle();
+        return script ? script(dialog) : QDialog::Rejected;
+    }
+    // "title: text"
+    void information(const QString& title, const QString& text) override {
+        informations << title + QStringLiteral(": ") + text;
+    }
+    void clear() {
+        messages.clear();
+        informations.clear();
+        shown.clear();
+    }
+
+    std::function<int(QDialog&)> script;
+    QStringList messages;
+    QStringList informations;
+    QStringList shown; // titles of the dialogs run
+};
+
+} // namespace batest
