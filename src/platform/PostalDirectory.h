@@ -10,7 +10,11 @@ namespace belegadressen {
 /// One entry of a postal directory. `strasse` is the street name without a
 /// house number, empty when the entry stands for the place as a whole.
 struct PostalEntry {
-    QString plz, ort, ortsteil, strasse;
+    QString plz;      ///< postal code
+    QString ort;      ///< place
+    QString ortsteil; ///< district
+    QString strasse;  ///< street name
+    /// Entries are equal when every member is.
     bool operator==(const PostalEntry&) const = default;
 };
 
@@ -18,8 +22,9 @@ struct PostalEntry {
 /// spellings of one street name ("Hauptstr." and "Hauptstraße"), any of them
 /// matches.
 struct PostalQuery {
-    QString plz, ort;
-    QStringList strassen;
+    QString plz;          ///< postal code, or empty
+    QString ort;          ///< place, or empty
+    QStringList strassen; ///< spellings of the street, or empty
 };
 
 /// A source of postal data. The local directory table is the default; a host

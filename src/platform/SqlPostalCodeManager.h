@@ -26,6 +26,7 @@ public:
     /// Offline the street keeps its house number, because the control copies
     /// only the street then.
     void setOnline(bool online, std::shared_ptr<PostalDirectory> provider = {});
+    /// Whether lookups go to the online provider.
     bool online() const { return mOnline; }
 
     /// The house number is split off the typed street, the street name is
