@@ -63,41 +63,6 @@ namespace {
 
 const QString kProzedur = QStringLiteral("btnAktKunde_Click");
 
-// A transaction around the write-back where the database takes one. Without
-// one each statement stands on its own, as the database commits it.
-class WriteTransaction {
-public:
-    explicit WriteTransaction(Connection& connection) : mConnection(connection) {
-        try {
-            mConnection.Execute(QStringLiteral("BEGIN TRANSACTION"));
-            mOpen = true;
-        } catch (...) {
-        }
-    }
-    ~WriteTransaction() { rollback(); }
-    bool open() const { return mOpen; }
-    void commit() {
-        if (!mOpen) return;
-        mConnection.Execute(QStringLiteral("COMMIT"));
-        mOpen = false;
-    }
-    // True when the work of the transaction was undone.
-    bool rollback() {
-        if (!mOpen) return false;
-        mOpen = false;
-        try {
-            mConnection.Execute(QStringLiteral("ROLLBACK"));
-            return true;
-        } catch (...) {
-            return false;
-        }
-    }
-
-private:
-    Connection& mConnection;
-    bool mOpen = false;
-};
-
 } // namespace
 
 void MasterUpdate::connectSignals() {
@@ -128,10 +93,10 @@ void MasterUpdate::notice(const QString& text) {
     mServices.messages().Fehlermeldung(kModulName, kProzedur, 0, text, true);
 }
 
+// Each update stands on its own, as the master data expects: a customer
+// update that already ran stays done when the address update fails, and its
+// notice has been shown. The command ends at the first failure.
 void MasterUpdate::btnAktKundeClick() {
-    // The connection outlives the transaction that may still roll back on it.
-    std::shared_ptr<Connection> connection;
-    std::unique_ptr<WriteTransaction> transaction;
     try {
         const MasterAddress a = shownAddress();
         if (a.nummer == QLatin1String("0") || a.nummer.isEmpty()) {
@@ -142,15 +107,7 @@ void MasterUpdate::btnAktKundeClick() {
         // the database cannot take stops the command before the first update.
         const QString kundeUpdate = masterstatements::kundeUpdate(a);
         const QString adresseUpdate = masterstatements::adresseUpdate(a);
-        connection = mServices.connection();
-        transaction = std::make_unique<WriteTransaction>(*connection);
-        QStringList pending;
-        const auto tell = [&](const QString& text) {
-            if (transaction->open())
-                pending << text;
-            else
-                notice(text);
-        };
+        const std::shared_ptr<Connection> connection = mServices.connection();
         const auto release = [&] {
             if (mState.mRsKunde) mState.mRsKunde->Close();
             mState.mRsKunde.reset();
@@ -159,22 +116,18 @@ void MasterUpdate::btnAktKundeClick() {
         mState.mRsKunde = connection->Execute(masterstatements::kundeExists(a.nummer));
         if (mState.mRsKunde && !mState.mRsKunde->Eof()) {
             connection->Execute(kundeUpdate);
-            tell(QStringLiteral("Die Adressdaten wurden im Kundenstamm aktualisiert."));
+            notice(QStringLiteral("Die Adressdaten wurden im Kundenstamm aktualisiert."));
             release();
         }
         mState.mRsKunde = connection->Execute(masterstatements::adresseExists(a.nummer));
         if (mState.mRsKunde && !mState.mRsKunde->Eof()) {
             connection->Execute(adresseUpdate);
-            tell(QStringLiteral("Die Adressdaten wurden in den allgemeinen Adressen "
-                                "aktualisiert."));
+            notice(QStringLiteral("Die Adressdaten wurden in den allgemeinen Adressen "
+                                  "aktualisiert."));
             release();
         }
-        transaction->commit();
-        for (const QString& text : pending)
-            notice(text);
     } catch (...) {
         const std::exception_ptr failure = std::current_exception();
-        const bool undone = transaction && transaction->rollback();
         qint32 number = 0;
         try {
             std::rethrow_exception(failure);
@@ -182,10 +135,10 @@ void MasterUpdate::btnAktKundeClick() {
             number = err.number();
         } catch (...) {
         }
-        QString text = errorText(failure);
-        if (undone) text += QStringLiteral("\nEs wurden keine Adressdaten geändert.");
-        skipOnError(
-            [&] { mServices.messages().Fehlermeldung(kModulName, kProzedur, number, text, true); });
+        skipOnError([&] {
+            mServices.messages().Fehlermeldung(kModulName, kProzedur, number, errorText(failure),
+                                               true);
+        });
     }
 }
 

@@ -32,9 +32,9 @@ public:
         : mState(state), mUi(ui), mServices(services) {}
     void connectSignals();
 
-    // Both updates run in one transaction where the database takes one, so a
-    // failing second update leaves the first row as it was; the notices then
-    // follow the commit. Errors are reported as "btnAktKunde_Click".
+    // Updates the customer master, then the address master, each with its
+    // notice; no transaction spans the two, so a customer update that already
+    // ran stays done. Errors are reported as "btnAktKunde_Click".
     void btnAktKundeClick();
 
     MasterAddress shownAddress() const;
