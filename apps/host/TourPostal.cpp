@@ -1,7 +1,6 @@
 #include "DocumentWindow.h"
 #include "Tour.h"
 #include "control/BelegAdressen.h"
-#include "platform/PostalChoiceDialog.h"
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
@@ -61,12 +60,22 @@ void Tour::runPostal() {
             .arg(plz, typedStreet));
     bool asked = false;
     mWindow.dialogs().setAnswer([&](QDialog& dialog) {
-        auto* choice = qobject_cast<belegadressen::PostalChoiceDialog*>(&dialog);
-        if (!choice) return int(QDialog::Rejected);
+        // The control's choice dialog, found by its names as a host sees it.
+        auto* filter = dialog.findChild<QLineEdit*>(QStringLiteral("txtFilter"));
+        auto* table = dialog.findChild<QTableWidget*>(QStringLiteral("tblTreffer"));
+        if (dialog.objectName() != QLatin1String("frmPlzAuswahl") || !filter || !table)
+            return int(QDialog::Rejected);
+        auto* choice = &dialog;
+        const auto visibleRows = [table] {
+            int n = 0;
+            for (int r = 0; r < table->rowCount(); ++r)
+                if (!table->isRowHidden(r)) ++n;
+            return n;
+        };
         asked = true;
         choice->show();
         settle(50);
-        press(choice->filter(), Qt::Key_Down);
+        press(filter, Qt::Key_Down);
         settle(100);
         const QString file = QDir(mFolder).filePath(
             QStringLiteral("%1-plz-auswahl.png").arg(mStep, 2, 10, QLatin1Char('0')));
@@ -74,13 +83,13 @@ void Tour::runPostal() {
             mShots << file;
             say(QStringLiteral("   Bildschirmfoto: %1").arg(file));
         }
-        const int all = choice->table()->rowCount();
-        choice->filter()->insert(secondPlace.left(3));
+        const int all = table->rowCount();
+        filter->insert(secondPlace.left(3));
         say(QStringLiteral("   %1 Orte; Pfeil nach unten, tippt \"%2\": %3 Zeile(n), Eingabetaste")
                 .arg(all)
                 .arg(secondPlace.left(3))
-                .arg(choice->visibleRows()));
-        press(choice->filter(), Qt::Key_Return);
+                .arg(visibleRows()));
+        press(filter, Qt::Key_Return);
         return choice->result();
     });
     button->click();

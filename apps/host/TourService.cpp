@@ -5,7 +5,6 @@
 #include "ServicePane.h"
 #include "Tour.h"
 #include "control/BelegAdressen.h"
-#include "platform/StandortListe2.h"
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
@@ -106,14 +105,16 @@ void Tour::runService() {
     mWindow.setBelegart(110);
     mWindow.switchAddress(1);
     mWindow.dialogs().setAnswer([&](QDialog& dialog) {
-        auto* list = dialog.findChild<belegadressen::StandortListe2*>();
-        if (!list) return int(QDialog::Rejected);
+        // The site list, found by its names as a host sees it.
+        auto* suche = dialog.findChild<QLineEdit*>(QStringLiteral("txtSuche"));
+        auto* baum = dialog.findChild<QTreeWidget*>(QStringLiteral("tvwStandorte"));
+        if (!suche || !baum) return int(QDialog::Rejected);
         dialog.resize(900, 560);
         dialog.show();
         settle(100);
-        list->suchfeld()->setFocus();
-        list->suchfeld()->insert(QStringLiteral("Filiale 418"));
-        press(list->suchfeld(), Qt::Key_Down);
+        suche->setFocus();
+        suche->insert(QStringLiteral("Filiale 418"));
+        press(suche, Qt::Key_Down);
         settle(100);
         const QString file = QDir(mFolder).filePath(
             QStringLiteral("%1-standortfenster.png").arg(mStep, 2, 10, QLatin1Char('0')));
@@ -122,8 +123,8 @@ void Tour::runService() {
             say(QStringLiteral("   Bildschirmfoto: %1").arg(file));
         }
         say(QStringLiteral("   %1 Standorte geladen, Filter \"Filiale 418\"")
-                .arg(list->baum()->topLevelItemCount()));
-        press(list->suchfeld(), Qt::Key_Return);
+                .arg(baum->topLevelItemCount()));
+        press(suche, Qt::Key_Return);
         return dialog.result();
     });
     typeNumber(QStringLiteral("S-0005"));
