@@ -3,6 +3,7 @@
 #include "control/BelegAdressen.h"
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QKeyEvent>
 #include <QLineEdit>
