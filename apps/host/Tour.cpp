@@ -7,19 +7,23 @@
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QSqlQuery>
 #include <QTimer>
 #include <cstdio>
-
-namespace {
 
 void say(const QString& line) {
     std::fputs(qPrintable(line + QLatin1Char('\n')), stdout);
     std::fflush(stdout);
 }
 
-} // namespace
+void press(QWidget* w, int key) {
+    QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(w, &down);
+    QKeyEvent up(QEvent::KeyRelease, key, Qt::NoModifier);
+    QApplication::sendEvent(w, &up);
+}
 
 Tour::Tour(DocumentWindow& window, QString folder) : mWindow(window), mFolder(std::move(folder)) {}
 

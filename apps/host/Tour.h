@@ -3,6 +3,12 @@
 #include <QStringList>
 
 class DocumentWindow;
+class QWidget;
+
+// A line of the tour's printed record.
+void say(const QString& line);
+// A key pressed and released in `w`, as the keyboard delivers it.
+void press(QWidget* w, int key);
 
 // The scripted run without a display: typical steps of a user on the
 // document window, each with a screenshot, the events and messages printed.

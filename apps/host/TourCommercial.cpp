@@ -11,15 +11,6 @@
 #include <QToolButton>
 #include <cstdio>
 
-namespace {
-
-void tell(const QString& line) {
-    std::fputs(qPrintable(line + QLatin1Char('\n')), stdout);
-    std::fflush(stdout);
-}
-
-} // namespace
-
 // A customer who pays in a foreign currency, page 2 with its rates, and the
 // editing dialog of the payment terms on the real table.
 void Tour::runCommercial() {
@@ -35,15 +26,15 @@ void Tour::runCommercial() {
     step(QStringLiteral("Kunde in Fremdwährung, Seite 2 mit den Kursen"));
     mWindow.switchAddress(1);
     typeNumber(foreign);
-    tell(QStringLiteral("   GetWährung = \"%1\", GetWechselkurs = %2, GetWährungserfassung = %3")
-             .arg(c.GetWaehrung())
-             .arg(c.GetWechselkurs())
-             .arg(c.GetWaehrungserfassung()));
+    say(QStringLiteral("   GetWährung = \"%1\", GetWechselkurs = %2, GetWährungserfassung = %3")
+            .arg(c.GetWaehrung())
+            .arg(c.GetWechselkurs())
+            .arg(c.GetWaehrungserfassung()));
     if (c.GetWaehrungserfassung() != 2)
         mFindings << QStringLiteral("Kunde %1 nicht als Fremdwährung erfasst").arg(foreign);
     if (auto* page2 = c.findChild<QAbstractButton*>(QStringLiteral("btnSeite_0"))) page2->click();
     if (auto* label = c.findChild<QLabel*>(QStringLiteral("lblWährungserfassung")))
-        tell(QStringLiteral("   lblWährungserfassung = \"%1\"").arg(label->text()));
+        say(QStringLiteral("   lblWährungserfassung = \"%1\"").arg(label->text()));
     shoot(QStringLiteral("fremdwaehrung-seite2"));
     if (auto* page1 = c.findChild<QAbstractButton*>(QStringLiteral("btnSeite_1"))) page1->click();
 
@@ -66,11 +57,11 @@ void Tour::runCommercial() {
             QStringLiteral("%1-stammdaten-dialog.png").arg(mStep, 2, 10, QLatin1Char('0')));
         if (dialog.grab().save(file)) {
             mShots << file;
-            tell(QStringLiteral("   Bildschirmfoto: %1").arg(file));
+            say(QStringLiteral("   Bildschirmfoto: %1").arg(file));
         }
-        tell(QStringLiteral("   \"%1\": %2 Zeilen")
-                 .arg(dialog.windowTitle())
-                 .arg(table->rowCount()));
+        say(QStringLiteral("   \"%1\": %2 Zeilen")
+                .arg(dialog.windowTitle())
+                .arg(table->rowCount()));
         return int(QDialog::Rejected);
     });
     edit->click();

@@ -10,22 +10,6 @@
 #include <QTableWidget>
 #include <cstdio>
 
-namespace {
-
-void say(const QString& line) {
-    std::fputs(qPrintable(line + QLatin1Char('\n')), stdout);
-    std::fflush(stdout);
-}
-
-void press(QWidget* w, int key) {
-    QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier);
-    QApplication::sendEvent(w, &down);
-    QKeyEvent up(QEvent::KeyRelease, key, Qt::NoModifier);
-    QApplication::sendEvent(w, &up);
-}
-
-} // namespace
-
 // A postal code shared by several villages: the search button asks which one
 // is meant, the user narrows the list by typing and takes a row with the keys.
 void Tour::runPostal() {

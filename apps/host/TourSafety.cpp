@@ -12,15 +12,6 @@
 #include <QMessageBox>
 #include <cstdio>
 
-namespace {
-
-void tell(const QString& line) {
-    std::fputs(qPrintable(line + QLatin1Char('\n')), stdout);
-    std::fflush(stdout);
-}
-
-} // namespace
-
 void Tour::runSafety() {
     belegadressen::BelegAdressen& c = mWindow.control();
     const QString first =
@@ -47,16 +38,16 @@ void Tour::runSafety() {
     settle(30);
     number->selectAll();
     number->insert(second);
-    tell(QStringLiteral("   tippt \"%1\" ohne das Feld zu verlassen und klickt Speichern")
-             .arg(second));
+    say(QStringLiteral("   tippt \"%1\" ohne das Feld zu verlassen und klickt Speichern")
+            .arg(second));
     save->trigger();
     const DocumentValues saved = mWindow.store().load(mWindow.documentNumber());
     const QString expected =
         firstValue(QStringLiteral("SELECT Bez1 FROM Kundenstamm WHERE Kundennummer = ") +
                    belegadressen::quoted(second));
-    tell(QStringLiteral("   gespeichert: Nummer \"%1\", Bez1 \"%2\"")
-             .arg(saved.value(1).value(QStringLiteral("Nummer")),
-                  saved.value(1).value(QStringLiteral("Bez1"))));
+    say(QStringLiteral("   gespeichert: Nummer \"%1\", Bez1 \"%2\"")
+            .arg(saved.value(1).value(QStringLiteral("Nummer")),
+                 saved.value(1).value(QStringLiteral("Bez1"))));
     if (saved.value(1).value(QStringLiteral("Nummer")) != second ||
         saved.value(1).value(QStringLiteral("Bez1")) != expected)
         mFindings << QStringLiteral("Überschriebene Nummer mit fremder Adresse gespeichert");
@@ -72,9 +63,9 @@ void Tour::runSafety() {
             QStringLiteral("%1-rueckfrage.png").arg(mStep, 2, 10, QLatin1Char('0')));
         if (dialog.grab().save(file)) {
             mShots << file;
-            tell(QStringLiteral("   Bildschirmfoto: %1").arg(file));
+            say(QStringLiteral("   Bildschirmfoto: %1").arg(file));
         }
-        tell(QStringLiteral("   Rückfrage: %1").arg(static_cast<QMessageBox&>(dialog).text()));
+        say(QStringLiteral("   Rückfrage: %1").arg(static_cast<QMessageBox&>(dialog).text()));
         return int(QMessageBox::Cancel);
     });
     fresh->trigger();

@@ -14,22 +14,6 @@
 #include <QTreeWidget>
 #include <cstdio>
 
-namespace {
-
-void say(const QString& line) {
-    std::fputs(qPrintable(line + QLatin1Char('\n')), stdout);
-    std::fflush(stdout);
-}
-
-void press(QWidget* w, int key) {
-    QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier);
-    QApplication::sendEvent(w, &down);
-    QKeyEvent up(QEvent::KeyRelease, key, Qt::NoModifier);
-    QApplication::sendEvent(w, &up);
-}
-
-} // namespace
-
 void Tour::runService() {
     belegadressen::BelegAdressen& c = mWindow.control();
     const QString technician = firstValue(QStringLiteral(

@@ -12,11 +12,6 @@
 
 namespace {
 
-void say(const QString& line) {
-    std::fputs(qPrintable(line + QLatin1Char('\n')), stdout);
-    std::fflush(stdout);
-}
-
 // A mouse move without a pressed button over the middle of `w`, as the
 // window system delivers it to a widget with mouse tracking.
 void moveMouseOver(QWidget* w) {

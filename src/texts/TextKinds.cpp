@@ -1,34 +1,9 @@
 #include "texts/TextKinds.h"
+#include "control/DocumentKinds.h"
 #include <array>
 #include <cmath>
 
 namespace belegadressen {
-
-int textKindOfBelegart(qint16 belegart) {
-    switch (belegart) {
-    case 10:
-    case 150:
-        return 0;
-    case 20:
-    case 30:
-    case 110:
-    case 120:
-        return 1;
-    case 40:
-        return 2;
-    case 50:
-    case 60:
-    case 70:
-    case 80:
-    case 90:
-    case 130:
-        return 3;
-    case 100:
-        return 4;
-    default:
-        return -1;
-    }
-}
 
 std::optional<TextType> textTypeOf(const QVariant& texttyp) {
     if (!texttyp.isValid() || texttyp.isNull()) return std::nullopt;
@@ -45,12 +20,12 @@ std::optional<TextType> textTypeOf(const QVariant& texttyp) {
 bool texttypFits(const QVariant& texttyp, bool fuerBeleg, qint16 belegart) {
     if (!fuerBeleg) return true;
     const auto type = textTypeOf(texttyp);
-    return type && type->kind == textKindOfBelegart(belegart);
+    return type && type->kind == documentKinds::kindIndex(belegart);
 }
 
 ButtonChoice buttonChoice(int index, bool fuerBeleg, qint16 belegart) {
     if (fuerBeleg) {
-        const int kind = textKindOfBelegart(belegart);
+        const int kind = documentKinds::kindIndex(belegart);
         return {kind, kind < 0 ? 0 : kind};
     }
     return {index >= 0 && index < kTextKinds ? index : -1, index};

@@ -9,9 +9,6 @@ namespace belegadressen {
 // 3 invoice, 4 credit note.
 inline constexpr int kTextKinds = 5;
 
-// The kind of a document type; -1 for a type of no kind.
-int textKindOfBelegart(qint16 belegart);
-
 // Where a text number handed in by the host goes: the header (element 0) or
 // footer (element 1) field of one kind. Nothing is pending until a button,
 // a typed text type or a field's focus names a target.

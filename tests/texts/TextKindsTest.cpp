@@ -3,6 +3,7 @@
 // preview's line layout.
 #include "texts/TextKinds.h"
 #include "contracts/TextKindCatalogue.h"
+#include "control/DocumentKinds.h"
 #include "platform/Defaults.h"
 #include "texts/LongTextLookup.h"
 #include "texts/PreviewText.h"
@@ -53,7 +54,7 @@ TEST(TextType, FitsOnlyTheDocumentsOwnKind) {
         {4, {100}},     {-1, {0, 999, -10, 140}}};
     for (const auto& [kind, types] : kinds)
         for (qint16 belegart : types) {
-            EXPECT_EQ(textKindOfBelegart(belegart), kind) << belegart;
+            EXPECT_EQ(documentKinds::kindIndex(belegart), kind) << belegart;
             for (int texttyp = -1; texttyp <= 10; ++texttyp) {
                 const auto type = textTypeOf(texttyp);
                 EXPECT_EQ(texttypFits(texttyp, true, belegart), type && type->kind == kind)
