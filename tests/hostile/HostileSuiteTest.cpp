@@ -24,8 +24,9 @@ constexpr int kValues = 10000;
 // Values sent through each member of the control and each field: every
 // n-th generated value (the control runs a whole load per value).
 constexpr int kControlStride = 100;
-// Values sent through each statement a member composes: every n-th.
-constexpr size_t kStatementStride = 4;
+// The statements the members compose from one typed value: customer,
+// general address, postal code and street.
+constexpr size_t kMemberStatements = 4;
 
 const std::vector<hostile::Value>& values() {
     static const std::vector<hostile::Value> all = hostile::generate(kValues);
@@ -90,27 +91,50 @@ TYPED_TEST(HostileSuite, StatementsKeepEveryValueAndReadOnlyTheRowTheyName) {
 
     const qint64 roundTrip = clock.restart();
 
-    // The statements of the members with every fourth value (the statements
-    // differ only in where the one quoted value goes).
+    // Each value through one of the members' statements in turn (they differ
+    // only in where the one quoted value goes), so that every value reaches
+    // SQL through a member without parsing four statements per value.
     belegadressen::SqlPostalCodeManager postalCodes(nullptr);
     postalCodes.Init(nullptr, QString(), connection, false);
+    const auto found = [&](size_t member, const QString& v) {
+        switch (member % kMemberStatements) {
+        case 0:
+            return !connection->Execute(belegadressen::statements::kundeSelect(v))->Eof();
+        case 1:
+            return !connection->Execute(belegadressen::statements::adresseSelect(v))->Eof();
+        case 2:
+            postalCodes.Suche_Plz(v, QString(), QString(), false);
+            return postalCodes.Geprueft();
+        default:
+            // Only a spelling of the one street there is may find it.
+            postalCodes.Suche_Plz(QString(), QString(), v, false);
+            return postalCodes.Geprueft() && !v.contains("Hauptstr", Qt::CaseInsensitive);
+        }
+    };
+    const auto names = [](size_t member, const QString& v) {
+        switch (member % kMemberStatements) {
+        case 0:
+            return v == "10001" || v == "O'Brien";
+        case 1:
+            return v == "A-100";
+        case 2:
+            return v == "70173";
+        default:
+            return false;
+        }
+    };
     int selected = 0;
-    for (size_t i = 0; i < all.size(); i += kStatementStride) {
+    for (size_t i = 0; i < all.size(); ++i) {
         const hostile::Value& v = all[i];
         if (v.refused) {
-            EXPECT_THROW(connection->Execute(belegadressen::statements::kundeSelect(v.text)),
-                         Error);
+            if (i % kMemberStatements < 2) {
+                EXPECT_THROW(found(i, v.text), Error);
+            }
             continue;
         }
         ++selected;
-        ASSERT_EQ(!connection->Execute(belegadressen::statements::kundeSelect(v.text))->Eof(),
-                  v.text == "10001" || v.text == "O'Brien")
-            << shown(v.text).toStdString();
-        ASSERT_EQ(!connection->Execute(belegadressen::statements::adresseSelect(v.text))->Eof(),
-                  v.text == "A-100")
-            << shown(v.text).toStdString();
-        postalCodes.Suche_Plz(v.text, QString(), QString(), false);
-        EXPECT_EQ(postalCodes.Geprueft(), v.text == "70173") << shown(v.text).toStdString();
+        ASSERT_EQ(found(i, v.text), names(i, v.text))
+            << "statement " << i % kMemberStatements << ": " << shown(v.text).toStdString();
     }
     std::printf("   %zu values stored and read back in %lld ms; %d through the member "
                 "statements in %lld ms\n",

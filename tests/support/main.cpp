@@ -2,6 +2,14 @@
 #include <QtGlobal>
 #include <gtest/gtest.h>
 
+// The sample host's tests run under the host's own application object.
+#ifdef BA_HOST_APPLICATION
+#include "SafeApplication.h"
+using Application = SafeApplication;
+#else
+using Application = QApplication;
+#endif
+
 namespace {
 // The offscreen platform warns about window hints it cannot honour; that
 // noise would bury the test output.
@@ -15,7 +23,7 @@ int main(int argc, char** argv) {
     qInstallMessageHandler(quietHandler);
     qputenv("QT_QPA_PLATFORM",
             qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-    QApplication app(argc, argv);
+    Application app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

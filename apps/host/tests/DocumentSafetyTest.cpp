@@ -4,6 +4,7 @@
 #include "DocumentGuard.h"
 #include "DocumentStore.h"
 #include "DocumentWindow.h"
+#include "SafeApplication.h"
 #include "SearchDialog.h"
 #include "control/BelegAdressen.h"
 #include "support/TestDatabase.h"
@@ -17,8 +18,10 @@
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 #include <set>
+#include <stdexcept>
 #include <thread>
 
 using batest::Engine;
@@ -361,3 +364,22 @@ TYPED_TEST(DocumentStoreTest, TwoHostsSavingAtOnceLoseNothing) {
 }
 
 } // namespace
+
+// An exception that a slot lets through is reported where the event is
+// delivered; the events after it still run.
+TEST(SafeApplication, AnExceptionFromASlotIsReportedAndTheEventLoopGoesOn) {
+    auto* app = dynamic_cast<SafeApplication*>(QCoreApplication::instance());
+    ASSERT_NE(app, nullptr);
+    QStringList reported;
+    app->setReporter([&reported](const QString& text) { reported << text; });
+    bool after = false;
+    QTimer::singleShot(0, app, [] { throw std::runtime_error("Wert zu lang"); });
+    QTimer::singleShot(0, app, [] { throw 42; });
+    QTimer::singleShot(0, app, [&after] { after = true; });
+    EXPECT_TRUE(QTest::qWaitFor([&after] { return after; }, 2000));
+    app->setReporter(nullptr);
+    EXPECT_EQ(
+        reported,
+        QStringList({"Unerwarteter Fehler, der Schritt wurde abgebrochen: Wert zu lang",
+                     "Unerwarteter Fehler, der Schritt wurde abgebrochen: unbekannter Fehler"}));
+}
