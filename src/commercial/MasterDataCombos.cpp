@@ -73,13 +73,6 @@ void MasterDataCombos::setup() {
     setupOne(*u.ocxAnrede, "Anreden", nullptr, {{"Anrede", "Anrede"}});
 }
 
-bool MasterDataCombos::isTaxKeyOne(const QVariant& key) {
-    if (key.isNull()) return false;
-    bool ok = false;
-    const double number = key.toString().trimmed().toDouble(&ok);
-    return ok && number == 1.0;
-}
-
 bool MasterDataCombos::gateOpen() const { return mState.mAenderungMelden; }
 
 bool MasterDataCombos::mayReport() { return gateOpen() && mGuard.PruefeAdressnummer(); }

@@ -30,7 +30,6 @@ public:
     void connectSignals();
 
     // The VAT id is offered only for tax key 1, compared as a number.
-    static bool isTaxKeyOne(const QVariant& key);
 
 private:
     void setupOne(MasterDataCombo& combo, const char* table, const char* settingsKey,

@@ -4,6 +4,7 @@
 #include "control/ErrorStyles.h"
 #include "control/ServiceHub.h"
 #include "control/Ui.h"
+#include "control/Values.h"
 #include "control/Widgets.h"
 
 namespace belegadressen {
@@ -33,9 +34,8 @@ bool PageLayout::PruefeWartungsdaten() const {
 }
 
 void PageLayout::zeigeUstIdentNr() {
-    const QVariant key = ui.ocxMwstKnz->KeyValue();
-    const bool taxKeyOne = !key.isNull() && key.toString().trimmed() == QLatin1String("1");
-    setVisible({ui.txtDUstIdentNr, ui.lblUstIdentNr}, taxKeyOne && state.MitDebitorenkonto);
+    setVisible({ui.txtDUstIdentNr, ui.lblUstIdentNr},
+               isTaxKeyOne(ui.ocxMwstKnz->KeyValue()) && state.MitDebitorenkonto);
 }
 
 void PageLayout::SetzeSeitenLayout(int anzSeiten) {
