@@ -1,5 +1,9 @@
 #include "control/AccessibleTexts.h"
+#include "platform/MasterDataEditDialog.h"
+#include "platform/PostalChoiceDialog.h"
+#include "platform/StandortListe2.h"
 #include "support/ControlHarness.h"
+#include "windows/FrmInfo.h"
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
@@ -7,6 +11,7 @@
 #include <QTest>
 #include <functional>
 #include <gtest/gtest.h>
+#include <memory>
 #include <vector>
 
 using namespace belegadressen;
@@ -239,5 +244,64 @@ TEST(AccessibleTexts, EveryEntryNamesAControl) {
     }
     EXPECT_TRUE(accessibleTextOf(QStringLiteral("keinFeld")).name.isEmpty());
 }
+
+// The side windows the control opens: every input and button has a name in
+// words too.
+struct WindowCase {
+    const char* name;
+    std::function<std::unique_ptr<QWidget>()> make;
+};
+
+const WindowCase kWindows[] = {
+    {"PostalChoice",
+     [] {
+         return std::make_unique<PostalChoiceDialog>(
+             QList<PostalEntry>{{"88045", "Friedrichshafen", "", ""},
+                                {"88045", "Immenstaad", "", ""}},
+             true, true);
+     }},
+    {"MasterDataEditing",
+     [] {
+         return std::make_unique<MasterDataEditDialog>(
+             "Anreden bearbeiten", QStringList{"Schlüssel", "Anrede"},
+             QList<QStringList>{{"1", "Herr"}, {"2", "Frau"}}, 0, MasterDataEditDialog::Rights{},
+             0);
+     }},
+    {"SiteList", [] { return std::make_unique<StandortListe2>(); }},
+    {"InfoWindow",
+     [] {
+         // The host keeps no positions here.
+         struct NoPositions : WindowPositionService {
+             void Restore(const QString&, QWidget&) override {}
+             void Save(const QString&, const QWidget&) override {}
+         };
+         static NoPositions positions;
+         auto info = std::make_unique<FrmInfo>(positions);
+         info->setMode("1");
+         return std::unique_ptr<QWidget>(std::move(info));
+     }},
+};
+
+class SideWindow : public ::testing::TestWithParam<WindowCase> {};
+
+TEST_P(SideWindow, EveryInputAndButtonHasANameInWords) {
+    std::unique_ptr<QWidget> window = GetParam().make();
+    window->show();
+    QApplication::processEvents();
+    std::vector<QAccessibleInterface*> found;
+    collect(QAccessible::queryAccessibleInterface(window.get()), found);
+    int checked = 0;
+    for (QAccessibleInterface* iface : found) {
+        auto* widget = static_cast<QWidget*>(iface->object());
+        if (!takesTab(widget) && !qobject_cast<QAbstractButton*>(widget)) continue;
+        ++checked;
+        EXPECT_TRUE(inWords(spokenName(iface))) << label(widget).toStdString() << " is called \""
+                                                << spokenName(iface).toStdString() << "\"";
+    }
+    EXPECT_GE(checked, 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(Windows, SideWindow, ::testing::ValuesIn(kWindows),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
