@@ -1,6 +1,8 @@
 #include "support/ControlHarness.h"
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QTest>
 #include <functional>
 #include <gtest/gtest.h>
@@ -58,6 +60,17 @@ void onPage2(ControlHarness& h) {
     h.clearRecords();
 }
 
+QString rateListShown(ControlHarness& h) {
+    auto* list = static_cast<QComboBox*>(h.widget("cdoDKursbehandlung"));
+    return list->view()->isVisible() ? "Liste offen" : "keine Liste";
+}
+
+void foreignCurrencyOnPage2(ControlHarness& h) {
+    h.control().fktDragNummer("10002"); // pays in CHF: the rate fields show
+    static_cast<QAbstractButton*>(h.widget("btnSeite_0"))->click();
+    h.clearRecords();
+}
+
 const KeyCase kCases[] = {
     {"TabFromTheNumberReachesTheAddressSearch", furtherAddress, "txtDNummer", Qt::Key_Tab,
      Qt::NoModifier, focused, "btnAdresse"},
@@ -73,6 +86,8 @@ const KeyCase kCases[] = {
      Qt::ShiftModifier, dialogsRun, "Zahlungsart bearbeiten"},
     {"ShiftF2WithoutAnEditingButtonDoesNothing", customerLoaded, "ocxMwstKnz", Qt::Key_F2,
      Qt::ShiftModifier, dialogsRun, ""},
+    {"F2InTheRateTreatmentOpensItsList", foreignCurrencyOnPage2, "cdoDKursbehandlung", Qt::Key_F2,
+     Qt::NoModifier, rateListShown, "Liste offen"},
     {"CtrlF2OpensNothing", customerLoaded, "ocxZahlungsart", Qt::Key_F2, Qt::ControlModifier,
      dialogsRun, ""},
 };
