@@ -1,4 +1,5 @@
 #include "DocumentWindow.h"
+#include "AddressKeys.h"
 #include "DocumentGuard.h"
 #include "EventLog.h"
 #include "HostAppObject.h"
@@ -111,6 +112,7 @@ void DocumentWindow::buildUi() {
     mAddresses->addTab(QStringLiteral("&1 Kunde"));
     mAddresses->addTab(QStringLiteral("&2 Lieferadresse / Einsatzort"));
     mAddresses->addTab(QStringLiteral("&3 Rechnungsadresse"));
+    addAddressKeys(this, mAddresses);
     mControl = form.BelegAdressen1;
     setCentralWidget(central);
 

@@ -211,6 +211,7 @@ int Tour::run() {
     runTexts();
     runCommercial();
     runPostal();
+    runKeyboard();
 
     step(QStringLiteral("Beleg speichern"));
     const int number = mWindow.saveDocument();

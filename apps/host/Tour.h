@@ -35,6 +35,7 @@ private:
     bool compareDocuments();
     void runService(); // TourService.cpp
     void runTexts();
+    void runKeyboard(); // TourKeyboard.cpp
 
     DocumentWindow& mWindow;
     QString mFolder;

@@ -6,6 +6,7 @@
 #include "control/EventSink.h"
 #include "control/Ui.h"
 #include "control/Values.h"
+#include "control/Widgets.h"
 #include <cmath>
 
 namespace belegadressen {
@@ -100,6 +101,14 @@ void CurrencyChange::connectSignals() {
     });
     QObject::connect(u.cdoDKursbehandlung, &QComboBox::activated, u.cdoDKursbehandlung, [this] {
         if (mState.mAenderungMelden) guarded([&] { mEvents.raiseChange(); });
+    });
+    // F2 opens the list, as its tool tip promises and the other fields do.
+    onKeyRelease(u.cdoDKursbehandlung, [this](int key, Qt::KeyboardModifiers mods) {
+        if (key != Qt::Key_F2 ||
+            (mods & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)))
+            return false;
+        mUi.cdoDKursbehandlung->showPopup();
+        return true;
     });
     // The country list: typing is checked against the address number, a pick is not.
     QObject::connect(u.cdoDLand, &QComboBox::activated, u.cdoDLand, [this] {

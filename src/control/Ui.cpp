@@ -62,13 +62,13 @@ QLabel* valueLabel(QWidget* parent, const QString& name) {
 
 // Image buttons carry a picture set at start-up; until then a short sign.
 // Buttons whose action a key in the neighbouring field also starts (F2) stay
-// out of the tab chain, so that typing moves from field to field.
+// out of the tab chain, so that typing moves from field to field; the others
+// are in it, so that every action has a way from the keyboard.
 QToolButton* imageButton(QWidget* parent, const QString& name, const QString& toolTip,
                          const QString& sign, bool inTabChain) {
     auto* button = named(new QToolButton(parent), name);
     button->setText(sign);
     button->setToolTip(toolTip);
-    button->setAccessibleName(toolTip);
     button->setAutoRaise(false);
     button->setFocusPolicy(inTabChain ? Qt::TabFocus : Qt::NoFocus);
     return button;
@@ -111,8 +111,6 @@ MasterDataCombo* masterData(const ComboFactory& make, MasterDataCombo::Kind kind
     MasterDataCombo* combo = named(make(kind, parent), name);
     combo->setDesign(design);
     combo->setToolTip(toolTip);
-    combo->setAccessibleName(design.caption.isEmpty() ? toolTip
-                                                      : withoutAccessKeys(design.caption));
     return combo;
 }
 
@@ -166,7 +164,7 @@ void Ui::build(QWidget* rootWidget, const ComboFactory& masterDataCombo) {
                            QStringLiteral("…"), false);
     btnAdresse =
         imageButton(p, QStringLiteral("btnAdresse"), QStringLiteral("Aufruf allgemeine Adressen"),
-                    QStringLiteral("…"), false);
+                    QStringLiteral("…"), true);
     btnAktKunde = imageButton(
         p, QStringLiteral("btnAktKunde"),
         QStringLiteral("Die Adressdaten werden im Kundenstamm bzw. im Adressenstamm aktualisiert"),
@@ -309,8 +307,6 @@ void Ui::build(QWidget* rootWidget, const ComboFactory& masterDataCombo) {
         ocxVertreter[i] =
             masterData(make, MasterDataCombo::Kind::Combo, p, indexed("ocxVertreter", i), d,
                        QStringLiteral("Auswahl des Sachbearbeiter für diesen Beleg"));
-        ocxVertreter[i]->setAccessibleName(QStringLiteral("Sachbearbeiter ") +
-                                           QString::number(i + 1));
     }
     {
         ComboDesign d;
@@ -386,9 +382,9 @@ void Ui::build(QWidget* rootWidget, const ComboFactory& masterDataCombo) {
 
     // The wide display adds a strip beside page 1.
     PanWart2 = named(new QFrame(p), "PanWart2");
-    btnMonteur[1] = imageButton(PanWart2, QStringLiteral("btnMonteur_1"),
-                                QStringLiteral("Auswahl / Übernehmen Mitarbeiter."),
-                                QStringLiteral("…"), false);
+    btnMonteur[1] =
+        imageButton(PanWart2, QStringLiteral("btnMonteur_1"),
+                    QStringLiteral("Auswahl / Übernehmen Mitarbeiter."), QStringLiteral("…"), true);
 
     // ---- Page 1: text-number rows -------------------------------------------
     QWidget* textArea = p;

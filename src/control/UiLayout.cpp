@@ -1,4 +1,5 @@
 #include "control/UiLayout.h"
+#include "control/AccessibleTexts.h"
 #include "control/Twips.h"
 #include "control/Ui.h"
 #include <QBoxLayout>
@@ -152,12 +153,6 @@ void chainFocus(const std::vector<QWidget*>& widgets) {
         }
     }
 }
-
-void name(QWidget* input, const QString& caption) {
-    input->setAccessibleName(withoutAccessKeys(caption));
-}
-
-void nameByCaption(QLabel* caption, QWidget* input) { name(input, caption->text()); }
 
 // A caption for an input that has no caption among the named controls; it
 // sits on the service panel, which the layout logic shows and hides as a
@@ -454,50 +449,25 @@ void sizeFields(Ui& u) {
         l->setFixedHeight(side);
 }
 
-void nameInputs(Ui& u) {
-    nameByCaption(u.lbladr[0], u.txtDNummer);
-    nameByCaption(u.lbladr[1], u.txtDAdr[0]);
-    name(u.txtDAdr[1], QStringLiteral("Name"));
-    for (std::size_t i = 2; i <= 4; ++i)
-        name(u.txtDAdr[i], QStringLiteral("Name ") + QString::number(i));
-    nameByCaption(u.lbladr[3], u.txtDAdr[5]);
-    nameByCaption(u.lbladr[4], u.cdoDLand);
-    name(u.txtDPostleitzahl, QStringLiteral("PLZ"));
-    name(u.txtDAdr[6], QStringLiteral("Ort"));
-    nameByCaption(u.lblPostfach, u.txtDPostfach);
-    name(u.txtDPlzPostfach, QStringLiteral("PLZ Postfach"));
-    nameByCaption(u.lblAnsprechpartnerKD, u.txtAnsprechpartnerKD);
-    name(u.chkDruckInAnschriftKD, u.chkDruckInAnschriftKD->text());
-    for (std::size_t i = 0; i < 2; ++i) {
-        const QString owner =
-            i == 0 ? QStringLiteral("Versand an ") : QStringLiteral("Rechnung an ");
-        name(u.txtDKD_Nr[i], owner + u.lblKundennr->text());
-        name(u.txtDAD_Nr[i], owner + u.lblAdressnr->text());
+// Names every control of the table once, and the input that takes the focus
+// for it (the key entry of a master-data field). A tool tip stays the
+// description; the table's description adds the key that does the job.
+void nameControls(Ui& u) {
+    for (QWidget* w : u.root->findChildren<QWidget*>()) {
+        const AccessibleText text = accessibleTextOf(w->objectName());
+        if (text.name.isEmpty()) continue;
+        QStringList parts;
+        for (const QString& part : {w->toolTip().trimmed(), text.description})
+            if (!part.isEmpty()) parts << part;
+        const QString description = parts.join(QLatin1Char(' '));
+        w->setAccessibleName(text.name);
+        w->setAccessibleDescription(description);
+        QWidget* proxy = w->focusProxy();
+        if (proxy && w->isAncestorOf(proxy)) {
+            proxy->setAccessibleName(text.name);
+            proxy->setAccessibleDescription(description);
+        }
     }
-    nameByCaption(u.lblHauptkonto, u.txtDHauptkonto);
-    nameByCaption(u.lblUstIdentNr, u.txtDUstIdentNr);
-    nameByCaption(u.lblAuftragsrabtt, u.txtDAuftragsrabatt);
-    for (QCheckBox* c : {u.chkKnzDivers, u.chkDruckAufbewahrungsfrist, u.chkRechnungPerPDF})
-        name(c, c->text());
-    for (int element = 0; element < 2; ++element) {
-        const QString rowName = element == 0 ? u.lblKopftext->text() : u.lblFusstext->text();
-        for (std::size_t k = 0; k < 5; ++k)
-            name(u.textRow(element)[k], rowName + QLatin1Char(' ') + u.lblBaText[k]->text());
-    }
-    name(u.txtMonteur[0], QStringLiteral("Monteur"));
-    nameByCaption(u.lbladr[9], u.txtTermin);
-    nameByCaption(u.lblUhrzeit, u.txtUhrzeit);
-    name(u.txtDauer, QStringLiteral("Dauer"));
-    name(u.txtAnsprechpartner, u.btnAnsprechpartner->text());
-    nameByCaption(u.lbladr[10], u.txtTelefon);
-    name(u.txtFax, QStringLiteral("Fax"));
-    nameByCaption(u.lbladrMobil, u.txtMobil);
-    name(u.txtStoerText, QStringLiteral("Betreff"));
-    nameByCaption(u.lblBemerkung, u.txtBemerkung);
-    nameByCaption(u.lblDatumLetzteWartung, u.txtDatumLetzteWartung);
-    nameByCaption(u.lblDatumLetzteRechnung, u.txtDatumLetzteRechnung);
-    nameByCaption(u.lblWechselkurs, u.txtDWechselkurs);
-    nameByCaption(u.lblKursbehandlung, u.cdoDKursbehandlung);
 }
 
 void orderFocus(Ui& u) {
@@ -513,6 +483,8 @@ void orderFocus(Ui& u) {
         u.ocxZahlungsbedingungen, u.txtDAuftragsrabatt, u.chkKnzDivers,
         u.chkDruckAufbewahrungsfrist, u.chkRechnungPerPDF, u.ocxVertreter[0], u.ocxVertreter[1],
         u.ocxVertreter[2], u.ocxDVersandart,
+        // The strip of the wide display, beside the columns.
+        u.btnMonteur[1],
         // Service panel.
         u.btnAnlage, u.txtMonteur[0], u.txtTermin, u.btnLoeTermin, u.txtUhrzeit, u.txtDauer,
         u.btnVergebeTermin, u.btnTerminAssistent, u.btnAnsprechpartner, u.txtAnsprechpartner,
@@ -569,7 +541,7 @@ void layOutUi(Ui& u) {
     sizeFields(u);
     layOutPage1(u, s);
     layOutPage2(u, s);
-    nameInputs(u);
+    nameControls(u);
     orderFocus(u);
 
     // The normal display: pages and control as wide as the form; the wide

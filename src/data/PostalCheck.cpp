@@ -29,6 +29,17 @@ void PostalCheck::connectSignals() {
     for (QLineEdit* field : {u.txtDPostleitzahl, u.txtDPostfach, u.txtDPlzPostfach})
         QObject::connect(field, &QLineEdit::textChanged, field,
                          [this, field] { guarded([&] { postalFieldChanged(field); }); });
+    // F2 in the postal code or the place searches as the button beside them
+    // does, so that the search needs no mouse.
+    for (QLineEdit* field : {u.txtDPostleitzahl, u.txtDAdr[6]})
+        onKeyRelease(field, [this](int key, Qt::KeyboardModifiers mods) {
+            if (key != Qt::Key_F2 ||
+                (mods & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) ||
+                !shown(mUi.btnPlz) || !mUi.btnPlz->isEnabled())
+                return false;
+            guarded([&] { btnPlzClick(); });
+            return true;
+        });
     onLeave(u.txtDPostleitzahl, u.root, [this] { skipOnError([&] { postleitzahlValidate(); }); });
     onLeave(u.txtDPlzPostfach, u.root, [this] { guarded([&] { plzPostfachLeft(); }); });
 }

@@ -24,6 +24,7 @@ MasterDataEditDialog::MasterDataEditDialog(const QString& title, const QStringLi
     mTable =
         new QTableWidget(static_cast<int>(rows.size()), static_cast<int>(headings.size()), this);
     mTable->setObjectName(QStringLiteral("tblDaten"));
+    mTable->setAccessibleName(title);
     mTable->setHorizontalHeaderLabels(headings);
     mTable->setSelectionBehavior(QAbstractItemView::SelectRows);
     mTable->setSelectionMode(QAbstractItemView::SingleSelection);

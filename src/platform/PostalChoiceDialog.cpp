@@ -27,6 +27,10 @@ PostalChoiceDialog::PostalChoiceDialog(const QList<PostalEntry>& entries, bool w
     mFilter->setObjectName(QStringLiteral("txtFilter"));
     mFilter->setPlaceholderText(QStringLiteral("Eingrenzen: Postleitzahl, Ort oder Straße"));
     mFilter->setClearButtonEnabled(true);
+    mFilter->setAccessibleName(QStringLiteral("Eingrenzen"));
+    mFilter->setAccessibleDescription(
+        QStringLiteral("Postleitzahl, Ort oder Straße; Pfeiltasten wählen eine Zeile, die "
+                       "Eingabetaste übernimmt sie"));
     mFilter->installEventFilter(this);
     layout->addWidget(mFilter);
 
@@ -36,6 +40,7 @@ PostalChoiceDialog::PostalChoiceDialog(const QList<PostalEntry>& entries, bool w
     mTable =
         new QTableWidget(static_cast<int>(entries.size()), static_cast<int>(headings.size()), this);
     mTable->setObjectName(QStringLiteral("tblTreffer"));
+    mTable->setAccessibleName(QStringLiteral("Passende Anschriften"));
     mTable->setHorizontalHeaderLabels(headings);
     mTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     mTable->setSelectionBehavior(QAbstractItemView::SelectRows);

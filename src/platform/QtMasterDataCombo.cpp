@@ -32,10 +32,19 @@ void MasterDataKeyEntry::focusOutEvent(QFocusEvent* event) {
 }
 
 void MasterDataKeyEntry::keyPressEvent(QKeyEvent* event) {
-    const bool altDown =
-        event->key() == Qt::Key_Down && (event->modifiers() & Qt::AltModifier) != 0;
-    if (event->key() == Qt::Key_F4 || altDown) {
+    const Qt::KeyboardModifiers mods =
+        event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+    const bool altDown = event->key() == Qt::Key_Down && (mods & Qt::AltModifier);
+    // F2 searches as in the other fields of the address block; with Shift it
+    // opens the editing dialog, whose button takes no focus.
+    const bool f2 = event->key() == Qt::Key_F2 && mods == Qt::NoModifier;
+    if (event->key() == Qt::Key_F4 || altDown || f2) {
         emit listRequested();
+        event->accept();
+        return;
+    }
+    if (event->key() == Qt::Key_F2 && mods == Qt::ShiftModifier) {
+        emit editRequested();
         event->accept();
         return;
     }
@@ -100,6 +109,9 @@ QtMasterDataCombo::QtMasterDataCombo(Kind kind, QWidget* parent)
         else
             showList();
     });
+    connect(mKeyEntry, &MasterDataKeyEntry::editRequested, this, [this] {
+        if (mDesign.buttonvisible) openEditDialog();
+    });
     connect(mListButton, &QToolButton::clicked, this, [this] {
         // Entering the field first runs the leave of the field the user comes from.
         if (!mKeyEntry->hasFocus()) mKeyEntry->setFocus(Qt::MouseFocusReason);
@@ -143,9 +155,18 @@ void QtMasterDataCombo::applyDesign() {
     const int width = mDesign.captionwidth * logicalDpiX() / kTwipsPerInch;
     mCaption->setFixedWidth(qMax(qMax(0, width), width > 0 ? mMinimumCaptionWidth : 0));
     mCaption->setVisible(width > 0);
-    mKeyEntry->setAccessibleName(mDesign.caption);
+    // The name the field was given speaks for its entry; a field without
+    // one is called by its caption.
+    mKeyEntry->setAccessibleName(accessibleName().isEmpty() ? mDesign.caption : accessibleName());
+    mKeyEntry->setAccessibleDescription(
+        accessibleDescription().isEmpty() ? toolTip() : accessibleDescription());
+    mListButton->setAccessibleName(QStringLiteral("Liste öffnen"));
+    mListButton->setAccessibleDescription(QStringLiteral("F2 oder F4 im Feld"));
     mDialogButton->setVisible(mDesign.buttonvisible);
     mDialogButton->setToolTip(mDesign.dlgcaption);
+    mDialogButton->setAccessibleName(mDesign.dlgcaption.isEmpty() ? QStringLiteral("Bearbeiten")
+                                                                  : mDesign.dlgcaption);
+    mDialogButton->setAccessibleDescription(QStringLiteral("Umschalt+F2 im Feld"));
 }
 
 void QtMasterDataCombo::setMinimumCaptionWidth(int pixels) {

@@ -29,6 +29,7 @@ signals:
     void entered(Qt::FocusReason reason);
     void left(Qt::FocusReason reason);
     void listRequested();
+    void editRequested();
 
 protected:
     void focusInEvent(QFocusEvent* event) override;
@@ -43,8 +44,9 @@ private:
 
 // Our master-data field, of each of the three classes: a caption, the key
 // entry, a drop-down list of the table's rows and a button for the editing
-// dialog. The plain entry (Kind::Edit) has no list button (F4 or Alt+Down
-// still open the list), its ItemSelected carries the key text, and every
+// dialog. F2, F4 or Alt+Down open the list, Shift+F2 the editing dialog, so
+// that the field needs no mouse. The plain entry (Kind::Edit) has no list
+// button, its ItemSelected carries the key text, and every
 // change by the user is also reported by EditChange(key, text, oldKey,
 // oldText, column, row, source, reason, table): source "Liste" or "Eingabe",
 // reason 1 for a pick, 0 for typing, row the list row or -1.

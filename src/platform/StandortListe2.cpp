@@ -45,6 +45,7 @@ StandortListe2::StandortListe2(QWidget* parent) : SiteList(parent) {
     layout->addLayout(searchRow);
     mBaum = new QTreeWidget(this);
     mBaum->setObjectName(QStringLiteral("tvwStandorte"));
+    mBaum->setAccessibleName(QStringLiteral("Standorte und Anlagen"));
     mBaum->setColumnCount(4);
     mBaum->setHeaderLabels({QStringLiteral("Standort / Anlage"), QStringLiteral("Bezeichnung"),
                             QStringLiteral("Anschrift"), QStringLiteral("Vertrag")});

@@ -72,12 +72,14 @@ FrmInfo::FrmInfo(WindowPositionService& positions, QWidget* parent)
 
     Ringbuch = new QLabel(this);
     Ringbuch->setObjectName(QStringLiteral("Ringbuch"));
+    Ringbuch->setAccessibleName(QStringLiteral("Ringbuch"));
     const int picture = twipsToPixels(this, 480);
     Ringbuch->setPixmap(ringBinder(picture));
     Ringbuch->setGeometry(0, 0, picture, picture);
 
     txtText = new QTextEdit(this);
     txtText->setObjectName(QStringLiteral("txtText"));
+    txtText->setAccessibleName(QStringLiteral("Text"));
     txtText->setAcceptRichText(true);
     txtText->setGeometry(0, picture, width(), height() - picture);
     QPalette palette = txtText->palette();
@@ -108,6 +110,8 @@ void FrmInfo::setMode(const QString& mode) {
     mMode = mode;
     setWindowTitle(mMode == QLatin1String("0") ? QStringLiteral("Kundeninfo")
                                                : QStringLiteral("Kundennotizen"));
+    // The box holds the text the title names.
+    txtText->setAccessibleName(windowTitle());
 }
 
 void FrmInfo::SetzeConnectionDb(std::shared_ptr<Connection> od) { mConnection = std::move(od); }

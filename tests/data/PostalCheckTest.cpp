@@ -312,4 +312,39 @@ TEST(PostalCheck, MapButtonHandsTheAddressToTheHost) {
     EXPECT_EQ(p.address(), "70173|Stuttgart|Hauptstraße 1");
 }
 
+// F2 in the postal code or the place searches as the button does; other
+// modifiers, or a search switched off, leave the key to the field.
+struct PostalKeyCase {
+    const char* name;
+    const char* field;
+    Qt::KeyboardModifiers modifiers;
+    const char* checking; // "1" on, "0" off: the search button hides
+    const char* calls;
+};
+
+class PostalSearchKey : public ::testing::TestWithParam<PostalKeyCase> {};
+
+TEST_P(PostalSearchKey, OnTheFocusedField) {
+    const PostalKeyCase& c = GetParam();
+    auto manager = std::make_shared<ScriptedManager>();
+    PostalControl p(manager);
+    p.enable(QString::fromUtf8(c.checking));
+    manager->calls.clear();
+    p.setAddress("88045", "Immenstaad", "Seestraße 4");
+    p.h.focus(QString::fromUtf8(c.field));
+    QTest::keyClick(p.h.edit(QString::fromUtf8(c.field)), Qt::Key_F2, c.modifiers);
+    EXPECT_EQ(manager->calls.join(' '), QString::fromUtf8(c.calls));
+    EXPECT_TRUE(p.answers->messages.isEmpty()) << p.answers->messages.join('\n').toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, PostalSearchKey,
+    ::testing::Values(PostalKeyCase{"PostalCode", "txtDPostleitzahl", Qt::NoModifier, "1",
+                                    "Suche_Plz(88045,Immenstaad,Seestraße 4,true)"},
+                      PostalKeyCase{"Place", "txtDAdr_6", Qt::NoModifier, "1",
+                                    "Suche_Plz(88045,Immenstaad,Seestraße 4,true)"},
+                      PostalKeyCase{"WithShift", "txtDPostleitzahl", Qt::ShiftModifier, "1", ""},
+                      PostalKeyCase{"SearchOff", "txtDPostleitzahl", Qt::NoModifier, "0", ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 } // namespace

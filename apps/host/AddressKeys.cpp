@@ -1,0 +1,16 @@
+#include "AddressKeys.h"
+#include <QShortcut>
+#include <QTabBar>
+
+void addAddressKeys(QWidget* window, QTabBar* tabs) {
+    const int keys[] = {Qt::Key_1, Qt::Key_2, Qt::Key_3};
+    for (int i = 0; i < tabs->count() && i < 3; ++i) {
+        const QKeySequence sequence(QKeyCombination(Qt::ControlModifier, Qt::Key(keys[i])));
+        tabs->setTabText(i, tabs->tabText(i).remove(QLatin1Char('&')));
+        tabs->setTabToolTip(i, sequence.toString(QKeySequence::NativeText));
+        auto* shortcut = new QShortcut(sequence, window);
+        shortcut->setContext(Qt::WindowShortcut);
+        QObject::connect(shortcut, &QShortcut::activated, tabs,
+                         [tabs, i] { tabs->setCurrentIndex(i); });
+    }
+}
