@@ -48,7 +48,7 @@ set(CPACK_COMPONENT_DEMO_DESCRIPTION "Address block widget for commercial docume
 set(CPACK_DEBIAN_DEMO_PACKAGE_DEPENDS "libbelegadressen ${ba_exact}, libc6 (>= 2.34), \
 libstdc++6 (>= 12), libqt6core6 (>= ${ba_qt_version}), libqt6gui6 (>= ${ba_qt_version}), \
 libqt6widgets6 (>= ${ba_qt_version}), libqt6sql6 (>= ${ba_qt_version}), \
-libqt6sql6-sqlite (>= ${ba_qt_version}), libsqlite3-0 (>= 3.37)")
+libqt6sql6-sqlite (>= ${ba_qt_version}), libqt6test6 (>= ${ba_qt_version}), libsqlite3-0 (>= 3.37)")
 set(CPACK_DEBIAN_DEMO_PACKAGE_RECOMMENDS "libqt6sql6-psql")
 
 include(CPack)
