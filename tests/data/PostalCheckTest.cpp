@@ -147,13 +147,6 @@ TEST(PostalCheck, PostalCodeWithTwoPlacesAsksTheUserThroughTheControlsRunner) {
     p.clickPlz();
     EXPECT_EQ(p.answers->shown, QStringList{"Postleitzahl auswählen"});
     EXPECT_EQ(p.address(), "88045|Immenstaad|Seestraße 4");
-
-    // One candidate is taken without asking.
-    p.answers->shown.clear();
-    p.setAddress("", "Neustadt", "Lindenweg 4");
-    p.clickPlz();
-    EXPECT_TRUE(p.answers->shown.isEmpty());
-    EXPECT_EQ(p.address(), "31112|Neustadt|Lindenweg 4");
 }
 
 TEST(PostalCheck, ServicesHandedInLaterAnswerTheManagersDialogs) {
