@@ -1,4 +1,5 @@
 #include "commercial/VatIdValidator.h"
+#include "support/CaseNames.h"
 #include <gtest/gtest.h>
 
 using namespace belegadressen;
@@ -59,6 +60,8 @@ INSTANTIATE_TEST_SUITE_P(
         VatCase{"ESX1234567X", State::Unchecked, ""},
         VatCase{"123456789", State::Invalid,
                 "Die Ident-Nr beginnt mit dem Länderkürzel, z. B. DE."}),
-    [](const auto& info) { return "Case" + std::to_string(info.index); });
+    [](const auto& info) {
+        return batest::caseName(info.index, QString::fromUtf8(info.param.number));
+    });
 
 } // namespace

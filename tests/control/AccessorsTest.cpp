@@ -81,7 +81,16 @@ TEST_P(Accessors, AddsNeverReportAChangeAndLeaveTheGateOpen) {
     w.AddMwstKnz("1");
     w.AddVKD_Nr("20001");
     w.AddWaehrung("CHF");
+    w.AddZahlungsbedingungen("14T");
+    w.AddAnrede("Frau");
+    w.AddVertreter1("V2");
+    w.AddUstIdentNr("ATU13585627");
+    w.AddRabatt(12.5);
+    w.AddRechnungPerPDF(true);
+    w.AddKAnNr("001");
+    w.AddFGuNr("010");
     EXPECT_TRUE(h.events().isEmpty());
+    EXPECT_TRUE(h.informations().isEmpty());
     // AddNummer loads nothing.
     EXPECT_TRUE(h.sql().statements.isEmpty());
     EXPECT_EQ(w.GetBez1(), "Müller");

@@ -1,5 +1,6 @@
 // Creating, switching and storing addresses and their two display pages.
 #include "control/AdressDaten.h"
+#include "support/CaseNames.h"
 #include "support/ControlHarness.h"
 #include <QFrame>
 #include <QPushButton>
@@ -77,7 +78,13 @@ TEST_P(AppointmentKeeping, OnlyTheServiceAddressKeepsItsAppointment) {
 
 INSTANTIATE_TEST_SUITE_P(, AppointmentKeeping,
                          ::testing::Values(KeepCase{1, false, true}, KeepCase{1, true, false},
-                                           KeepCase{0, false, false}, KeepCase{2, false, false}));
+                                           KeepCase{0, false, false}, KeepCase{2, false, false}),
+                         [](const auto& info) {
+                             return batest::caseName(
+                                 info.index, QStringLiteral("Address%1%2")
+                                                 .arg(info.param.index)
+                                                 .arg(info.param.resetAppointment ? "Reset" : ""));
+                         });
 
 TEST_P(AddressSwitch, TypedValuesReachTheRecordOnlyWhenTheyHaveAnAddress) {
     ControlHarness h(engine());

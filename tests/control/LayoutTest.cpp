@@ -140,23 +140,6 @@ TEST_P(Layout, ADocumentShowsOnlyItsOwnTextNumbersInTheFirstSlots) {
     EXPECT_TRUE(shownOf(w, header).isEmpty());
 }
 
-TEST_P(Layout, VatIdOnlyForTaxKeyOneWithTheDebtorAccount) {
-    ControlHarness h(engine());
-    auto& w = h.control();
-    w.setMitDebitorenkonto(true);
-    w.AddMwstKnz("1");
-    w.setAktAdresse(1);
-    EXPECT_EQ(shownOf(w, {"txtDUstIdentNr", "txtDHauptkonto"}),
-              QStringList({"txtDUstIdentNr", "txtDHauptkonto"}));
-    w.AddMwstKnz("2");
-    w.setAktAdresse(1);
-    EXPECT_EQ(shownOf(w, {"txtDUstIdentNr", "txtDHauptkonto"}), QStringList({"txtDHauptkonto"}));
-    w.setMitDebitorenkonto(false);
-    w.AddMwstKnz("1");
-    w.setAktAdresse(1);
-    EXPECT_TRUE(shownOf(w, {"txtDUstIdentNr", "txtDHauptkonto"}).isEmpty());
-}
-
 TEST(LayoutFlags, ReferenceHeadingsFollowEitherAddressFlag) {
     BelegAdressen w;
     const QStringList names = {"lblKundennr", "txtDKD_Nr_0", "txtDKD_Nr_1"};

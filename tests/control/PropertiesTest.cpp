@@ -28,8 +28,6 @@ TEST(Properties, DefaultsAreOmittedAndMissingKeysReadAsDefaults) {
 TEST(Properties, RoundTripUnderTheOriginalKeys) {
     BelegAdressen w;
     w.setBackColor(255);
-    w.setEnabled(true);
-    w.setBorderStyle(1);
     w.setAnzAdresse(3);
     w.setAktAdresse(2);
     w.setMitFusstext(true);
@@ -47,8 +45,6 @@ TEST(Properties, RoundTripUnderTheOriginalKeys) {
     r.ReadProperties(bag);
     EXPECT_EQ(changed.count(), 0);
     EXPECT_EQ(r.BackColor(), 255);
-    EXPECT_TRUE(r.Enabled());
-    EXPECT_EQ(r.BorderStyle(), 1);
     EXPECT_EQ(r.AnzAdresse(), 3);
     EXPECT_EQ(r.AktAdresse(), 2);
     EXPECT_TRUE(r.MitFusstext());

@@ -1,12 +1,9 @@
 // Faults that must not lose or mislabel data: host answers that are null,
-// host slots calling back during a load, numbers beyond 16 and 32 bits, and
-// texts shown as they are.
+// host slots calling back during a load, numbers beyond 16 and 32 bits.
 #include "contracts/CostAssignment.h"
 #include "platform/GermanNumbers.h"
 #include "platform/PropertyBags.h"
-#include "platform/QtMessageService.h"
 #include "support/ControlHarness.h"
-#include <QMessageBox>
 #include <QTest>
 #include <cmath>
 #include <gtest/gtest.h>
@@ -17,21 +14,6 @@ using belegadressen::BelegAdressen;
 using belegadressen::Error;
 
 namespace {
-
-struct RecordingMessages : belegadressen::MessageService {
-    void Meldung(const QVariant& text, qint16, const QString&, qint32) override {
-        texts << text.toString();
-    }
-    void Fehlermeldung(const QString&, const QString&, qint32, const QString& text, bool) override {
-        texts << text;
-    }
-    QStringList texts;
-};
-
-struct NoDialogs : belegadressen::DialogRunner {
-    int exec(QDialog&) override { return 0; }
-    void information(const QString&, const QString&) override {}
-};
 
 // A host connection that answers every statement with no recordset.
 struct NullAnsweringConnection : belegadressen::Connection {
@@ -57,15 +39,15 @@ TEST(HostAnswers, ANullRecordsetIsReportedInWords) {
 
 TEST(HostAnswers, AMissingComponentIsReportedAndTheControlGoesOn) {
     ControlHarness h;
-    auto messages = std::make_shared<RecordingMessages>();
+    auto messages = std::make_shared<batest::RecordingServices>();
     belegadressen::Services services;
     services.messages = messages;
-    services.dialogs = std::make_shared<NoDialogs>();
+    services.dialogs = messages;
     services.costAssignment = [] { return std::shared_ptr<belegadressen::CostAssignment>(); };
     h.control().setServices(services);
     h.typeNumber("10001");
-    EXPECT_TRUE(messages->texts.join("\n").contains("LeseKunde"))
-        << messages->texts.join("\n").toStdString();
+    EXPECT_TRUE(messages->messages.join("\n").contains("LeseKunde"))
+        << messages->messages.join("\n").toStdString();
     // The change gate is open again: a user edit (on a one-page address,
     // which needs no number) is reported.
     h.control().setAktAdresse(3);
@@ -176,32 +158,6 @@ TEST(ThirtyTwoBits, ACostAssignmentIdBeyond32BitsIsReportedNotCut) {
         << h.messages().join("\n").toStdString();
     EXPECT_FALSE(h.sql().statements.join("\n").contains("KostID = '7'"))
         << h.sql().statements.join("\n").toStdString();
-}
-
-// Captures the message box instead of showing it.
-struct BoxCapture : belegadressen::DialogRunner {
-    int exec(QDialog& dialog) override {
-        auto* box = qobject_cast<QMessageBox*>(&dialog);
-        if (box) {
-            formats << box->textFormat();
-            texts << box->text();
-        }
-        return 0;
-    }
-    void information(const QString&, const QString&) override {}
-    QList<Qt::TextFormat> formats;
-    QStringList texts;
-};
-
-TEST(MessageBoxes, ShowTextsAsPlainText) {
-    auto boxes = std::make_shared<BoxCapture>();
-    belegadressen::QtMessageService service(boxes, nullptr);
-    service.Meldung(QStringLiteral("Kunde <b>Müller</b> & Söhne"), 4, "QelBelAdr");
-    service.Fehlermeldung("QelBelAdr", "LeseKunde", 3146, "<i>kursiv</i>", true);
-    ASSERT_EQ(boxes->formats.size(), 2);
-    for (Qt::TextFormat f : boxes->formats)
-        EXPECT_EQ(f, Qt::PlainText);
-    EXPECT_EQ(boxes->texts[0], "Kunde <b>Müller</b> & Söhne");
 }
 
 } // namespace

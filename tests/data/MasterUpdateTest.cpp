@@ -16,21 +16,6 @@ using namespace batest;
 
 namespace {
 
-struct Notices : MessageService, DialogRunner {
-    void Meldung(const QVariant& text, qint16, const QString& title, qint32) override {
-        messages << title + ": " + text.toString();
-    }
-    void Fehlermeldung(const QString& module, const QString& procedure, qint32 number,
-                       const QString& text, bool) override {
-        messages << QStringLiteral("%1/%2/%3: %4").arg(module, procedure).arg(number).arg(text);
-    }
-    int exec(QDialog&) override { return 0; }
-    void information(const QString& title, const QString& text) override {
-        messages << title + ": " + text;
-    }
-    QStringList messages;
-};
-
 const QString kKunde = QStringLiteral("Die Adressdaten wurden im Kundenstamm aktualisiert.");
 const QString kAdresse =
     QStringLiteral("Die Adressdaten wurden in den allgemeinen Adressen aktualisiert.");
@@ -105,7 +90,7 @@ protected:
                    nr + "'");
     }
 
-    std::shared_ptr<Notices> notices = std::make_shared<Notices>();
+    std::shared_ptr<RecordingServices> notices = std::make_shared<RecordingServices>();
     std::shared_ptr<RecordingConnection> sql;
     std::unique_ptr<BelegAdressen> control;
 };

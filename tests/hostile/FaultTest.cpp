@@ -1,9 +1,9 @@
 // Faults in the middle of the control's work: the connection lost during a
 // load or a master-data edit, a statement timing out on PostgreSQL. Each
 // one: a message in words, nothing half-written, the control goes on.
-#include "platform/PlatformTestSupport.h"
 #include "platform/QtMasterDataCombo.h"
 #include "support/ControlHarness.h"
+#include "support/RecordingServices.h"
 #include "support/TestDatabase.h"
 #include <QPushButton>
 #include <QSqlQuery>
@@ -68,7 +68,7 @@ INSTANTIATE_TEST_SUITE_P(, LostDuringLoad,
 // The connection lost while a master-data edit is written: the field says so
 // in words and reads its table again afterwards.
 TEST(LostDuringMasterDataEdit, ReportsInWordsAndTheFieldGoesOn) {
-    using namespace platformtest;
+    using namespace batest;
     SqliteDb db;
     db.exec("create table Versandtexte (Versandart text, Kurztext text)");
     db.exec("insert into Versandtexte values ('POST', 'Post'), ('DHL', 'Paket')");
@@ -89,9 +89,9 @@ TEST(LostDuringMasterDataEdit, ReportsInWordsAndTheFieldGoesOn) {
     recorder->failWhenContains = "Update";
     combo.openEditDialog();
     // The user is told in words which entry failed; the table is as it was.
-    ASSERT_EQ(messages->meldungen.size(), 1);
-    EXPECT_TRUE(messages->meldungen[0].contains("ließ sich nicht ändern"))
-        << messages->meldungen[0].toStdString();
+    ASSERT_EQ(messages->messages.size(), 1);
+    EXPECT_TRUE(messages->messages[0].contains("ließ sich nicht ändern"))
+        << messages->messages[0].toStdString();
     EXPECT_EQ(db.rows("select * from Versandtexte order by Versandart"),
               (QStringList{"DHL|Paket", "POST|Post"}));
 

@@ -64,66 +64,51 @@ TYPED_TEST(MasterDataTableTest, NumbersShownAndTypedInGermanNotation) {
     EXPECT_EQ(this->table.editText(0, 3), QStringLiteral("3,75"));
 }
 
+// Rows as the user typed them: cells separated by '|', rows by ';'.
+QList<QStringList> typedRows(const char* text) {
+    QList<QStringList> rows;
+    for (const QString& row : QString::fromUtf8(text).split(QLatin1Char(';'), Qt::SkipEmptyParts))
+        rows << row.split(QLatin1Char('|'));
+    return rows;
+}
+
 struct Refusal {
     const char* name;
-    QList<QStringList> added;
-    int editedRow; // -1: none
-    QStringList edited;
+    const char* added;
+    const char* edited; // row 0, empty: none
     const char* reason; // empty: accepted
 };
 
 TYPED_TEST(MasterDataTableTest, RefusedKeysAndValuesExplainedInWords) {
     const Refusal cases[] = {
-        {"accepted", {{"30T", "30 Tage", "30", ""}}, -1, {}, ""},
-        {"duplicate ignoring case",
-         {{"sofort", "noch einmal", "", ""}},
-         -1,
-         {},
+        {"accepted", "30T|30 Tage|30|", "", ""},
+        {"duplicate ignoring case", "sofort|noch einmal||", "",
          "„sofort“ gibt es schon; jeder „Schlüssel“ darf nur einmal vorkommen."},
-        {"duplicate among new rows",
-         {{"NEU", "", "", ""}, {"neu ", "x", "", ""}},
-         -1,
-         {},
+        {"duplicate among new rows", "NEU|||;neu |x||", "",
          "„neu“ gibt es schon; jeder „Schlüssel“ darf nur einmal vorkommen."},
-        {"edited onto another key",
-         {},
-         0,
-         {"SOFORT", "14 Tage netto", "14", "2,5"},
+        {"edited onto another key", "", "SOFORT|14 Tage netto|14|2,5",
          "„SOFORT“ gibt es schon; jeder „Schlüssel“ darf nur einmal vorkommen."},
-        {"too long",
-         {{"ZWEIUNDDREISSIG", "", "", ""}},
-         -1,
-         {},
+        {"too long", "ZWEIUNDDREISSIG|||", "",
          "„ZWEIUNDDREISSIG“ ist zu lang: „Schlüssel“ hat höchstens 10 Zeichen."},
-        {"no key",
-         {{"", "ohne", "", ""}},
-         -1,
-         {},
-         "Ein Eintrag ohne „Schlüssel“ kann nicht gespeichert werden."},
-        {"no number",
-         {{"X", "", "zehn", ""}},
-         -1,
-         {},
-         "In der Spalte „Netto-Tage“ ist „zehn“ keine Zahl."},
-        {"no whole number",
-         {{"X", "", "1,5", ""}},
-         -1,
-         {},
+        {"no key", "|ohne||", "", "Ein Eintrag ohne „Schlüssel“ kann nicht gespeichert werden."},
+        {"no number", "X||zehn|", "", "In der Spalte „Netto-Tage“ ist „zehn“ keine Zahl."},
+        {"no whole number", "X||1,5|", "",
          "In der Spalte „Netto-Tage“ ist „1,5“ keine ganze Zahl."},
     };
     const QStringList before = this->rows();
     for (const Refusal& c : cases) {
         MasterDataChanges changes;
-        changes.added = c.added;
-        if (c.editedRow >= 0) changes.edited.append({c.editedRow, c.edited});
-        EXPECT_EQ(this->table.checkChanges(changes), QString::fromUtf8(c.reason)) << c.name;
-        if (!*c.reason) continue;
+        changes.added = typedRows(c.added);
+        if (*c.edited) changes.edited.append({0, typedRows(c.edited).first()});
+        const QString reason = QString::fromUtf8(c.reason);
+        EXPECT_EQ(this->table.checkChanges(changes), reason) << c.name;
+        if (reason.isEmpty()) continue;
         this->sql->statements.clear();
         try {
             this->table.save(changes);
             ADD_FAILURE() << c.name << ": written";
         } catch (const Error& e) {
-            EXPECT_TRUE(e.text().contains(QString::fromUtf8(c.reason))) << e.text().toStdString();
+            EXPECT_TRUE(e.text().contains(reason)) << e.text().toStdString();
         }
         EXPECT_TRUE(this->sql->statements.isEmpty()) << c.name;
         EXPECT_EQ(this->rows(), before) << c.name;

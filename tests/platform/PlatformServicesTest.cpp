@@ -5,6 +5,7 @@
 #include "platform/QtMessageService.h"
 #include "platform/QtResourceLibrary.h"
 #include "platform/SettingsWindowPositions.h"
+#include "support/CaseNames.h"
 #include <QComboBox>
 #include <QMessageBox>
 #include <QTemporaryDir>
@@ -41,7 +42,10 @@ INSTANTIATE_TEST_SUITE_P(
                       DateCase{"2024-12-31T08:15:00", "31.12.2024", "2024-12-31"},
                       DateCase{"__.__.____", "__.__.____", "__.__.____"}, DateCase{"", "", ""},
                       DateCase{"31.02.2024", "31.02.2024", "31.02.2024"},
-                      DateCase{"morgen", "morgen", "morgen"}));
+                      DateCase{"morgen", "morgen", "morgen"}),
+    [](const auto& info) {
+        return batest::caseName(info.index, QString::fromUtf8(info.param.input));
+    });
 
 TEST(ComboListSelectionTest, SelectsByItemDataElsePosition) {
     ComboListSelection selection;
@@ -87,21 +91,25 @@ struct CapturingRunner : QtDialogRunner {
     int exec(QDialog& dialog) override {
         auto* box = qobject_cast<QMessageBox*>(&dialog);
         shown << dialog.windowTitle() + QStringLiteral(": ") + (box ? box->text() : QString());
+        plain = plain && box && box->textFormat() == Qt::PlainText;
         return QDialog::Accepted;
     }
     QStringList shown;
+    bool plain = true;
 };
 
+// Texts are shown as they are: markup in a customer's name is no markup.
 TEST(MessageServiceTest, ShowsTextsNumbersAndErrorReportsModally) {
     auto runner = std::make_shared<CapturingRunner>();
     auto service = defaultMessageService(runner);
-    service->Meldung(QStringLiteral("Bitte prüfen."), 4, QStringLiteral("QelBelAdr"));
+    service->Meldung(QStringLiteral("Kunde <b>Müller</b> & Söhne"), 4, QStringLiteral("QelBelAdr"));
     service->Meldung(10050, 4, QStringLiteral("QelBelAdr"));
     service->Fehlermeldung(QStringLiteral("QelBelAdr"), QStringLiteral("btnPlz_Click"), 3146,
                            QStringLiteral("Tabelle fehlt"), true);
+    EXPECT_TRUE(runner->plain);
     runner->information(QStringLiteral("Information"), QStringLiteral("Hallo"));
     ASSERT_EQ(runner->shown.size(), 4);
-    EXPECT_EQ(runner->shown[0], QStringLiteral("QelBelAdr: Bitte prüfen."));
+    EXPECT_EQ(runner->shown[0], QStringLiteral("QelBelAdr: Kunde <b>Müller</b> & Söhne"));
     EXPECT_EQ(runner->shown[1], QStringLiteral("QelBelAdr: ") + QtResourceLibrary().Text(10050));
     EXPECT_TRUE(runner->shown[2].startsWith(QStringLiteral("QelBelAdr: ")));
     for (const char* part : {"btnPlz_Click", "3146", "Tabelle fehlt"})

@@ -1,12 +1,14 @@
-#include "PlatformTestSupport.h"
 #include "platform/PostalChoiceDialog.h"
 #include "platform/SqlPostalCodeManager.h"
+#include "support/RecordingConnection.h"
+#include "support/RecordingServices.h"
+#include "support/TestDatabase.h"
 #include <QLineEdit>
 #include <QTableWidget>
 #include <QTest>
 
 using namespace belegadressen;
-using namespace platformtest;
+using namespace batest;
 
 namespace {
 

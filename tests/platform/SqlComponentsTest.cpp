@@ -1,8 +1,10 @@
-#include "PlatformTestSupport.h"
 #include "platform/SqlCostAssignment.h"
+#include "support/RecordingConnection.h"
+#include "support/RecordingServices.h"
+#include "support/TestDatabase.h"
 
 using namespace belegadressen;
-using namespace platformtest;
+using namespace batest;
 
 namespace {
 

@@ -4,7 +4,6 @@
 #include "platform/SqlText.h"
 #include "support/AgreedStatements.h"
 #include "support/TestDatabase.h"
-#include <QSqlQuery>
 #include <gtest/gtest.h>
 
 using batest::Engine;
@@ -191,36 +190,6 @@ TEST(SqlConnection, RefusesAClosedDatabase) {
     }
     db = QSqlDatabase();
     QSqlDatabase::removeDatabase("ba_closed");
-}
-
-// Quoting is only safe when the server reads a backslash as an ordinary
-// character and our text as UTF-8.
-TEST(SqlConnectionPostgres, RefusesUnsafeSessionSettings) {
-    const QString connInfo = batest::postgresConnInfo();
-    if (connInfo.isEmpty()) GTEST_SKIP() << "BA_PG_CONNINFO is not set; PostgreSQL tests skipped";
-    const std::pair<const char*, const char*> cases[] = {
-        {"set standard_conforming_strings = off", "standard_conforming_strings"},
-        {"set client_encoding = 'LATIN1'", "LATIN1"},
-    };
-    for (const auto& [setting, mention] : cases) {
-        SCOPED_TRACE(setting);
-        {
-            QSqlDatabase db = batest::openPostgres("ba_unsafe", connInfo);
-            EXPECT_NO_THROW(belegadressen::SqlConnection{db});
-            ASSERT_TRUE(QSqlQuery(db).exec(QString::fromUtf8(setting)));
-            try {
-                belegadressen::SqlConnection connection(db);
-                ADD_FAILURE() << "accepted";
-            } catch (const Error& e) {
-                EXPECT_EQ(e.number(), Error::Database);
-                EXPECT_TRUE(e.text().contains(QString::fromUtf8(mention)))
-                    << e.text().toStdString();
-                EXPECT_TRUE(e.text().contains("Bitte")) << "a German text for the user";
-            }
-            db.close();
-        }
-        QSqlDatabase::removeDatabase("ba_unsafe");
-    }
 }
 
 } // namespace

@@ -1,12 +1,13 @@
 // What reaches a statement as text: values with broken UTF-16, a PostgreSQL
 // session whose settings were changed after it was opened, and table and
 // column names taken from members.
-#include "PlatformTestSupport.h"
 #include "contracts/Error.h"
 #include "platform/QtMasterDataCombo.h"
 #include "platform/SqlConnection.h"
 #include "platform/SqlIdentifier.h"
 #include "platform/SqlText.h"
+#include "support/RecordingConnection.h"
+#include "support/RecordingServices.h"
 #include "support/TestDatabase.h"
 #include <QPushButton>
 #include <QSqlQuery>
@@ -72,8 +73,10 @@ TYPED_TEST(BrokenUtf16Test, LoneSurrogatesAreRefusedPairsRoundTrip) {
     }
 }
 
-// The host shares its session with the control and can change it at any
-// time; a statement whose meaning depends on the settings must not run then.
+// Quoting is only safe when the server reads a backslash as an ordinary
+// character and our text as UTF-8. The host shares its session with the
+// control and can change it at any time; a statement whose meaning depends on
+// the settings must not run then.
 TEST(SqlConnectionPostgres, RefusesASessionChangedAfterItWasOpened) {
     const QString connInfo = batest::postgresConnInfo();
     if (connInfo.isEmpty()) GTEST_SKIP() << "BA_PG_CONNINFO is not set; PostgreSQL tests skipped";
@@ -107,6 +110,8 @@ TEST(SqlConnectionPostgres, RefusesASessionChangedAfterItWasOpened) {
             }
             // Nothing was written; plain ASCII still runs (no setting changes it).
             EXPECT_TRUE(connection.Execute("select Wert from ProbeSitzung")->Eof());
+            // A connection is not even made on such a session.
+            EXPECT_THROW(belegadressen::SqlConnection{db}, Error);
             // Back to safe settings, the connection works again.
             ASSERT_TRUE(QSqlQuery(db).exec("set standard_conforming_strings = on"));
             ASSERT_TRUE(QSqlQuery(db).exec("set client_encoding = 'UTF8'"));
@@ -162,7 +167,7 @@ TEST(SqlIdentifier, AcceptsPlainNamesOnly) {
 // A table or column name set by the host goes into the statement only when
 // it is a plain name; otherwise the field says so and runs nothing.
 TEST(MasterDataNames, HostileTableOrColumnNameRunsNothing) {
-    using namespace platformtest;
+    using namespace batest;
     struct Case {
         QString table;
         QString column;
@@ -198,9 +203,9 @@ TEST(MasterDataNames, HostileTableOrColumnNameRunsNothing) {
         combo.openEditDialog();
 
         EXPECT_EQ(recorder->statements, QStringList());
-        ASSERT_FALSE(messages->fehler.isEmpty());
-        EXPECT_TRUE(messages->fehler.first().contains(QStringLiteral("kein gültiger")))
-            << messages->fehler.first().toStdString();
+        ASSERT_FALSE(messages->messages.isEmpty());
+        EXPECT_TRUE(messages->messages.first().contains(QStringLiteral("kein gültiger")))
+            << messages->messages.first().toStdString();
         EXPECT_EQ(db.rows("select * from Versandtexte"), QStringList{"POST|Post"});
     }
 }

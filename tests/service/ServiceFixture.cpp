@@ -19,19 +19,6 @@ int ScriptedDialogs::exec(QDialog& dialog) {
     return next(dialog);
 }
 
-void ScriptedDialogs::information(const QString& title, const QString& text) {
-    messages << title + ": " + text;
-}
-
-void ScriptedDialogs::Meldung(const QVariant& text, qint16 kind, const QString& title, qint32) {
-    messages << QStringLiteral("%1[%2]: %3").arg(title).arg(kind).arg(text.toString());
-}
-
-void ScriptedDialogs::Fehlermeldung(const QString&, const QString& procedure, qint32 number,
-                                    const QString& text, bool) {
-    messages << QStringLiteral("%1/%2: %3").arg(procedure).arg(number).arg(text);
-}
-
 namespace {
 
 void seedSites(TestDatabase& db) {

@@ -11,18 +11,17 @@ namespace batest {
 
 // Answers each modal showing with the next step of the script; a showing
 // without a step is closed as cancelled. Keeps the names of the windows.
-class ScriptedDialogs : public belegadressen::DialogRunner, public belegadressen::MessageService {
+// Information boxes are kept with the messages.
+class ScriptedDialogs : public belegadressen::DialogRunner, public RecordingMessages {
 public:
     using Step = std::function<int(QDialog&)>;
     int exec(QDialog& dialog) override;
-    void information(const QString& title, const QString& text) override;
-    void Meldung(const QVariant& text, qint16 kind, const QString& title, qint32) override;
-    void Fehlermeldung(const QString&, const QString& procedure, qint32 number, const QString& text,
-                       bool) override;
+    void information(const QString& title, const QString& text) override {
+        messages << title + ": " + text;
+    }
 
     std::deque<Step> script;
-    QStringList shown;    // objectNames of the windows shown
-    QStringList messages; // "title[kind]: text"
+    QStringList shown; // objectNames of the windows shown
 };
 
 class ServiceHost : public belegadressen::HostApplication {

@@ -3,6 +3,7 @@
 // not fit.
 #include "service/ServiceValues.h"
 #include "service/SiteWindow.h"
+#include "support/CaseNames.h"
 #include "support/ControlHarness.h"
 #include <gtest/gtest.h>
 
@@ -39,7 +40,10 @@ INSTANTIATE_TEST_SUITE_P(
                       DurationCase{"  ", true, 0}, DurationCase{"327,67", true, 32767},
                       DurationCase{"327,675", false, 0}, DurationCase{"400", false, 0},
                       DurationCase{"1e9", false, 0}, DurationCase{"abc", false, 0},
-                      DurationCase{"1,5h", false, 0}));
+                      DurationCase{"1,5h", false, 0}),
+    [](const auto& info) {
+        return batest::caseName(info.index, QString::fromUtf8(info.param.text));
+    });
 
 TEST(DurationText, NamesTheLimitInWords) {
     const Duration d = durationFromText("400");
@@ -87,6 +91,10 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(PlacementCase{8000, 5000, true, {0, 0, 8000, 4500}, {6680, 4580, 1275, 375}},
                       PlacementCase{600, 600, false, {}, {}},
                       PlacementCase{8000, 600, false, {}, {}},
-                      PlacementCase{601, 601, true, {0, 0, 601, 101}, {-719, 181, 1275, 375}}));
+                      PlacementCase{601, 601, true, {0, 0, 601, 101}, {-719, 181, 1275, 375}}),
+    [](const auto& info) {
+        return batest::caseName(
+            info.index, QStringLiteral("%1x%2").arg(info.param.width).arg(info.param.height));
+    });
 
 } // namespace

@@ -2,6 +2,7 @@
 // customer load, the selection in the control's window and in the site
 // dialog (answered by a script as a user would), and their events.
 #include "service/ServiceFixture.h"
+#include "support/CaseNames.h"
 #include <QLabel>
 #include <QTest>
 #include <QToolButton>
@@ -26,6 +27,25 @@ QStringList serviceEvents(const QStringList& all) {
 QString label(ServiceOrder& o, const char* name) {
     auto* l = o.control().findChild<QLabel*>(QString::fromUtf8(name));
     return l ? l->text() : QStringLiteral("<none>");
+}
+
+// The fields a takeover fills on address 2, joined by '|': number, service
+// customer, site, equipment, contract, technician and name; salutation, first
+// name, four name lines, PO box code and box, place, country, street, postal
+// code; contact, telephone, mobile, fax; date of the last service.
+QString siteFields(ServiceOrder& o) {
+    auto& w = o.control();
+    w.setAktAdresse(2);
+    QStringList f;
+    f << w.GetNummer() << w.GetWartKundenummer() << QString::number(w.GetWartStandort())
+      << QString::number(w.GetWartAnlagennummer()) << w.GetWartVertragsnummer()
+      << w.GetWartMonteur() << label(o, "txtMonteurname_0") << w.GetAnrede() << w.GetVorname()
+      << w.GetBez1() << w.GetBez2() << w.GetBez3() << w.GetBez4() << w.GetPostfachPlz()
+      << w.GetPostfach() << w.GetOrt() << w.GetLand() << w.GetStrasse() << w.GetPostleitzahl()
+      << w.GetWartAnsprechpartner() << w.GetWartAnsprechpartnerTelefon()
+      << w.GetWartAnsprechpartnerMobil() << w.GetWartAnsprechpartnerFax()
+      << w.GetDatumLetzteWartung();
+    return f.join(QLatin1Char('|'));
 }
 
 // A site dialog of the host that answers with a fixed choice.
@@ -54,28 +74,12 @@ TEST(SiteLoad, OneSiteWithOneEquipmentIsTakenOverWithoutAnyWindow) {
                            "ChangeDatumLetzteWartung(2024-03-01)"}));
     EXPECT_TRUE(o.dialogs->shown.isEmpty());
     EXPECT_TRUE(o.dialogs->messages.isEmpty());
-    auto& w = o.control();
-    w.setAktAdresse(2);
     // The site belongs to another customer number, noted from the row.
-    EXPECT_EQ(w.GetNummer(), "S2-BAU");
-    EXPECT_EQ(w.GetWartKundenummer(), "S2");
+    EXPECT_EQ(siteFields(o), "S2-BAU|S2|1|7|V-A7|M2|Bussard|Firma||Baustelle Bonn||||||Bonn-Süd|D|"
+                             "Baustraße 1|53113|Herr Grün|0228-55|0170-55|0228-56|2024-03-01");
+    auto& w = o.control();
     EXPECT_EQ(w.GetHauptkonto(), "S2");
-    EXPECT_EQ(w.GetWartStandort(), 1);
-    EXPECT_EQ(w.GetWartAnlagennummer(), 7);
-    EXPECT_EQ(w.GetWartVertragsnummer(), "V-A7");
-    EXPECT_EQ(w.GetWartMonteur(), "M2");
-    EXPECT_EQ(label(o, "txtMonteurname_0"), "Bussard");
     EXPECT_EQ(label(o, "txtAnlagenBezeichnung"), "Heizkessel 40 kW");
-    EXPECT_EQ(w.GetAnrede(), "Firma");
-    EXPECT_EQ(w.GetBez1(), "Baustelle Bonn");
-    EXPECT_EQ(w.GetOrt(), "Bonn-Süd");
-    EXPECT_EQ(w.GetStrasse(), "Baustraße 1");
-    EXPECT_EQ(w.GetPostleitzahl(), "53113");
-    EXPECT_EQ(w.GetWartAnsprechpartner(), "Herr Grün");
-    EXPECT_EQ(w.GetWartAnsprechpartnerTelefon(), "0228-55");
-    EXPECT_EQ(w.GetWartAnsprechpartnerMobil(), "0170-55");
-    EXPECT_EQ(w.GetWartAnsprechpartnerFax(), "0228-56");
-    EXPECT_EQ(w.GetDatumLetzteWartung(), "2024-03-01");
     EXPECT_EQ(w.GetWartDauer(), 100);
     EXPECT_FALSE(w.GetDruckAnsprechpartner());
 }
@@ -86,31 +90,10 @@ TEST(SiteLoad, OneSiteWithoutEquipmentFillsEverySiteField) {
     EXPECT_EQ(
         serviceEvents(o.events),
         QStringList({"ChangeErloekennung(E40)", "ChangeStandortNotiz(Schlüssel beim Pförtner)"}));
-    auto& w = o.control();
-    w.setAktAdresse(2);
-    EXPECT_EQ(w.GetNummer(), "S1"); // StandortKdnr equals the customer number
-    EXPECT_EQ(w.GetWartStandort(), 3);
-    EXPECT_EQ(w.GetWartAnlagennummer(), 0);
-    EXPECT_EQ(w.GetWartVertragsnummer(), "V-S1");
-    EXPECT_EQ(w.GetWartMonteur(), "M1");
-    EXPECT_EQ(label(o, "txtMonteurname_0"), "Amsel, Anna");
-    EXPECT_EQ(w.GetAnrede(), "Herr");
-    EXPECT_EQ(w.GetVorname(), "Hans");
-    EXPECT_EQ(w.GetBez1(), "Kesselhaus");
-    EXPECT_EQ(w.GetBez2(), "Nord");
-    EXPECT_EQ(w.GetBez3(), "Halle 2");
-    EXPECT_EQ(w.GetBez4(), "Tor B");
-    EXPECT_EQ(w.GetPostfachPlz(), "89001");
-    EXPECT_EQ(w.GetPostfach(), "PF 9");
-    EXPECT_EQ(w.GetOrt(), "Neu-Ulm");
-    EXPECT_EQ(w.GetLand(), "D");
-    EXPECT_EQ(w.GetStrasse(), "Werkstraße 7");
-    EXPECT_EQ(w.GetPostleitzahl(), "89231");
-    EXPECT_EQ(w.GetWartAnsprechpartner(), "Frau Rot");
-    EXPECT_EQ(w.GetWartAnsprechpartnerTelefon(), "0731-77");
-    EXPECT_EQ(w.GetWartAnsprechpartnerMobil(), "0160-77");
-    EXPECT_EQ(w.GetWartAnsprechpartnerFax(), "0731-78");
-    EXPECT_EQ(w.GetDatumLetzteWartung(), "");
+    EXPECT_EQ(siteFields(o),
+              "S1|S1|3|0|V-S1|M1|Amsel, Anna|Herr|Hans|Kesselhaus|Nord|Halle 2|Tor B|"
+              "89001|PF 9|Neu-Ulm|D|Werkstraße 7|89231|Frau Rot|0731-77|0160-77|"
+              "0731-78|");
 }
 
 TEST(SiteLoad, CustomerWithoutSitesOnAddressOneServesAtItsOwnAddress) {
@@ -277,7 +260,12 @@ INSTANTIATE_TEST_SUITE_P(
         DialogAnswer{99, 0, "QelBelAdr[4]: Der Standort ist nicht vorhanden."},
         DialogAnswer{40000, 0,
                      "QelBelAdr[4]: Die Standortnummer 40000 ist zu groß: Standort- und "
-                     "Anlagennummern reichen nur bis 32767."}));
+                     "Anlagennummern reichen nur bis 32767."}),
+    [](const auto& info) {
+        return batest::caseName(
+            info.index,
+            QStringLiteral("Site%1Equipment%2").arg(info.param.site).arg(info.param.equipment));
+    });
 
 TEST(SiteLoad, ButtonWithoutAnyCustomerNumberOnlyRaisesItsClick) {
     ServiceOrder o;

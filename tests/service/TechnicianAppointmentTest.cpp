@@ -4,6 +4,7 @@
 #include "control/ServiceHub.h"
 #include "platform/StandortAuskunft.h"
 #include "service/ServiceFixture.h"
+#include "support/CaseNames.h"
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
@@ -71,7 +72,10 @@ INSTANTIATE_TEST_SUITE_P(
                                      "vorhanden."},
                       TechnicianCase{"O'Neil", "", "",
                                      "QelBelAdr[4]: Der Mitarbeiter O'Neil ist nicht "
-                                     "vorhanden."}));
+                                     "vorhanden."}),
+    [](const auto& info) {
+        return batest::caseName(info.index, QString::fromUtf8(info.param.typed));
+    });
 
 TEST(Technician, AddWartMonteurWithAnUnknownNumberKeepsTheOldName) {
     OnAddressTwo o;
@@ -179,7 +183,11 @@ TEST_P(AppointmentDuration, GoesToTheHostInHundredthsHalvesToEven) {
 INSTANTIATE_TEST_SUITE_P(Table, AppointmentDuration,
                          ::testing::Values(DurationCase{"1,5", "150"}, DurationCase{"0,125", "12"},
                                            DurationCase{"0,375", "38"},
-                                           DurationCase{"327,67", "32767"}));
+                                           DurationCase{"327,67", "32767"}),
+                         [](const auto& info) {
+                             return batest::caseName(info.index,
+                                                     QString::fromUtf8(info.param.typed));
+                         });
 
 TEST(Appointment, EmptyDateAndTimeGoAsEmptyTexts) {
     OnAddressTwo o;

@@ -87,6 +87,10 @@ ControlHarness::ControlHarness(Engine engine, int addresses)
                      [this](const QString& a, double b, double c, qint16 d) {
                          mEvents << call("Waehrungchange", a, b, c, d);
                      });
+    QObject::connect(&w, &BelegAdressen::Wechselkurschange,
+                     [this](double a, double b, qint16 c, const QString& d) {
+                         mEvents << call("Wechselkurschange", a, b, c, d);
+                     });
     QObject::connect(&w, &BelegAdressen::ChangeMwstKnz,
                      [this](const QString& k) { mEvents << call("ChangeMwstKnz", k); });
     QObject::connect(&w, &BelegAdressen::ChangeKundenrabatt,

