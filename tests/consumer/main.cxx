@@ -22,8 +22,11 @@ int main(int argc, char** argv) {
         QJSEngine engine;
         belegadressen::ScriptBridge bridge(control);
         bridge.expose(engine, QStringLiteral("adressen"));
-        const QJSValue name = engine.evaluate(
-            QStringLiteral("adressen.invoke('AddBez1', ['Skript']); adressen.invoke('GetBez1')"));
+        const QJSValue name =
+            engine.evaluate(QStringLiteral("adressen.invoke('AnzAdresse', [2]);"
+                                           "adressen.invoke('AktAdresse', [1]);"
+                                           "adressen.invoke('AddBez1', ['Skript']);"
+                                           "adressen.invoke('GetBez1')"));
         if (name.toString() != QStringLiteral("Skript")) {
             std::fprintf(stderr, "consumer: the script bridge answered %s\n",
                          qPrintable(name.toString()));
