@@ -1,7 +1,7 @@
 #include "scripting/ScriptValues.h"
 
-#include <QHash>
 #include <QJSEngine>
+#include <QSet>
 #include <cmath>
 #include <limits>
 
@@ -10,33 +10,15 @@ namespace {
 
 constexpr int kMostArguments = 16;
 
-struct Kinds {
-    bool method = false;
-    bool get = false;
-    bool put = false;
-};
-
-// Late binding ignores case, so the index does too.
-const QHash<QString, Kinds>& kindsByName() {
-    static const QHash<QString, Kinds> index = [] {
-        QHash<QString, Kinds> h;
-        for (const MemberInfo& m : BelegAdressen::Members()) {
-            Kinds& k = h[m.name.toCaseFolded()];
-            switch (m.kind) {
-            case InvokeKind::Method:
-                k.method = true;
-                break;
-            case InvokeKind::PropertyGet:
-                k.get = true;
-                break;
-            case InvokeKind::PropertyPut:
-                k.put = true;
-                break;
-            }
-        }
-        return h;
+// The names of the properties; late binding ignores case, so the set does too.
+const QSet<QString>& propertyNames() {
+    static const QSet<QString> names = [] {
+        QSet<QString> set;
+        for (const MemberInfo& m : BelegAdressen::Members())
+            if (m.kind != InvokeKind::Method) set.insert(m.name.toCaseFolded());
+        return set;
     }();
-    return index;
+    return names;
 }
 
 [[noreturn]] void refuse(qint32 number, qsizetype position, const QString& member) {
@@ -71,8 +53,8 @@ QVariant toArgument(const QJSValue& v, qsizetype position, const QString& member
 } // namespace
 
 InvokeKind kindFor(const QString& member, qsizetype argc) {
-    const auto it = kindsByName().constFind(member.toCaseFolded());
-    if (it == kindsByName().cend() || it->method) return InvokeKind::Method;
+    // No name is both a method and a property.
+    if (!propertyNames().contains(member.toCaseFolded())) return InvokeKind::Method;
     return argc == 0 ? InvokeKind::PropertyGet : InvokeKind::PropertyPut;
 }
 
