@@ -29,7 +29,7 @@ set(CPACK_COMPONENT_LIB_DESCRIPTION "Address block widget for commercial documen
 set(CPACK_DEBIAN_LIB_PACKAGE_DEPENDS "libc6 (>= 2.34), libstdc++6 (>= 12), \
 libqt6core6 (>= ${ba_qt_version}), libqt6gui6 (>= ${ba_qt_version}), \
 libqt6widgets6 (>= ${ba_qt_version}), libqt6sql6 (>= ${ba_qt_version}), \
-libqt6sql6-sqlite (>= ${ba_qt_version})")
+libqt6sql6-sqlite (>= ${ba_qt_version}), libqt6qml6 (>= ${ba_qt_version})")
 set(CPACK_DEBIAN_LIB_PACKAGE_RECOMMENDS "libqt6sql6-psql")
 
 set(CPACK_DEBIAN_DEV_PACKAGE_NAME libbelegadressen-dev)
@@ -37,7 +37,8 @@ set(CPACK_DEBIAN_DEV_PACKAGE_SECTION libdevel)
 set(CPACK_COMPONENT_DEV_DESCRIPTION "Address block widget for commercial documents: development files
  Public headers and the CMake package (find_package(BelegAdressen)) of the
  BelegAdressen control, and its Qt Designer plugin.")
-set(CPACK_DEBIAN_DEV_PACKAGE_DEPENDS "libbelegadressen ${ba_exact}, qt6-base-dev (>= ${ba_qt_version})")
+set(CPACK_DEBIAN_DEV_PACKAGE_DEPENDS "libbelegadressen ${ba_exact}, qt6-base-dev (>= ${ba_qt_version}), \
+qt6-declarative-dev (>= ${ba_qt_version})")
 set(CPACK_DEBIAN_DEV_PACKAGE_SUGGESTS "designer-qt6")
 
 set(CPACK_DEBIAN_DEMO_PACKAGE_NAME belegadressen-demo)
@@ -48,7 +49,8 @@ set(CPACK_COMPONENT_DEMO_DESCRIPTION "Address block widget for commercial docume
 set(CPACK_DEBIAN_DEMO_PACKAGE_DEPENDS "libbelegadressen ${ba_exact}, libc6 (>= 2.34), \
 libstdc++6 (>= 12), libqt6core6 (>= ${ba_qt_version}), libqt6gui6 (>= ${ba_qt_version}), \
 libqt6widgets6 (>= ${ba_qt_version}), libqt6sql6 (>= ${ba_qt_version}), \
-libqt6sql6-sqlite (>= ${ba_qt_version}), libqt6test6 (>= ${ba_qt_version}), libsqlite3-0 (>= 3.37)")
+libqt6sql6-sqlite (>= ${ba_qt_version}), libqt6qml6 (>= ${ba_qt_version}), \
+libqt6test6 (>= ${ba_qt_version}), libsqlite3-0 (>= 3.37)")
 set(CPACK_DEBIAN_DEMO_PACKAGE_RECOMMENDS "libqt6sql6-psql")
 
 include(CPack)

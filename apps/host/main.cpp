@@ -3,6 +3,7 @@
 #include "DocumentWindow.h"
 #include "HostDatabase.h"
 #include "SafeApplication.h"
+#include "ScriptRunner.h"
 #include "Tour.h"
 #include <QApplication>
 #include <QCommandLineParser>
@@ -60,7 +61,12 @@ int main(int argc, char** argv) {
         QStringLiteral("properties"),
         QStringLiteral("Formulareinstellungen (JSON; Vorgabe neben der Datenbank)"),
         QStringLiteral("FILE"));
-    parser.addOptions({dbOption, pgOption, tourOption, userOption, propsOption});
+    const QCommandLineOption scriptOption(
+        QStringLiteral("script"),
+        QStringLiteral("JavaScript-Datei ausführen (Adressblock als \"adressen\"); ohne "
+                       "Bildschirm statt des Rundgangs, Fehler beenden mit Code 1"),
+        QStringLiteral("FILE"));
+    parser.addOptions({dbOption, pgOption, tourOption, userOption, propsOption, scriptOption});
     parser.process(app);
 
     const bool offscreen = QGuiApplication::platformName() == QLatin1String("offscreen");
@@ -97,7 +103,9 @@ int main(int argc, char** argv) {
         DocumentWindow window(setup);
         app.setReporter([&window](const QString& text) { window.log(text); });
         int code = 0;
-        if (tour) {
+        if (parser.isSet(scriptOption)) {
+            code = runHostScript(window, parser.value(scriptOption), tour);
+        } else if (tour) {
             code = Tour(window, tourDir).run();
         } else {
             window.show();

@@ -1,6 +1,9 @@
-// Constructs the control from the installed package, headless.
+// Constructs the control from the installed package, headless, and drives it
+// once through the installed JavaScript bridge.
 #include "control/BelegAdressen.h"
+#include "scripting/ScriptBridge.h"
 #include <QApplication>
+#include <QJSEngine>
 #include <QWidget>
 #include <cstdio>
 
@@ -14,6 +17,19 @@ int main(int argc, char** argv) {
         QApplication::processEvents();
         if (!control.findChild<QWidget*>(QStringLiteral("txtDNummer"))) {
             std::fputs("consumer: the control has no txtDNummer\n", stderr);
+            rc = 1;
+        }
+        QJSEngine engine;
+        belegadressen::ScriptBridge bridge(control);
+        bridge.expose(engine, QStringLiteral("adressen"));
+        const QJSValue name =
+            engine.evaluate(QStringLiteral("adressen.invoke('AnzAdresse', [2]);"
+                                           "adressen.invoke('AktAdresse', [1]);"
+                                           "adressen.invoke('AddBez1', ['Skript']);"
+                                           "adressen.invoke('GetBez1')"));
+        if (name.toString() != QStringLiteral("Skript")) {
+            std::fprintf(stderr, "consumer: the script bridge answered %s\n",
+                         qPrintable(name.toString()));
             rc = 1;
         }
     }

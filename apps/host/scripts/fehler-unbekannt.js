@@ -1,0 +1,4 @@
+// Must fail: an unknown member that the script does not catch.
+print("vor dem Fehler");
+adressen.invoke("GibtEsNicht", []);
+print("nicht erreicht");

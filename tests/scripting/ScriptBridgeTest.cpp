@@ -1,0 +1,279 @@
+// Scripts drive the real control through the bridge: members by name, values
+// converted both ways, the control's errors as catchable exceptions with their
+// number, and every event of the control as a signal a script connects to.
+#include "scripting/ScriptBridge.h"
+#include "scripting/ScriptValues.h"
+#include "support/ControlHarness.h"
+
+#include <QJSEngine>
+#include <QMetaMethod>
+#include <QSet>
+#include <gtest/gtest.h>
+#include <memory>
+
+using batest::ControlHarness;
+using belegadressen::BelegAdressen;
+using belegadressen::InvokeKind;
+using belegadressen::ScriptBridge;
+
+namespace {
+
+struct Scripted {
+    ControlHarness h;
+    QJSEngine engine;
+    ScriptBridge bridge{h.control()};
+    Scripted() { bridge.expose(engine, QStringLiteral("adressen")); }
+
+    // Runs `program`; a script error fails the test with its line.
+    QJSValue run(const QString& program) {
+        QStringList stack;
+        const QJSValue result = engine.evaluate(program, QStringLiteral("test.js"), 1, &stack);
+        EXPECT_FALSE(result.isError() || !stack.isEmpty())
+            << result.toString().toStdString() << " at "
+            << result.property(QStringLiteral("lineNumber")).toInt();
+        return result;
+    }
+};
+
+// The number of the exception a call throws ("none" when it throws nothing),
+// and the call leaves the script running.
+const char* const kErrorNumberOf = R"js(
+function errorNumberOf(call) {
+    try { call(); } catch (e) { return e instanceof Error ? e.number : "kein Error-Objekt"; }
+    return "none";
+}
+)js";
+
+TEST(ScriptBridge, AScriptFillsAndReadsAddressesAndCatchesTheControlsErrors) {
+    Scripted s;
+    const QJSValue result = s.run(QString::fromLatin1(kErrorNumberOf) + QStringLiteral(R"js(
+        var changes = 0, discounts = [];
+        adressen.Change.connect(function () { changes++; });
+        adressen.ChangeKundenrabatt.connect(function (r) { discounts.push(r); });
+
+        adressen.invoke("AktAdresse", [2]);
+        adressen.invoke("AddBez1", ["Bäckerei Groß & Söhne"]);
+        adressen.invoke("AddStraße", ["Mühlweg 7"]);
+        adressen.invoke("AddKursbehandlung", [2]);
+        adressen.invoke("AddRabatt", [3.75]);
+        adressen.invoke("AddKzDivers", [true]);
+        adressen.invoke("AddPostleitzahl", [70173]);
+        adressen.invoke("AddBez2", ["vorher"]);
+        adressen.invoke("AddBez2", [undefined]);
+        adressen.invoke("AktAdresse", [3]);
+        adressen.invoke("AddBez1", ["Dritte"]);
+        adressen.invoke("aktadresse", [2]);
+
+        var back = {
+            current: adressen.invoke("AktAdresse"),
+            bez1: adressen.invoke("GetBez1"),
+            strasse: adressen.invoke("getstraße"),
+            kurs: adressen.invoke("GetKursbehandlung"),
+            rabatt: adressen.invoke("GetRabatt"),
+            divers: adressen.invoke("GetKzDivers"),
+            plz: adressen.invoke("GetPostleitzahl"),
+            bez2: adressen.invoke("GetBez2"),
+            fill: changes
+        };
+        // Address 99 does not exist: its accessors refuse with 9.
+        back.index = errorNumberOf(function () {
+            adressen.invoke("AktAdresse", [99]);
+            adressen.invoke("GetBez1");
+        });
+        back.unknown = errorNumberOf(function () { adressen.invoke("GibtEsNicht", []); });
+        adressen.invoke("AktAdresse", [2]);
+        back.afterErrors = adressen.invoke("GetBez1");
+
+        adressen.invoke("AktAdresse", [1]);
+        back.loaded = adressen.invoke("fktDragNummer", ["10001"]);
+        back.customer = adressen.invoke("GetBez1");
+        back.changes = changes;
+        back.discounts = discounts;
+        back;
+    )js"));
+
+    auto p = [&](const char* name) { return result.property(QString::fromLatin1(name)); };
+    EXPECT_EQ(p("current").toInt(), 2);
+    EXPECT_EQ(p("bez1").toString(), QStringLiteral("Bäckerei Groß & Söhne"));
+    EXPECT_EQ(p("strasse").toString(), QStringLiteral("Mühlweg 7"));
+    EXPECT_TRUE(p("kurs").isNumber());
+    EXPECT_EQ(p("kurs").toInt(), 2);
+    EXPECT_DOUBLE_EQ(p("rabatt").toNumber(), 3.75);
+    EXPECT_TRUE(p("divers").isBool());
+    EXPECT_TRUE(p("divers").toBool());
+    EXPECT_EQ(p("plz").toString(), QStringLiteral("70173"));
+    EXPECT_EQ(p("bez2").toString(), QString()) << "undefined is Empty, which clears a text";
+    EXPECT_EQ(p("fill").toInt(), 0) << "the host's own fills raise no Change";
+    EXPECT_EQ(p("index").toInt(), 9);
+    EXPECT_EQ(p("unknown").toInt(), 438);
+    EXPECT_EQ(p("afterErrors").toString(), QStringLiteral("Bäckerei Groß & Söhne"));
+
+    // The same record as the host sees it, and address 3 kept apart.
+    BelegAdressen& c = s.h.control();
+    c.setAktAdresse(3);
+    EXPECT_EQ(c.GetBez1(), QStringLiteral("Dritte"));
+    c.setAktAdresse(2);
+    EXPECT_EQ(c.GetKursbehandlung(), 2);
+
+    // A load raises the events the script listens to, with their arguments.
+    EXPECT_NE(p("loaded").toInt(), 0);
+    EXPECT_EQ(p("customer").toString(), QStringLiteral("Müller Haustechnik GmbH"));
+    EXPECT_GE(p("changes").toInt(), 1);
+    ASSERT_GE(p("discounts").property(QStringLiteral("length")).toInt(), 1);
+    EXPECT_DOUBLE_EQ(p("discounts").property(0).toNumber(), 12.5);
+}
+
+// Values a script can hand over that no member can take are refused with a
+// number, before or instead of touching the record.
+struct Refusal {
+    const char* call;
+    int number;
+};
+
+class ScriptRefusals : public ::testing::TestWithParam<Refusal> {};
+
+TEST_P(ScriptRefusals, ComeAsNumberedExceptionsAndLeaveTheRecordAlone) {
+    Scripted s;
+    s.h.control().AddVorname(QStringLiteral("Anna"));
+    s.h.control().AddKursbehandlung(1);
+    const QJSValue n = s.run(QString::fromLatin1(kErrorNumberOf) +
+                             QStringLiteral("errorNumberOf(function () { %1; });")
+                                 .arg(QString::fromLatin1(GetParam().call)));
+    EXPECT_EQ(n.toVariant(), QVariant(GetParam().number)) << GetParam().call;
+    EXPECT_EQ(s.h.control().GetVorname(), QStringLiteral("Anna"));
+    EXPECT_EQ(s.h.control().GetKursbehandlung(), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    , ScriptRefusals,
+    ::testing::Values(Refusal{"adressen.invoke('GibtEsNicht')", 438},
+                      Refusal{"adressen.invoke('AddVorname', [])", 438},
+                      Refusal{"adressen.invoke('AddVorname', ['a', 'b'])", 438},
+                      Refusal{"adressen.invoke('AddVorname', new Array(100000000))", 438},
+                      Refusal{"adressen.invoke('Kundengruppe', ['x'])", 438},
+                      Refusal{"adressen.invoke('AddVorname', 'Hans')", 13},
+                      Refusal{"adressen.invoke('AddVorname', [{ name: 'Hans' }])", 13},
+                      Refusal{"adressen.invoke('AddVorname', [['Hans']])", 13},
+                      Refusal{"adressen.invoke('AddVorname', [function () {}])", 13},
+                      Refusal{"adressen.invoke('AddKursbehandlung', [40000])", 6},
+                      Refusal{"adressen.invoke('AddKursbehandlung', [-32769])", 6},
+                      Refusal{"adressen.invoke('AddKursbehandlung', [1e300])", 6},
+                      Refusal{"adressen.invoke('AddKursbehandlung', ['zwei'])", 13},
+                      Refusal{"adressen.invoke('AddKursbehandlung', [NaN])", 13},
+                      Refusal{"adressen.invoke('AddRabatt', [Infinity])", 6},
+                      Refusal{"adressen.invoke('SetzeAnzSeiten', [1, 70000])", 6}));
+
+TEST(ScriptBridge, EveryMemberNameReachesItsOwnRow) {
+    // A name is a method or a property, never both: that is what lets the
+    // bridge tell the kind from the number of arguments.
+    QSet<QString> methods, properties;
+    for (const auto& m : BelegAdressen::Members())
+        (m.kind == InvokeKind::Method ? methods : properties).insert(m.name.toCaseFolded());
+    EXPECT_FALSE(methods.intersects(properties));
+
+    using belegadressen::scripting::kindFor;
+    for (const auto& m : BelegAdressen::Members()) {
+        const qsizetype argc = m.kind == InvokeKind::PropertyPut ? 1 : 0;
+        EXPECT_EQ(kindFor(m.name, argc), m.kind) << m.name.toStdString();
+        EXPECT_EQ(kindFor(m.name.toLower(), argc), m.kind) << m.name.toStdString();
+    }
+}
+
+TEST(ScriptBridge, ListsTheMembersWithTheirKinds) {
+    Scripted s;
+    const QJSValue list = s.run(QStringLiteral("adressen.members()"));
+    const auto& members = BelegAdressen::Members();
+    ASSERT_EQ(list.property(QStringLiteral("length")).toInt(), static_cast<int>(members.size()));
+    const char* kinds[] = {"Method", "PropertyGet", "PropertyPut"};
+    for (quint32 i = 0; i < members.size(); ++i) {
+        const QJSValue m = list.property(i);
+        EXPECT_EQ(m.property(QStringLiteral("position")).toInt(), members[i].position);
+        EXPECT_EQ(m.property(QStringLiteral("name")).toString(), members[i].name);
+        EXPECT_EQ(m.property(QStringLiteral("kind")).toString(),
+                  QString::fromLatin1(kinds[static_cast<int>(members[i].kind)]));
+    }
+}
+
+// A value of each parameter type that shows in its text which argument it
+// was; the script's handler writes the same text back.
+QVariant argumentFor(QMetaType type, int i, QString& text) {
+    switch (type.id()) {
+    case QMetaType::QString:
+        text = QStringLiteral("s%1 ä").arg(i);
+        return text;
+    case QMetaType::Double:
+        text = QString::number(i + 0.5);
+        return i + 0.5;
+    case QMetaType::Float:
+        text = QString::number(i + 0.25);
+        return QVariant::fromValue(static_cast<float>(i + 0.25));
+    case QMetaType::Short:
+        text = QString::number(-i - 1);
+        return QVariant::fromValue(static_cast<qint16>(-i - 1));
+    case QMetaType::Int:
+        text = QString::number(100000 + i);
+        return 100000 + i;
+    case QMetaType::Bool:
+        text = i % 2 ? QStringLiteral("false") : QStringLiteral("true");
+        return i % 2 == 0;
+    default:
+        ADD_FAILURE() << "no test value for " << type.name();
+        return {};
+    }
+}
+
+TEST(ScriptBridge, EveryEventOfTheControlReachesTheScriptWithItsArguments) {
+    Scripted s;
+    s.run(QStringLiteral(R"js(
+        var heard = [];
+        function listen(name) {
+            adressen[name].connect(function () {
+                heard.push(name + "(" + Array.prototype.map.call(arguments, String).join("|") + ")");
+            });
+        }
+    )js"));
+
+    BelegAdressen& c = s.h.control();
+    const QMetaObject* mo = c.metaObject();
+    int events = 0;
+    for (int m = mo->methodOffset(); m < mo->methodCount(); ++m) {
+        const QMetaMethod signal = mo->method(m);
+        if (signal.methodType() != QMetaMethod::Signal) continue;
+        if (signal.name() == "PropertyChanged") continue; // the property store's, not an event
+        ++events;
+        const QString name = QString::fromLatin1(signal.name());
+        SCOPED_TRACE(name.toStdString());
+        ASSERT_GE(ScriptBridge::staticMetaObject.indexOfSignal(signal.methodSignature()), 0);
+        s.run(QStringLiteral("heard = []; listen('%1');").arg(name));
+
+        std::vector<QVariant> values;
+        QStringList texts;
+        for (int p = 0; p < signal.parameterCount(); ++p) {
+            QString text;
+            values.push_back(argumentFor(signal.parameterMetaType(p), p, text));
+            texts << text;
+        }
+        void* argv[11] = {nullptr};
+        for (std::size_t p = 0; p < values.size(); ++p)
+            argv[p + 1] = values[p].data();
+        QMetaObject::activate(&c, mo, m - mo->methodOffset(), argv);
+
+        EXPECT_EQ(s.run(QStringLiteral("heard.join(';')")).toString(),
+                  QStringLiteral("%1(%2)").arg(name, texts.join(QLatin1Char('|'))));
+    }
+    EXPECT_EQ(events, 37);
+}
+
+TEST(ScriptBridge, RefusesCallsOnceTheControlIsGone) {
+    QJSEngine engine;
+    auto control = std::make_unique<BelegAdressen>();
+    ScriptBridge bridge(*control);
+    bridge.expose(engine, QStringLiteral("adressen"));
+    control.reset();
+    const QJSValue n = engine.evaluate(QString::fromLatin1(kErrorNumberOf) +
+                                       QStringLiteral("errorNumberOf(function () { "
+                                                      "adressen.invoke('GetBez1'); })"));
+    EXPECT_EQ(n.toInt(), 91);
+}
+
+} // namespace
