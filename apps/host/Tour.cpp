@@ -264,6 +264,7 @@ int Tour::run() {
 
     runService();
     runInfoWindow();
+    runPartSearch();
     runSafety();
     mWindow.writeFormProperties();
     say(QString());
