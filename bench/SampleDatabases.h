@@ -1,4 +1,5 @@
 #pragma once
+#include <QSqlDatabase>
 #include <QString>
 
 // The sample SQLite database with `customers` customers in the cache folder
@@ -6,3 +7,21 @@
 // writer (BA_SAMPLEDB, else the one built alongside) when missing. Throws
 // std::runtime_error when it can neither find nor write it.
 QString sampleDatabase(int customers);
+
+// The server of the PostgreSQL benchmarks (BA_PG_CONNINFO) with the database
+// that holds the sample of `customers` customers, written by the sample
+// writer when missing and kept on the server for later runs (a server
+// started with scripts/pg-test-server in the bench data folder and halted,
+// not stopped, keeps it). Answers the libpq connection string and the
+// database name; throws std::runtime_error without a server.
+struct PostgresSample {
+    QString connInfo;
+    QString dbname;
+};
+PostgresSample samplePostgres(int customers);
+
+// The sample of `customers` customers opened under `connectionName`, on
+// SQLite or on the PostgreSQL server; `connectString` gets the host's
+// description of it. Throws std::runtime_error.
+QSqlDatabase openSample(bool postgres, int customers, const QString& connectionName,
+                        QString* connectString = nullptr);

@@ -11,64 +11,6 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-SearchTarget SearchTarget::customers() {
-    return {QStringLiteral("Kundensuche"),
-            QStringLiteral("Kundenstamm"),
-            QStringLiteral("Kundennummer"),
-            {QStringLiteral("Kundennummer"), QStringLiteral("Bez1"), QStringLiteral("Vorname"),
-             QStringLiteral("Straße"), QStringLiteral("PLZ"), QStringLiteral("Ort")},
-            {QStringLiteral("Kundennr."), QStringLiteral("Name"), QStringLiteral("Vorname"),
-             QStringLiteral("Straße"), QStringLiteral("PLZ"), QStringLiteral("Ort")},
-            {QStringLiteral("Kundennummer"), QStringLiteral("Bez1"), QStringLiteral("Ort")}};
-}
-
-SearchTarget SearchTarget::addresses() {
-    return {QStringLiteral("Adressensuche"),
-            QStringLiteral("Adressenstamm"),
-            QStringLiteral("AdressNummer"),
-            {QStringLiteral("AdressNummer"), QStringLiteral("Bez1"), QStringLiteral("Vorname"),
-             QStringLiteral("Straße"), QStringLiteral("PLZ"), QStringLiteral("Ort")},
-            {QStringLiteral("Adressnr."), QStringLiteral("Name"), QStringLiteral("Vorname"),
-             QStringLiteral("Straße"), QStringLiteral("PLZ"), QStringLiteral("Ort")},
-            {QStringLiteral("AdressNummer"), QStringLiteral("Bez1"), QStringLiteral("Ort")}};
-}
-
-QString searchStatement(const SearchTarget& target, const QString& typed, int limit) {
-    QString sql = QStringLiteral("SELECT %1 FROM %2")
-                      .arg(target.shownColumns.join(QStringLiteral(", ")), target.table);
-    const QString prefix = typed.trimmed();
-    if (prefix.isEmpty()) {
-        // Nothing typed yet: the first rows in key order, straight from the key's index.
-        sql += QStringLiteral(" ORDER BY %1").arg(target.keyColumn);
-    } else {
-        // A typed % or _ means itself; '!' escapes them.
-        QString pattern = prefix;
-        pattern.replace(QLatin1Char('!'), QStringLiteral("!!"))
-            .replace(QLatin1Char('%'), QStringLiteral("!%"))
-            .replace(QLatin1Char('_'), QStringLiteral("!_"));
-        const QString like = belegadressen::quoted(pattern + QLatin1Char('%'));
-        QStringList terms;
-        for (const QString& column : target.prefixColumns)
-            terms << QStringLiteral("%1 LIKE %2 ESCAPE '!'").arg(column, like);
-        // No ORDER BY: the engine may stop after `limit` matches instead of
-        // sorting every match of a short prefix; the rows are sorted here.
-        sql += QStringLiteral(" WHERE ") + terms.join(QStringLiteral(" OR "));
-    }
-    return sql + QStringLiteral(" LIMIT %1").arg(limit);
-}
-
-QStringList searchPlan(const SearchTarget& target, QSqlDatabase db) {
-    QStringList steps;
-    if (db.driverName() != QLatin1String("QSQLITE")) return steps;
-    QSqlQuery query(db);
-    if (!query.exec(QStringLiteral("EXPLAIN QUERY PLAN ") +
-                    searchStatement(target, QStringLiteral("Ab"))))
-        return {QStringLiteral("EXPLAIN: ") + query.lastError().text()};
-    while (query.next())
-        steps << query.value(3).toString();
-    return steps;
-}
-
 SearchDialog::SearchDialog(const SearchTarget& target, QSqlDatabase db, QWidget* parent)
     : QDialog(parent), mTarget(target), mDb(std::move(db)), mEdit(new QLineEdit(this)),
       mTable(new QTableWidget(this)), mStatus(new QLabel(this)) {
@@ -77,7 +19,11 @@ SearchDialog::SearchDialog(const SearchTarget& target, QSqlDatabase db, QWidget*
                       ? QStringLiteral("frmKundensuche")
                       : QStringLiteral("frmAdressensuche"));
     mEdit->setObjectName(QStringLiteral("txtSuche"));
-    mEdit->setPlaceholderText(QStringLiteral("Nummer, Name oder Ort (Anfang)"));
+    if (target.table == QLatin1String("Kundenstamm")) mCustomers.emplace(mDb);
+    mEdit->setPlaceholderText(
+        mCustomers && mCustomers->findsParts()
+            ? QStringLiteral("Nummer (Anfang), Teil von Name, Straße oder Ort")
+            : QStringLiteral("Nummer, Name oder Ort (Anfang)"));
     mEdit->setClearButtonEnabled(true);
     mTable->setObjectName(QStringLiteral("lstTreffer"));
     mStatus->setObjectName(QStringLiteral("lblStatus"));
@@ -126,33 +72,40 @@ void SearchDialog::setSearchText(const QString& text) {
     searchNow();
 }
 
-void SearchDialog::searchNow() {
-    mDebounce.stop();
-    QElapsedTimer clock;
-    clock.start();
+QList<QStringList> SearchDialog::searchRows(const QString& typed) {
+    if (mCustomers) return mCustomers->find(typed).rows;
     QSqlQuery query(mDb);
     query.setForwardOnly(true);
-    mTable->setRowCount(0);
-    QString sql;
-    try {
-        sql = searchStatement(mTarget, mEdit->text());
-    } catch (const std::exception& e) {
-        // A NUL or a broken character typed or pasted into the field: no
-        // statement, the reason in the status line.
-        mStatus->setText(
-            QStringLiteral("Suche nicht möglich: %1").arg(QString::fromUtf8(e.what())));
-        return;
-    }
-    if (!query.exec(sql)) {
-        mStatus->setText(QStringLiteral("Suche fehlgeschlagen: %1").arg(query.lastError().text()));
-        return;
-    }
+    const QString sql = searchStatement(mTarget, typed);
+    if (!query.exec(sql)) throw SearchFailed(query.lastError().text().toStdString());
     QList<QStringList> rows;
     while (query.next()) {
         QStringList row;
         for (int c = 0; c < mTarget.shownColumns.size(); ++c)
             row << query.value(c).toString();
         rows << row;
+    }
+    return rows;
+}
+
+void SearchDialog::searchNow() {
+    mDebounce.stop();
+    QElapsedTimer clock;
+    clock.start();
+    mTable->setRowCount(0);
+    QList<QStringList> rows;
+    try {
+        rows = searchRows(mEdit->text());
+    } catch (const SearchFailed& e) {
+        mStatus->setText(
+            QStringLiteral("Suche fehlgeschlagen: %1").arg(QString::fromUtf8(e.what())));
+        return;
+    } catch (const std::exception& e) {
+        // A NUL or a broken character typed or pasted into the field: no
+        // statement, the reason in the status line.
+        mStatus->setText(
+            QStringLiteral("Suche nicht möglich: %1").arg(QString::fromUtf8(e.what())));
+        return;
     }
     std::sort(rows.begin(), rows.end(), [](const QStringList& a, const QStringList& b) {
         const int byName = QString::localeAwareCompare(a.value(1), b.value(1));
@@ -164,10 +117,13 @@ void SearchDialog::searchNow() {
             mTable->setItem(r, c, new QTableWidgetItem(rows[r][c]));
     if (!rows.isEmpty()) mTable->selectRow(0);
     mTable->resizeColumnsToContents();
-    mStatus->setText(QStringLiteral("%1 Treffer%2 (%3 ms)")
+    QString status = QStringLiteral("%1 Treffer%2 (%3 ms)")
                          .arg(rows.size())
                          .arg(rows.size() >= 50 ? QStringLiteral(", weiter eingrenzen") : QString())
-                         .arg(clock.elapsed()));
+                         .arg(clock.elapsed());
+    if (mCustomers && !mCustomers->findsParts())
+        status += QStringLiteral(" – ") + mCustomers->notice();
+    mStatus->setText(status);
 }
 
 int SearchDialog::rowCount() const { return mTable->rowCount(); }

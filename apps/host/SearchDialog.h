@@ -1,34 +1,14 @@
 #pragma once
+#include "CustomerSearch.h"
+#include "SearchStatement.h"
 #include <QDialog>
 #include <QSqlDatabase>
-#include <QStringList>
 #include <QTimer>
+#include <optional>
 
 class QLabel;
 class QLineEdit;
 class QTableWidget;
-
-// What a search looks through: a master table, its key, the columns shown
-// and the columns a typed prefix is matched against.
-struct SearchTarget {
-    QString title;
-    QString table;
-    QString keyColumn;
-    QStringList shownColumns; // key first
-    QStringList headings;
-    QStringList prefixColumns;
-    static SearchTarget customers();
-    static SearchTarget addresses();
-};
-
-// The statement for a typed prefix: every prefix column LIKE 'prefix%', at
-// most `limit` rows. Each prefix column needs an index that LIKE can use
-// (see the database schema), so that this stays fast on large tables.
-QString searchStatement(const SearchTarget& target, const QString& typed, int limit = 50);
-
-// How the engine runs a prefix search, as one line per plan step; SQLite
-// only (empty elsewhere). A step "SCAN <table>" means no index serves it.
-QStringList searchPlan(const SearchTarget& target, QSqlDatabase db);
 
 // Searches as the user types (debounced) and answers the chosen key.
 class SearchDialog final : public QDialog {
@@ -46,7 +26,7 @@ public:
     void chooseRow(int row);
 
 private:
-    void showRows();
+    QList<QStringList> searchRows(const QString& typed);
 
     SearchTarget mTarget;
     QSqlDatabase mDb;
@@ -54,4 +34,6 @@ private:
     QTableWidget* mTable;
     QLabel* mStatus;
     QTimer mDebounce;
+    // Customers are found by any part of name, street or place.
+    std::optional<CustomerSearch> mCustomers;
 };

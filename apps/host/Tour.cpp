@@ -265,6 +265,7 @@ int Tour::run() {
 
     runService();
     runInfoWindow();
+    runPartSearch();
     runSafety();
     mWindow.writeFormProperties();
     say(QString());

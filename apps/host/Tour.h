@@ -36,6 +36,7 @@ private:
     void runService(); // TourService.cpp
     void runTexts();
     void runKeyboard(); // TourKeyboard.cpp
+    void runPartSearch(); // TourSearch.cpp
 
     DocumentWindow& mWindow;
     QString mFolder;

@@ -1,13 +1,15 @@
 #include "SampleWriter.h"
+#include "../../db/CustomerSearchIndex.h"
 #include "../../db/DatabaseSetup.h"
 #include "SampleData.h"
-#include "ServiceSamples.h"
 #include "SampleRemarks.h"
+#include "ServiceSamples.h"
 #include <QDate>
 #include <QRegularExpression>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <cstdio>
 #include <sqlite3.h>
 #include <stdexcept>
 
@@ -238,12 +240,23 @@ SampleCounts SampleWriter::write(const QString& schemaScript) {
     // row by row.
     setup::run(mDb, indexes);
     if (sqlite) setup::run(mDb, setup::sqliteSearchIndexes());
+    writeSearchIndex();
     setup::run(mDb, {QStringLiteral("ANALYZE")});
     if (sqlite)
         setup::run(mDb, {QStringLiteral("PRAGMA journal_mode = DELETE"),
                          QStringLiteral("PRAGMA synchronous = FULL"),
                          QStringLiteral("PRAGMA locking_mode = NORMAL")});
     return counts;
+}
+
+void SampleWriter::writeSearchIndex() {
+    // Without the index the customer search still finds beginnings; the
+    // sample is worth writing all the same.
+    try {
+        belegadressen::dbsetup::createCustomerSearchIndex(mDb);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "Hinweis: %s\n", e.what());
+    }
 }
 
 void SampleWriter::writeMasterData(SampleCounts& counts) {

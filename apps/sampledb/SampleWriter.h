@@ -28,6 +28,7 @@ public:
 private:
     void writeMasterData(SampleCounts& counts);
     void writeCustomers(SampleCounts& counts);
+    void writeSearchIndex();
 
     QSqlDatabase mDb;
     int mCustomers;

@@ -1,0 +1,151 @@
+// The customer search finds parts of names, streets and places on both
+// engines, stays in step with the customer table, and falls back to
+// beginnings where a text is too short or the index is missing.
+#include "CustomerSearch.h"
+#include "../../db/CustomerSearchIndex.h"
+#include "support/TestDatabase.h"
+#include <QSet>
+#include <gtest/gtest.h>
+
+using batest::Engine;
+
+namespace {
+
+struct Customer {
+    const char* nummer;
+    const char* bez1;
+    const char* strasse;
+    const char* ort;
+};
+
+const Customer kCustomers[] = {
+    {"10001", "Meier", "Bahnhofstraße 4", "Bielefeld"},
+    {"10002", "Meyer Haustechnik GmbH", "Am Markt 1", "Bielefeld"},
+    {"10003", "Schmidt", "Lindenweg 7", "Bielefeld-Brackwede"},
+    {"10004", "Eiermann", "Hauptstraße 12", "Neukölln"},
+    {"10005", "O'Brien", "Gartenstraße 3", "Köln"},
+    {"10006", "Bau \"Nord\" 50% GmbH", "Hafen 2", "Hamburg"},
+    {"10007", "Bau_Nord", "Hafen 3", "Hamburg"},
+    {"10100", "Steinmeier", "Kirchplatz 1", "München"},
+};
+
+class CustomerSearchTest : public batest::OnEachEngine<> {
+protected:
+    void SetUp() override {
+        OnEachEngine::SetUp();
+        if (IsSkipped()) return;
+        database = std::make_unique<batest::TestDatabase>(engine());
+        for (const Customer& c : kCustomers)
+            insert(c);
+        QSqlDatabase db = database->db();
+        belegadressen::dbsetup::createCustomerSearchIndex(db);
+    }
+
+    void insert(const Customer& c) {
+        QSqlQuery q(database->db());
+        q.prepare("insert into Kundenstamm (Kundennummer, Bez1, Straße, Ort) values (?, ?, ?, ?)");
+        for (const char* v : {c.nummer, c.bez1, c.strasse, c.ort})
+            q.addBindValue(QString::fromUtf8(v));
+        ASSERT_TRUE(q.exec()) << q.lastError().text().toStdString();
+    }
+
+    // The customer numbers found, in the order found.
+    QStringList numbers(const QString& typed, int limit = 50) {
+        QStringList out;
+        for (const QStringList& row : CustomerSearch(database->db()).find(typed, limit).rows)
+            out << row.value(0);
+        return out;
+    }
+    QSet<QString> found(const QString& typed) {
+        const QStringList list = numbers(typed);
+        return {list.begin(), list.end()};
+    }
+
+    std::unique_ptr<batest::TestDatabase> database;
+};
+
+using Numbers = QSet<QString>;
+
+TEST_P(CustomerSearchTest, FindsAnyPartOfNameStreetOrPlace) {
+    ASSERT_TRUE(CustomerSearch(database->db()).findsParts());
+    const struct {
+        const char* typed;
+        Numbers expected;
+    } cases[] = {
+        {"eier", {"10001", "10004", "10100"}},   // inside and at the start of a name
+        {"Bielef", {"10001", "10002", "10003"}}, // every customer of the place
+        {"ahnhof", {"10001"}},                   // inside the street
+        {"MEIER", {"10001", "10100"}},           // case does not matter
+        {"ölln", {"10004"}},                     // umlauts inside a place
+        {"'Bri", {"10005"}},                     // a quote inside the text
+        {"\"Nord\"", {"10006"}},                 // double quotes inside the text
+        {"50%", {"10006"}},                      // % means itself
+        {"u_N", {"10007"}},                      // _ means itself
+        {"xyzzy", {}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(found(QString::fromUtf8(c.typed)), c.expected) << c.typed;
+}
+
+TEST_P(CustomerSearchTest, ShortTextsFindOnlyBeginnings) {
+    EXPECT_EQ(found("Me"), (Numbers{"10001", "10002"}));
+    EXPECT_EQ(found("ie"), Numbers{});
+    EXPECT_EQ(CustomerSearch(database->db()).find("ie").kind, CustomerSearch::Kind::Beginning);
+    EXPECT_EQ(CustomerSearch(database->db()).find("ier").kind, CustomerSearch::Kind::Part);
+}
+
+TEST_P(CustomerSearchTest, BeginningsComeFirstAndNoCustomerTwice) {
+    // "Meier" starts 10001 and lies inside 10100 (Steinmeier).
+    EXPECT_EQ(numbers("Meier"), (QStringList{"10001", "10100"}));
+    // A number's beginning is found as before.
+    EXPECT_EQ(numbers("1010"), QStringList{"10100"});
+    // The limit holds over beginnings and parts together.
+    EXPECT_EQ(numbers("Bielef", 2).size(), 2);
+    EXPECT_EQ(numbers("ra", 3).size(), 0); // too short for parts, no beginning
+}
+
+TEST_P(CustomerSearchTest, FollowsInsertsUpdatesAndDeletes) {
+    insert({"10200", "Kleinschmidt", "Ulmenallee 9", "Detmold"});
+    EXPECT_EQ(found("schmidt"), (Numbers{"10003", "10200"}));
+    database->exec("update Kundenstamm set Bez1 = 'Großmann' where Kundennummer = '10200'");
+    EXPECT_EQ(found("schmidt"), Numbers{"10003"});
+    EXPECT_EQ(found("roßma"), Numbers{"10200"});
+    // A change of other columns leaves the found texts alone.
+    database->exec("update Kundenstamm set Telefon = '0521 1' where Kundennummer = '10200'");
+    EXPECT_EQ(found("Ulmenallee"), Numbers{"10200"});
+    database->exec("delete from Kundenstamm where Kundennummer = '10200'");
+    EXPECT_EQ(found("roßma"), Numbers{});
+    EXPECT_EQ(found("Ulmen"), Numbers{});
+}
+
+TEST_P(CustomerSearchTest, WithoutTheIndexBeginningsAreFoundAndTheReasonIsGiven) {
+    // A database written before the index existed.
+    database = std::make_unique<batest::TestDatabase>(engine());
+    for (const Customer& c : kCustomers)
+        insert(c);
+    const CustomerSearch search(database->db());
+    EXPECT_FALSE(search.findsParts());
+    EXPECT_TRUE(search.notice().contains("Anfang")) << search.notice().toStdString();
+    EXPECT_EQ(found("ahnhof"), Numbers{});
+    EXPECT_EQ(found("Meier"), Numbers{"10001"});
+    EXPECT_EQ(search.find("Meier").kind, CustomerSearch::Kind::Beginning);
+}
+
+TEST_P(CustomerSearchTest, BrokenTextIsRefusedWithAReasonNotSentToTheDatabase) {
+    const CustomerSearch search(database->db());
+    for (const QString& typed :
+         {QStringLiteral("Mei") + QChar(0) + "er", QString(QChar(0xD800)) + "eier"}) {
+        try {
+            search.find(typed);
+            ADD_FAILURE() << "accepted";
+        } catch (const SearchFailed& e) {
+            ADD_FAILURE() << "sent to the database: " << e.what();
+        } catch (const std::exception& e) {
+            EXPECT_STRNE(e.what(), "");
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(, CustomerSearchTest, batest::engines(), batest::EngineName());
+
+} // namespace
