@@ -205,6 +205,7 @@ void DocumentWindow::startControl() {
         c.setMitFusstext(c.MitFusstext());
         c.AddStandarddauer(kDefaultDuration);
         c.setMitKundenaktualisierung(true);
+        c.setDuplikatWarnung(true);
         prepareAddresses();
     });
 }

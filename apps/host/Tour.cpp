@@ -211,6 +211,7 @@ int Tour::run() {
     runTexts();
     runCommercial();
     runPostal();
+    runDuplicate();
 
     step(QStringLiteral("Beleg speichern"));
     const int number = mWindow.saveDocument();

@@ -35,6 +35,7 @@ private:
     bool compareDocuments();
     void runService(); // TourService.cpp
     void runTexts();
+    void runDuplicate(); // TourDuplicate.cpp
 
     DocumentWindow& mWindow;
     QString mFolder;
