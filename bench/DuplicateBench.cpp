@@ -1,7 +1,8 @@
 // The duplicate lookup of a new address against the customer load, on the
 // sample database of 1,000,000 customers (BA_BENCH_DUP_SIZE to change it).
-// Compare Duplicate/lookup with Duplicate/load: the lookup should not cost
-// more than a load.
+// Compare Duplicate/lookup* with Duplicate/load: the lookup should not cost
+// more than a load. Duplicate/lookup takes a name the sample repeats hundreds
+// of times in one postal code (its worst case: every match is read).
 #include "SampleDatabases.h"
 #include "control/BelegAdressen.h"
 #include "data/DuplicateMatch.h"
@@ -56,6 +57,7 @@ struct DupFixture {
     std::unique_ptr<ba::BelegAdressen> control;
     Customer customers[2];
     qsizetype rowsOfCode = 0; // customers sharing the first one's postal code
+    QString uniqueName;       // a name only one customer of that code has
 };
 
 int size() {
@@ -74,13 +76,14 @@ DupFixture& fixture() {
     made->db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("dup-bench"));
     made->db.setDatabaseName(sampleDatabase(size()));
     if (!made->db.open()) fail(made->db.lastError().text());
-    // Two customers of the home country without a remark or a foreign
-    // currency, in the two most crowded postal codes of the sample.
+    // Two customers of the home country without a remark, in the most
+    // crowded postal code of the sample: the lookup's worst case.
     QSqlQuery q(made->db);
     if (!q.exec(QStringLiteral(
             "SELECT Kundennummer, Bez1, PLZ FROM Kundenstamm WHERE Land = 'D' AND "
-            "COALESCE(InterneBemerkung, '') = '' AND Bez1 IS NOT NULL ORDER BY Kundennummer "
-            "LIMIT 2")))
+            "COALESCE(InterneBemerkung, '') = '' AND Bez1 IS NOT NULL AND PLZ = (SELECT PLZ "
+            "FROM Kundenstamm GROUP BY PLZ ORDER BY COUNT(*) DESC LIMIT 1) ORDER BY "
+            "Kundennummer LIMIT 2")))
         fail(q.lastError().text());
     for (Customer& c : made->customers) {
         if (!q.next()) fail(QStringLiteral("no two customers in the sample"));
@@ -91,6 +94,12 @@ DupFixture& fixture() {
         !q.next())
         fail(q.lastError().text());
     made->rowsOfCode = q.value(0).toLongLong();
+    if (!q.exec(QStringLiteral("SELECT Bez1 FROM Kundenstamm WHERE PLZ = '%1' AND Bez1 IS NOT NULL "
+                               "GROUP BY Bez1 HAVING COUNT(*) = 1 ORDER BY Bez1 LIMIT 1")
+                    .arg(made->customers[0].plz)) ||
+        !q.next())
+        fail(QStringLiteral("no name of its own in postal code %1").arg(made->customers[0].plz));
+    made->uniqueName = q.value(0).toString();
     made->connection = std::make_shared<ba::SqlConnection>(made->db);
     made->silent = std::make_shared<Silent>();
     ba::Services services;
@@ -152,6 +161,31 @@ void BM_Lookup(benchmark::State& state) {
     state.counters["matches"] = double(found);
 }
 
+// The same for a name that only one customer of the crowded code has, as
+// most names are; and for a new name that nobody has.
+void lookupOne(benchmark::State& state, const QString& bez1, std::size_t expected) {
+    DupFixture* f = fixtureOrSkip(state);
+    if (!f) return;
+    std::size_t found = 0;
+    for (auto _ : state) {
+        found = ba::findDuplicates(*f->connection, bez1.toUpper(), f->customers[0].plz).size();
+        benchmark::DoNotOptimize(found);
+    }
+    if (found != expected) state.SkipWithError("unexpected number of matches");
+    state.counters["matches"] = double(found);
+}
+
+void BM_LookupUnique(benchmark::State& state) {
+    DupFixture* f = fixtureOrSkip(state);
+    if (f) lookupOne(state, f->uniqueName, 1);
+}
+
+void BM_LookupNew(benchmark::State& state) {
+    if (fixtureOrSkip(state)) lookupOne(state, QStringLiteral("Neubau Quaxenberger GmbH"), 0);
+}
+
+BENCHMARK(BM_LookupUnique)->Name("Duplicate/lookup_unique")->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_LookupNew)->Name("Duplicate/lookup_new")->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Load)->Name("Duplicate/load")->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Lookup)->Name("Duplicate/lookup")->Unit(benchmark::kMicrosecond);
 

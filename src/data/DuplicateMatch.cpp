@@ -3,6 +3,7 @@
 #include "contracts/Recordset.h"
 #include "platform/SqlText.h"
 #include <QStringList>
+#include <algorithm>
 
 namespace belegadressen {
 
@@ -131,8 +132,7 @@ QString kundenMitPlz(const QString& plz, const QString& bez1) {
 
 QString adressenMitPlz(const QString& plz, const QString& bez1) {
     return QStringLiteral("select AdressNummer, Bez1 from Adressenstamm where ") +
-           plzCondition(plz) + QStringLiteral(" and ") + prefixCondition(bez1) +
-           QStringLiteral(" order by AdressNummer");
+           plzCondition(plz) + QStringLiteral(" and ") + prefixCondition(bez1);
 }
 
 } // namespace statements
@@ -142,6 +142,7 @@ namespace {
 void collect(Connection& connection, const QString& sql, const QString& numberColumn,
              DuplicateSource source, const QString& wanted,
              std::vector<DuplicateCandidate>& found) {
+    const auto first = static_cast<std::ptrdiff_t>(found.size());
     const std::shared_ptr<Recordset> rs = connection.Execute(sql);
     if (!rs) return;
     for (; !rs->Eof(); rs->MoveNext()) {
@@ -150,6 +151,11 @@ void collect(Connection& connection, const QString& sql, const QString& numberCo
         found.push_back({source, rs->Value(numberColumn).toString(), bez1});
     }
     rs->Close();
+    // Ordered here, among the matches only: the rows come in index order.
+    std::sort(found.begin() + first, found.end(),
+              [](const DuplicateCandidate& a, const DuplicateCandidate& b) {
+                  return a.nummer < b.nummer;
+              });
 }
 
 } // namespace

@@ -28,11 +28,11 @@ QString normalisedPostalCode(const QString& plz);
 bool sameName(const QString& a, const QString& b);
 
 // The beginning of a name as the lookup's index holds it, the same SQL on
-// SQLite and PostgreSQL: the first three characters of the name without its
+// SQLite and PostgreSQL: the first six characters of the name without its
 // surrounding blanks, in small letters. A host that wants the lookup fast
 // gives both masters an index on (PLZ, this expression); db/schema.sql has it.
-inline constexpr const char* kNamePrefixExpression = "lower(substr(trim(Bez1), 1, 3))";
-inline constexpr int kNamePrefixLength = 3;
+inline constexpr const char* kNamePrefixExpression = "lower(substr(trim(Bez1), 1, 6))";
+inline constexpr int kNamePrefixLength = 6;
 
 // Every value kNamePrefixExpression can have for a stored name that matches
 // the normalised name `normalised`, whatever case and umlaut spelling it was

@@ -114,11 +114,11 @@ INSTANTIATE_TEST_SUITE_P(, Lookup, ::testing::Combine(engines(), ::testing::Valu
 // matching name must lie inside that narrowing on either engine's lower().
 TEST(NamePrefixes, CoverEverySpellingOfTheBeginning) {
     const QStringList p = namePrefixes(normalisedName("Müller"));
-    for (const char* stored : {"mue", "mül", "mÜl", "mu\u0308"})
+    for (const char* stored : {"muelle", "müller", "mÜller", "mu\u0308lle"})
         EXPECT_TRUE(p.contains(QString::fromUtf8(stored))) << stored;
-    EXPECT_FALSE(p.contains("mul"));
+    EXPECT_FALSE(p.contains("muller"));
     const QStringList s = namePrefixes(normalisedName("Aßmann"));
-    for (const char* stored : {"ass", "aßm", "aẞm"})
+    for (const char* stored : {"assman", "aßmann", "aẞmann"})
         EXPECT_TRUE(s.contains(QString::fromUtf8(stored))) << stored;
     EXPECT_EQ(namePrefixes(normalisedName("Ö")), (QStringList{"oe", "ö", "Ö", "o\u0308"}));
 }
