@@ -229,5 +229,11 @@ CREATE TABLE Postleitzahlen (
 CREATE INDEX ix_kundenstamm_bez1_ort ON Kundenstamm (Bez1, Ort);
 CREATE INDEX ix_kundenstamm_ort_bez1 ON Kundenstamm (Ort, Bez1);
 CREATE INDEX ix_adressenstamm_bez1_ort ON Adressenstamm (Bez1, Ort);
+-- Finding an existing address by postal code and the beginning of its first
+-- name line before a new one is typed in twice (the expression must stay
+-- exactly as the control's statement writes it); name and number ride along,
+-- so the index alone answers.
+CREATE INDEX ix_kundenstamm_plz_name ON Kundenstamm (PLZ, lower(substr(trim(Bez1), 1, 6)), Bez1, Kundennummer);
+CREATE INDEX ix_adressenstamm_plz_name ON Adressenstamm (PLZ, lower(substr(trim(Bez1), 1, 6)), Bez1, AdressNummer);
 CREATE INDEX ix_postleitzahlen_plz ON Postleitzahlen (Plz, Ort, Strasse);
 CREATE INDEX ix_postleitzahlen_ort ON Postleitzahlen (Ort, Plz);

@@ -207,6 +207,7 @@ void DocumentWindow::startControl() {
         c.setMitFusstext(c.MitFusstext());
         c.AddStandarddauer(kDefaultDuration);
         c.setMitKundenaktualisierung(true);
+        c.setDuplikatWarnung(true);
         prepareAddresses();
     });
 }

@@ -211,6 +211,7 @@ int Tour::run() {
     runTexts();
     runCommercial();
     runPostal();
+    runDuplicate();
     runKeyboard();
 
     step(QStringLiteral("Beleg speichern"));

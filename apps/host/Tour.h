@@ -37,6 +37,7 @@ private:
     void runTexts();
     void runKeyboard(); // TourKeyboard.cpp
     void runPartSearch(); // TourSearch.cpp
+    void runDuplicate(); // TourDuplicate.cpp
 
     DocumentWindow& mWindow;
     QString mFolder;

@@ -102,6 +102,7 @@ BelegAdressen::BelegAdressen(const Services& services, QWidget* parent)
     c.recall.connectSignals();
     c.commands.connectSignals();
     c.imageButtons.connectSignals();
+    c.duplicates.connectSignals();
     c.properties.InitProperties();
     c.layout.applyFlags();
     setServices(services);
@@ -498,6 +499,8 @@ void BelegAdressen::setMitVersandanschrift(bool v) {
 }
 bool BelegAdressen::MitRechnungsanschrift() const { return mSt->MitRechnungsanschrift; }
 void BelegAdressen::setMitKundenaktualisierung(bool v) { mC->layout.setMitKundenaktualisierung(v); }
+void BelegAdressen::setDuplikatWarnung(bool on) { mC->duplicates.setEnabled(on); }
+bool BelegAdressen::duplikatWarnung() const { return mC->duplicates.enabled(); }
 void BelegAdressen::setMitRechnungsanschrift(bool v) {
     mC->layout.setMitRechnungsanschrift(v);
     mSink->raisePropertyChanged("MitRechnungsanschrift");

@@ -455,6 +455,11 @@ public:
     bool MitRechnungsanschrift() const;
     /// Shows or hides the button that writes the address back to the master record (not stored).
     void setMitKundenaktualisierung(bool v);
+    /// Lists matching customers and general addresses when the place line of a new address is left
+    /// (off by default, not stored).
+    void setDuplikatWarnung(bool on);
+    /// Whether the duplicate warning for new addresses is on.
+    bool duplikatWarnung() const;
     /// Shows or hides the invoice-address number fields.
     void setMitRechnungsanschrift(bool v);
     /// Whether the header-text row is shown.

@@ -17,6 +17,7 @@
 #include "data/AddressLoad.h"
 #include "data/CustomerLoad.h"
 #include "data/CustomerReader.h"
+#include "data/DuplicateCheck.h"
 #include "data/MasterUpdate.h"
 #include "data/PostalCheck.h"
 #include "service/Appointments.h"
@@ -46,9 +47,10 @@ struct Collaborators {
           textChoice(st, ui, svc, ev, pages), textFields(st, ui, ev, textChoice, longTexts),
           accessors(st, ui, svc, view, sites), properties(st, ui, pages, layout), reader(st, svc),
           addresses(st, ui, svc, ev, view), postal(st, ui, svc, ev, guard),
-          masterUpdate(st, ui, svc), lines(st, ui, ev, guard, postal),
+          masterUpdate(st, ui, svc), lines(st, ui, ev, guard, postal, duplicates),
           customers(st, ui, svc, ev,
-                    {reader, addresses, view, pages, layout, currency, sites, info}) {}
+                    {reader, addresses, view, pages, layout, currency, sites, info}),
+          duplicates(st, ui, svc, customers, addresses) {}
 
     AddressGuard guard;
     // Commercial settings.
@@ -85,6 +87,8 @@ struct Collaborators {
     MasterUpdate masterUpdate;
     AddressLines lines;
     CustomerLoad customers;
+    // The host's opt-in warning about a new address that already exists.
+    DuplicateCheck duplicates;
 };
 
 } // namespace belegadressen

@@ -6,6 +6,7 @@
 #include "control/EventSink.h"
 #include "control/Ui.h"
 #include "control/Widgets.h"
+#include "data/DuplicateCheck.h"
 #include "data/PostalCheck.h"
 
 namespace belegadressen {
@@ -18,6 +19,7 @@ void AddressLines::connectSignals() {
                          [this, i] { guarded([&] { lineChanged(i); }); });
         onLeave(line, u.root, [this, i] {
             if (i == 6) skipOnError([&] { postal.placeValidate(); });
+            if (i == 6) skipOnError([&] { duplicates.placeLeft(); });
             lineLeft(i);
         });
     }

@@ -7,14 +7,16 @@ struct Ui;
 class EventSink;
 class AddressGuard;
 class PostalCheck;
+class DuplicateCheck;
 
 // The seven address lines (first name, four name lines, street, place), the
 // extended-address toggle and the reference-number fields.
 class AddressLines {
 public:
     AddressLines(ControlState& state, Ui& ui, EventSink& events, AddressGuard& guard,
-                 PostalCheck& postal)
-        : state(state), ui(ui), events(events), guard(guard), postal(postal) {}
+                 PostalCheck& postal, DuplicateCheck& duplicates)
+        : state(state), ui(ui), events(events), guard(guard), postal(postal),
+          duplicates(duplicates) {}
     void connectSignals();
 
     void lineChanged(int index);
@@ -26,7 +28,8 @@ private:
     Ui& ui;
     EventSink& events;
     AddressGuard& guard;
-    PostalCheck& postal; // the place line's check when it is left
+    PostalCheck& postal;        // the place line's check when it is left
+    DuplicateCheck& duplicates; // and the host's duplicate warning after it
 };
 
 } // namespace belegadressen

@@ -1,0 +1,145 @@
+#include "data/DuplicateHint.h"
+#include "control/ErrorStyles.h"
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QToolButton>
+
+namespace belegadressen {
+
+namespace {
+
+QString entryText(const DuplicateCandidate& c) {
+    return (c.source == DuplicateSource::Kunde ? QStringLiteral("Kunde ")
+                                               : QStringLiteral("Adresse ")) +
+           c.nummer;
+}
+
+} // namespace
+
+DuplicateHint::DuplicateHint(QWidget* anchor, QWidget* rowEnd, Choose choose)
+    : QFrame(anchor->parentWidget()), mAnchor(anchor), mRowEnd(rowEnd), mChoose(std::move(choose)) {
+    setObjectName(QStringLiteral("panDuplikat"));
+    setFrameShape(QFrame::StyledPanel);
+    setAutoFillBackground(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, p.color(QPalette::ToolTipBase));
+    p.setColor(QPalette::WindowText, p.color(QPalette::ToolTipText));
+    setPalette(p);
+    setAccessibleName(QStringLiteral("Mögliche Dubletten"));
+
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(4, 1, 1, 1);
+    row->setSpacing(4);
+    mCaption = new QLabel(this);
+    mCaption->setObjectName(QStringLiteral("lblDuplikat"));
+    mCaption->setTextFormat(Qt::PlainText);
+    row->addWidget(mCaption);
+    mClose = new QToolButton(this);
+    mClose->setObjectName(QStringLiteral("btnDuplikatSchliessen"));
+    mClose->setText(QStringLiteral("×"));
+    mClose->setAutoRaise(true);
+    mClose->setToolTip(QStringLiteral("Hinweis schließen (Esc)"));
+    mClose->setAccessibleName(QStringLiteral("Hinweis schließen"));
+    mClose->setFocusPolicy(Qt::NoFocus);
+    row->addWidget(mClose);
+    QObject::connect(mClose, &QToolButton::clicked, this, [this] { dismiss(); });
+    hide();
+}
+
+DuplicateHint::~DuplicateHint() {
+    if (mFiltering) qApp->removeEventFilter(this);
+}
+
+void DuplicateHint::showFor(const std::vector<DuplicateCandidate>& candidates) {
+    for (QPushButton* b : mEntries)
+        delete b;
+    mEntries.clear();
+    mCandidates = candidates;
+    if (candidates.empty()) {
+        dismiss();
+        return;
+    }
+    const int listed = std::min<int>(static_cast<int>(candidates.size()), kMaxEntries);
+    const int more = static_cast<int>(candidates.size()) - listed;
+    mCaption->setText(more > 0      ? QStringLiteral("Mögliche Dubletten (%1 weitere):").arg(more)
+                      : listed == 1 ? QStringLiteral("Mögliche Dublette:")
+                                    : QStringLiteral("Mögliche Dubletten:"));
+    auto* row = static_cast<QHBoxLayout*>(layout());
+    QWidget* previous = mAnchor;
+    for (int i = 0; i < listed; ++i) {
+        const DuplicateCandidate& c = mCandidates[static_cast<size_t>(i)];
+        auto* entry = new QPushButton(entryText(c), this);
+        entry->setObjectName(QStringLiteral("btnDuplikat_%1").arg(i));
+        entry->setFlat(true);
+        entry->setCursor(Qt::PointingHandCursor);
+        entry->setToolTip(c.bez1 + QStringLiteral(" übernehmen"));
+        entry->setAccessibleName(entryText(c) + QStringLiteral(", ") + c.bez1);
+        entry->setFocusPolicy(Qt::StrongFocus);
+        QFont f = entry->font();
+        f.setUnderline(true);
+        entry->setFont(f);
+        row->insertWidget(1 + i, entry);
+        // Copy: choosing reloads the address, which closes the hint.
+        QObject::connect(entry, &QPushButton::clicked, this,
+                         [this, c] { guarded([&] { mChoose(c); }); });
+        // Reached with Tab straight from the number field.
+        QWidget::setTabOrder(previous, entry);
+        previous = entry;
+        mEntries.push_back(entry);
+    }
+    place();
+    show();
+    raise();
+    if (!mFiltering) {
+        qApp->installEventFilter(this);
+        mFiltering = true;
+    }
+}
+
+void DuplicateHint::dismiss() {
+    if (mFiltering) {
+        qApp->removeEventFilter(this);
+        mFiltering = false;
+    }
+    const bool hadFocus = isAncestorOf(QApplication::focusWidget());
+    hide();
+    if (hadFocus && mAnchor->isVisible()) mAnchor->setFocus(Qt::OtherFocusReason);
+}
+
+void DuplicateHint::place() {
+    adjustSize();
+    QWidget* panel = parentWidget();
+    const QRect end(mRowEnd->mapTo(panel, QPoint(0, 0)), mRowEnd->size());
+    const QRect field(mAnchor->mapTo(panel, QPoint(0, 0)), mAnchor->size());
+    const int x = (mRowEnd->isVisible() ? end.right() : field.right()) + 6;
+    const int width = std::min(sizeHint().width(), std::max(0, panel->width() - x));
+    setGeometry(x, field.top() + (field.height() - sizeHint().height()) / 2, width,
+                sizeHint().height());
+}
+
+bool DuplicateHint::inControl(QObject* o) const {
+    auto* w = qobject_cast<QWidget*>(o);
+    QWidget* control = parentWidget() ? parentWidget()->window() : nullptr;
+    return w && control && w->window() == control;
+}
+
+bool DuplicateHint::eventFilter(QObject* watched, QEvent* event) {
+    const auto type = event->type();
+    if ((type != QEvent::ShortcutOverride && type != QEvent::KeyPress) || !isVisible())
+        return false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() != Qt::Key_Escape || key->modifiers() != Qt::NoModifier || !inControl(watched))
+        return false;
+    // Esc belongs to the hint while it is open, not to a shortcut of the host.
+    if (type == QEvent::ShortcutOverride) {
+        event->accept();
+        return true;
+    }
+    guarded([&] { dismiss(); });
+    return true;
+}
+
+} // namespace belegadressen

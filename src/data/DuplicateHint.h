@@ -1,0 +1,48 @@
+#pragma once
+#include "data/DuplicateMatch.h"
+#include <QFrame>
+#include <functional>
+#include <vector>
+
+class QLabel;
+class QPushButton;
+class QToolButton;
+
+namespace belegadressen {
+
+// The small frame beside the number field that lists possible duplicates of a
+// new address: one clickable entry per match, reached with Tab from the
+// number field, closed by Esc, by its close button or by its owner. It never
+// takes the focus by itself, so typing goes on where it was.
+class DuplicateHint : public QFrame {
+public:
+    using Choose = std::function<void(const DuplicateCandidate&)>;
+    // `anchor` is the number field; the hint sits to the right of `rowEnd`,
+    // the last widget of the number's row, on the anchor's panel.
+    DuplicateHint(QWidget* anchor, QWidget* rowEnd, Choose choose);
+    ~DuplicateHint() override;
+
+    void showFor(const std::vector<DuplicateCandidate>& candidates);
+    void dismiss();
+
+    // At most this many entries are listed; the caption counts the rest.
+    static constexpr int kMaxEntries = 5;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void place();
+    bool inControl(QObject* o) const;
+
+    QWidget* mAnchor;
+    QWidget* mRowEnd;
+    Choose mChoose;
+    QLabel* mCaption;
+    QToolButton* mClose;
+    std::vector<QPushButton*> mEntries;
+    std::vector<DuplicateCandidate> mCandidates;
+    bool mFiltering = false;
+};
+
+} // namespace belegadressen
