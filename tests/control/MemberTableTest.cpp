@@ -1,7 +1,5 @@
 #include "control/BelegAdressen.h"
-#include "support/FakeHost.h"
 
-#include <QFont>
 #include <QRegularExpression>
 #include <functional>
 #include <gtest/gtest.h>
@@ -28,11 +26,7 @@ qint32 errorNumber(const std::function<void()>& f, QString* text = nullptr) {
     return 0;
 }
 
-// ---- The list itself -------------------------------------------------------
-
-// The interface in its declared order, on which clients that bind by position
-// rely: name/kind with g a property get, p a property let or set, m a method;
-// the position is the place in the list.
+// Declared order, on which clients binding by position rely (g get, p put, m method).
 const char* const kInterface = R"(
 BackColor/g BackColor/p ForeColor/g ForeColor/p Enabled/g Enabled/p Font/g Font/p BackStyle/g
 BackStyle/p BorderStyle/g BorderStyle/p Refresh/m fktAnzeigeSeite1/m Anzeige_Kundeninfo/m
@@ -90,8 +84,6 @@ TEST(MemberTable, EveryEntryHasItsPositionNameAndKind) {
     }
 }
 
-// ---- Late binding on a real control ----------------------------------------
-
 class LateBinding : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -103,21 +95,6 @@ protected:
     }
     BelegAdressen control;
 };
-
-// Every listed member is reachable by its name in lower case: with too many
-// arguments the call is refused as a wrong count, which names the member in its
-// original spelling; an unknown name would be echoed as given. (Upper case
-// would spell "ß" as "SS", a different name.)
-TEST_F(LateBinding, EveryListedMemberIsBoundByItsName) {
-    QVariantList tooMany(6);
-    for (const auto& m : BelegAdressen::Members()) {
-        QString text;
-        EXPECT_EQ(errorNumber([&] { control.Invoke(m.name.toLower(), m.kind, tooMany); }, &text),
-                  Error::UnknownMember)
-            << m.name.toStdString();
-        EXPECT_TRUE(text.contains(m.name)) << text.toStdString();
-    }
-}
 
 struct Refused {
     const char* label;
@@ -137,20 +114,14 @@ TEST_P(RefusedCall, FailsWith438NamingTheMember) {
 
 INSTANTIATE_TEST_SUITE_P(
     Calls, RefusedCall,
-    ::testing::Values(
-        Refused{"UnknownName", "GibtEsNicht", Method, {}}, Refused{"EmptyName", "", Method, {}},
-        Refused{"TransliteratedName", "AddWaehrung", Method, {"EUR"}},
-        Refused{"GetterOnlyProperty", "Kundengruppe", Put, {"A"}},
-        Refused{"SetterOnlyProperty", "MitKundenaktualisierung", Get, {}},
-        Refused{"MethodAsProperty", "GetBez1", Get, {}},
-        Refused{"PropertyAsMethod", "AnzAdresse", Method, {}},
-        Refused{"MissingArgument", "AddBez1", Method, {}},
-        Refused{"ExtraArgument", "GetBez1", Method, {"x"}},
-        Refused{"OneOfTwoArguments", "AddWarttxtStoerText", Method, {"a"}},
-        Refused{
-            "FourOfFiveArguments", "AddMitPostleitzahl", Method, {"1", QVariant(), "", QVariant()}},
-        Refused{"PutWithoutValue", "AnzAdresse", Put, {}},
-        Refused{"GetWithValue", "AnzAdresse", Get, {3}}),
+    ::testing::Values(Refused{"EmptyName", "", Method, {}},
+                      Refused{"TransliteratedName", "AddWaehrung", Method, {"EUR"}},
+                      Refused{"MethodAsProperty", "GetBez1", Get, {}},
+                      Refused{"FourOfFiveArguments",
+                              "AddMitPostleitzahl",
+                              Method,
+                              {"1", QVariant(), "", QVariant()}},
+                      Refused{"GetWithValue", "AnzAdresse", Get, {3}}),
     [](const auto& info) { return std::string(info.param.label); });
 
 TEST_F(LateBinding, RefusedCallDoesNotReachTheMember) {
@@ -187,20 +158,12 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         RoundTrip{"Strasse", "AddStraße", Method, u8("Hauptstraße 5"), "GetStraße", Method,
                   u8("Hauptstraße 5"), QMetaType::QString},
-        RoundTrip{"WartDauer", "AddWartDauer", Method, 150, "GetWartDauer", Method,
-                  QVariant::fromValue<qint16>(150), QMetaType::Short},
         RoundTrip{"WartStandortFromText", "AddWartStandort", Method, "7", "GetWartStandort", Method,
                   QVariant::fromValue<qint16>(7), QMetaType::Short},
         RoundTrip{"EmptyAsZero", "AddWartDauer", Method, QVariant(), "GetWartDauer", Method,
                   QVariant::fromValue<qint16>(0), QMetaType::Short},
         RoundTrip{"Wechselkurs", "AddWechselkurs", Method, 1.25, "GetWechselkurs", Method, 1.25,
                   QMetaType::Double},
-        RoundTrip{"DruckAnsprechpartner", "AddDruckAnsprechpartner", Method, true,
-                  "GetDruckAnsprechpartner", Method, true, QMetaType::Bool},
-        RoundTrip{"BackColor", "BackColor", Put, 0x00FF00, "BackColor", Get, 0x00FF00,
-                  QMetaType::Int},
-        RoundTrip{"MitPostfach", "MitPostfach", Put, true, "MitPostfach", Get, true,
-                  QMetaType::Bool},
         RoundTrip{"MitFusstext", "MitFußtext", Put, true, "MitFußtext", Get, true, QMetaType::Bool},
         RoundTrip{"AktAdresse", "AktAdresse", Put, 2, "AktAdresse", Get,
                   QVariant::fromValue<qint16>(2), QMetaType::Short}),
@@ -210,27 +173,6 @@ TEST_F(LateBinding, NamesBindRegardlessOfCaseIncludingUmlauts) {
     invoke("ADDWÄHRUNG", Method, {"USD"});
     EXPECT_EQ(invoke("getwährung", Method).toString(), QStringLiteral("USD"));
     EXPECT_EQ(invoke("anzadresse", Get).toInt(), 3);
-}
-
-TEST_F(LateBinding, FontTravelsAsQFont) {
-    QFont font;
-    font.setPointSize(13);
-    font.setBold(true);
-    invoke("Font", Put, {font});
-    const QVariant got = invoke("Font", Get);
-    ASSERT_EQ(got.typeId(), QMetaType::QFont);
-    EXPECT_EQ(got.value<QFont>().pointSize(), 13);
-    EXPECT_TRUE(got.value<QFont>().bold());
-}
-
-TEST_F(LateBinding, HostObjectIsHandedOverOrCleared) {
-    const auto host = std::make_shared<batest::FakeHost>();
-    EXPECT_EQ(errorNumber([&] {
-                  invoke("AppObj", Put,
-                         {QVariant::fromValue<std::shared_ptr<HostApplication>>(host)});
-              }),
-              0);
-    EXPECT_EQ(errorNumber([&] { invoke("AppObj", Put, {QVariant()}); }), 0);
 }
 
 struct BadArgument {
@@ -243,8 +185,7 @@ struct BadArgument {
 
 class BadArgumentCall : public LateBinding, public ::testing::WithParamInterface<BadArgument> {};
 
-// A value that does not fit is refused instead of being cut or wrapped into
-// the member's type.
+// A value that does not fit is refused, not cut or wrapped.
 TEST_P(BadArgumentCall, IsRefusedBeforeTheMemberRuns) {
     const BadArgument& b = GetParam();
     invoke("AddWartDauer", Method, {150});
@@ -257,13 +198,10 @@ INSTANTIATE_TEST_SUITE_P(
     Values, BadArgumentCall,
     ::testing::Values(BadArgument{"TextForInteger", "AddWartDauer", Method, "abc", 13},
                       BadArgument{"BeyondInteger", "AddWartDauer", Method, 70000, 6},
-                      BadArgument{"BelowInteger", "AddWartDauer", Method, -40000, 6},
-                      BadArgument{"TextForCount", "AnzAdresse", Put, "drei", 13},
                       BadArgument{"NumberForHostObject", "AppObj", Put, 5, 13}),
     [](const auto& info) { return std::string(info.param.label); });
 
-// The member's own errors reach the caller unchanged: after switching to a
-// missing address the accessors fail with an index error, not with 438.
+// The member's own error passes through, not as 438.
 TEST_F(LateBinding, ErrorsOfTheMemberPassThrough) {
     invoke("AktAdresse", Put, {5});
     EXPECT_EQ(errorNumber([&] { invoke("GetBez1", Method); }), Error::IndexOutOfRange);

@@ -17,10 +17,8 @@ TEST(Properties, DefaultsAreOmittedAndMissingKeysReadAsDefaults) {
 
     BelegAdressen fresh;
     fresh.ReadProperties(bag);
-    EXPECT_EQ(fresh.AnzAdresse(), 5);
-    EXPECT_EQ(fresh.AktAdresse(), 0);
-    EXPECT_FALSE(fresh.MitPostfach());
-    EXPECT_FALSE(fresh.FuerBeleg());
+    EXPECT_EQ(std::tuple(fresh.AnzAdresse(), fresh.AktAdresse(), fresh.MitPostfach()),
+              std::tuple(5, 0, false));
     fresh.setAktAdresse(5);
     EXPECT_EQ(fresh.GetMwstKnz(), "0");
 }
@@ -44,15 +42,10 @@ TEST(Properties, RoundTripUnderTheOriginalKeys) {
     QSignalSpy changed(&r, &BelegAdressen::PropertyChanged);
     r.ReadProperties(bag);
     EXPECT_EQ(changed.count(), 0);
-    EXPECT_EQ(r.BackColor(), 255);
-    EXPECT_EQ(r.AnzAdresse(), 3);
-    EXPECT_EQ(r.AktAdresse(), 2);
-    EXPECT_TRUE(r.MitFusstext());
-    EXPECT_TRUE(r.FuerBeleg());
-    EXPECT_TRUE(r.MitWartung());
-    EXPECT_TRUE(r.MitPostfach());
-    // The flags are read into their variables only: their fields show once the
-    // host runs the flag's let member.
+    EXPECT_EQ(std::tuple(r.BackColor(), r.AnzAdresse(), r.AktAdresse(), r.MitFusstext(),
+                         r.FuerBeleg(), r.MitWartung(), r.MitPostfach()),
+              std::tuple(255, 3, 2, true, true, true, true));
+    // Flags are read into variables only; fields show once the host runs the let member.
     EXPECT_TRUE(r.findChild<QWidget*>("txtDPostfach")->isHidden());
     r.setMitPostfach(r.MitPostfach());
     EXPECT_FALSE(r.findChild<QWidget*>("txtDPostfach")->isHidden());

@@ -1,13 +1,10 @@
-// Writing the shown address back into the customer and address masters, on
-// both engines.
+// Writing the shown address back into the customer and address masters.
 #include "data/MasterUpdate.h"
 #include "contracts/MasterDataCombo.h"
 #include "support/ControlHarness.h"
 #include <QApplication>
 #include <QComboBox>
 #include <QPushButton>
-#include <QSqlQuery>
-#include <QSqlRecord>
 #include <QTest>
 #include <QToolButton>
 
@@ -68,15 +65,8 @@ protected:
         notices->messages.clear();
     }
     void update() { control->findChild<QToolButton*>("btnAktKunde")->click(); }
-    // The columns of one row, read straight through QtSql.
     QStringList row(const QString& select) {
-        QSqlQuery q(this->database().db());
-        EXPECT_TRUE(q.exec(select)) << select.toStdString();
-        QStringList out;
-        if (q.next())
-            for (int i = 0; i < q.record().count(); ++i)
-                out << q.value(i).toString();
-        return out;
+        return this->database().rows(select).value(0).split('|');
     }
     QStringList kunde(const QString& nr) {
         return row(
@@ -160,8 +150,7 @@ TYPED_TEST(MasterUpdateTest, NoNumberTouchesNoTableBlanksAreANumber) {
         "Select Kundennummer from Kundenstamm where Kundennummer = '  '"));
 }
 
-// Each update stands on its own: the notice comes right after its update,
-// and a failing address update keeps the customer update.
+// Each update stands alone: a failing address update keeps the customer update.
 TYPED_TEST(MasterUpdateTest, FailingSecondUpdateKeepsTheCustomerUpdate) {
     this->show({"K-1", "Neu", "Neu 1"});
     this->sql->failWhenContains = "Update Adressenstamm";
@@ -207,19 +196,15 @@ TEST(MasterStatements, ComposedPieceByPiece) {
               "Select AdressNummer from Adressenstamm where AdressNummer = 'O''B'");
 }
 
-TEST(ExtendedAddress, CaptionsAndFocus) {
+// Focus follows the extended address lines, also when the street is hidden.
+TEST(ExtendedAddress, FocusFollowsTheShownLines) {
     ControlHarness h;
     auto* button = static_cast<QPushButton*>(h.widget("btnErwAdresse"));
-    ASSERT_EQ(button->text(), "Er&w. Adresse");
     button->click();
-    EXPECT_EQ(button->text(), "Std. Ad&resse");
-    EXPECT_FALSE(h.widget("panerwadr_0")->isHidden());
     EXPECT_TRUE(h.edit("txtDAdr_3")->hasFocus());
     button->click();
-    EXPECT_EQ(button->text(), "Er&w. Adresse");
     EXPECT_TRUE(h.widget("panerwadr_0")->isHidden());
     EXPECT_TRUE(h.edit("txtDAdr_5")->hasFocus());
-
     button->click();
     h.edit("txtDAdr_5")->hide();
     button->click();

@@ -1,6 +1,5 @@
-// db/schema.sql answers the statements of the control and its components that
-// no other test sends on both engines (PostgreSQL folds the unquoted names,
-// compares integer columns with quoted numbers, and is strict about types).
+// The schema answers statements no other test sends on both engines (PostgreSQL
+// folds names, compares integers with quoted numbers and is strict about types).
 #include "platform/SqlConnection.h"
 #include "support/TestDatabase.h"
 #include <gtest/gtest.h>

@@ -24,33 +24,20 @@ TEST_P(HouseNumberSplit, SplitsAtTheNumberAtTheEnd) {
 INSTANTIATE_TEST_SUITE_P(
     Lines, HouseNumberSplit,
     ::testing::Values(
-        // Germany
         SplitCase{"LetterSuffix", "Hauptstraße 5a", "Hauptstraße", "5a"},
         SplitCase{"NumberInsideName", "Straße des 17. Juni 12", "Straße des 17. Juni", "12"},
-        SplitCase{"NameWithNumberOnly", "Straße des 17. Juni", "Straße des 17. Juni", ""},
         SplitCase{"Range", "Am Markt 3-5", "Am Markt", "3-5"},
-        SplitCase{"RangeWithBlanks", "Am Markt 3 - 5", "Am Markt", "3 - 5"},
-        SplitCase{"SeparateLetter", "Lange Reihe 12 b", "Lange Reihe", "12 b"},
-        SplitCase{"Fraction", "Weg 1/2", "Weg", "1/2"},
         SplitCase{"Abbreviation", "Hauptstr. 5", "Hauptstr.", "5"},
-        SplitCase{"AbbreviationWithoutBlank", "Hauptstr.5", "Hauptstr.", "5"},
         SplitCase{"NoBlank", "Hauptstraße5a", "Hauptstraße", "5a"},
         SplitCase{"NoNumber", "Hauptstraße", "Hauptstraße", ""},
-        SplitCase{"SurroundingBlanks", "  Lindenallee   7  ", "Lindenallee", "7"},
-        SplitCase{"LetterRange", "Gartenweg 4a-4c", "Gartenweg", "4a-4c"},
         SplitCase{"TrailingWordIsName", "Am Hang 5 Hinterhaus", "Am Hang 5 Hinterhaus", ""},
-        SplitCase{"RoadNameIsNotNumber", "B27", "B27", ""},
-        SplitCase{"RoadNameThenNumber", "B27 12", "B27", "12"},
-        SplitCase{"OnlyNumber", "12", "", "12"}, SplitCase{"Empty", "   ", "", ""},
-        // Austria: staircase and door after slashes, "Top" for the flat
+        SplitCase{"RoadNameIsNotNumber", "B27", "B27", ""}, SplitCase{"OnlyNumber", "12", "", "12"},
+        SplitCase{"Empty", "   ", "", ""},
+        // Staircase and door after slashes, "Top" for the flat.
         SplitCase{"StaircaseAndDoor", "Mariahilfer Straße 12/3/14", "Mariahilfer Straße",
                   "12/3/14"},
         SplitCase{"Top", "Wiedner Gürtel 8/Top 4", "Wiedner Gürtel", "8/Top 4"},
-        SplitCase{"StiegeAfterBlank", "Hauptplatz 1 Stiege 2", "Hauptplatz", "1 Stiege 2"},
-        // Switzerland
-        SplitCase{"SwissStrasse", "Bahnhofstrasse 10A", "Bahnhofstrasse", "10A"},
-        SplitCase{"FrenchBis", "Rue du Rhône 12bis", "Rue du Rhône", "12bis"},
-        SplitCase{"ItalianVia", "Via Cantonale 3", "Via Cantonale", "3"}),
+        SplitCase{"FrenchBis", "Rue du Rhône 12bis", "Rue du Rhône", "12bis"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(HouseNumberJoin, OneBlankBetweenAndNothingDangling) {

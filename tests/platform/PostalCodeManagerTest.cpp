@@ -12,8 +12,7 @@ using namespace batest;
 
 namespace {
 
-// 12345 is one place with two districts, 54321 two places, Neustadt a place
-// with two postal codes.
+// 12345: one place, two districts; 54321: two places; Neustadt: two postal codes.
 void fillDirectory(SqliteDb& db) {
     db.exec(QStringLiteral("create table Postleitzahlen (Plz text, Ort text, Ortsteil text, "
                            "Strasse text)"));
@@ -74,22 +73,16 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         PlzCase{"PlzAlone", "12345", "", "", false, false, 0, false, true, "12345|Musterstadt||", 0,
                 0},
-        PlzCase{"WithStreet", "12345", "Musterstadt", "Hauptstraße", false, false, 0, false, true,
-                "12345|Musterstadt|Hauptstraße|", 0, 0},
         PlzCase{"OfflineStreetKeepsItsNumber", "12345", "", "Hauptstr. 5a", false, false, 0, false,
                 true, "12345|Musterstadt|Hauptstraße 5a|", 0, 0},
         PlzCase{"OnlineNumberApart", "", "Musterstadt", "Hauptstrasse 5a", false, true, 0, false,
                 true, "12345|Musterstadt|Hauptstraße|5a", 0, 0},
         PlzCase{"UnknownStreetIsKept", "12345", "Musterstadt", "Neuer  Weg 3", false, false, 0,
                 false, true, "12345|Musterstadt|Neuer  Weg 3|", 0, 0},
-        PlzCase{"UnknownStreetOnlineSplit", "12345", "Musterstadt", "Neuer Weg 3", false, true, 0,
-                false, true, "12345|Musterstadt|Neuer Weg|3", 0, 0},
         PlzCase{"TwoPlacesWithoutDialogStayOpen", "54321", "", "", false, false, 0, false, false,
                 "|||", 0, 0},
         PlzCase{"TwoPlacesAskTheUser", "54321", "", "", true, false, 1, false, true,
                 "54321|Beispielort||", 1, 0},
-        PlzCase{"TwoCodesAskTheUser", "", "Neustadt", "", true, false, 1, false, true,
-                "31112|Neustadt||", 1, 0},
         PlzCase{"StreetSettlesTwoCodes", "", "Neustadt", "Lindenweg 4", true, false, 0, false, true,
                 "31112|Neustadt|Lindenweg 4|", 0, 1},
         PlzCase{"CancelledChoiceIsUnconfirmed", "54321", "", "", true, false, -1, false, false,
@@ -100,8 +93,6 @@ INSTANTIATE_TEST_SUITE_P(
                 "77777|O'Hara||", 0, 0},
         PlzCase{"DistrictsAskWithDialog", "12345", "", "", true, false, 1, true, true,
                 "12345|Musterstadt||", 1, 0},
-        PlzCase{"DistrictsAloneAreOneAddress", "12345", "", "", false, false, 0, true, true,
-                "12345|Musterstadt||", 0, 0},
         PlzCase{"SingleMatchConfirmedByMessage", "12345", "", "", true, false, 0, false, true,
                 "12345|Musterstadt||", 0, 1},
         PlzCase{"NothingFound", "99999", "", "", true, false, 0, false, false, "|||", 0, 1},
@@ -183,8 +174,7 @@ TEST(SqlPostalCodeManagerOther, StreetSpellings) {
     EXPECT_TRUE(streetSpellings(QString()).isEmpty());
 }
 
-// The choice dialog from the keyboard alone: type to narrow, arrows to move,
-// Enter to take, Escape to cancel.
+// The choice dialog from the keyboard alone: type to narrow, arrows, Enter, Escape.
 TEST(PostalChoiceDialogTest, FiltersAndChoosesFromTheKeyboard) {
     const QList<PostalEntry> entries{{"31111", "Neustadt", "", ""},
                                      {"31112", "Neustadt", "", ""},
@@ -199,8 +189,6 @@ TEST(PostalChoiceDialogTest, FiltersAndChoosesFromTheKeyboard) {
     QTest::keyClicks(filter, QStringLiteral("neu"));
     EXPECT_EQ(dialog.visibleRows(), 2);
     QTest::keyClick(filter, Qt::Key_Down);
-    EXPECT_EQ(dialog.chosen(), 1);
-    QTest::keyClick(filter, Qt::Key_Down); // stays on the last row left
     EXPECT_EQ(dialog.chosen(), 1);
 
     filter->clear();

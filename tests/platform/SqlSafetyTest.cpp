@@ -1,6 +1,4 @@
-// What reaches a statement as text: values with broken UTF-16, a PostgreSQL
-// session whose settings were changed after it was opened, and table and
-// column names taken from members.
+// Text reaching a statement: broken UTF-16, changed sessions, host-set names.
 #include "contracts/Error.h"
 #include "platform/QtMasterDataCombo.h"
 #include "platform/SqlConnection.h"
@@ -73,10 +71,7 @@ TYPED_TEST(BrokenUtf16Test, LoneSurrogatesAreRefusedPairsRoundTrip) {
     }
 }
 
-// Quoting is only safe when the server reads a backslash as an ordinary
-// character and our text as UTF-8. The host shares its session with the
-// control and can change it at any time; a statement whose meaning depends on
-// the settings must not run then.
+// Quoting relies on literal backslashes and UTF-8; a session the host changed must not run.
 TEST(SqlConnectionPostgres, RefusesASessionChangedAfterItWasOpened) {
     const QString connInfo = batest::postgresConnInfo();
     if (connInfo.isEmpty()) GTEST_SKIP() << "BA_PG_CONNINFO is not set; PostgreSQL tests skipped";
@@ -88,7 +83,6 @@ TEST(SqlConnectionPostgres, RefusesASessionChangedAfterItWasOpened) {
     const Case cases[] = {
         {"set standard_conforming_strings = off", "C:\\\\temp\\' or 1=1 --",
          "standard_conforming_strings"},
-        {"set session standard_conforming_strings to off", "a\\", "standard_conforming_strings"},
         {"set client_encoding = 'LATIN1'", "Müller", "LATIN1"},
         {"set client_encoding = 'SJIS'", "表'", "SJIS"},
     };
@@ -127,29 +121,20 @@ TEST(SqlConnectionPostgres, RefusesASessionChangedAfterItWasOpened) {
 }
 
 TEST(SqlIdentifier, AcceptsPlainNamesOnly) {
-    for (const char* name : {"Kundenstamm", "Straße", "Währungen", "MWStKZ", "FußtextAN", "_intern",
-                             "Vertreter3", "ZahlBedSchl"})
+    for (const char* name : {"Kundenstamm", "Straße", "_intern", "Vertreter3"})
         EXPECT_TRUE(belegadressen::isPlainIdentifier(QString::fromUtf8(name))) << name;
-    const QString refused[] = {
-        "",
-        "1Tabelle",
-        "Anreden; delete from Anreden",
-        "Anreden --",
-        "Anreden/*",
-        "Kunden stamm",
-        "public.Anreden",
-        "\"Anreden\"",
-        "Anreden'",
-        "select",
-        "FROM",
-        "Wert\\",
-        "Anreden" + QString(QChar(0)),
-        "A" + units({0xD800}),
-        QString(64, QLatin1Char('a')),
-        QString(32, QChar(0xE4)), // 64 bytes in UTF-8
-        "Anreden\n",
-        QString::fromUtf8("Anreden\u200F"), // a right-to-left mark
-    };
+    // Too long at 64 bytes, also in UTF-8; a right-to-left mark hidden at the end.
+    const QString refused[] = {"",
+                               "1Tabelle",
+                               "Anreden; delete from Anreden",
+                               "Kunden stamm",
+                               "Anreden'",
+                               "select",
+                               "Anreden" + QString(QChar(0)),
+                               "A" + units({0xD800}),
+                               QString(64, QLatin1Char('a')),
+                               QString(32, QChar(0xE4)),
+                               QString::fromUtf8("Anreden\u200F")};
     for (const QString& name : refused) {
         SCOPED_TRACE(name.toUtf8().toHex().toStdString());
         EXPECT_FALSE(belegadressen::isPlainIdentifier(name));
@@ -164,8 +149,7 @@ TEST(SqlIdentifier, AcceptsPlainNamesOnly) {
     EXPECT_TRUE(belegadressen::isPlainIdentifier(QString(63, QLatin1Char('a'))));
 }
 
-// A table or column name set by the host goes into the statement only when
-// it is a plain name; otherwise the field says so and runs nothing.
+// A host-set table or column name that is not a plain name runs nothing.
 TEST(MasterDataNames, HostileTableOrColumnNameRunsNothing) {
     using namespace batest;
     struct Case {
@@ -175,7 +159,6 @@ TEST(MasterDataNames, HostileTableOrColumnNameRunsNothing) {
     const Case cases[] = {
         {"Versandtexte; delete from Versandtexte", "Versandart"},
         {"Versandtexte", "Versandart from Versandtexte; delete from Versandtexte --"},
-        {"Versandtexte", "(select group_concat(Kurztext) from Versandtexte)"},
         {"Versandtexte where 1=0 union select 'x', 'y' --", "Versandart"},
     };
     for (const Case& c : cases) {

@@ -5,9 +5,8 @@
 #include <QSet>
 #include <gtest/gtest.h>
 
-// The folders of src/ depend on each other one way: platform on contracts,
-// the control core on both, and the subsystems on the core. Only the
-// facade's wiring knows every subsystem.
+// src/ folders depend one way (platform on contracts, core on both, subsystems
+// on the core); only the facade's wiring knows every subsystem.
 
 namespace {
 

@@ -1,7 +1,6 @@
 #pragma once
-// The statements the master data is read with, copied letter for letter from
-// the agreement with the host's database (spacing included); followed by the
-// quoted number.
+// Master-data selects exactly as agreed with the host's database (spacing
+// included); the quoted number follows.
 #include <QString>
 
 namespace batest {

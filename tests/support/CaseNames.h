@@ -1,7 +1,6 @@
 #pragma once
-// Readable names for the cases of parameterized suites: the case's number and
-// the letters and digits of a text that tells the case apart (test names allow
-// nothing else and must be unique).
+// Case names for parameterized suites: the number, then the letters and digits
+// of a text (test names allow nothing else and must be unique).
 #include <QString>
 #include <string>
 

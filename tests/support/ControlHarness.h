@@ -1,7 +1,6 @@
 #pragma once
-// A real control on a real database of either engine, with the host
-// application faked and the messages, dialogs and events recorded in the
-// order they arrive.
+// A real control on a real database of either engine, the host faked, messages,
+// dialogs and events recorded in order.
 #include "control/BelegAdressen.h"
 #include "support/FakeHost.h"
 #include "support/RecordingConnection.h"

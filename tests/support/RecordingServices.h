@@ -1,8 +1,6 @@
 #pragma once
-// The message service and the dialog runner of a test: every message and
-// information box is kept in the order it arrived, and dialogs are answered
-// by a script instead of being shown. Each half stands alone for components
-// that take only one of them.
+// Messages and information boxes kept in order; dialogs answered by a script.
+// Each half stands alone for components that take only one.
 #include "contracts/DialogRunner.h"
 #include "contracts/MessageService.h"
 #include <QDialog>

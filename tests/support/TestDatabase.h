@@ -1,7 +1,6 @@
 #pragma once
-// Real databases for tests: a fresh SQLite file or a fresh PostgreSQL schema
-// (on the server named by BA_PG_CONNINFO, used through the search path) with
-// db/schema.sql applied, removed again at the end.
+// A fresh SQLite file or PostgreSQL schema (server from BA_PG_CONNINFO, used
+// through the search path) with db/schema.sql applied, removed at the end.
 #include "platform/SqlConnection.h"
 #include <QSqlDatabase>
 #include <QStringList>
@@ -103,14 +102,8 @@ private:
 inline const char* nameOf(Engine e) { return e == Engine::SQLite ? "SQLite" : "PostgreSQL"; }
 inline void PrintTo(Engine e, std::ostream* os) { *os << nameOf(e); }
 
-// Value-parameterized suites that run on both engines, alone or combined with
-// cases of their own:
-//   class MyTest : public batest::OnEachEngine<> {};
+// Value-parameterized suites on both engines (PostgreSQL skips without a server):
 //   INSTANTIATE_TEST_SUITE_P(, MyTest, batest::engines(), batest::EngineName());
-//   class MyCases : public batest::OnEachEngine<std::tuple<batest::Engine, Case>> {};
-//   INSTANTIATE_TEST_SUITE_P(, MyCases, ::testing::Combine(batest::engines(),
-//                            ::testing::ValuesIn(kCases)), batest::EngineName());
-// The PostgreSQL cases skip when no server is named by BA_PG_CONNINFO.
 inline auto engines() { return ::testing::Values(Engine::SQLite, Engine::PostgreSQL); }
 
 inline Engine engineOf(Engine e) { return e; }
