@@ -17,13 +17,13 @@ QString units(std::initializer_list<char16_t> codeUnits) {
 // right-to-left marks, paired surrogates, numbers at and beyond the limits.
 const QStringList& fragments() {
     static const QStringList list = [] {
-        QStringList l = QString::fromUtf8(
-                            "'|''|'''|\\|\\'|'\\|\\\\|%|_|%_%|!|!%|\"|`|;|--|/*|*/|"
-                            "'); delete from Kundenstamm; --|' or '1'='1|' OR 1=1 --|E'\\x41'|$$|"
-                            "$tag$|\\0|\\n|\t|\r\n|\n| |   |\u00A0|Müller|Straße|ÄÖÜäöüß|Zürich|"
-                            "O'Brien|10001|A-100|e\u0301|a\u0308|\u200F|\u200E|\u202E|\u2066|"
-                            "\u200B||\u05E9\u05DC\u05D5\u05DD|\u0645\u0631\u062D\u0628\u0627")
-                            .split(QLatin1Char('|'));
+        QStringList l =
+            QString::fromUtf8("'|''|'''|\\|\\'|'\\|\\\\|%|_|%_%|!|!%|\"|`|;|--|/*|*/|"
+                              "'); delete from Kundenstamm; --|' or '1'='1|' OR 1=1 --|E'\\x41'|$$|"
+                              "$tag$|\\0|\\n|\t|\r\n|\n| |   |\u00A0|Müller|Straße|ÄÖÜäöüß|Zürich|"
+                              "O'Brien|10001|A-100|e\u0301|a\u0308|\u200F|\u200E|\u202E|\u2066|"
+                              "\u200B||\u05E9\u05DC\u05D5\u05DD|\u0645\u0631\u062D\u0628\u0627")
+                .split(QLatin1Char('|'));
         l << units({0xD83D, 0xDE00}) << units({0xD83D, 0xDD27}) << units({0xDBFF, 0xDFFF});
         l << QStringLiteral("32767|32768|-32768|-32769|65535|65536|65539|2147483647|2147483648|"
                             "-2147483649|4294967295|4294967296|9223372036854775807|"
