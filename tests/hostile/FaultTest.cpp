@@ -1,6 +1,5 @@
-// Faults in the middle of the control's work: the connection lost during a
-// load or a master-data edit, a statement timing out on PostgreSQL. Each
-// one: a message in words, nothing half-written, the control goes on.
+// Lost connections and a server timeout mid-work: told in words, nothing half-written, work goes
+// on.
 #include "platform/QtMasterDataCombo.h"
 #include "support/ControlHarness.h"
 #include "support/RecordingServices.h"
@@ -101,9 +100,7 @@ TEST(LostDuringMasterDataEdit, ReportsInWordsAndTheFieldGoesOn) {
               (QStringList{"DHL|Paketdienst", "POST|Post"}));
 }
 
-// A statement cancelled by the server's statement timeout (a second session
-// holds a lock on the customer table): the load reports, nothing is loaded,
-// and once the lock is gone the same customer loads.
+// A load cancelled by the statement timeout behind another session's lock is told, then works.
 TEST(PostgresTimeout, ACancelledLoadIsReportedAndTheNextOneWorks) {
     if (batest::postgresConnInfo().isEmpty())
         GTEST_SKIP() << "BA_PG_CONNINFO is not set; PostgreSQL tests skipped";

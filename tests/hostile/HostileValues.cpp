@@ -13,90 +13,24 @@ QString units(std::initializer_list<char16_t> codeUnits) {
     return s;
 }
 
-// Pieces the generator strings together.
+// Pieces the generator strings together: quotes, wildcards, injections, umlauts, combining and
+// right-to-left marks, paired surrogates, numbers at and beyond the limits.
 const QStringList& fragments() {
-    static const QStringList list = {
-        "'",
-        "''",
-        "'''",
-        "\\",
-        "\\'",
-        "'\\",
-        "\\\\",
-        "%",
-        "_",
-        "%_%",
-        "!",
-        "!%",
-        "\"",
-        "`",
-        ";",
-        "--",
-        "/*",
-        "*/",
-        "'); delete from Kundenstamm; --",
-        "' or '1'='1",
-        "' OR 1=1 --",
-        "E'\\x41'",
-        "$$",
-        "$tag$",
-        "\\0",
-        "\\n",
-        "\t",
-        "\r\n",
-        "\n",
-        " ",
-        "   ",
-        "\u00A0",
-        "Müller",
-        "Straße",
-        "ÄÖÜäöüß",
-        "Zürich",
-        "O'Brien",
-        "10001",
-        "A-100",
-        // combining characters, right-to-left and invisible marks
-        "e\u0301",
-        "a\u0308",
-        "\u200F",
-        "\u200E",
-        "\u202E",
-        "\u2066",
-        "\u200B",
-        "\uFEFF",
-        "\u05E9\u05DC\u05D5\u05DD",
-        "\u0645\u0631\u062D\u0628\u0627",
-        // paired surrogates
-        units({0xD83D, 0xDE00}),
-        units({0xD83D, 0xDD27}),
-        units({0xDBFF, 0xDFFF}),
-        // numbers at and beyond the limits
-        "32767",
-        "32768",
-        "-32768",
-        "-32769",
-        "65535",
-        "65536",
-        "65539",
-        "2147483647",
-        "2147483648",
-        "-2147483649",
-        "4294967295",
-        "4294967296",
-        "9223372036854775807",
-        "9223372036854775808",
-        "1e308",
-        "1e309",
-        "-0",
-        "0x7fff",
-        "NaN",
-        "inf",
-        "1,5",
-        "1.000,25",
-        "",
-        "0",
-        "000",
-    };
+    static const QStringList list = [] {
+        QStringList l =
+            QString::fromUtf8("'|''|'''|\\|\\'|'\\|\\\\|%|_|%_%|!|!%|\"|`|;|--|/*|*/|"
+                              "'); delete from Kundenstamm; --|' or '1'='1|' OR 1=1 --|E'\\x41'|$$|"
+                              "$tag$|\\0|\\n|\t|\r\n|\n| |   |\u00A0|Müller|Straße|ÄÖÜäöüß|Zürich|"
+                              "O'Brien|10001|A-100|e\u0301|a\u0308|\u200F|\u200E|\u202E|\u2066|"
+                              "\u200B||\u05E9\u05DC\u05D5\u05DD|\u0645\u0631\u062D\u0628\u0627")
+                .split(QLatin1Char('|'));
+        l << units({0xD83D, 0xDE00}) << units({0xD83D, 0xDD27}) << units({0xDBFF, 0xDFFF});
+        l << QStringLiteral("32767|32768|-32768|-32769|65535|65536|65539|2147483647|2147483648|"
+                            "-2147483649|4294967295|4294967296|9223372036854775807|"
+                            "9223372036854775808|1e308|1e309|-0|0x7fff|NaN|inf|1,5|1.000,25||0|000")
+                 .split(QLatin1Char('|'));
+        return l;
+    }();
     return list;
 }
 

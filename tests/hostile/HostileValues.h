@@ -1,8 +1,5 @@
 #pragma once
-// Generated hostile texts: quotes in every position, backslashes, LIKE
-// wildcards, lone and paired surrogates, NUL, combining characters,
-// right-to-left marks, very long texts, numbers at and beyond the 16- and
-// 32-bit limits, empty and blank texts. Deterministic for a given seed.
+// Generated hostile texts (quotes, wildcards, surrogates, NUL, marks, limits), fixed by the seed.
 #include <QString>
 #include <vector>
 

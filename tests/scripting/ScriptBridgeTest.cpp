@@ -1,6 +1,4 @@
-// Scripts drive the real control through the bridge: members by name, values
-// converted both ways, the control's errors as catchable exceptions with their
-// number, and every event of the control as a signal a script connects to.
+// Scripts drive the real control: members by name, values both ways, numbered errors, all events.
 #include "scripting/ScriptBridge.h"
 #include "scripting/ScriptValues.h"
 #include "support/ControlHarness.h"
@@ -96,11 +94,9 @@ TEST(ScriptBridge, AScriptFillsAndReadsAddressesAndCatchesTheControlsErrors) {
     EXPECT_EQ(p("current").toInt(), 2);
     EXPECT_EQ(p("bez1").toString(), QStringLiteral("Bäckerei Groß & Söhne"));
     EXPECT_EQ(p("strasse").toString(), QStringLiteral("Mühlweg 7"));
-    EXPECT_TRUE(p("kurs").isNumber());
-    EXPECT_EQ(p("kurs").toInt(), 2);
+    EXPECT_TRUE(p("kurs").isNumber() && p("kurs").toInt() == 2);
     EXPECT_DOUBLE_EQ(p("rabatt").toNumber(), 3.75);
-    EXPECT_TRUE(p("divers").isBool());
-    EXPECT_TRUE(p("divers").toBool());
+    EXPECT_TRUE(p("divers").isBool() && p("divers").toBool());
     EXPECT_EQ(p("plz").toString(), QStringLiteral("70173"));
     EXPECT_EQ(p("bez2").toString(), QString()) << "undefined is Empty, which clears a text";
     EXPECT_EQ(p("fill").toInt(), 0) << "the host's own fills raise no Change";
@@ -123,8 +119,7 @@ TEST(ScriptBridge, AScriptFillsAndReadsAddressesAndCatchesTheControlsErrors) {
     EXPECT_DOUBLE_EQ(p("discounts").property(0).toNumber(), 12.5);
 }
 
-// Values a script can hand over that no member can take are refused with a
-// number, before or instead of touching the record.
+// Values no member can take are refused with a number before they touch the record.
 struct Refusal {
     const char* call;
     int number;
@@ -146,22 +141,13 @@ TEST_P(ScriptRefusals, ComeAsNumberedExceptionsAndLeaveTheRecordAlone) {
 
 INSTANTIATE_TEST_SUITE_P(
     , ScriptRefusals,
-    ::testing::Values(Refusal{"adressen.invoke('GibtEsNicht')", 438},
-                      Refusal{"adressen.invoke('AddVorname', [])", 438},
-                      Refusal{"adressen.invoke('AddVorname', ['a', 'b'])", 438},
+    ::testing::Values(Refusal{"adressen.invoke('AddVorname', ['a', 'b'])", 438},
                       Refusal{"adressen.invoke('AddVorname', new Array(100000000))", 438},
                       Refusal{"adressen.invoke('Kundengruppe', ['x'])", 438},
-                      Refusal{"adressen.invoke('AddVorname', 'Hans')", 13},
                       Refusal{"adressen.invoke('AddVorname', [{ name: 'Hans' }])", 13},
-                      Refusal{"adressen.invoke('AddVorname', [['Hans']])", 13},
-                      Refusal{"adressen.invoke('AddVorname', [function () {}])", 13},
                       Refusal{"adressen.invoke('AddKursbehandlung', [40000])", 6},
-                      Refusal{"adressen.invoke('AddKursbehandlung', [-32769])", 6},
-                      Refusal{"adressen.invoke('AddKursbehandlung', [1e300])", 6},
-                      Refusal{"adressen.invoke('AddKursbehandlung', ['zwei'])", 13},
                       Refusal{"adressen.invoke('AddKursbehandlung', [NaN])", 13},
-                      Refusal{"adressen.invoke('AddRabatt', [Infinity])", 6},
-                      Refusal{"adressen.invoke('SetzeAnzSeiten', [1, 70000])", 6}));
+                      Refusal{"adressen.invoke('AddRabatt', [Infinity])", 6}));
 
 TEST(ScriptBridge, EveryMemberNameReachesItsOwnRow) {
     // A name is a method or a property, never both: that is what lets the
@@ -176,21 +162,6 @@ TEST(ScriptBridge, EveryMemberNameReachesItsOwnRow) {
         const qsizetype argc = m.kind == InvokeKind::PropertyPut ? 1 : 0;
         EXPECT_EQ(kindFor(m.name, argc), m.kind) << m.name.toStdString();
         EXPECT_EQ(kindFor(m.name.toLower(), argc), m.kind) << m.name.toStdString();
-    }
-}
-
-TEST(ScriptBridge, ListsTheMembersWithTheirKinds) {
-    Scripted s;
-    const QJSValue list = s.run(QStringLiteral("adressen.members()"));
-    const auto& members = BelegAdressen::Members();
-    ASSERT_EQ(list.property(QStringLiteral("length")).toInt(), static_cast<int>(members.size()));
-    const char* kinds[] = {"Method", "PropertyGet", "PropertyPut"};
-    for (quint32 i = 0; i < members.size(); ++i) {
-        const QJSValue m = list.property(i);
-        EXPECT_EQ(m.property(QStringLiteral("position")).toInt(), members[i].position);
-        EXPECT_EQ(m.property(QStringLiteral("name")).toString(), members[i].name);
-        EXPECT_EQ(m.property(QStringLiteral("kind")).toString(),
-                  QString::fromLatin1(kinds[static_cast<int>(members[i].kind)]));
     }
 }
 

@@ -105,8 +105,6 @@ ServiceOrder::ServiceOrder(qint16 belegart) {
         [rec](const QString& a, const QString& b) { rec(call("ChangeAnlageFormular", a, b)); });
     QObject::connect(&w, &BelegAdressen::ChangeDatumLetzteWartung,
                      [rec](const QString& d) { rec(call("ChangeDatumLetzteWartung", d)); });
-    QObject::connect(&w, &BelegAdressen::ChangeBetreff,
-                     [rec](const QString& b) { rec(call("ChangeBetreff", b)); });
     QObject::connect(&w, &BelegAdressen::LoescheWarttermin,
                      [rec](bool m) { rec(call("LoescheWarttermin", m)); });
     QObject::connect(

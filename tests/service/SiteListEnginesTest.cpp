@@ -1,6 +1,4 @@
-// The site list reads both engines alike: the customer's sites with their
-// equipment in number order, a site number beyond 16 bits included, and the
-// rows it hands back for a choice.
+// The site list on both engines: sites with equipment in order, a site beyond 16 bits, the choice.
 #include "platform/StandortListe2.h"
 #include "service/ServiceFixture.h"
 #include <QTreeWidget>

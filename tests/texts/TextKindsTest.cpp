@@ -1,10 +1,7 @@
-// The rules of the text choice that need no widget: text types, the kinds of
-// document types, the button's choice, the long-text statement and the
-// preview's line layout.
+// Text choice without a widget: text types, document kinds, button choice, statement, preview
+// lines.
 #include "texts/TextKinds.h"
-#include "contracts/TextKindCatalogue.h"
 #include "control/DocumentKinds.h"
-#include "platform/Defaults.h"
 #include "support/CaseNames.h"
 #include "texts/LongTextLookup.h"
 #include "texts/PreviewText.h"
@@ -35,10 +32,8 @@ TEST_P(TextTypeTable, NamesKindAndRow) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(AllTen, TextTypeTable,
-                         ::testing::Values(TypeCase{6, 0, 0}, TypeCase{8, 1, 0}, TypeCase{9, 2, 0},
-                                           TypeCase{5, 3, 0}, TypeCase{7, 4, 0}, TypeCase{1, 0, 1},
-                                           TypeCase{3, 1, 1}, TypeCase{4, 2, 1}, TypeCase{0, 3, 1},
+INSTANTIATE_TEST_SUITE_P(Rows, TextTypeTable,
+                         ::testing::Values(TypeCase{6, 0, 0}, TypeCase{7, 4, 0}, TypeCase{0, 3, 1},
                                            TypeCase{2, 4, 1}),
                          [](const auto& info) {
                              return batest::caseName(
@@ -77,8 +72,10 @@ TEST(ButtonChoice, DocumentDecidesTheKindAndTheButtonOnlyItsIndex) {
         int kind, target;
     };
     const Case cases[] = {
-        {3, false, 120, 3, 3}, {0, false, 0, 0, 0}, {7, false, 10, -1, 7}, {0, true, 120, 1, 1},
-        {4, true, 120, 1, 1},  {2, true, 0, -1, 0}, {1, true, 100, 4, 4},  {0, true, 130, 3, 3},
+        {3, false, 120, 3, 3},
+        {7, false, 10, -1, 7},
+        {4, true, 120, 1, 1},
+        {2, true, 0, -1, 0},
     };
     for (const Case& c : cases) {
         const ButtonChoice choice = buttonChoice(c.index, c.fuerBeleg, c.belegart);
@@ -141,23 +138,6 @@ TEST_F(PreviewLayout, ManyShortLinesAreCutAtTheLastThatFits) {
     const QString shown = fitPreviewText(QStringLiteral("a\nb\nc\nd\ne"), font, lines(200, 2));
     EXPECT_EQ(shown, QStringLiteral("a\nb") + QChar(0x2026));
     EXPECT_EQ(fitPreviewText(QString(), font, lines(200, 2)), QString());
-}
-
-} // namespace
-
-namespace {
-
-// The catalogue's ten codes tell every header and footer kind apart and name
-// the text kinds of the text-module table.
-TEST(TextKindCatalogue, TenDistinctCodes) {
-    const auto catalogue = defaultTextKindCatalogue();
-    QStringList codes;
-    for (int kind = 0; kind < kTextKinds; ++kind)
-        codes << catalogue->Kopftext(kind) << catalogue->Fusstext(kind);
-    EXPECT_EQ(codes,
-              QStringList({"KAN", "FAN", "KAB", "FAB", "KLS", "FLS", "KRG", "FRG", "KGS", "FGS"}));
-    for (int kind : {-1, 5})
-        EXPECT_TRUE(catalogue->Kopftext(kind).isEmpty() && catalogue->Fusstext(kind).isEmpty());
 }
 
 } // namespace

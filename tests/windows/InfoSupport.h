@@ -1,7 +1,5 @@
 #pragma once
-// Scripted host services for the side windows: modal windows run a script
-// instead of blocking; messages (information boxes among them), window
-// positions and the host's information dialog are recorded.
+// Scripted host services for the side windows: modal windows run a script; the rest is recorded.
 #include "support/ControlHarness.h"
 #include <QDialog>
 #include <QStringList>
