@@ -3,6 +3,7 @@
 #include "control/ServiceHub.h"
 #include "platform/StandortListe2.h"
 #include "service/ServiceFixture.h"
+#include <QPushButton>
 #include <QTest>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
