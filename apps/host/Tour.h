@@ -35,9 +35,9 @@ private:
     bool compareDocuments();
     void runService(); // TourService.cpp
     void runTexts();
-    void runKeyboard(); // TourKeyboard.cpp
+    void runKeyboard();   // TourKeyboard.cpp
     void runPartSearch(); // TourSearch.cpp
-    void runDuplicate(); // TourDuplicate.cpp
+    void runDuplicate();  // TourDuplicate.cpp
 
     DocumentWindow& mWindow;
     QString mFolder;

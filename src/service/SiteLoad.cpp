@@ -43,7 +43,8 @@ void SiteLoad::connectSignals() {
 
 void SiteLoad::LadeStandort(const QString& kundennummer, bool mitMeldung) {
     ControlState& st = mState;
-    if (!(st.MitWartung || st.MitKundendienst) || !documentKinds::loadsServiceData(st.mBelegart)) return;
+    if (!(st.MitWartung || st.MitKundendienst) || !documentKinds::loadsServiceData(st.mBelegart))
+        return;
     try {
         if (st.AktAdresse == 2 && !mUi.txtDNummer->text().trimmed().isEmpty())
             mAppointments.LeereWartungsdaten(1, false);

@@ -13,10 +13,8 @@
 namespace belegadressen {
 
 TechnicianContacts::TechnicianContacts(ControlState& state, Ui& ui, ServiceHub& services,
-                                       EventSink& events, AddressPages& pages,
-                                       AddressGuard& guard)
-    : mState(state), mUi(ui), mServices(services), mEvents(events), mPages(pages),
-      mGuard(guard) {}
+                                       EventSink& events, AddressPages& pages, AddressGuard& guard)
+    : mState(state), mUi(ui), mServices(services), mEvents(events), mPages(pages), mGuard(guard) {}
 
 void TechnicianContacts::connectSignals() {
     Ui& u = mUi;
