@@ -3,6 +3,7 @@
 // Compare Duplicate/lookup* with Duplicate/load: the lookup should not cost
 // more than a load. Duplicate/lookup takes a name the sample repeats hundreds
 // of times in one postal code (its worst case: every match is read).
+#include "BenchHost.h"
 #include "SampleDatabases.h"
 #include "control/BelegAdressen.h"
 #include "data/DuplicateMatch.h"
@@ -18,22 +19,6 @@
 namespace ba = belegadressen;
 
 namespace {
-
-class DupHost final : public ba::HostApplication {
-public:
-    explicit DupHost(std::shared_ptr<ba::Connection> connection)
-        : mConnection(std::move(connection)) {}
-    std::shared_ptr<ba::Connection> ConnectionDB() override { return mConnection; }
-    QObject* ComboServer() override { return &mServer; }
-    QWidget* MainForm() override { return nullptr; }
-    QString User() override { return QStringLiteral("bench"); }
-    bool PruefeNeueDialoge(const QString&) override { return false; }
-    QString ConnectStringDB() override { return QStringLiteral("Driver=SQLite"); }
-
-private:
-    std::shared_ptr<ba::Connection> mConnection;
-    QObject mServer;
-};
 
 class Silent final : public ba::MessageService, public ba::DialogRunner {
 public:
@@ -108,7 +93,7 @@ DupFixture& fixture() {
     made->control = std::make_unique<ba::BelegAdressen>(services);
     made->control->resize(900, 600);
     made->control->show();
-    made->control->setAppObj(std::make_shared<DupHost>(made->connection));
+    made->control->setAppObj(std::make_shared<BenchHost>(made->connection));
     made->control->AddLandeswaehrung(QStringLiteral("EUR"));
     made->control->AddBelegart(50);
     made->control->setAnzAdresse(3);

@@ -1,6 +1,7 @@
 // The customer load of the control against the raw cost of its statements
 // through QtSql, on sample databases of different sizes, on SQLite and on
 // PostgreSQL (the server named by BA_PG_CONNINFO), in one run.
+#include "BenchHost.h"
 #include "SampleDatabases.h"
 #include "control/BelegAdressen.h"
 #include "data/Statements.h"
@@ -46,23 +47,6 @@ public:
 
 private:
     std::shared_ptr<ba::Connection> mInner;
-};
-
-class BenchHost final : public ba::HostApplication {
-public:
-    BenchHost(std::shared_ptr<ba::Connection> connection, QString connectString)
-        : mConnection(std::move(connection)), mConnectString(std::move(connectString)) {}
-    std::shared_ptr<ba::Connection> ConnectionDB() override { return mConnection; }
-    QObject* ComboServer() override { return &mServer; }
-    QWidget* MainForm() override { return nullptr; }
-    QString User() override { return QStringLiteral("bench"); }
-    bool PruefeNeueDialoge(const QString&) override { return false; }
-    QString ConnectStringDB() override { return mConnectString; }
-
-private:
-    std::shared_ptr<ba::Connection> mConnection;
-    QString mConnectString;
-    QObject mServer;
 };
 
 // Nothing modal may wait for a click during a benchmark; messages are counted.

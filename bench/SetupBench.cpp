@@ -1,6 +1,7 @@
 // Setting up the master-data fields (every assignment of AnzAdresse) costs the
 // same whatever the size of the tables behind them: set-up reads no table.
 // Compare Setup/staff:10 with Setup/staff:100000; they should lie within 10 %.
+#include "BenchHost.h"
 #include "control/BelegAdressen.h"
 #include "platform/SqlConnection.h"
 #include <QSqlDatabase>
@@ -12,21 +13,6 @@
 namespace ba = belegadressen;
 
 namespace {
-
-class SetupHost final : public ba::HostApplication {
-public:
-    explicit SetupHost(std::shared_ptr<ba::Connection> connection)
-        : mConnection(std::move(connection)) {}
-    std::shared_ptr<ba::Connection> ConnectionDB() override { return mConnection; }
-    QObject* ComboServer() override { return nullptr; }
-    QWidget* MainForm() override { return nullptr; }
-    QString User() override { return QStringLiteral("bench"); }
-    bool PruefeNeueDialoge(const QString&) override { return false; }
-    QString ConnectStringDB() override { return QStringLiteral("Driver=SQLite"); }
-
-private:
-    std::shared_ptr<ba::Connection> mConnection;
-};
 
 void BM_Setup(benchmark::State& state) {
     const int staff = static_cast<int>(state.range(0));
@@ -55,7 +41,7 @@ void BM_Setup(benchmark::State& state) {
         }
         db.commit();
         auto control = std::make_unique<ba::BelegAdressen>();
-        control->setAppObj(std::make_shared<SetupHost>(std::make_shared<ba::SqlConnection>(db)));
+        control->setAppObj(std::make_shared<BenchHost>(std::make_shared<ba::SqlConnection>(db)));
         control->AddLandeswaehrung(QStringLiteral("EUR"));
         for (auto _ : state)
             control->setAnzAdresse(5);

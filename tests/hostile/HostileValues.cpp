@@ -4,14 +4,14 @@
 
 namespace hostile {
 
-namespace {
-
 QString units(std::initializer_list<char16_t> codeUnits) {
     QString s;
     for (char16_t u : codeUnits)
         s += QChar(u);
     return s;
 }
+
+namespace {
 
 // Pieces the generator strings together: quotes, wildcards, injections, umlauts, combining and
 // right-to-left marks, paired surrogates, numbers at and beyond the limits.

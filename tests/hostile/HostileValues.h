@@ -1,6 +1,7 @@
 #pragma once
 // Generated hostile texts (quotes, wildcards, surrogates, NUL, marks, limits), fixed by the seed.
 #include <QString>
+#include <initializer_list>
 #include <vector>
 
 namespace hostile {
@@ -12,6 +13,9 @@ struct Value {
 };
 
 std::vector<Value> generate(int count, quint32 seed = 20261205);
+
+// A text made of the given UTF-16 code units, valid or not.
+QString units(std::initializer_list<char16_t> codeUnits);
 
 // True when `text` holds a NUL or a surrogate without its partner.
 bool mustBeRefused(const QString& text);

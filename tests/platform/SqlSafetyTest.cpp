@@ -1,5 +1,6 @@
 // Text reaching a statement: broken UTF-16, changed sessions, host-set names.
 #include "contracts/Error.h"
+#include "hostile/HostileValues.h"
 #include "platform/QtMasterDataCombo.h"
 #include "platform/SqlConnection.h"
 #include "platform/SqlIdentifier.h"
@@ -18,12 +19,7 @@ using belegadressen::quoted;
 
 namespace {
 
-QString units(std::initializer_list<char16_t> codeUnits) {
-    QString s;
-    for (char16_t u : codeUnits)
-        s += QChar(u);
-    return s;
-}
+using hostile::units;
 
 template <class E> class BrokenUtf16Test : public batest::EngineTest<E> {};
 TYPED_TEST_SUITE(BrokenUtf16Test, batest::BothEngines, batest::EngineNames);
