@@ -7,29 +7,30 @@
 
 namespace belegadressen {
 
+namespace {
+
+// The umlauts and ß with the spelling a keyboard without them gives.
+struct Umlaut {
+    char16_t letter;
+    const char* spelled;
+};
+constexpr Umlaut kUmlauts[] = {{0x00E4, "ae"}, {0x00F6, "oe"}, {0x00FC, "ue"}, {0x00DF, "ss"}};
+
+} // namespace
+
 QString normalisedName(const QString& name) {
     // Composed form first: a "ü" typed as "u" plus a combining diaeresis is
     // the same letter.
-    QString s = name.normalized(QString::NormalizationForm_C).trimmed().toLower();
+    const QString s = name.normalized(QString::NormalizationForm_C).trimmed().toLower();
     QString out;
     out.reserve(s.size() + 4);
     for (const QChar c : s) {
-        switch (c.unicode()) {
-        case 0x00E4:
-            out += QLatin1String("ae");
-            break; // ä
-        case 0x00F6:
-            out += QLatin1String("oe");
-            break; // ö
-        case 0x00FC:
-            out += QLatin1String("ue");
-            break; // ü
-        case 0x00DF:
-            out += QLatin1String("ss");
-            break; // ß
-        default:
+        const auto u = std::find_if(std::begin(kUmlauts), std::end(kUmlauts),
+                                    [c](const Umlaut& x) { return x.letter == c.unicode(); });
+        if (u != std::end(kUmlauts))
+            out += QLatin1String(u->spelled);
+        else
             out += c;
-        }
     }
     return out;
 }
@@ -69,15 +70,11 @@ void expand(const QString& n, qsizetype pos, const QString& built, int points, Q
             expand(n, pos + 1, built + f, points + 1, out);
     }
     const QStringView pair = QStringView(n).mid(pos, 2);
-    const struct {
-        const char* spelled;
-        char16_t umlaut;
-    } umlauts[] = {{"ae", 0x00E4}, {"oe", 0x00F6}, {"ue", 0x00FC}, {"ss", 0x00DF}};
-    for (const auto& u : umlauts) {
+    for (const Umlaut& u : kUmlauts) {
         if (pair != QLatin1String(u.spelled)) continue;
-        for (const QString& f : asLowered(QChar(u.umlaut)))
+        for (const QString& f : asLowered(QChar(u.letter)))
             expand(n, pos + 2, built + f, points + 1, out);
-        if (u.umlaut == 0x00DF) continue;
+        if (u.letter == 0x00DF) continue;
         const QString base = built + QLatin1Char(u.spelled[0]);
         if (points + 2 > kNamePrefixLength) {
             if (!out.contains(base)) out << base;
@@ -126,8 +123,7 @@ QString prefixCondition(const QString& bez1) {
 
 QString kundenMitPlz(const QString& plz, const QString& bez1) {
     return QStringLiteral("select Kundennummer, Bez1 from Kundenstamm where ") + plzCondition(plz) +
-           QStringLiteral(" and ") + prefixCondition(bez1) +
-           QStringLiteral(" order by Kundennummer");
+           QStringLiteral(" and ") + prefixCondition(bez1);
 }
 
 QString adressenMitPlz(const QString& plz, const QString& bez1) {
