@@ -34,9 +34,11 @@ QString numberSuffix(const QJSValue& error) {
 
 } // namespace
 
-ScriptRunner::ScriptRunner(belegadressen::BelegAdressen& control, Line out, Line err)
+ScriptRunner::ScriptRunner(belegadressen::BelegAdressen& control, Line out, Line err,
+                           std::chrono::milliseconds limit)
     : mOut(std::move(out)), mErr(std::move(err)), mBridge(control),
-      mPrinter(std::make_unique<Printer>(mOut)) {
+      mPrinter(std::make_unique<Printer>(mOut)), mLimit(limit) {
+    mBridge.setTimeLimit(limit);
     mBridge.expose(mEngine, QStringLiteral("adressen"));
     QJSEngine::setObjectOwnership(mPrinter.get(), QJSEngine::CppOwnership);
     const QJSValue make = mEngine.evaluate(QStringLiteral(
@@ -60,6 +62,10 @@ void ScriptRunner::onMessage(QtMsgType type, const QMessageLogContext& context,
         QString::fromUtf8(context.file).endsWith(self->mFile)) {
         // The text starts with the script's address and line ("file:///...js:4: ").
         const qsizetype start = text.indexOf(QLatin1String(": "));
+        if (self->mBridge.takeTimedOut()) {
+            self->reportTimeout();
+            return;
+        }
         self->fail(QStringLiteral("Skriptfehler in %1, Zeile %2 (Ereignisbehandlung): %3")
                        .arg(QFileInfo(self->mFile).fileName())
                        .arg(context.line)
@@ -78,6 +84,12 @@ void ScriptRunner::fail(const QString& line) {
     if (mErr) mErr(line);
 }
 
+void ScriptRunner::reportTimeout() {
+    fail(QStringLiteral("Skript %1 abgebrochen: es lief länger als %2 s am Stück")
+             .arg(QFileInfo(mFile).fileName())
+             .arg(std::chrono::duration<double>(mLimit).count()));
+}
+
 bool ScriptRunner::runFile(const QString& path) {
     const qsizetype before = mErrors.size();
     QFile file(path);
@@ -88,8 +100,10 @@ bool ScriptRunner::runFile(const QString& path) {
     const QString program = QString::fromUtf8(file.readAll());
     mFile = QFileInfo(path).absoluteFilePath();
     QStringList stack;
-    const QJSValue result = mEngine.evaluate(program, mFile, 1, &stack);
-    if (result.isError() || !stack.isEmpty()) {
+    const QJSValue result = mBridge.evaluate(program, mFile, 1, &stack);
+    if (mBridge.takeTimedOut()) {
+        reportTimeout();
+    } else if (result.isError() || !stack.isEmpty()) {
         // A thrown Error knows its line; for any other thrown value the
         // innermost frame ("function:line:column:file") does.
         int line = result.property(QStringLiteral("lineNumber")).toInt();
@@ -103,7 +117,8 @@ bool ScriptRunner::runFile(const QString& path) {
     return mErrors.size() == before;
 }
 
-int runHostScript(DocumentWindow& window, const QString& path, bool headless) {
+int runHostScript(DocumentWindow& window, const QString& path, bool headless,
+                  std::chrono::milliseconds limit) {
     // Headless, the window's log goes to the terminal already; with a display
     // the log shows the script's lines beside the control's events.
     const auto out = [&window, headless](const QString& line) {
@@ -116,7 +131,7 @@ int runHostScript(DocumentWindow& window, const QString& path, bool headless) {
         std::fflush(stderr);
         if (!headless) window.log(line);
     };
-    ScriptRunner runner(window.control(), out, err);
+    ScriptRunner runner(window.control(), out, err, limit);
     window.show();
     if (headless) {
         QApplication::processEvents();

@@ -5,6 +5,7 @@
 #include "scripting/ScriptBridge.h"
 #include <QJSEngine>
 #include <QStringList>
+#include <chrono>
 #include <functional>
 #include <memory>
 
@@ -15,7 +16,10 @@ public:
     using Line = std::function<void(const QString&)>;
 
     // `out` takes what the script prints, `err` its errors with their line.
-    ScriptRunner(belegadressen::BelegAdressen& control, Line out, Line err);
+    // A script or handler running longer than `limit` in one go is stopped.
+    ScriptRunner(belegadressen::BelegAdressen& control, Line out, Line err,
+                 std::chrono::milliseconds limit = kDefaultLimit);
+    static constexpr std::chrono::milliseconds kDefaultLimit{10000};
     ~ScriptRunner();
     ScriptRunner(const ScriptRunner&) = delete;
     ScriptRunner& operator=(const ScriptRunner&) = delete;
@@ -31,12 +35,14 @@ private:
     class Printer;
     static void onMessage(QtMsgType type, const QMessageLogContext& context, const QString& text);
     void fail(const QString& line);
+    void reportTimeout();
 
     Line mOut;
     Line mErr;
     QJSEngine mEngine;
     belegadressen::ScriptBridge mBridge;
     std::unique_ptr<Printer> mPrinter;
+    std::chrono::milliseconds mLimit;
     QString mFile;
     QStringList mErrors;
     QtMessageHandler mPreviousHandler = nullptr;
@@ -45,4 +51,5 @@ private:
 // The host's --script: headless, runs the file and answers the exit code
 // (1 on an error); with a display, shows the window, runs the file once it is
 // up and then stays open as usual.
-int runHostScript(DocumentWindow& window, const QString& path, bool headless);
+int runHostScript(DocumentWindow& window, const QString& path, bool headless,
+                  std::chrono::milliseconds limit = ScriptRunner::kDefaultLimit);

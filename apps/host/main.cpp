@@ -66,7 +66,13 @@ int main(int argc, char** argv) {
         QStringLiteral("JavaScript-Datei ausführen (Adressblock als \"adressen\"); ohne "
                        "Bildschirm statt des Rundgangs, Fehler beenden mit Code 1"),
         QStringLiteral("FILE"));
-    parser.addOptions({dbOption, pgOption, tourOption, userOption, propsOption, scriptOption});
+    const QCommandLineOption limitOption(
+        QStringLiteral("script-limit"),
+        QStringLiteral("Skript oder Ereignisbehandlung nach SEK Sekunden am Stück abbrechen "
+                       "(Vorgabe 10, 0: nie)"),
+        QStringLiteral("SEK"), QStringLiteral("10"));
+    parser.addOptions(
+        {dbOption, pgOption, tourOption, userOption, propsOption, scriptOption, limitOption});
     parser.process(app);
 
     const bool offscreen = QGuiApplication::platformName() == QLatin1String("offscreen");
@@ -104,7 +110,14 @@ int main(int argc, char** argv) {
         app.setReporter([&window](const QString& text) { window.log(text); });
         int code = 0;
         if (parser.isSet(scriptOption)) {
-            code = runHostScript(window, parser.value(scriptOption), tour);
+            bool ok = false;
+            const double seconds = parser.value(limitOption).toDouble(&ok);
+            if (!ok || seconds < 0 || seconds > 86400) {
+                print(QStringLiteral("--script-limit erwartet Sekunden von 0 bis 86400"));
+                return 2;
+            }
+            code = runHostScript(window, parser.value(scriptOption), tour,
+                                 std::chrono::milliseconds(qRound64(seconds * 1000)));
         } else if (tour) {
             code = Tour(window, tourDir).run();
         } else {

@@ -2,6 +2,7 @@
 
 #include "control/BelegAdressen.h"
 #include "scripting/ScriptValues.h"
+#include "scripting/ScriptWatchdog.h"
 #include <QJSEngine>
 #include <exception>
 
@@ -19,7 +20,26 @@ void ScriptBridge::expose(QJSEngine& engine, const QString& name) {
     // delete it when the script lets go of it.
     QJSEngine::setObjectOwnership(this, QJSEngine::CppOwnership);
     engine.globalObject().setProperty(name, engine.newQObject(this));
+    if (mEngine != &engine) {
+        mEngine = &engine;
+        mWatchdog = std::make_unique<scripting::ScriptWatchdog>(engine);
+        mWatchdog->setLimit(mTimeLimit);
+    }
 }
+
+void ScriptBridge::setTimeLimit(std::chrono::milliseconds limit) {
+    mTimeLimit = limit;
+    if (mWatchdog) mWatchdog->setLimit(limit);
+}
+
+QJSValue ScriptBridge::evaluate(const QString& program, const QString& fileName, int lineNumber,
+                                QStringList* stack) {
+    if (!mEngine) return QJSValue(QJSValue::UndefinedValue);
+    scripting::ScriptWatchdog::Entry entry(*mWatchdog);
+    return mEngine->evaluate(program, fileName, lineNumber, stack);
+}
+
+bool ScriptBridge::takeTimedOut() { return mWatchdog && mWatchdog->takeExpired(); }
 
 QJSValue ScriptBridge::invoke(const QString& name, const QJSValue& args) {
     QJSEngine* engine = qjsEngine(this);
@@ -63,49 +83,61 @@ QJSValue ScriptBridge::members() const {
     return list;
 }
 
-// Signal to signal: a script's handler runs while the control raises the
-// event, as a host's would.
+// A script's handler runs while the control raises the event, as a host's
+// would, and under the time limit like the script's body.
+template <class... Args>
+void ScriptBridge::forward(void (BelegAdressen::*event)(Args...),
+                           void (ScriptBridge::*signal)(Args...)) {
+    connect(mControl.data(), event, this, [this, signal](Args... args) {
+        if (!mWatchdog) {
+            (this->*signal)(args...);
+            return;
+        }
+        scripting::ScriptWatchdog::Entry entry(*mWatchdog);
+        (this->*signal)(args...);
+    });
+}
+
 void ScriptBridge::forwardEvents() {
-    BelegAdressen* c = mControl.data();
     using B = BelegAdressen;
     using S = ScriptBridge;
-    connect(c, &B::Change, this, &S::Change);
-    connect(c, &B::Click, this, &S::Click);
-    connect(c, &B::btnKundeClick, this, &S::btnKundeClick);
-    connect(c, &B::btnAdresseClick, this, &S::btnAdresseClick);
-    connect(c, &B::btnMonteurClick, this, &S::btnMonteurClick);
-    connect(c, &B::btnAnpWartClick, this, &S::btnAnpWartClick);
-    connect(c, &B::btnAnpBelClick, this, &S::btnAnpBelClick);
-    connect(c, &B::btnAnlageClick, this, &S::btnAnlageClick);
-    connect(c, &B::AufrufAutoMap, this, &S::AufrufAutoMap);
-    connect(c, &B::Waehrungchange, this, &S::Waehrungchange);
-    connect(c, &B::Wechselkurschange, this, &S::Wechselkurschange);
-    connect(c, &B::btnInfoClick, this, &S::btnInfoClick);
-    connect(c, &B::btnUebernehme, this, &S::btnUebernehme);
-    connect(c, &B::btnAnsprechpartner, this, &S::btnAnsprechpartner);
-    connect(c, &B::btnAnsprechpartnerReset, this, &S::btnAnsprechpartnerReset);
-    connect(c, &B::btnSeite2Click, this, &S::btnSeite2Click);
-    connect(c, &B::btnKopftextClick, this, &S::btnKopftextClick);
-    connect(c, &B::btnFusstextClick, this, &S::btnFusstextClick);
-    connect(c, &B::ChangeMwstKnz, this, &S::ChangeMwstKnz);
-    connect(c, &B::ChangeZahlungsbedingungen, this, &S::ChangeZahlungsbedingungen);
-    connect(c, &B::ChangeKundenrabatt, this, &S::ChangeKundenrabatt);
-    connect(c, &B::DblClick, this, &S::DblClick);
-    connect(c, &B::KeyDown, this, &S::KeyDown);
-    connect(c, &B::KeyPress, this, &S::KeyPress);
-    connect(c, &B::KeyUp, this, &S::KeyUp);
-    connect(c, &B::MouseDown, this, &S::MouseDown);
-    connect(c, &B::MouseMove, this, &S::MouseMove);
-    connect(c, &B::MouseUp, this, &S::MouseUp);
-    connect(c, &B::ChangeBetreff, this, &S::ChangeBetreff);
-    connect(c, &B::ChangeErloekennung, this, &S::ChangeErloekennung);
-    connect(c, &B::ChangeStandortNotiz, this, &S::ChangeStandortNotiz);
-    connect(c, &B::ChangeAnlageFormular, this, &S::ChangeAnlageFormular);
-    connect(c, &B::ChangeDatumLetzteWartung, this, &S::ChangeDatumLetzteWartung);
-    connect(c, &B::TerminEintragen, this, &S::TerminEintragen);
-    connect(c, &B::TerminAssistent, this, &S::TerminAssistent);
-    connect(c, &B::StammBlatt, this, &S::StammBlatt);
-    connect(c, &B::LoescheWarttermin, this, &S::LoescheWarttermin);
+    forward(&B::Change, &S::Change);
+    forward(&B::Click, &S::Click);
+    forward(&B::btnKundeClick, &S::btnKundeClick);
+    forward(&B::btnAdresseClick, &S::btnAdresseClick);
+    forward(&B::btnMonteurClick, &S::btnMonteurClick);
+    forward(&B::btnAnpWartClick, &S::btnAnpWartClick);
+    forward(&B::btnAnpBelClick, &S::btnAnpBelClick);
+    forward(&B::btnAnlageClick, &S::btnAnlageClick);
+    forward(&B::AufrufAutoMap, &S::AufrufAutoMap);
+    forward(&B::Waehrungchange, &S::Waehrungchange);
+    forward(&B::Wechselkurschange, &S::Wechselkurschange);
+    forward(&B::btnInfoClick, &S::btnInfoClick);
+    forward(&B::btnUebernehme, &S::btnUebernehme);
+    forward(&B::btnAnsprechpartner, &S::btnAnsprechpartner);
+    forward(&B::btnAnsprechpartnerReset, &S::btnAnsprechpartnerReset);
+    forward(&B::btnSeite2Click, &S::btnSeite2Click);
+    forward(&B::btnKopftextClick, &S::btnKopftextClick);
+    forward(&B::btnFusstextClick, &S::btnFusstextClick);
+    forward(&B::ChangeMwstKnz, &S::ChangeMwstKnz);
+    forward(&B::ChangeZahlungsbedingungen, &S::ChangeZahlungsbedingungen);
+    forward(&B::ChangeKundenrabatt, &S::ChangeKundenrabatt);
+    forward(&B::DblClick, &S::DblClick);
+    forward(&B::KeyDown, &S::KeyDown);
+    forward(&B::KeyPress, &S::KeyPress);
+    forward(&B::KeyUp, &S::KeyUp);
+    forward(&B::MouseDown, &S::MouseDown);
+    forward(&B::MouseMove, &S::MouseMove);
+    forward(&B::MouseUp, &S::MouseUp);
+    forward(&B::ChangeBetreff, &S::ChangeBetreff);
+    forward(&B::ChangeErloekennung, &S::ChangeErloekennung);
+    forward(&B::ChangeStandortNotiz, &S::ChangeStandortNotiz);
+    forward(&B::ChangeAnlageFormular, &S::ChangeAnlageFormular);
+    forward(&B::ChangeDatumLetzteWartung, &S::ChangeDatumLetzteWartung);
+    forward(&B::TerminEintragen, &S::TerminEintragen);
+    forward(&B::TerminAssistent, &S::TerminAssistent);
+    forward(&B::StammBlatt, &S::StammBlatt);
+    forward(&B::LoescheWarttermin, &S::LoescheWarttermin);
 }
 
 } // namespace belegadressen

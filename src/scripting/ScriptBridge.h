@@ -4,12 +4,18 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
+#include <chrono>
+#include <memory>
 
 class QJSEngine;
 
 namespace belegadressen {
 
 class BelegAdressen;
+namespace scripting {
+class ScriptWatchdog;
+}
 
 /// Drives a control from JavaScript (QJSEngine) by the members' original
 /// names, as late binding does, and hands on the control's events as signals
@@ -30,6 +36,17 @@ public:
 
     /// Makes the bridge the global `name` of `engine`; the bridge stays owned by C++.
     void expose(QJSEngine& engine, const QString& name);
+
+    /// Stops a script that runs longer than `limit` in one go (zero, the
+    /// default: never): its body run through evaluate() and each event's
+    /// handlers. The engine aborts it with an error the script cannot catch.
+    /// Takes effect once the bridge is exposed.
+    void setTimeLimit(std::chrono::milliseconds limit);
+    /// QJSEngine::evaluate on the exposed engine, under the time limit.
+    QJSValue evaluate(const QString& program, const QString& fileName = {}, int lineNumber = 1,
+                      QStringList* stack = nullptr);
+    /// Whether the time limit stopped a script since the last call; clears it.
+    bool takeTimedOut();
 
     /// Runs the member `name` with the arguments of the array `args` (none when
     /// left out). A method is called as a method; a property is read without an
@@ -121,8 +138,13 @@ signals:
     void LoescheWarttermin(bool pMitabfrage);
 
 private:
+    template <class... Args>
+    void forward(void (BelegAdressen::*event)(Args...), void (ScriptBridge::*signal)(Args...));
     void forwardEvents();
     QPointer<BelegAdressen> mControl;
+    QJSEngine* mEngine = nullptr;
+    std::chrono::milliseconds mTimeLimit{0};
+    std::unique_ptr<scripting::ScriptWatchdog> mWatchdog;
 };
 
 } // namespace belegadressen

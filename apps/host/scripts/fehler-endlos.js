@@ -1,0 +1,7 @@
+// Must fail: a handler that never returns is stopped by the time limit, and
+// the run ends with an error instead of a frozen window.
+adressen.Change.connect(function () {
+    for (;;) {}
+});
+adressen.invoke("fktDragNummer", ["10001"]);
+print("Nicht erreicht");
