@@ -142,7 +142,7 @@ private:
     void forward(void (BelegAdressen::*event)(Args...), void (ScriptBridge::*signal)(Args...));
     void forwardEvents();
     QPointer<BelegAdressen> mControl;
-    QJSEngine* mEngine = nullptr;
+    QPointer<QJSEngine> mEngine;
     std::chrono::milliseconds mTimeLimit{0};
     std::unique_ptr<scripting::ScriptWatchdog> mWatchdog;
 };
