@@ -18,7 +18,7 @@ const QString kNotPresent =
 class CustomerLoad : public batest::OnEachEngine<> {};
 INSTANTIATE_TEST_SUITE_P(, CustomerLoad, batest::engines(), batest::EngineName());
 
-TEST_P(CustomerLoad, FillsAddressOneAndRaisesItsEventsInOrder) {
+TEST_P(CustomerLoad, FillsAddressOneWithItsEventsInOrderAndClearsItAgain) {
     ControlHarness h(engine());
     h.typeNumber("10001");
     auto& w = h.control();
