@@ -4,9 +4,6 @@
 #include "platform/PropertyBags.h"
 #include "support/ControlHarness.h"
 #include <QTest>
-#include <cmath>
-#include <gtest/gtest.h>
-#include <limits>
 
 using batest::ControlHarness;
 using belegadressen::BelegAdressen;
@@ -14,92 +11,74 @@ using belegadressen::Error;
 
 namespace {
 
+std::string joined(const QStringList& l) { return l.join('\n').toStdString(); }
+
 // A host connection that answers every statement with no recordset.
 struct NullAnsweringConnection : belegadressen::Connection {
     std::shared_ptr<belegadressen::Recordset> Execute(const QString&) override { return nullptr; }
 };
 
-class NullHost : public batest::FakeHost {
-public:
-    NullHost() : FakeHost(std::make_shared<NullAnsweringConnection>()) {}
-};
-
 TEST(HostAnswers, ANullRecordsetIsReportedInWords) {
     ControlHarness h;
-    h.control().setAppObj(std::make_shared<NullHost>());
+    h.control().setAppObj(
+        std::make_shared<batest::FakeHost>(std::make_shared<NullAnsweringConnection>()));
     h.typeNumber("10001");
     EXPECT_EQ(h.control().GetBez1(), QString());
     // The reader reports by its name and answers not found.
-    EXPECT_TRUE(h.messages().join("\n").contains("LeseKunde"))
-        << h.messages().join("\n").toStdString();
+    EXPECT_FALSE(h.messages().filter("LeseKunde").isEmpty()) << joined(h.messages());
     h.control().fktDragNummer("10002");
     EXPECT_EQ(h.control().GetBez1(), QString());
 }
 
 TEST(HostAnswers, AMissingComponentIsReportedAndTheControlGoesOn) {
     ControlHarness h;
-    auto messages = std::make_shared<batest::RecordingServices>();
     belegadressen::Services services;
-    services.messages = messages;
-    services.dialogs = messages;
     services.costAssignment = [] { return std::shared_ptr<belegadressen::CostAssignment>(); };
-    h.control().setServices(services);
+    h.setServices(services);
     h.typeNumber("10001");
-    EXPECT_TRUE(messages->messages.join("\n").contains("LeseKunde"))
-        << messages->messages.join("\n").toStdString();
+    EXPECT_FALSE(h.messages().filter("LeseKunde").isEmpty()) << joined(h.messages());
     // The gate is open again: a user edit on a one-page address is reported.
     h.control().setAktAdresse(3);
     h.clearRecords();
     h.focus("txtDAdr_1");
     QTest::keyClicks(h.edit("txtDAdr_1"), "x");
-    EXPECT_TRUE(h.events().contains("Change")) << h.events().join(",").toStdString();
+    EXPECT_TRUE(h.events().contains("Change")) << joined(h.events());
 }
-
-struct ReentryCase {
-    const char* name;
-    std::function<void(BelegAdressen&)> callBack;
-};
-
-class ReentryTest : public ::testing::TestWithParam<ReentryCase> {};
 
 // A host slot calling back during a load is refused; the load finishes on its own record.
-TEST_P(ReentryTest, AHostSlotCallingBackDuringALoadIsRefused) {
-    ControlHarness h;
-    QStringList refused;
-    bool inside = false;
-    auto callBack = [&] {
-        if (inside) return;
-        inside = true;
-        try {
-            GetParam().callBack(h.control());
-        } catch (const Error& e) {
-            refused << e.text();
-        }
-        inside = false;
-    };
-    QObject::connect(&h.control(), &BelegAdressen::Change, callBack);
-    QObject::connect(&h.control(), &BelegAdressen::ChangeKundenrabatt, callBack);
-    QObject::connect(&h.control(), &BelegAdressen::Waehrungchange, callBack);
-
-    h.typeNumber("10001");
-    EXPECT_EQ(h.control().AnzAdresse(), 3);
-    EXPECT_EQ(h.control().AktAdresse(), 1);
-    EXPECT_EQ(h.control().GetNummer(), "10001");
-    EXPECT_EQ(h.control().GetBez1(), "Müller Haustechnik GmbH");
-    for (const QString& text : refused)
-        EXPECT_TRUE(text.contains("solange eine Adresse geladen wird")) << text.toStdString();
+TEST(Reentry, AHostSlotCallingBackDuringALoadIsRefused) {
+    const std::pair<const char*, std::function<void(BelegAdressen&)>> cases[] = {
+        {"AnzAdresse", [](BelegAdressen& c) { c.setAnzAdresse(5); }},
+        {"AktAdresse", [](BelegAdressen& c) { c.setAktAdresse(2); }},
+        {"fktDragNummer", [](BelegAdressen& c) { EXPECT_EQ(c.fktDragNummer("10002"), 0); }},
+        {"fktDragNummerAdresse",
+         [](BelegAdressen& c) { EXPECT_EQ(c.fktDragNummerAdresse("1"), 0); }}};
+    for (const auto& [name, callBack] : cases) {
+        SCOPED_TRACE(name);
+        ControlHarness h;
+        QStringList refused;
+        bool inside = false;
+        auto slot = [&, callBack = callBack] {
+            if (inside) return;
+            inside = true;
+            try {
+                callBack(h.control());
+            } catch (const Error& e) {
+                refused << e.text();
+            }
+            inside = false;
+        };
+        QObject::connect(&h.control(), &BelegAdressen::Change, slot);
+        QObject::connect(&h.control(), &BelegAdressen::ChangeKundenrabatt, slot);
+        QObject::connect(&h.control(), &BelegAdressen::Waehrungchange, slot);
+        h.typeNumber("10001");
+        auto& w = h.control();
+        EXPECT_EQ(std::tuple(w.AnzAdresse(), w.AktAdresse(), w.GetNummer(), w.GetBez1()),
+                  std::tuple(3, 1, QString("10001"), QString("Müller Haustechnik GmbH")));
+        for (const QString& text : refused)
+            EXPECT_TRUE(text.contains("solange eine Adresse geladen wird")) << text.toStdString();
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    , ReentryTest,
-    ::testing::Values(ReentryCase{"AnzAdresse", [](BelegAdressen& c) { c.setAnzAdresse(5); }},
-                      ReentryCase{"AktAdresse", [](BelegAdressen& c) { c.setAktAdresse(2); }},
-                      ReentryCase{"fktDragNummer",
-                                  [](BelegAdressen& c) { EXPECT_EQ(c.fktDragNummer("10002"), 0); }},
-                      ReentryCase{
-                          "fktDragNummerAdresse",
-                          [](BelegAdressen& c) { EXPECT_EQ(c.fktDragNummerAdresse("1"), 0); }}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SixteenBits, AStoredNumberBeyond16BitsIsInvalidNotItsLowBits) {
     const std::pair<QVariant, qint16> cases[] = {
@@ -111,16 +90,13 @@ TEST(SixteenBits, AStoredNumberBeyond16BitsIsInvalidNotItsLowBits) {
         bag.WriteProperty("AktAdresse", 65537, 0);
         BelegAdressen w;
         w.ReadProperties(bag);
-        EXPECT_EQ(w.AnzAdresse(), expected);
-        EXPECT_EQ(w.AktAdresse(), 0);
+        EXPECT_EQ(std::pair(w.AnzAdresse(), w.AktAdresse()), std::pair(expected, qint16(0)));
     }
 }
 
 TEST(SixteenBits, NoNaNOrInfinityReachesADuration) {
-    for (const char* typed : {"nan", "-inf", "Infinity", "1e999"}) {
-        SCOPED_TRACE(typed);
-        EXPECT_EQ(belegadressen::parseGerman(QString::fromLatin1(typed)), 0.0);
-    }
+    for (const char* typed : {"nan", "-inf", "Infinity", "1e999"})
+        EXPECT_EQ(belegadressen::parseGerman(QString::fromLatin1(typed)), 0.0) << typed;
     EXPECT_EQ(belegadressen::parseGerman("1,5"), 1.5);
 
     ControlHarness h;
@@ -131,8 +107,7 @@ TEST(SixteenBits, NoNaNOrInfinityReachesADuration) {
         h.edit("txtDauer")->setText(QString::fromLatin1(typed));
         h.control().setAktAdresse(2); // the store step
         try {
-            const qint16 hundredths = h.control().GetWartDauer();
-            EXPECT_EQ(hundredths, 0);
+            EXPECT_EQ(h.control().GetWartDauer(), 0);
         } catch (const Error& e) {
             EXPECT_EQ(e.number(), 6); // overflow, reported
         }
@@ -148,9 +123,8 @@ TEST(ThirtyTwoBits, ACostAssignmentIdBeyond32BitsIsReportedNotCut) {
     h.typeNumber("20001");
     EXPECT_EQ(h.control().GetBez1(), "Weit GmbH");
     EXPECT_TRUE(h.messages().join("\n").contains("Kostenzuordnung 4294967303"))
-        << h.messages().join("\n").toStdString();
-    EXPECT_FALSE(h.sql().statements.join("\n").contains("KostID = '7'"))
-        << h.sql().statements.join("\n").toStdString();
+        << joined(h.messages());
+    EXPECT_TRUE(h.sql().statements.filter("KostID = '7'").isEmpty()) << joined(h.sql().statements);
 }
 
 } // namespace

@@ -7,75 +7,51 @@ using namespace belegadressen;
 
 namespace {
 
-// Each column with a value of its own, so that a swapped column shows.
-BufferedRecordset row(const std::vector<std::pair<QString, QVariant>>& cells) {
+using Cells = std::vector<std::pair<QString, QVariant>>;
+
+BufferedRecordset row(const Cells& cells) {
     QStringList columns;
     QVariantList values;
-    for (const auto& [name, value] : cells) {
-        columns << name;
-        values << value;
-    }
+    for (const auto& [name, value] : cells)
+        columns << name, values << value;
     return BufferedRecordset(columns, values);
 }
 
-using Text = QString AdressDaten::*;
+// The customer columns taken as text, in the names the select gives them, and their fields.
+const char* const kTextColumns[] = {
+    "MwSt_KZ",      "Anrede",     "Vorname",    "Bez1",        "Bez2",         "Bez3",
+    "Bez4",         "HauptKonto", "UStIdentNr", "PostfachPlz", "Postfach",     "ZahlungsbedSchl",
+    "Ort",          "Land",       "Straße",     "PLZ",         "VertreterNr1", "VertreterNr2",
+    "VertreterNr3", "RG_KdNr",    "VS_KdNr",    "VS_AdrNr",    "RG_AdrNr",     "KopftextAN",
+    "KopftextAB",   "KopftextLS", "KopftextRG", "KopftextGS",  "FußtextAN",    "FußtextAB",
+    "FußtextLS",    "FußtextRG",  "FußtextGS"};
+using A = AdressDaten;
+const QString A::*const kTextFields[] = {
+    &A::MwstKnz,    &A::Anrede,      &A::Vorname,    &A::Bez1,
+    &A::Bez2,       &A::Bez3,        &A::Bez4,       &A::HauptKonto,
+    &A::UstIdentNr, &A::PostfachPlz, &A::Postfach,   &A::Zahlungsbedingungen,
+    &A::Ort,        &A::Land,        &A::Strasse,    &A::Postleitzahl,
+    &A::Vertreter1, &A::Vertreter2,  &A::Vertreter3, &A::RKD_Nr,
+    &A::VKD_Nr,     &A::VAD_Nr,      &A::RAD_Nr,     &A::KAnNr,
+    &A::KAuNr,      &A::KLsNr,       &A::KReNr,      &A::KGuNr,
+    &A::FAnNr,      &A::FAuNr,       &A::FLsNr,      &A::FReNr,
+    &A::FGuNr};
+static_assert(std::size(kTextColumns) == std::size(kTextFields));
 
-struct TextColumn {
-    const char* column;
-    Text field;
-};
-
-// The customer columns taken as text, in the names the select gives them.
-const TextColumn kCustomerTexts[] = {{"MwSt_KZ", &AdressDaten::MwstKnz},
-                                     {"Anrede", &AdressDaten::Anrede},
-                                     {"Vorname", &AdressDaten::Vorname},
-                                     {"Bez1", &AdressDaten::Bez1},
-                                     {"Bez2", &AdressDaten::Bez2},
-                                     {"Bez3", &AdressDaten::Bez3},
-                                     {"Bez4", &AdressDaten::Bez4},
-                                     {"HauptKonto", &AdressDaten::HauptKonto},
-                                     {"UStIdentNr", &AdressDaten::UstIdentNr},
-                                     {"PostfachPlz", &AdressDaten::PostfachPlz},
-                                     {"Postfach", &AdressDaten::Postfach},
-                                     {"ZahlungsbedSchl", &AdressDaten::Zahlungsbedingungen},
-                                     {"Ort", &AdressDaten::Ort},
-                                     {"Land", &AdressDaten::Land},
-                                     {"Straße", &AdressDaten::Strasse},
-                                     {"PLZ", &AdressDaten::Postleitzahl},
-                                     {"VertreterNr1", &AdressDaten::Vertreter1},
-                                     {"VertreterNr2", &AdressDaten::Vertreter2},
-                                     {"VertreterNr3", &AdressDaten::Vertreter3},
-                                     {"RG_KdNr", &AdressDaten::RKD_Nr},
-                                     {"VS_KdNr", &AdressDaten::VKD_Nr},
-                                     {"VS_AdrNr", &AdressDaten::VAD_Nr},
-                                     {"RG_AdrNr", &AdressDaten::RAD_Nr},
-                                     {"KopftextAN", &AdressDaten::KAnNr},
-                                     {"KopftextAB", &AdressDaten::KAuNr},
-                                     {"KopftextLS", &AdressDaten::KLsNr},
-                                     {"KopftextRG", &AdressDaten::KReNr},
-                                     {"KopftextGS", &AdressDaten::KGuNr},
-                                     {"FußtextAN", &AdressDaten::FAnNr},
-                                     {"FußtextAB", &AdressDaten::FAuNr},
-                                     {"FußtextLS", &AdressDaten::FLsNr},
-                                     {"FußtextRG", &AdressDaten::FReNr},
-                                     {"FußtextGS", &AdressDaten::FGuNr}};
-
-std::vector<std::pair<QString, QVariant>> customerRow(const QString& waehrung) {
-    std::vector<std::pair<QString, QVariant>> cells;
-    for (const TextColumn& c : kCustomerTexts)
-        cells.emplace_back(QString::fromUtf8(c.column), QStringLiteral("v-%1").arg(c.column));
-    cells.insert(cells.end(), {{"Auftragsrabatt", 7.25},
-                               {"Zahlungsart", QStringLiteral(" ZA ")},
-                               {"KzDivers", 1},
-                               {"DruckAufbewahrungsfrist", QStringLiteral("f")},
-                               {"RechnungPerPDF", QStringLiteral("true")},
-                               {"MitUeberweisungen", QVariant()},
-                               {"Liefersperre", -1},
-                               {"Versandart", QStringLiteral("v-Versandart")},
-                               {"Währung", waehrung},
-                               {"Telefon", QStringLiteral("v-Telefon")},
-                               {"Telefax", QStringLiteral("v-Telefax")},
-                               {"Telefon2", QStringLiteral("v-Telefon2")}});
+// Each column with a value of its own, so that a swapped column shows.
+Cells customerRow(const QVariant& waehrung) {
+    Cells cells;
+    for (const char* c : kTextColumns)
+        cells.emplace_back(QString::fromUtf8(c), QStringLiteral("v-%1").arg(c));
+    const char* const names[] = {
+        "Auftragsrabatt", "Zahlungsart",       "KzDivers",     "DruckAufbewahrungsfrist",
+        "RechnungPerPDF", "MitUeberweisungen", "Liefersperre", "Versandart",
+        "Währung",        "Telefon",           "Telefax",      "Telefon2"};
+    const QVariantList values = {7.25,     " ZA ",      1,           "f",
+                                 "true",   QVariant(),  -1,          "v-Versandart",
+                                 waehrung, "v-Telefon", "v-Telefax", "v-Telefon2"};
+    for (int i = 0; i < values.size(); ++i)
+        cells.emplace_back(QString::fromUtf8(names[i]), values[i]);
     return cells;
 }
 
@@ -88,16 +64,16 @@ CustomerRowRules rules(bool serviceContact) {
 } // namespace
 
 TEST(CustomerRowMapping, EveryColumnLandsInItsOwnField) {
-    const BufferedRecordset rs = row(customerRow(QStringLiteral("CHF")));
     AdressDaten r;
-    fillFromCustomerRow(r, rs, rules(true));
-    for (const TextColumn& c : kCustomerTexts)
-        EXPECT_EQ(r.*c.field, QStringLiteral("v-%1").arg(c.column)) << c.column;
+    fillFromCustomerRow(r, row(customerRow(QStringLiteral("CHF"))), rules(true));
+    QStringList got, expected;
+    for (size_t i = 0; i < std::size(kTextFields); ++i)
+        got << r.*kTextFields[i], expected << QStringLiteral("v-%1").arg(kTextColumns[i]);
+    EXPECT_EQ(got, expected);
     EXPECT_EQ(std::tuple(r.Rabatt, r.Zahlungsart, r.KzDivers, r.DruckAufbewahrungsfrist,
                          r.RechnungPerPDF, r.MitUeberweisungen, r.Liefersperre),
               std::tuple(7.25, QString("ZA"), true, false, true, false, true));
-    // The shipping method is not taken from the customer.
-    EXPECT_EQ(r.Versandart, "");
+    EXPECT_EQ(r.Versandart, "") << "the shipping method is not the customer's";
     EXPECT_EQ(std::tuple(r.Waehrung, r.Waehrungserfassung, r.Wechselkurs, r.WechselkursHauswaehrung,
                          r.Kursbehandlung),
               std::tuple(QString("CHF"), 2, 0.95, 1.0, 2));
@@ -106,49 +82,30 @@ TEST(CustomerRowMapping, EveryColumnLandsInItsOwnField) {
               QStringList({"v-Telefon", "v-Telefax", "v-Telefon2"}));
 }
 
+// No currency, a blank or "0" is the home currency; a code without a rate counts as rate 0.
 TEST(CustomerRowMapping, CurrencyRules) {
-    struct Case {
-        QVariant column;
-        QString waehrung;
-        qint16 erfassung;
-        double kurs;
-    };
-    const Case cases[] = {
-        {QVariant(), "EUR", 1, 0},
-        {QStringLiteral(" "), "EUR", 1, 0},
-        {QStringLiteral("0"), "EUR", 1, 0},
-        {QStringLiteral("XYZ"), "XYZ", 2, 0}, // no rate in the table counts as 0
-    };
-    for (const Case& c : cases) {
-        auto cells = customerRow(QString());
-        for (auto& [name, value] : cells)
-            if (name == "Währung") value = c.column;
+    const std::tuple<QVariant, QString, qint16> cases[] = {
+        {QVariant(), "EUR", 1}, {" ", "EUR", 1}, {"0", "EUR", 1}, {"XYZ", "XYZ", 2}};
+    for (const auto& [column, waehrung, erfassung] : cases) {
+        SCOPED_TRACE(column.toString().toStdString());
         AdressDaten r;
-        fillFromCustomerRow(r, row(cells), rules(false));
-        EXPECT_EQ(r.Waehrung, c.waehrung) << c.column.toString().toStdString();
-        EXPECT_EQ(r.Waehrungserfassung, c.erfassung) << c.waehrung.toStdString();
-        EXPECT_EQ(r.Wechselkurs, c.kurs) << c.waehrung.toStdString();
-        EXPECT_EQ(r.WartAnsprechpartnerTelefon, "") << "not a service document";
+        fillFromCustomerRow(r, row(customerRow(column)), rules(false));
+        EXPECT_EQ(std::tuple(r.Waehrung, r.Waehrungserfassung, r.Wechselkurs,
+                             r.WartAnsprechpartnerTelefon),
+                  std::tuple(waehrung, erfassung, 0.0, QString()));
     }
 }
 
 TEST(AddressRowMapping, GeneralAddressKeepsNoNumberAndTaxKeyZero) {
-    const BufferedRecordset rs = row({{"AnredeHW", "a-Anrede"},
-                                      {"Vorname", "a-Vorname"},
-                                      {"Bez1", "a-Bez1"},
-                                      {"Bez2", "a-Bez2"},
-                                      {"Bez3", "a-Bez3"},
-                                      {"Ort", "a-Ort"},
-                                      {"Land", "a-Land"},
-                                      {"Straße", "a-Straße"},
-                                      {"PLZ", "a-PLZ"}});
+    Cells cells;
+    for (const char* c :
+         {"AnredeHW", "Vorname", "Bez1", "Bez2", "Bez3", "Ort", "Land", "Straße", "PLZ"})
+        cells.emplace_back(QString::fromUtf8(c), QStringLiteral("a-%1").arg(c));
     AdressDaten r;
-    r.Nummer = "10001";
-    r.HauptKonto = "4711";
-    r.Bez4 = "bleibt";
-    fillFromAddressRow(r, rs);
+    r.Nummer = "10001", r.HauptKonto = "4711", r.Bez4 = "bleibt";
+    fillFromAddressRow(r, row(cells));
     EXPECT_EQ(QStringList({r.Nummer, r.HauptKonto, r.MwstKnz, r.Anrede, r.Vorname, r.Bez1, r.Bez2,
                            r.Bez3, r.Bez4, r.Ort, r.Land, r.Strasse, r.Postleitzahl}),
-              QStringList({"", "", "0", "a-Anrede", "a-Vorname", "a-Bez1", "a-Bez2", "a-Bez3",
+              QStringList({"", "", "0", "a-AnredeHW", "a-Vorname", "a-Bez1", "a-Bez2", "a-Bez3",
                            "bleibt", "a-Ort", "a-Land", "a-Straße", "a-PLZ"}));
 }

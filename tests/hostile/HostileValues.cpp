@@ -5,16 +5,12 @@
 namespace hostile {
 
 QString units(std::initializer_list<char16_t> codeUnits) {
-    QString s;
-    for (char16_t u : codeUnits)
-        s += QChar(u);
-    return s;
+    return QString(reinterpret_cast<const QChar*>(codeUnits.begin()), qsizetype(codeUnits.size()));
 }
 
 namespace {
 
-// Pieces the generator strings together: quotes, wildcards, injections, umlauts, combining and
-// right-to-left marks, paired surrogates, numbers at and beyond the limits.
+// Quotes, wildcards, injections, umlauts, marks, surrogate pairs, numbers at and past limits.
 const QStringList& fragments() {
     static const QStringList list = [] {
         QStringList l =
@@ -36,10 +32,9 @@ const QStringList& fragments() {
 
 // Pieces that must be refused.
 const QStringList& refusedFragments() {
-    static const QStringList list = {
-        QString(QChar(0)),       units({0xD800}),        units({0xDC00}),
-        units({0xDE00, 0xD83D}), units({0xD83D, u'\''}), units({u'\'', 0xDFFF, u'\''}),
-    };
+    static const QStringList list = {QString(QChar(0)),      units({0xD800}),
+                                     units({0xDC00}),        units({0xDE00, 0xD83D}),
+                                     units({0xD83D, u'\''}), units({u'\'', 0xDFFF, u'\''})};
     return list;
 }
 
@@ -48,12 +43,10 @@ const QStringList& refusedFragments() {
 bool mustBeRefused(const QString& text) {
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text.at(i);
-        if (c.isNull()) return true;
-        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
             ++i;
-            continue;
-        }
-        if (c.isSurrogate()) return true;
+        else if (c.isNull() || c.isSurrogate())
+            return true;
     }
     return false;
 }
@@ -88,13 +81,9 @@ std::vector<Value> generate(int count, quint32 seed) {
     while (int(out.size()) < count) {
         QString text;
         const int parts = 1 + int(random() % 5);
-        for (int p = 0; p < parts; ++p) {
-            // One value in forty carries a piece that must be refused.
-            if (random() % 40 == 0)
-                text += bad[int(random() % bad.size())];
-            else
-                text += pieces[int(random() % pieces.size())];
-        }
+        for (int p = 0; p < parts; ++p) // one in forty is a piece that must be refused
+            text += random() % 40 == 0 ? bad[int(random() % bad.size())]
+                                       : pieces[int(random() % pieces.size())];
         add(text);
     }
     return out;
