@@ -17,7 +17,6 @@ using belegadressen::quoted;
 
 namespace {
 
-using batest::kCustomerSelect;
 using hostile::units;
 
 // `run` must be refused as a database error whose text contains every one of `mentions`.
@@ -37,7 +36,7 @@ template <class E> class SqlConnectionTest : public batest::EngineTest<E> {
 protected:
     void run(const QString& sql) { this->connection()->Execute(sql); }
     std::shared_ptr<belegadressen::Recordset> customer(const QString& number) {
-        return this->connection()->Execute(kCustomerSelect + quoted(number));
+        return this->connection()->Execute(batest::kCustomerSelect + quoted(number));
     }
 };
 TYPED_TEST_SUITE(SqlConnectionTest, batest::BothEngines, batest::EngineNames);

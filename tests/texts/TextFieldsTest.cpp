@@ -8,7 +8,6 @@
 #include <QToolButton>
 #include <gtest/gtest.h>
 
-using batest::ControlHarness;
 using belegadressen::BelegAdressen;
 
 namespace {
@@ -62,7 +61,7 @@ protected:
     }
     QStringList textStatements() { return h.sql().statements.filter("Textbausteine"); }
 
-    ControlHarness h;
+    batest::ControlHarness h;
     QStringList buttons;
 };
 
