@@ -23,10 +23,10 @@ protected:
         sql = std::make_shared<RecordingConnection>(this->connection());
         table.setTableName(QStringLiteral("Zahlungsbedingungen"));
         table.setConnection(sql);
-        table.addColumn(QStringLiteral("ZahlBedSchl"), QStringLiteral("Schlüssel"));
-        table.addColumn(QStringLiteral("Kurztext"), QStringLiteral("Bezeichnung"));
-        table.addColumn(QStringLiteral("NettoTage"), QStringLiteral("Netto-Tage"));
-        table.addColumn(QStringLiteral("SkontoProzent1"), QStringLiteral("Prozent 1"));
+        for (const auto& [column, heading] :
+             {std::pair{"ZahlBedSchl", "Schlüssel"}, std::pair{"Kurztext", "Bezeichnung"},
+              std::pair{"NettoTage", "Netto-Tage"}, std::pair{"SkontoProzent1", "Prozent 1"}})
+            table.addColumn(QString::fromUtf8(column), QString::fromUtf8(heading));
         table.load();
     }
     TestDatabase& db() { return EngineTest<E>::database(); }
@@ -71,15 +71,9 @@ QList<QStringList> typedRows(const char* text) {
     return rows;
 }
 
-struct Refusal {
-    const char* name;
-    const char* added;
-    const char* edited; // row 0, empty: none
-    const char* reason; // empty: accepted
-};
-
 TYPED_TEST(MasterDataTableTest, RefusedKeysAndValuesExplainedInWords) {
-    const Refusal cases[] = {
+    // Name, rows added, row 0 edited to (empty: none), the reason (empty: accepted).
+    const char* cases[][4] = {
         {"accepted", "30T|30 Tage|30|", "", ""},
         {"duplicate ignoring case", "sofort|noch einmal||", "",
          "„sofort“ gibt es schon; jeder „Schlüssel“ darf nur einmal vorkommen."},
@@ -92,22 +86,23 @@ TYPED_TEST(MasterDataTableTest, RefusedKeysAndValuesExplainedInWords) {
          "In der Spalte „Netto-Tage“ ist „1,5“ keine ganze Zahl."},
     };
     const QStringList before = this->rows();
-    for (const Refusal& c : cases) {
+    for (const auto& [name, added, edited, why] : cases) {
+        SCOPED_TRACE(name);
         MasterDataChanges changes;
-        changes.added = typedRows(c.added);
-        if (*c.edited) changes.edited.append({0, typedRows(c.edited).first()});
-        const QString reason = QString::fromUtf8(c.reason);
-        EXPECT_EQ(this->table.checkChanges(changes), reason) << c.name;
+        changes.added = typedRows(added);
+        if (*edited) changes.edited.append({0, typedRows(edited).first()});
+        const QString reason = QString::fromUtf8(why);
+        EXPECT_EQ(this->table.checkChanges(changes), reason);
         if (reason.isEmpty()) continue;
         this->sql->statements.clear();
         try {
             this->table.save(changes);
-            ADD_FAILURE() << c.name << ": written";
+            ADD_FAILURE() << "written";
         } catch (const Error& e) {
             EXPECT_TRUE(e.text().contains(reason)) << e.text().toStdString();
         }
-        EXPECT_TRUE(this->sql->statements.isEmpty()) << c.name;
-        EXPECT_EQ(this->rows(), before) << c.name;
+        EXPECT_TRUE(this->sql->statements.isEmpty());
+        EXPECT_EQ(this->rows(), before);
         this->table.load();
     }
 }
@@ -130,8 +125,8 @@ TYPED_TEST(MasterDataTableTest, FailingThirdStatementLeavesTableUnchanged) {
                                            "Tabelle ist unverändert."));
     }
     EXPECT_EQ(this->rows(), before);
-    EXPECT_EQ(this->sql->statements.first(), QStringLiteral("BEGIN"));
-    EXPECT_EQ(this->sql->statements.last(), QStringLiteral("ROLLBACK"));
+    EXPECT_EQ(std::pair(this->sql->statements.first(), this->sql->statements.last()),
+              std::pair(QStringLiteral("BEGIN"), QStringLiteral("ROLLBACK")));
 
     // The engine itself refuses: another user took the key in the meantime.
     this->sql->failWhenContains.clear();

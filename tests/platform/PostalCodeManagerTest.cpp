@@ -1,6 +1,6 @@
+#include "platform/HouseNumber.h"
 #include "platform/PostalChoiceDialog.h"
 #include "platform/SqlPostalCodeManager.h"
-#include "support/RecordingConnection.h"
 #include "support/RecordingServices.h"
 #include "support/TestDatabase.h"
 #include <QLineEdit>
@@ -16,110 +16,56 @@ namespace {
 void fillDirectory(SqliteDb& db) {
     db.exec(QStringLiteral("create table Postleitzahlen (Plz text, Ort text, Ortsteil text, "
                            "Strasse text)"));
-    db.exec(QStringLiteral("insert into Postleitzahlen values "
-                           "('12345', 'Musterstadt', 'Nord', 'Hauptstraße'), "
-                           "('12345', 'Musterstadt', 'Süd', 'Bahnhofstraße'), "
-                           "('54321', 'Beispielort', '', 'Dorfweg'), "
-                           "('54321', 'Anderort', '', 'Am Bach'), "
-                           "('31111', 'Neustadt', '', 'Marktplatz'), "
-                           "('31112', 'Neustadt', '', 'Lindenweg'), "
-                           "('77777', 'O''Hara', '', '')"));
+    db.exec(QStringLiteral(
+        "insert into Postleitzahlen values ('12345', 'Musterstadt', 'Nord', 'Hauptstraße'), "
+        "('12345', 'Musterstadt', 'Süd', 'Bahnhofstraße'), ('77777', 'O''Hara', '', ''), "
+        "('54321', 'Beispielort', '', 'Dorfweg'), ('54321', 'Anderort', '', 'Am Bach'), "
+        "('31111', 'Neustadt', '', 'Marktplatz'), ('31112', 'Neustadt', '', 'Lindenweg')"));
 }
 
-struct PlzCase {
-    const char* name;
-    const char* plz;
-    const char* ort;
-    const char* strasse;
-    bool mitdialog;
-    bool online;
-    int pickRow; // -1 cancels the selection dialog
-    bool ortsteile;
-    bool geprueft;
-    const char* found; // "Plz|Ort|Strasse|Hausnummer"
-    int dialogs;
-    int informations;
-};
-
-class SqlPostalCodeManagerTest : public ::testing::TestWithParam<PlzCase> {
-protected:
-    void SetUp() override { fillDirectory(db); }
-    SqliteDb db;
-};
-
-TEST_P(SqlPostalCodeManagerTest, SearchesAndChooses) {
-    const PlzCase& c = GetParam();
-    auto runner = std::make_shared<ScriptedDialogRunner>();
-    runner->script = [&](QDialog& dialog) {
-        if (c.pickRow < 0) return int(QDialog::Rejected);
-        dialog.findChild<QTableWidget*>(QStringLiteral("tblTreffer"))->setCurrentCell(c.pickRow, 0);
-        return int(QDialog::Accepted);
+TEST(SqlPostalCodeManager, SearchesAndChooses) {
+    // Name, "Plz|Ort|Strasse", mode (D dialog, O online, T districts, 1 2nd row, C cancel), found.
+    const char* cases[][4] = {
+        {"PlzAlone", "12345||", "", "12345|Musterstadt|||0|0"},
+        {"OfflineKeepsNumber", "12345||Hauptstr. 5a", "", "12345|Musterstadt|Hauptstraße 5a||0|0"},
+        {"Online", "|Musterstadt|Hauptstrasse 5a", "O", "12345|Musterstadt|Hauptstraße|5a|0|0"},
+        {"NewStreet", "12345|Musterstadt|Neuer  Weg 3", "", "12345|Musterstadt|Neuer  Weg 3||0|0"},
+        {"TwoPlacesWithoutDialogStayOpen", "54321||", "", "||||0|0"},
+        {"TwoPlacesAskTheUser", "54321||", "D1", "54321|Beispielort|||1|0"},
+        {"StreetSettlesTwoCodes", "|Neustadt|Lindenweg 4", "D", "31112|Neustadt|Lindenweg 4||0|1"},
+        {"CancelledChoiceIsUnconfirmed", "54321||", "DC", "||||1|0"},
+        {"WrongPlaceFallsBackToPlz", "54321|Musterstadt|", "D", "54321|Anderort|||1|0"},
+        {"PlaceAloneWithQuote", "|O'Hara|", "", "77777|O'Hara|||0|0"},
+        {"DistrictsAskWithDialog", "12345||", "DT1", "12345|Musterstadt|||1|0"},
+        {"SingleMatchConfirmedByMessage", "12345||", "D", "12345|Musterstadt|||0|1"},
+        {"NothingFound", "99999||", "D", "||||0|1"},
+        {"NothingGiven", "| |", "D", "||||0|0"},
     };
-    SqlPostalCodeManager manager(runner);
-    manager.Init(nullptr, QString(), db.connection(), c.ortsteile);
-    manager.setOnline(c.online);
-    manager.Suche_Plz(QString::fromUtf8(c.plz), QString::fromUtf8(c.ort),
-                      QString::fromUtf8(c.strasse), c.mitdialog);
-    EXPECT_EQ(manager.Geprueft(), c.geprueft);
-    EXPECT_EQ(QStringList({manager.Plz(), manager.Ort(), manager.Strasse(), manager.Hausnummer()})
-                  .join('|'),
-              QString::fromUtf8(c.found));
-    EXPECT_EQ(runner->shown.size(), c.dialogs);
-    EXPECT_EQ(runner->informations.size(), c.informations);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, SqlPostalCodeManagerTest,
-    ::testing::Values(
-        PlzCase{"PlzAlone", "12345", "", "", false, false, 0, false, true, "12345|Musterstadt||", 0,
-                0},
-        PlzCase{"OfflineStreetKeepsItsNumber", "12345", "", "Hauptstr. 5a", false, false, 0, false,
-                true, "12345|Musterstadt|Hauptstraße 5a|", 0, 0},
-        PlzCase{"OnlineNumberApart", "", "Musterstadt", "Hauptstrasse 5a", false, true, 0, false,
-                true, "12345|Musterstadt|Hauptstraße|5a", 0, 0},
-        PlzCase{"UnknownStreetIsKept", "12345", "Musterstadt", "Neuer  Weg 3", false, false, 0,
-                false, true, "12345|Musterstadt|Neuer  Weg 3|", 0, 0},
-        PlzCase{"TwoPlacesWithoutDialogStayOpen", "54321", "", "", false, false, 0, false, false,
-                "|||", 0, 0},
-        PlzCase{"TwoPlacesAskTheUser", "54321", "", "", true, false, 1, false, true,
-                "54321|Beispielort||", 1, 0},
-        PlzCase{"StreetSettlesTwoCodes", "", "Neustadt", "Lindenweg 4", true, false, 0, false, true,
-                "31112|Neustadt|Lindenweg 4|", 0, 1},
-        PlzCase{"CancelledChoiceIsUnconfirmed", "54321", "", "", true, false, -1, false, false,
-                "|||", 1, 0},
-        PlzCase{"WrongPlaceFallsBackToPlz", "54321", "Musterstadt", "", true, false, 0, false, true,
-                "54321|Anderort||", 1, 0},
-        PlzCase{"PlaceAloneWithQuote", "", "O'Hara", "", false, false, 0, false, true,
-                "77777|O'Hara||", 0, 0},
-        PlzCase{"DistrictsAskWithDialog", "12345", "", "", true, false, 1, true, true,
-                "12345|Musterstadt||", 1, 0},
-        PlzCase{"SingleMatchConfirmedByMessage", "12345", "", "", true, false, 0, false, true,
-                "12345|Musterstadt||", 0, 1},
-        PlzCase{"NothingFound", "99999", "", "", true, false, 0, false, false, "|||", 0, 1},
-        PlzCase{"NothingGiven", "", " ", "", true, false, 0, false, false, "|||", 0, 0}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST(SqlPostalCodeManagerOther, PlaceByPostalCodeIsConfirmedOnlyWhenUnique) {
     SqliteDb db;
     fillDirectory(db);
-    auto runner = std::make_shared<ScriptedDialogRunner>();
-    SqlPostalCodeManager manager(runner);
-    EXPECT_EQ(manager.Suche_Ort(QStringLiteral("12345")), QString()); // no connection yet
-    EXPECT_FALSE(manager.Geprueft());
-    manager.Init(nullptr, QString(), db.connection(), true);
-    EXPECT_EQ(manager.Suche_Ort(QStringLiteral(" 12345 ")), QStringLiteral("Musterstadt"));
-    EXPECT_TRUE(manager.Geprueft());
-    EXPECT_EQ(manager.Suche_Ort(QStringLiteral("54321")), QString());
-    EXPECT_FALSE(manager.Geprueft());
-    EXPECT_EQ(manager.Suche_Ort(QStringLiteral("99999")), QString());
-    EXPECT_FALSE(manager.Geprueft());
-    EXPECT_TRUE(runner->shown.isEmpty());
-
-    manager.setOkMeldungUnterdrucken(true);
-    manager.Suche_Plz(QStringLiteral("12345"), QStringLiteral("Musterstadt"),
-                      QStringLiteral("Bahnhofstraße 1"), true);
-    EXPECT_TRUE(manager.Geprueft());
-    EXPECT_TRUE(runner->informations.isEmpty());
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c[0]);
+        const QString mode = QString::fromUtf8(c[2]);
+        const QStringList given = QString::fromUtf8(c[1]).split('|');
+        auto runner = std::make_shared<ScriptedDialogRunner>();
+        runner->script = [&](QDialog& dialog) {
+            if (mode.contains('C')) return int(QDialog::Rejected);
+            dialog.findChild<QTableWidget*>(QStringLiteral("tblTreffer"))
+                ->setCurrentCell(mode.contains('1') ? 1 : 0, 0);
+            return int(QDialog::Accepted);
+        };
+        SqlPostalCodeManager manager(runner);
+        manager.Init(nullptr, QString(), db.connection(), mode.contains('T'));
+        manager.setOnline(mode.contains('O'));
+        manager.Suche_Plz(given[0], given[1], given[2], mode.contains('D'));
+        const QString found = QString::fromUtf8(c[3]); // with the dialogs and information boxes
+        EXPECT_EQ(manager.Geprueft(), !found.startsWith(QLatin1String("||||")));
+        EXPECT_EQ(QStringList({manager.Plz(), manager.Ort(), manager.Strasse(),
+                               manager.Hausnummer(), QString::number(runner->shown.size()),
+                               QString::number(runner->informations.size())})
+                      .join('|'),
+                  found);
+    }
 }
 
 // A host's online service: answers from its own list and keeps the queries.
@@ -138,58 +84,68 @@ public:
     QStringList queries;
 };
 
-TEST(SqlPostalCodeManagerOther, OnlineProviderAnswersInsteadOfTheLocalDirectory) {
+TEST(SqlPostalCodeManagerOther, PlaceOnlyByAUniqueCodeAndAPluggedInProviderFirst) {
     SqliteDb db;
     fillDirectory(db);
-    auto provider = std::make_shared<ListedProvider>();
-    provider->entries = {{QStringLiteral("10117"),
-                          QStringLiteral("Berlin"),
-                          {},
-                          QStringLiteral("Straße des 17. Juni")}};
-    SqlPostalCodeManager manager(std::make_shared<ScriptedDialogRunner>());
-    manager.Init(nullptr, QString(), db.connection(), false);
-    manager.setOnline(true, provider);
-    manager.Suche_Plz(QString(), QStringLiteral("Berlin"), QStringLiteral("Straße des 17. Juni 12"),
-                      false);
+    auto runner = std::make_shared<ScriptedDialogRunner>();
+    SqlPostalCodeManager manager(runner);
+    EXPECT_EQ(manager.Suche_Ort(QStringLiteral("12345")), QString()); // no connection yet
+    EXPECT_FALSE(manager.Geprueft());
+    manager.Init(nullptr, QString(), db.connection(), true);
+    for (const auto& [plz, ort] :
+         {std::pair{" 12345 ", "Musterstadt"}, std::pair{"54321", ""}, std::pair{"99999", ""}}) {
+        EXPECT_EQ(manager.Suche_Ort(QString::fromUtf8(plz)), QString::fromUtf8(ort)) << plz;
+        EXPECT_EQ(manager.Geprueft(), *ort != 0) << plz;
+    }
+    EXPECT_TRUE(runner->shown.isEmpty());
+
+    manager.setOkMeldungUnterdrucken(true);
+    manager.Suche_Plz(QStringLiteral("12345"), QStringLiteral("Musterstadt"),
+                      QStringLiteral("Bahnhofstraße 1"), true);
     EXPECT_TRUE(manager.Geprueft());
-    EXPECT_EQ(manager.Strasse(), QStringLiteral("Straße des 17. Juni"));
-    EXPECT_EQ(manager.Hausnummer(), QStringLiteral("12"));
-    EXPECT_EQ(manager.Plz(), QStringLiteral("10117"));
+    EXPECT_TRUE(runner->informations.isEmpty());
+
+    auto provider = std::make_shared<ListedProvider>();
+    provider->entries = {PostalEntry{"10117", "Berlin", {}, "Straße des 17. Juni"}};
+    SqlPostalCodeManager online(std::make_shared<ScriptedDialogRunner>());
+    online.Init(nullptr, QString(), db.connection(), false);
+    online.setOnline(true, provider);
+    online.Suche_Plz(QString(), QStringLiteral("Berlin"), QStringLiteral("Straße des 17. Juni 12"),
+                     false);
+    EXPECT_TRUE(online.Geprueft());
+    EXPECT_EQ(QStringList({online.Plz(), online.Strasse(), online.Hausnummer()}),
+              QStringList({"10117", "Straße des 17. Juni", "12"}));
     EXPECT_EQ(provider->queries.first(), QStringLiteral("|Berlin|Straße des 17. Juni"));
 
     // The local directory is not asked while a provider is plugged in.
-    manager.Suche_Plz(QStringLiteral("12345"), QString(), QString(), false);
-    EXPECT_FALSE(manager.Geprueft());
-    manager.setOnline(false);
-    manager.Suche_Plz(QStringLiteral("12345"), QString(), QString(), false);
-    EXPECT_TRUE(manager.Geprueft());
+    online.Suche_Plz(QStringLiteral("12345"), QString(), QString(), false);
+    EXPECT_FALSE(online.Geprueft());
+    online.setOnline(false);
+    online.Suche_Plz(QStringLiteral("12345"), QString(), QString(), false);
+    EXPECT_TRUE(online.Geprueft());
 }
 
 TEST(SqlPostalCodeManagerOther, StreetSpellings) {
-    EXPECT_EQ(streetSpellings(QStringLiteral("Berliner Str.")),
-              QStringList({"Berliner Str.", "Berliner Straße", "Berliner Strasse"}));
-    EXPECT_EQ(streetSpellings(QStringLiteral("Hauptstrasse")),
-              QStringList({"Hauptstrasse", "Hauptstraße", "Hauptstr."}));
-    EXPECT_EQ(streetSpellings(QStringLiteral("Am Bach")), QStringList({"Am Bach"}));
+    for (const char* row : {"Berliner Str.|Berliner Straße|Berliner Strasse",
+                            "Hauptstrasse|Hauptstraße|Hauptstr.", "Am Bach"})
+        EXPECT_EQ(streetSpellings(QString::fromUtf8(row).section('|', 0, 0)),
+                  QString::fromUtf8(row).split('|'));
     EXPECT_TRUE(streetSpellings(QString()).isEmpty());
 }
 
 // The choice dialog from the keyboard alone: type to narrow, arrows, Enter, Escape.
 TEST(PostalChoiceDialogTest, FiltersAndChoosesFromTheKeyboard) {
-    const QList<PostalEntry> entries{{"31111", "Neustadt", "", ""},
-                                     {"31112", "Neustadt", "", ""},
-                                     {"54321", "Anderort", "", ""},
-                                     {"54321", "Beispielort", "", ""}};
+    const QList<PostalEntry> entries{
+        PostalEntry{"31111", "Neustadt", "", ""}, PostalEntry{"31112", "Neustadt", "", ""},
+        PostalEntry{"54321", "Anderort", "", ""}, PostalEntry{"54321", "Beispielort", "", ""}};
     PostalChoiceDialog dialog(entries, false, false);
     dialog.show();
     QLineEdit* filter = dialog.filter();
-    EXPECT_EQ(dialog.visibleRows(), 4);
-    EXPECT_EQ(dialog.chosen(), 0);
+    EXPECT_EQ(std::pair(dialog.visibleRows(), dialog.chosen()), std::pair(4, 0));
 
     QTest::keyClicks(filter, QStringLiteral("neu"));
-    EXPECT_EQ(dialog.visibleRows(), 2);
     QTest::keyClick(filter, Qt::Key_Down);
-    EXPECT_EQ(dialog.chosen(), 1);
+    EXPECT_EQ(std::pair(dialog.visibleRows(), dialog.chosen()), std::pair(2, 1));
 
     filter->clear();
     QTest::keyClicks(filter, QStringLiteral("5432"));
@@ -198,20 +154,40 @@ TEST(PostalChoiceDialogTest, FiltersAndChoosesFromTheKeyboard) {
     EXPECT_EQ(dialog.chosen(), 3);
 
     QTest::keyClicks(filter, QStringLiteral("x"));
-    EXPECT_EQ(dialog.visibleRows(), 0);
     QTest::keyClick(filter, Qt::Key_Return);
-    EXPECT_TRUE(dialog.isVisible()) << "nothing left to take";
+    EXPECT_EQ(std::pair(dialog.visibleRows(), dialog.isVisible()), std::pair(0, true))
+        << "nothing left to take";
 
     QTest::keyClick(filter, Qt::Key_Backspace);
     QTest::keyClick(filter, Qt::Key_Return);
     EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(dialog.result(), int(QDialog::Accepted));
-    EXPECT_EQ(dialog.chosen(), 3);
+    EXPECT_EQ(std::pair(dialog.result(), dialog.chosen()), std::pair(int(QDialog::Accepted), 3));
 
     PostalChoiceDialog other(entries, false, false);
     other.show();
     QTest::keyClick(other.filter(), Qt::Key_Escape);
     EXPECT_EQ(other.result(), int(QDialog::Rejected));
+}
+
+TEST(HouseNumber, SplitsAtTheNumberAtTheEndJoinsWithOneBlank) {
+    // "line|street|number"; staircase and door after slashes, "Top" for the flat.
+    for (const char* row :
+         {"Hauptstraße 5a|Hauptstraße|5a", "Straße des 17. Juni 12|Straße des 17. Juni|12",
+          "Am Markt 3-5|Am Markt|3-5", "Hauptstr. 5|Hauptstr.|5", "Hauptstraße5a|Hauptstraße|5a",
+          "Hauptstraße|Hauptstraße|", "Am Hang 5 Hinterhaus|Am Hang 5 Hinterhaus|", "B27|B27|",
+          "12||12", "   ||", "Mariahilfer Straße 12/3/14|Mariahilfer Straße|12/3/14",
+          "Wiedner Gürtel 8/Top 4|Wiedner Gürtel|8/Top 4",
+          "Rue du Rhône 12bis|Rue du Rhône|12bis"}) {
+        const QStringList c = QString::fromUtf8(row).split('|');
+        const StreetAndNumber split = splitHouseNumber(c[0]);
+        EXPECT_EQ(QStringList({split.street, split.number}), c.mid(1)) << row;
+    }
+
+    EXPECT_EQ(joinHouseNumber(QStringLiteral("Hauptstraße "), QStringLiteral(" 5a")),
+              QStringLiteral("Hauptstraße 5a"));
+    EXPECT_EQ(joinHouseNumber(QStringLiteral("Hauptstraße"), QString()),
+              QStringLiteral("Hauptstraße"));
+    EXPECT_EQ(joinHouseNumber(QString(), QStringLiteral("7")), QStringLiteral("7"));
 }
 
 } // namespace

@@ -4,15 +4,12 @@
 #include "support/RecordingServices.h"
 #include "support/TestDatabase.h"
 #include <QApplication>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QTest>
 #include <QToolButton>
-#include <QVBoxLayout>
-#include <functional>
+#include <array>
 
 using namespace belegadressen;
 using namespace batest;
@@ -21,34 +18,65 @@ namespace {
 
 using Kind = MasterDataCombo::Kind;
 
-// Binds `combo` to `table`, each column captioned by its name; the statements are recorded.
-std::shared_ptr<RecordingConnection> bind(QtMasterDataCombo& combo, SqliteDb& db, const char* table,
-                                          std::initializer_list<const char*> columns) {
-    auto recorder = std::make_shared<RecordingConnection>(db.connection());
-    combo.setTableName(QString::fromUtf8(table));
-    combo.setConnection(recorder);
-    for (const char* c : columns)
-        combo.AddColumn(QString::fromUtf8(c), QString::fromUtf8(c));
-    return recorder;
+// How often each spy saw its signal, blank-separated.
+template <class... Spies> QString counts(const Spies&... spies) {
+    return QStringList{QString::number(spies.count())...}.join(' ');
+}
+
+// A field beside another input in a window, on its own table, bound to `columns` when given.
+struct Field {
+    Field(Kind kind, const char* table, const char* definition, const char* values,
+          std::initializer_list<const char*> columns = {}, const ComboDesign& design = {})
+        : combo(static_cast<QtMasterDataCombo*>(defaultMasterDataCombo(kind, &window))),
+          other(new QLineEdit(&window)) {
+        db.exec(QStringLiteral("create table %1 (%2)").arg(table, definition));
+        db.exec(QStringLiteral("insert into %1 values %2").arg(table, values));
+        other->move(0, combo->sizeHint().height());
+        setMasterDataComboServices(*combo, messages, dialogs);
+        if (columns.size() == 0) return;
+        combo->setDesign(design);
+        combo->setTableName(QString::fromUtf8(table));
+        combo->setConnection(recorder);
+        for (const char* c : columns)
+            combo->AddColumn(QString::fromUtf8(c), QString::fromUtf8(c));
+    }
+    bool refuses() {
+        bool cancel = false;
+        combo->ValidateInput(cancel);
+        return cancel;
+    }
+    // The new row the edit dialog's script adds, its cells in order.
+    static void addRow(QDialog& dialog, QStringList cells) {
+        dialog.findChild<QPushButton*>(QStringLiteral("btnNeu"))->click();
+        auto* table = dialog.findChild<QTableWidget*>(QStringLiteral("tblDaten"));
+        for (int i = 0; i < cells.size(); ++i)
+            table->item(table->rowCount() - 1, i)->setText(cells[i]);
+    }
+
+    SqliteDb db;
+    std::shared_ptr<RecordingConnection> recorder =
+        std::make_shared<RecordingConnection>(db.connection());
+    std::shared_ptr<RecordingMessages> messages = std::make_shared<RecordingMessages>();
+    std::shared_ptr<ScriptedDialogRunner> dialogs = std::make_shared<ScriptedDialogRunner>();
+    QWidget window;
+    QtMasterDataCombo* combo;
+    QLineEdit* other;
+};
+
+ComboDesign design(const char* caption, const char* keyNotFound = nullptr,
+                   bool keymustexist = true) {
+    ComboDesign d;
+    d.caption = QString::fromUtf8(caption);
+    d.messagekeynotfound = keyNotFound ? QString::fromUtf8(keyNotFound) : QString();
+    d.keymustexist = keymustexist;
+    return d;
 }
 
 class QtMasterDataComboTest : public ::testing::TestWithParam<Kind> {
 protected:
-    void SetUp() override {
-        db.exec(QStringLiteral("create table Währungen (Währung text primary key, Langtext text, "
-                               "Kurs real)"));
-        db.exec(QStringLiteral("insert into Währungen values ('USD', 'US-Dollar', 1.0845), "
-                               "('EUR', 'Euro', 1), ('CHF', 'Franken', 0.9512)"));
-        recorder = std::make_shared<RecordingConnection>(db.connection());
-        messages = std::make_shared<RecordingMessages>();
-        dialogs = std::make_shared<ScriptedDialogRunner>();
-        combo.reset(defaultMasterDataCombo(GetParam(), nullptr));
-        setMasterDataComboServices(*combo, messages, dialogs);
-    }
-
     // The set-up a host runs on every assignment of its address count.
-    void setUp(const ComboDesign& design = {}) {
-        combo->setDesign(design);
+    void setUp() {
+        combo->setDesign({});
         combo->setSourceMode(0);
         combo->setServer(nullptr);
         combo->setOwnerForm(nullptr);
@@ -63,21 +91,23 @@ protected:
                          QStringLiteral("###,###,###,###.00000"));
     }
 
-    QtMasterDataCombo& feld() { return *static_cast<QtMasterDataCombo*>(combo.get()); }
-
-    SqliteDb db;
-    std::shared_ptr<RecordingConnection> recorder;
-    std::shared_ptr<RecordingMessages> messages;
-    std::shared_ptr<ScriptedDialogRunner> dialogs;
-    std::unique_ptr<MasterDataCombo> combo;
+    Field f = Field(GetParam(), "Währungen", "Währung text primary key, Langtext text, Kurs real",
+                    "('USD', 'US-Dollar', 1.0845), ('EUR', 'Euro', 1), ('CHF', 'Franken', 0.9512)");
+    QtMasterDataCombo* combo = f.combo;
+    std::shared_ptr<RecordingConnection> recorder = f.recorder;
 };
 
 TEST_P(QtMasterDataComboTest, KeyRoundTripsWithoutReadingOrSignalling) {
-    setUp();
-    QSignalSpy changed(combo.get(), &MasterDataCombo::KeyChanged);
-    QSignalSpy selected(combo.get(), &MasterDataCombo::ItemSelected);
-
+    // Before any set-up the field works too, with an empty list.
+    EXPECT_FALSE(f.refuses());
+    combo->showList();
+    ASSERT_NE(combo->listWidget(), nullptr);
+    EXPECT_EQ(combo->listWidget()->rowCount(), 0);
+    combo->hideList();
     EXPECT_TRUE(combo->KeyValue().isNull());
+    setUp();
+    QSignalSpy changed(combo, &MasterDataCombo::KeyChanged);
+    QSignalSpy selected(combo, &MasterDataCombo::ItemSelected);
     // A key the table lacks is kept as it is, unchecked.
     combo->setKeyValue(QStringLiteral(" a'b "));
     EXPECT_EQ(combo->KeyValue().toString(), QStringLiteral(" a'b "));
@@ -86,207 +116,129 @@ TEST_P(QtMasterDataComboTest, KeyRoundTripsWithoutReadingOrSignalling) {
         combo->setKeyValue(none);
         EXPECT_TRUE(combo->KeyValue().isNull());
     }
-    // Setting up again, as every address count change does, reads nothing either.
-    setUp();
+    setUp(); // as every address count change does
     EXPECT_TRUE(recorder->statements.isEmpty()) << recorder->statements.join('\n').toStdString();
-    EXPECT_EQ(changed.count(), 0);
-    EXPECT_EQ(selected.count(), 0);
+    EXPECT_EQ(changed.count() + selected.count(), 0);
 }
 
-TEST_P(QtMasterDataComboTest, WorksBeforeAnySetUp) {
-    bool cancel = false;
-    combo->ValidateInput(cancel);
-    EXPECT_FALSE(cancel);
-    feld().showList();
-    ASSERT_NE(feld().listWidget(), nullptr);
-    EXPECT_EQ(feld().listWidget()->rowCount(), 0);
-    feld().hideList();
-    EXPECT_TRUE(combo->KeyValue().isNull());
-}
-
-TEST_P(QtMasterDataComboTest, ListIsReadOnceWhenFirstShown) {
+TEST_P(QtMasterDataComboTest, ListReadOnceWhenFirstShownPickReportsChangeSelectionAndConfirm) {
     setUp();
-    feld().showList();
-    ASSERT_EQ(recorder->statements.size(), 1);
-    EXPECT_EQ(recorder->statements[0],
-              QStringLiteral("Select Währung, Langtext, Kurs from Währungen order by Währung"));
-    QTableWidget* list = feld().listWidget();
-    ASSERT_NE(list, nullptr);
-    ASSERT_EQ(list->rowCount(), 3);
-    EXPECT_EQ(list->item(0, 0)->text(), QStringLiteral("CHF"));
-    EXPECT_EQ(list->item(0, 2)->text(), QLocale().toString(0.9512, 'f', 5));
-    feld().hideList();
-    feld().showList();
-    bool cancel = false;
-    combo->setKeyValue(QStringLiteral("EUR"));
-    combo->ValidateInput(cancel);
-    EXPECT_EQ(recorder->statements.size(), 1);
-}
-
-TEST_P(QtMasterDataComboTest, PickFromListReportsChangeSelectionAndConfirm) {
-    setUp();
-    QSignalSpy changed(combo.get(), &MasterDataCombo::KeyChanged);
-    QSignalSpy selected(combo.get(), &MasterDataCombo::ItemSelected);
-    QSignalSpy confirmed(combo.get(), &MasterDataCombo::FieldConfirm);
-    QSignalSpy edit(combo.get(), &MasterDataCombo::EditChange);
+    QSignalSpy changed(combo, &MasterDataCombo::KeyChanged);
+    QSignalSpy selected(combo, &MasterDataCombo::ItemSelected);
+    QSignalSpy confirmed(combo, &MasterDataCombo::FieldConfirm);
+    QSignalSpy edit(combo, &MasterDataCombo::EditChange);
 
     combo->setKeyValue(QStringLiteral("CHF"));
-    feld().showList();
-    QTableWidget* list = feld().listWidget();
-    ASSERT_TRUE(list->isVisible());
-    EXPECT_EQ(list->currentRow(), 0);
+    combo->showList();
+    EXPECT_EQ(recorder->statements,
+              QStringList{QStringLiteral("Select Währung, Langtext, Kurs from Währungen order by "
+                                         "Währung")});
+    QTableWidget* list = combo->listWidget();
+    ASSERT_EQ(list->rowCount(), 3);
+    EXPECT_EQ(QStringList({list->item(0, 0)->text(), list->item(0, 2)->text()}),
+              QStringList({"CHF", QLocale().toString(0.9512, 'f', 5)}));
+    ASSERT_EQ(std::pair(list->isVisible(), list->currentRow()), std::pair(true, 0));
     QTest::keyClick(list, Qt::Key_Down);
     QTest::keyClick(list, Qt::Key_Return);
 
     EXPECT_FALSE(list->isVisible());
-    EXPECT_EQ(combo->KeyValue().toString(), QStringLiteral("EUR"));
-    EXPECT_EQ(changed.count(), 1);
-    ASSERT_EQ(selected.count(), 1);
-    EXPECT_EQ(selected[0][0].toString(), QStringLiteral("EUR"));
-    EXPECT_EQ(confirmed.count(), 1);
-    if (GetParam() == Kind::Edit) {
-        ASSERT_EQ(edit.count(), 1);
-        EXPECT_EQ(edit[0][0].toString(), QStringLiteral("EUR"));
-        EXPECT_EQ(edit[0][2].toString(), QStringLiteral("CHF"));
-        EXPECT_EQ(edit[0][5].toInt(), 1);
-    } else {
-        EXPECT_EQ(edit.count(), 0);
-    }
+    EXPECT_EQ(QStringList({combo->KeyValue().toString(), selected.value(0).value(0).toString()}),
+              QStringList({"EUR", "EUR"}));
+    EXPECT_EQ(counts(changed, selected, confirmed, edit),
+              GetParam() == Kind::Edit ? "1 1 1 1" : "1 1 1 0");
+    // The edit kind tells key, old key and row.
+    EXPECT_EQ(QStringList({edit.value(0).value(0).toString(), edit.value(0).value(2).toString(),
+                           edit.value(0).value(5).toString()}),
+              GetParam() == Kind::Edit ? QStringList({"EUR", "CHF", "1"})
+                                       : QStringList({"", "", ""}));
 
     // A click picks too.
-    feld().showList();
+    combo->showList();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                       list->visualItemRect(list->item(2, 1)).center());
     EXPECT_EQ(combo->KeyValue().toString(), QStringLiteral("USD"));
     EXPECT_EQ(selected.count(), 2);
-}
-
-INSTANTIATE_TEST_SUITE_P(AllKinds, QtMasterDataComboTest,
-                         ::testing::Values(Kind::Combo, Kind::ComboEdit, Kind::Edit),
-                         [](const auto& info) {
-                             return std::string(info.param == Kind::Combo       ? "Combo"
-                                                : info.param == Kind::ComboEdit ? "ComboEdit"
-                                                                                : "Edit");
-                         });
-
-struct ValidationCase {
-    const char* name;
-    bool keymustexist;
-    bool showerrors;
-    const char* text;
-    bool cancel;
-    int messages;
-    int statements;
-};
-
-class QtMasterDataComboValidationTest : public ::testing::TestWithParam<ValidationCase> {};
-
-TEST_P(QtMasterDataComboValidationTest, ChecksTypedKeyAgainstTable) {
-    const ValidationCase& c = GetParam();
-    SqliteDb db;
-    db.exec(QStringLiteral("create table Zahlungsbedingungen (ZahlBedSchl text, Kurztext text)"));
-    db.exec(QStringLiteral("insert into Zahlungsbedingungen values ('14N', '14 Tage netto'), "
-                           "('SOFORT', 'sofort')"));
-    auto messages = std::make_shared<RecordingMessages>();
-    QtMasterDataCombo combo(Kind::Combo);
-    combo.setServices(messages, std::make_shared<ScriptedDialogRunner>());
-    ComboDesign design;
-    design.caption = QStringLiteral("Zahlungsbedingung");
-    design.keymustexist = c.keymustexist;
-    design.showerrors = c.showerrors;
-    design.messagekeynotfound = QStringLiteral("Die Zahlungsbedingung ist nicht vorhanden.");
-    combo.setDesign(design);
-    auto recorder = bind(combo, db, "Zahlungsbedingungen", {"ZahlBedSchl", "Kurztext"});
-
-    QTest::keyClicks(combo.keyEntry(), QString::fromUtf8(c.text));
-    bool cancel = false;
-    combo.ValidateInput(cancel);
-    EXPECT_EQ(cancel, c.cancel);
-    EXPECT_EQ(messages->messages,
-              c.messages ? QStringList{"Zahlungsbedingung[48]: Die Zahlungsbedingung ist nicht "
-                                       "vorhanden."}
-                         : QStringList());
-    EXPECT_EQ(recorder->statements.size(), c.statements);
-    // The typed text stays, refused or not.
-    EXPECT_EQ(combo.KeyValue().toString(), QString::fromUtf8(c.text));
+    EXPECT_FALSE(f.refuses());
+    EXPECT_EQ(recorder->statements.size(), 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Cases, QtMasterDataComboValidationTest,
-    ::testing::Values(ValidationCase{"UnknownKeyRefusedWithMessage", true, true, "30N", true, 1, 1},
-                      ValidationCase{"KnownKeyIgnoringCase", true, true, "sofort", false, 0, 1},
-                      ValidationCase{"EmptyEntryPasses", true, true, "", false, 0, 0},
-                      ValidationCase{"AnythingWithoutKeyMustExist", false, true, "30N", false, 0,
-                                     0}),
-    [](const auto& info) { return std::string(info.param.name); });
+    AllKinds, QtMasterDataComboTest, ::testing::Values(Kind::Combo, Kind::ComboEdit, Kind::Edit),
+    [](const auto& info) {
+        return std::string(std::array{"Combo", "ComboEdit", "Edit"}[info.index]);
+    });
 
-// A field in a window together with another input, the way a host places it.
+TEST(QtMasterDataComboValidation, ChecksTypedKeyAgainstTable) {
+    // Keys must exist, typed, refused, statements: unknown, known ignoring case, empty, anything.
+    for (const auto& [keymustexist, text, refused, statements] :
+         {std::tuple{true, "30N", true, 1}, std::tuple{true, "sofort", false, 1},
+          std::tuple{true, "", false, 0}, std::tuple{false, "30N", false, 0}}) {
+        SCOPED_TRACE(std::string(text) + (keymustexist ? "" : " free"));
+        Field f(Kind::Combo, "Zahlungsbedingungen", "ZahlBedSchl text, Kurztext text",
+                "('14N', '14 Tage netto'), ('SOFORT', 'sofort')", {"ZahlBedSchl", "Kurztext"},
+                design("Zahlungsbedingung", "Die Zahlungsbedingung ist nicht vorhanden.",
+                       keymustexist));
+        QTest::keyClicks(f.combo->keyEntry(), QString::fromUtf8(text));
+        EXPECT_EQ(f.refuses(), refused);
+        // The message's wording is pinned where the control places this field.
+        EXPECT_EQ(counts(f.messages->messages, f.recorder->statements),
+                  QStringLiteral("%1 %2").arg(int(refused)).arg(statements));
+        // The typed text stays, refused or not.
+        EXPECT_EQ(f.combo->KeyValue().toString(), QString::fromUtf8(text));
+    }
+}
+
+// The field shown the way a host places it; a leave request is answered with the field's check.
 class QtMasterDataComboFocusTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        db.exec(QStringLiteral("create table Anreden (Anrede text)"));
-        db.exec(QStringLiteral("insert into Anreden values ('Herr'), ('Frau'), ('Firma')"));
-        auto* layout = new QVBoxLayout(&window);
-        combo = new QtMasterDataCombo(Kind::ComboEdit, &window);
-        other = new QLineEdit(&window);
-        layout->addWidget(combo);
-        layout->addWidget(other);
-        combo->setServices(messages, std::make_shared<ScriptedDialogRunner>());
-        ComboDesign design;
-        design.caption = QStringLiteral("Anrede");
-        design.messagekeynotfound = QStringLiteral("Die Anrede wurde nicht gefunden");
-        combo->setDesign(design);
-        bind(*combo, db, "Anreden", {"Anrede"});
-        // The host answers a leave request with the field's own check.
         QObject::connect(combo, &MasterDataCombo::ValidateRequest, combo,
                          [this](bool* cancel) { combo->ValidateInput(*cancel); });
-        window.show();
-        window.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        f.window.show();
+        f.window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&f.window));
+    }
+    void type(const char* text) {
+        combo->keyEntry()->selectAll();
+        QTest::keyClicks(combo->keyEntry(), QString::fromUtf8(text));
     }
 
-    SqliteDb db;
-    std::shared_ptr<RecordingMessages> messages = std::make_shared<RecordingMessages>();
-    QWidget window;
-    QtMasterDataCombo* combo = nullptr;
-    QLineEdit* other = nullptr;
+    Field f = Field(Kind::ComboEdit, "Anreden", "Anrede text", "('Herr'), ('Frau'), ('Firma')",
+                    {"Anrede"}, design("Anrede", "Die Anrede wurde nicht gefunden"));
+    QtMasterDataCombo* combo = f.combo;
+    QLineEdit* other = f.other;
 };
 
 TEST_F(QtMasterDataComboFocusTest, RefusedKeyKeepsFocusAcceptedKeyIsConfirmedOnLeaving) {
     QSignalSpy entered(combo, &MasterDataCombo::FieldEnter);
     QSignalSpy requested(combo, &MasterDataCombo::ValidateRequest);
     QSignalSpy confirmed(combo, &MasterDataCombo::FieldConfirm);
+    auto seen = [&] { return counts(entered, requested, confirmed); };
 
     other->setFocus();
     entered.clear();
     requested.clear();
     combo->setFocus();
     EXPECT_EQ(QApplication::focusWidget(), combo->keyEntry());
-    EXPECT_EQ(entered.count(), 1);
+    EXPECT_EQ(seen(), "1 0 0");
 
-    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Dr."));
+    type("Dr.");
     other->setFocus();
-    EXPECT_EQ(requested.count(), 1);
     EXPECT_EQ(QApplication::focusWidget(), combo->keyEntry());
-    EXPECT_EQ(messages->messages,
+    EXPECT_EQ(f.messages->messages,
               QStringList{QStringLiteral("Anrede[48]: Die Anrede wurde nicht gefunden")});
-    EXPECT_EQ(confirmed.count(), 0);
-    EXPECT_EQ(entered.count(), 1);
+    EXPECT_EQ(seen(), "1 1 0");
 
-    combo->keyEntry()->selectAll();
-    QTest::keyClicks(combo->keyEntry(), QStringLiteral("Frau"));
+    type("Frau");
     other->setFocus();
-    EXPECT_EQ(requested.count(), 2);
     EXPECT_EQ(QApplication::focusWidget(), other);
-    EXPECT_EQ(confirmed.count(), 1);
+    EXPECT_EQ(seen(), "1 2 1");
     EXPECT_EQ(combo->KeyValue().toString(), QStringLiteral("Frau"));
 
     // Passing through without a change confirms nothing.
     combo->setFocus();
     other->setFocus();
-    EXPECT_EQ(entered.count(), 2);
-    EXPECT_EQ(requested.count(), 3);
-    EXPECT_EQ(confirmed.count(), 1);
+    EXPECT_EQ(seen(), "2 3 1");
 }
 
 TEST_F(QtMasterDataComboFocusTest, KeysSentToTheFieldAreTypedIntoItsEntry) {
@@ -296,139 +248,130 @@ TEST_F(QtMasterDataComboFocusTest, KeysSentToTheFieldAreTypedIntoItsEntry) {
     QTest::keyClicks(combo, QStringLiteral("Herr"));
     QTest::keyClick(combo, Qt::Key_Return);
     EXPECT_EQ(combo->KeyValue().toString(), QStringLiteral("Herr"));
-    EXPECT_EQ(changed.count(), 4);
-    EXPECT_EQ(confirmed.count(), 1);
+    EXPECT_EQ(counts(changed, confirmed), "4 1");
 }
 
 TEST_F(QtMasterDataComboFocusTest, HiddenOrDisabledFieldIsLeftWithoutCheck) {
     QSignalSpy requested(combo, &MasterDataCombo::ValidateRequest);
-    for (const std::function<void(bool)>& away :
-         {std::function<void(bool)>([this](bool on) { combo->setVisible(on); }),
-          std::function<void(bool)>([this](bool on) { combo->setEnabled(on); })}) {
+    for (auto away : {&QWidget::setVisible, &QWidget::setEnabled}) {
         combo->setFocus();
         ASSERT_EQ(QApplication::focusWidget(), combo->keyEntry());
-        combo->keyEntry()->clear();
-        QTest::keyClicks(combo->keyEntry(), QStringLiteral("Dr."));
-        away(false);
+        type("Dr.");
+        (combo->*away)(false);
         EXPECT_NE(QApplication::focusWidget(), combo->keyEntry());
-        away(true);
+        (combo->*away)(true);
     }
     EXPECT_EQ(requested.count(), 0);
-    EXPECT_TRUE(messages->messages.isEmpty());
+    EXPECT_TRUE(f.messages->messages.isEmpty());
 }
 
 TEST(QtMasterDataComboKeyColumn, StaffListedByNumberAndPickedByIt) {
-    SqliteDb db;
-    db.exec(QStringLiteral("create table Personalstamm (PersonalNr integer primary key, Titel "
-                           "text, Vorname text, Nachname text)"));
-    db.exec(QStringLiteral("insert into Personalstamm values (7, '', 'Eva', 'Meier'), "
-                           "(3, 'Dr.', 'Paul', 'Kurz')"));
-    QtMasterDataCombo combo(Kind::Combo);
-    combo.setServices(std::make_shared<RecordingMessages>(),
-                      std::make_shared<ScriptedDialogRunner>());
-    auto recorder = bind(combo, db, "Personalstamm", {"Titel", "Vorname", "Nachname"});
-    QSignalSpy selected(&combo, &MasterDataCombo::ItemSelected);
-
-    combo.showList();
-    EXPECT_EQ(recorder->statements,
+    Field f(Kind::Combo, "Personalstamm",
+            "PersonalNr integer primary key, Titel text, Vorname text, Nachname text",
+            "(7, '', 'Eva', 'Meier'), (3, 'Dr.', 'Paul', 'Kurz')",
+            {"Titel", "Vorname", "Nachname"});
+    QSignalSpy selected(f.combo, &MasterDataCombo::ItemSelected);
+    f.combo->showList();
+    EXPECT_EQ(f.recorder->statements,
               QStringList{QStringLiteral("Select PersonalNr, Titel, Vorname, Nachname from "
                                          "Personalstamm order by PersonalNr")});
-    QTableWidget* list = combo.listWidget();
-    ASSERT_EQ(list->rowCount(), 2);
-    EXPECT_EQ(list->columnCount(), 4);
-    QTest::keyClick(list, Qt::Key_Down);
-    QTest::keyClick(list, Qt::Key_Down);
-    QTest::keyClick(list, Qt::Key_Return);
-    EXPECT_EQ(combo.KeyValue().toString(), QStringLiteral("7"));
-    ASSERT_EQ(selected.count(), 1);
-    EXPECT_EQ(selected[0][0], QVariant(qlonglong(7)));
+    QTableWidget* list = f.combo->listWidget();
+    EXPECT_EQ(std::pair(list->rowCount(), list->columnCount()), std::pair(2, 4));
+    for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Return})
+        QTest::keyClick(list, key);
+    EXPECT_EQ(f.combo->KeyValue().toString(), QStringLiteral("7"));
+    EXPECT_EQ(selected.value(0).value(0), QVariant(qlonglong(7)));
 }
 
 TEST(QtMasterDataComboEditDialog, WritesUserChangesAndTakesChosenRow) {
-    SqliteDb db;
-    db.exec(QStringLiteral("create table Versandtexte (Versandart text, Kurztext text)"));
-    db.exec(QStringLiteral("insert into Versandtexte values ('POST', 'Post'), ('DHL', 'Paket'), "
-                           "('ABH', 'Abholung')"));
-    auto dialogs = std::make_shared<ScriptedDialogRunner>();
-    QtMasterDataCombo combo(Kind::Edit);
-    combo.setServices(std::make_shared<RecordingMessages>(), dialogs);
-    ComboDesign design;
-    design.caption = QStringLiteral("Versandart");
-    design.dlgcaption = QStringLiteral("Versandarten bearbeiten");
-    combo.setDesign(design);
-    auto recorder = bind(combo, db, "Versandtexte", {"Versandart", "Kurztext"});
-    combo.setKeyValue(QStringLiteral("DHL"));
-    QSignalSpy changed(&combo, &MasterDataCombo::KeyChanged);
-    QSignalSpy selected(&combo, &MasterDataCombo::ItemSelected);
+    ComboDesign d = design("Versandart");
+    d.dlgcaption = QStringLiteral("Versandarten bearbeiten");
+    Field f(Kind::Edit, "Versandtexte", "Versandart text, Kurztext text",
+            "('POST', 'Post'), ('DHL', 'Paket'), ('ABH', 'Abholung')", {"Versandart", "Kurztext"},
+            d);
+    f.combo->setKeyValue(QStringLiteral("DHL"));
+    QSignalSpy changed(f.combo, &MasterDataCombo::KeyChanged);
+    QSignalSpy selected(f.combo, &MasterDataCombo::ItemSelected);
 
-    dialogs->script = [](QDialog& dialog) {
+    f.dialogs->script = [](QDialog& dialog) {
         auto* table = dialog.findChild<QTableWidget*>(QStringLiteral("tblDaten"));
         EXPECT_EQ(table->currentRow(), 1); // rows by key: ABH, DHL, POST
         table->item(2, 1)->setText(QStringLiteral("Brief"));
         table->setCurrentCell(0, 0);
         dialog.findChild<QPushButton*>(QStringLiteral("btnLoeschen"))->click();
-        dialog.findChild<QPushButton*>(QStringLiteral("btnNeu"))->click();
-        table->item(table->rowCount() - 1, 0)->setText(QStringLiteral("O'NEIL"));
-        table->item(table->rowCount() - 1, 1)->setText(QStringLiteral("Kurier"));
+        Field::addRow(dialog, {"O'NEIL", "Kurier"});
         return int(QDialog::Accepted);
     };
-    QTest::mouseClick(combo.dialogButton(), Qt::LeftButton);
+    QTest::mouseClick(f.combo->dialogButton(), Qt::LeftButton);
 
-    EXPECT_EQ(dialogs->shown, QStringList{QStringLiteral("Versandarten bearbeiten")});
-    EXPECT_EQ(db.rows(QStringLiteral("select * from Versandtexte order by Versandart")),
-              (QStringList{QStringLiteral("DHL|Paket"), QStringLiteral("O'NEIL|Kurier"),
-                           QStringLiteral("POST|Brief")}));
-    EXPECT_TRUE(recorder->statements.contains(
+    EXPECT_EQ(f.dialogs->shown, QStringList{QStringLiteral("Versandarten bearbeiten")});
+    EXPECT_EQ(f.db.rows(QStringLiteral("select * from Versandtexte order by Versandart")),
+              (QStringList{"DHL|Paket", "O'NEIL|Kurier", "POST|Brief"}));
+    EXPECT_TRUE(f.recorder->statements.contains(
         QStringLiteral("Insert into Versandtexte (Versandart, Kurztext) values ('O''NEIL', "
                        "'Kurier')")));
     // The new row was current when the user confirmed: it becomes the key.
-    EXPECT_EQ(combo.KeyValue().toString(), QStringLiteral("O'NEIL"));
-    EXPECT_EQ(changed.count(), 1);
-    ASSERT_EQ(selected.count(), 1);
-    EXPECT_EQ(selected[0][0], QVariant(QStringLiteral("O'NEIL")));
+    EXPECT_EQ(QStringList({f.combo->KeyValue().toString(), selected.value(0).value(0).toString()}),
+              QStringList({"O'NEIL", "O'NEIL"}));
+    EXPECT_EQ(counts(changed, selected), "1 1");
 
     // A cancelled dialog writes nothing.
-    const qsizetype before = recorder->statements.size();
-    dialogs->script = [](QDialog& dialog) {
-        dialog.findChild<QPushButton*>(QStringLiteral("btnNeu"))->click();
+    const qsizetype before = f.recorder->statements.size();
+    f.dialogs->script = [](QDialog& dialog) {
+        Field::addRow(dialog, {});
         return int(QDialog::Rejected);
     };
-    combo.openEditDialog();
-    EXPECT_EQ(recorder->statements.size(), before);
+    f.combo->openEditDialog();
+    EXPECT_EQ(f.recorder->statements.size(), before);
 }
 
 // A key already in the table, typed into a new row: OK is refused in words, nothing written.
 TEST(QtMasterDataComboEditDialog, DuplicateKeyRefusedInWords) {
-    SqliteDb db;
-    db.exec(QStringLiteral("create table Anreden (Anrede text primary key)"));
-    db.exec(QStringLiteral("insert into Anreden values ('Herr'), ('Frau')"));
-    auto dialogs = std::make_shared<ScriptedDialogRunner>();
-    auto messages = std::make_shared<RecordingMessages>();
-    QtMasterDataCombo combo(MasterDataCombo::Kind::ComboEdit);
-    combo.setServices(messages, dialogs);
-    ComboDesign design;
-    design.caption = QStringLiteral("Anrede");
-    combo.setDesign(design);
-    auto recorder = bind(combo, db, "Anreden", {"Anrede"});
-
+    Field f(Kind::ComboEdit, "Anreden", "Anrede text primary key", "('Herr'), ('Frau')", {"Anrede"},
+            design("Anrede"));
     bool stayedOpen = false;
-    dialogs->script = [&](QDialog& dialog) {
-        dialog.findChild<QPushButton*>(QStringLiteral("btnNeu"))->click();
-        auto* table = dialog.findChild<QTableWidget*>(QStringLiteral("tblDaten"));
-        table->item(table->rowCount() - 1, 0)->setText(QStringLiteral("frau"));
+    f.dialogs->script = [&](QDialog& dialog) {
+        Field::addRow(dialog, {"frau"});
         dialog.accept();
         stayedOpen = dialog.result() != QDialog::Accepted;
         return int(QDialog::Accepted);
     };
-    recorder->statements.clear();
-    combo.openEditDialog();
+    f.combo->openEditDialog();
     EXPECT_TRUE(stayedOpen);
-    ASSERT_EQ(messages->messages.size(), 2);
-    EXPECT_TRUE(messages->messages[0].contains("„frau“ gibt es schon"));
-    EXPECT_EQ(recorder->statements,
+    ASSERT_EQ(f.messages->messages.size(), 2);
+    EXPECT_TRUE(f.messages->messages[0].contains("„frau“ gibt es schon"));
+    EXPECT_EQ(f.recorder->statements,
               QStringList{QStringLiteral("Select Anrede from Anreden order by Anrede")});
-    EXPECT_EQ(db.rows(QStringLiteral("select * from Anreden order by Anrede")),
-              (QStringList{QStringLiteral("Frau"), QStringLiteral("Herr")}));
+    EXPECT_EQ(f.db.rows(QStringLiteral("select * from Anreden order by Anrede")),
+              (QStringList{"Frau", "Herr"}));
+}
+
+// A host-set table or column name that is not a plain name runs nothing.
+TEST(MasterDataNames, HostileTableOrColumnNameRunsNothing) {
+    const std::pair<QString, QString> cases[] = {
+        {"Versandtexte; delete from Versandtexte", "Versandart"},
+        {"Versandtexte", "Versandart from Versandtexte; delete from Versandtexte --"},
+        {"Versandtexte where 1=0 union select 'x', 'y' --", "Versandart"},
+    };
+    for (const auto& [table, column] : cases) {
+        SCOPED_TRACE(table.toStdString() + " / " + column.toStdString());
+        Field f(Kind::Edit, "Versandtexte", "Versandart text, Kurztext text", "('POST', 'Post')");
+        f.combo->setTableName(table);
+        f.combo->setConnection(f.recorder);
+        f.combo->AddColumn(column, QStringLiteral("Versandart"));
+        f.combo->AddColumn(QStringLiteral("Kurztext"), QStringLiteral("Kurztext"));
+        f.combo->showList();
+        f.dialogs->script = [](QDialog& dialog) {
+            Field::addRow(dialog, {"DHL"});
+            return int(QDialog::Accepted);
+        };
+        f.combo->openEditDialog();
+
+        EXPECT_EQ(f.recorder->statements, QStringList());
+        EXPECT_TRUE(f.messages->messages.value(0).contains(QStringLiteral("kein gültiger")))
+            << f.messages->messages.join('\n').toStdString();
+        EXPECT_EQ(f.db.rows("select * from Versandtexte"), QStringList{"POST|Post"});
+    }
 }
 
 } // namespace

@@ -1,24 +1,42 @@
-// SqlConnection against real SQLite files and a real PostgreSQL server.
+// Connections on SQLite and PostgreSQL, and the text that reaches their statements.
 #include "platform/SqlConnection.h"
 #include "contracts/Error.h"
+#include "hostile/HostileValues.h"
+#include "platform/SqlCostAssignment.h"
+#include "platform/SqlIdentifier.h"
 #include "platform/SqlText.h"
 #include "support/AgreedStatements.h"
+#include "support/RecordingConnection.h"
 #include "support/TestDatabase.h"
+#include <QSqlQuery>
+#include <functional>
 #include <gtest/gtest.h>
 
-using batest::Engine;
 using belegadressen::Error;
 using belegadressen::quoted;
 
 namespace {
 
-using batest::kCustomerSelect;
+using hostile::units;
+
+// `run` must be refused as a database error whose text contains every one of `mentions`.
+void expectRefused(const std::function<void()>& run, const QStringList& mentions,
+                   Qt::CaseSensitivity cs = Qt::CaseSensitive) {
+    try {
+        run();
+        ADD_FAILURE() << "accepted";
+    } catch (const Error& e) {
+        EXPECT_EQ(e.number(), Error::Database);
+        for (const QString& m : mentions)
+            EXPECT_TRUE(e.text().contains(m, cs)) << e.text().toStdString();
+    }
+}
 
 template <class E> class SqlConnectionTest : public batest::EngineTest<E> {
 protected:
     void run(const QString& sql) { this->connection()->Execute(sql); }
     std::shared_ptr<belegadressen::Recordset> customer(const QString& number) {
-        return this->connection()->Execute(kCustomerSelect + quoted(number));
+        return this->connection()->Execute(batest::kCustomerSelect + quoted(number));
     }
 };
 TYPED_TEST_SUITE(SqlConnectionTest, batest::BothEngines, batest::EngineNames);
@@ -29,25 +47,19 @@ TYPED_TEST(SqlConnectionTest, FindsColumnsByNameWhateverTheirCase) {
               "'12345', 2.5)");
     auto rs = this->customer("10001");
     ASSERT_FALSE(rs->Eof());
-    const std::pair<const char*, QVariant> cases[] = {{"STRAßE", "Hauptstraße 1"},
-                                                      {"straße", "Hauptstraße 1"},
-                                                      {"WÄHRUNG", "CHF"},
-                                                      {"fußtextan", "001"},
-                                                      {"kostid", 7},
-                                                      {"Plz", "12345"},
-                                                      {"kundennummer", "10001"},
-                                                      {"Auftragsrabatt", 2.5}};
-    for (const auto& [name, expected] : cases) {
-        SCOPED_TRACE(name);
-        EXPECT_TRUE(rs->HasColumn(QString::fromUtf8(name)));
-        EXPECT_EQ(rs->Value(QString::fromUtf8(name)).toString(), expected.toString());
+    for (const auto& [name, expected] :
+         {std::pair{"STRAßE", "Hauptstraße 1"}, std::pair{"straße", "Hauptstraße 1"},
+          std::pair{"WÄHRUNG", "CHF"}, std::pair{"fußtextan", "001"}, std::pair{"kostid", "7"},
+          std::pair{"Plz", "12345"}, std::pair{"Auftragsrabatt", "2.5"}}) {
+        EXPECT_TRUE(rs->HasColumn(QString::fromUtf8(name))) << name;
+        EXPECT_EQ(rs->Value(QString::fromUtf8(name)).toString(), QString::fromUtf8(expected))
+            << name;
     }
-    EXPECT_FALSE(rs->HasColumn("Strasse"));
-    EXPECT_FALSE(rs->HasColumn("Kundeninfo"));
+    EXPECT_FALSE(rs->HasColumn("Strasse") || rs->HasColumn("Kundeninfo"));
     EXPECT_THROW(rs->Value("Kundeninfo"), Error);
 }
 
-TYPED_TEST(SqlConnectionTest, ReadsNullAsNullAndEmptyTextAsText) {
+TYPED_TEST(SqlConnectionTest, ReadsNullAsNullEmptyTextAsTextAndANonSelectAsNoRows) {
     this->run("insert into Kundenstamm (Kundennummer, Anrede, Bez1) values ('10002', '', 'X')");
     auto rs = this->customer("10002");
     ASSERT_FALSE(rs->Eof());
@@ -56,14 +68,16 @@ TYPED_TEST(SqlConnectionTest, ReadsNullAsNullAndEmptyTextAsText) {
     EXPECT_FALSE(rs->Value("Anrede").isNull());
     EXPECT_EQ(rs->Value("Anrede").toString(), QString());
     EXPECT_EQ(rs->Value("KzDivers").toInt(), 0);
+
+    // A statement that is no select answers with an empty recordset.
+    auto none = this->connection()->Execute("update Kundenstamm set Bez4 = 'x' where 1 = 0");
+    EXPECT_TRUE(none->Eof());
+    EXPECT_FALSE(none->HasColumn("Bez4"));
 }
 
 TYPED_TEST(SqlConnectionTest, KeepsRowsReadableWhileOtherStatementsRun) {
-    for (int site = 1; site <= 3; ++site)
-        this->run(
-            QStringLiteral("insert into Standorte (Kundennummer, Standortnummer, StandortOrt) "
-                           "values ('10003', %1, 'Ort %1')")
-                .arg(site));
+    this->run("insert into Standorte (Kundennummer, Standortnummer, StandortOrt) values "
+              "('10003', 1, 'Ort 1'), ('10003', 2, 'Ort 2'), ('10003', 3, 'Ort 3')");
     auto sites = this->connection()->Execute(
         "Select * from Standorte where Kundennummer = '10003' order by Standortnummer");
     ASSERT_FALSE(sites->Eof());
@@ -91,29 +105,15 @@ TYPED_TEST(SqlConnectionTest, KeepsRowsReadableWhileOtherStatementsRun) {
     EXPECT_TRUE(sites->Eof());
 }
 
-TYPED_TEST(SqlConnectionTest, AnswersNonSelectWithAnEmptyRecordset) {
-    auto rs = this->connection()->Execute("update Kundenstamm set Bez4 = 'x' where 1 = 0");
-    EXPECT_TRUE(rs->Eof());
-    EXPECT_FALSE(rs->HasColumn("Bez4"));
-}
-
 TYPED_TEST(SqlConnectionTest, ThrowsTheDriversTextForAFailingStatement) {
     this->run("insert into Anreden (Anrede) values ('Herr')");
-    const std::pair<const char*, const char*> cases[] = {
-        {"select * from Gibtsnicht", "gibtsnicht"},
-        {"select Unbekannt from Kundenstamm", "unbekannt"},
-        {"insert into Anreden (Anrede) values ('Herr')", "anreden"},
-    };
-    for (const auto& [sql, mention] : cases) {
-        SCOPED_TRACE(sql);
-        try {
-            this->run(QString::fromUtf8(sql));
-            ADD_FAILURE() << "no error";
-        } catch (const Error& e) {
-            EXPECT_EQ(e.number(), Error::Database);
-            EXPECT_TRUE(e.text().contains(QString::fromUtf8(mention), Qt::CaseInsensitive))
-                << e.text().toStdString();
-        }
+    // The statement and the name its error mentions.
+    for (const auto& c : {std::pair{"select * from Gibtsnicht", "gibtsnicht"},
+                          std::pair{"select Unbekannt from Kundenstamm", "unbekannt"},
+                          std::pair{"insert into Anreden (Anrede) values ('Herr')", "anreden"}}) {
+        SCOPED_TRACE(c.first);
+        expectRefused([&] { this->run(QString::fromUtf8(c.first)); }, {QString::fromUtf8(c.second)},
+                      Qt::CaseInsensitive);
     }
     // The connection stays usable after a failure.
     EXPECT_FALSE(this->connection()->Execute("select Anrede from Anreden")->Eof());
@@ -121,14 +121,119 @@ TYPED_TEST(SqlConnectionTest, ThrowsTheDriversTextForAFailingStatement) {
 
 TEST(SqlConnection, RefusesAClosedDatabase) {
     QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "ba_closed");
-    try {
-        belegadressen::SqlConnection connection(db);
-        ADD_FAILURE() << "accepted";
-    } catch (const Error& e) {
-        EXPECT_EQ(e.number(), Error::Database);
-    }
+    expectRefused([&] { belegadressen::SqlConnection connection(db); }, {});
     db = QSqlDatabase();
     QSqlDatabase::removeDatabase("ba_closed");
+}
+
+TEST(SqlCostAssignmentTest, FindsCentreAndUnitById) {
+    batest::SqliteDb db;
+    db.exec(QStringLiteral("create table Kostenzuordnung (KostID integer, Kostenstelle text, "
+                           "Kostentraeger text)"));
+    db.exec(QStringLiteral("insert into Kostenzuordnung values (5, 'KST 100', 'KTR 7'), "
+                           "(6, NULL, 'KTR 8')"));
+    auto recorder = std::make_shared<batest::RecordingConnection>(db.connection());
+    belegadressen::SqlCostAssignment costs;
+    EXPECT_FALSE(costs.Suche(5)); // not initialised yet
+    costs.Init(recorder);
+
+    EXPECT_TRUE(costs.Suche(6));
+    EXPECT_EQ(costs.Kostenstelle() + "|" + costs.Kostentraeger(), "|KTR 8");
+    EXPECT_FALSE(costs.Suche(9));
+    EXPECT_EQ(costs.Kostentraeger(), QString());
+    EXPECT_EQ(recorder->statements.last(),
+              QStringLiteral("Select Kostenstelle, Kostentraeger from Kostenzuordnung where "
+                             "KostID = '9'"));
+}
+
+template <class E> class BrokenUtf16Test : public batest::EngineTest<E> {};
+TYPED_TEST_SUITE(BrokenUtf16Test, batest::BothEngines, batest::EngineNames);
+
+// On SQLite a lone high surrogate swallowed the first quote of a doubled pair
+// after it; PostgreSQL stored "?" in its place.
+TYPED_TEST(BrokenUtf16Test, LoneSurrogatesAreRefusedPairsRoundTrip) {
+    auto connection = this->connection();
+    auto insert = [&](int nr, const QString& value) {
+        connection->Execute(QStringLiteral("insert into ProbeUtf (Nr, Wert) values (%1, %2)")
+                                .arg(nr)
+                                .arg(quoted(value)));
+    };
+    this->database().exec("create table ProbeUtf (Nr INTEGER PRIMARY KEY, Wert TEXT)");
+    // Last three: a pair in the wrong order, a high surrogate at the end, two highs.
+    for (const QString& value :
+         {units({0xD800}), units({u'a', 0xD800, u'\'', u'\'', u'b'}),
+          units({0xD83D, u'\'', u')', u';', u' ', u'-', u'-'}), units({0xDC00}),
+          units({0xDE00, 0xD83D}), units({u'x', 0xD83D}), units({0xDBFF, 0xDBFF, 0xDFFF})}) {
+        SCOPED_TRACE(value.toUtf8().toHex().toStdString());
+        expectRefused([&] { insert(1, value); }, {QStringLiteral("ungültiges Zeichen")});
+    }
+    EXPECT_TRUE(connection->Execute("select Nr from ProbeUtf")->Eof());
+
+    int nr = 0;
+    for (const QString& value : {units({0xD83D, 0xDE00}), units({u'\'', 0xD83D, 0xDD27, u'\''}),
+                                 units({0xDBFF, 0xDFFF, u'\\'})}) {
+        insert(++nr, value);
+        auto rs =
+            connection->Execute(QStringLiteral("select Wert from ProbeUtf where Nr = %1").arg(nr));
+        ASSERT_FALSE(rs->Eof());
+        EXPECT_EQ(rs->Value("Wert").toString(), value);
+    }
+}
+
+// Quoting relies on literal backslashes and UTF-8; a session the host changed must not run.
+TEST(SqlConnectionPostgres, RefusesASessionChangedAfterItWasOpened) {
+    const QString connInfo = batest::postgresConnInfo();
+    if (connInfo.isEmpty()) GTEST_SKIP() << "BA_PG_CONNINFO is not set; PostgreSQL tests skipped";
+    const char* cases[][3] = {
+        {"set standard_conforming_strings = off", "C:\\\\temp\\' or 1=1 --",
+         "standard_conforming_strings"},
+        {"set client_encoding = 'LATIN1'", "Müller", "LATIN1"},
+        {"set client_encoding = 'SJIS'", "表'", "SJIS"},
+    };
+    for (const auto& [change, value, mention] : cases) {
+        SCOPED_TRACE(change);
+        {
+            QSqlDatabase db = batest::openPostgres("ba_changed", connInfo);
+            QSqlQuery(db).exec("create temporary table ProbeSitzung (Wert text)");
+            belegadressen::SqlConnection connection(db);
+            const QString insert =
+                "insert into ProbeSitzung (Wert) values (" + quoted(QString::fromUtf8(value)) + ")";
+            ASSERT_TRUE(QSqlQuery(db).exec(QString::fromUtf8(change)));
+            // Named in German words for the user.
+            expectRefused([&] { connection.Execute(insert); },
+                          {QString::fromUtf8(mention), QStringLiteral("Bitte")});
+            // Nothing was written; plain ASCII still runs, and no connection is made on it.
+            EXPECT_TRUE(connection.Execute("select Wert from ProbeSitzung")->Eof());
+            EXPECT_THROW(belegadressen::SqlConnection{db}, Error);
+            // Back to safe settings, the connection works again.
+            ASSERT_TRUE(QSqlQuery(db).exec("set standard_conforming_strings = on"));
+            ASSERT_TRUE(QSqlQuery(db).exec("set client_encoding = 'UTF8'"));
+            connection.Execute(insert);
+            auto rs = connection.Execute("select Wert from ProbeSitzung");
+            ASSERT_FALSE(rs->Eof());
+            EXPECT_EQ(rs->Value("Wert").toString(), QString::fromUtf8(value));
+            db.close();
+        }
+        QSqlDatabase::removeDatabase("ba_changed");
+    }
+}
+
+TEST(SqlIdentifier, AcceptsPlainNamesOnly) {
+    for (const char* name : {"Kundenstamm", "Straße", "_intern", "Vertreter3"})
+        EXPECT_TRUE(belegadressen::isPlainIdentifier(QString::fromUtf8(name))) << name;
+    EXPECT_TRUE(belegadressen::isPlainIdentifier(QString(63, QLatin1Char('a'))));
+    // Too long at 64 bytes, also in UTF-8; a right-to-left mark hidden at the end.
+    for (const QString& name :
+         {QString(), QStringLiteral("1Tabelle"), QStringLiteral("Anreden; delete from Anreden"),
+          QStringLiteral("Kunden stamm"), QStringLiteral("Anreden'"), QStringLiteral("select"),
+          "Anreden" + QString(QChar(0)), "A" + units({0xD800}), QString(64, QLatin1Char('a')),
+          QString(32, QChar(0xE4)), QString::fromUtf8("Anreden\u200F")}) {
+        SCOPED_TRACE(name.toUtf8().toHex().toStdString());
+        EXPECT_FALSE(belegadressen::isPlainIdentifier(name));
+        expectRefused(
+            [&] { belegadressen::checkedIdentifier(name, QStringLiteral("Tabellenname")); },
+            {QStringLiteral("kein gültiger Tabellenname")});
+    }
 }
 
 } // namespace
