@@ -1,8 +1,13 @@
-// Sites and equipment of a service order: automatic takeover, selection in either window, events.
+// Sites and equipment of a service order: takeover and choice, the site list and the site window.
+#include "control/ServiceHub.h"
+#include "platform/StandortListe2.h"
 #include "service/ServiceFixture.h"
+#include "service/SiteWindow.h"
 #include <QLabel>
+#include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
-#include <QToolButton>
+#include <QTreeWidget>
 #include <gtest/gtest.h>
 
 using batest::ServiceOrder;
@@ -12,147 +17,93 @@ namespace {
 
 // The events a site or equipment takeover raises, in their order.
 QStringList serviceEvents(const QStringList& all) {
-    QStringList kept;
-    for (const QString& e : all)
-        if (e.startsWith("ChangeErloekennung") || e.startsWith("ChangeStandortNotiz") ||
-            e.startsWith("ChangeAnlageFormular") || e.startsWith("ChangeDatumLetzteWartung") ||
-            e == "btnAnlageClick")
-            kept << e;
-    return kept;
-}
-
-QString label(ServiceOrder& o, const char* name) {
-    auto* l = o.control().findChild<QLabel*>(QString::fromUtf8(name));
-    return l ? l->text() : QStringLiteral("<none>");
+    static const QRegularExpression kept("^(ChangeErloekennung|ChangeStandortNotiz|"
+                                         "ChangeAnlageFormular|ChangeDatumLetzteWartung)\\(|"
+                                         "^btnAnlageClick$");
+    return all.filter(kept);
 }
 
 // The fields a takeover fills on address 2, joined by '|' in the order below.
 QString siteFields(ServiceOrder& o) {
     auto& w = o.control();
+    auto label = [&w](const char* name) { return w.findChild<QLabel*>(name)->text(); };
     w.setAktAdresse(2);
     QStringList f;
     f << w.GetNummer() << w.GetWartKundenummer() << QString::number(w.GetWartStandort())
       << QString::number(w.GetWartAnlagennummer()) << w.GetWartVertragsnummer()
-      << w.GetWartMonteur() << label(o, "txtMonteurname_0") << w.GetAnrede() << w.GetVorname()
+      << w.GetWartMonteur() << label("txtMonteurname_0") << w.GetAnrede() << w.GetVorname()
       << w.GetBez1() << w.GetBez2() << w.GetBez3() << w.GetBez4() << w.GetPostfachPlz()
       << w.GetPostfach() << w.GetOrt() << w.GetLand() << w.GetStrasse() << w.GetPostleitzahl()
       << w.GetWartAnsprechpartner() << w.GetWartAnsprechpartnerTelefon()
       << w.GetWartAnsprechpartnerMobil() << w.GetWartAnsprechpartnerFax()
-      << w.GetDatumLetzteWartung();
+      << w.GetDatumLetzteWartung() << w.GetHauptkonto() << label("txtAnlagenBezeichnung");
     return f.join(QLatin1Char('|'));
 }
 
-// A site dialog of the host that answers with a fixed choice.
-class FixedChoice : public SiteInformationDialog {
-public:
-    FixedChoice(qint32 site, qint32 equipment) : mSite(site), mEquipment(equipment) {}
-    void setKundennummer(const QString& n) override { kunde = n; }
-    void showStandortAuskunft() override {}
-    bool statusUebernehmen() const override { return true; }
-    qint32 Standortnummer() const override { return mSite; }
-    qint32 Anlagenummer() const override { return mEquipment; }
-    void dispose() override {}
-    void ShowAuskunftKommunikationsdaten(qint16, const QString&, bool, bool) override {}
-    QString kunde;
-
-private:
-    qint32 mSite, mEquipment;
+struct Takeover {
+    const char* number;
+    const char* choose; // typed into the site window; nullptr: the window is cancelled
+    bool asks;          // the site window is shown
+    const char* events; // joined by '|'
+    const char* fields;
 };
 
-TEST(SiteLoad, OneSiteWithOneEquipmentIsTakenOverWithoutAnyWindow) {
-    ServiceOrder o;
-    o.harness.typeNumber("S2");
-    EXPECT_EQ(serviceEvents(o.events),
-              QStringList({"ChangeErloekennung(E41)", "ChangeStandortNotiz(Zugang hinten)",
-                           "ChangeErloekennung(E51)", "ChangeAnlageFormular(ST-7,WA-7)",
-                           "ChangeDatumLetzteWartung(2024-03-01)"}));
-    EXPECT_TRUE(o.dialogs->shown.isEmpty());
-    EXPECT_TRUE(o.dialogs->messages.isEmpty());
-    // The site belongs to another customer number, noted from the row.
-    EXPECT_EQ(siteFields(o), "S2-BAU|S2|1|7|V-A7|M2|Bussard|Firma||Baustelle Bonn||||||Bonn-Süd|D|"
-                             "Baustraße 1|53113|Herr Grün|0228-55|0170-55|0228-56|2024-03-01");
-    EXPECT_EQ(o.control().GetHauptkonto(), "S2");
-    EXPECT_EQ(label(o, "txtAnlagenBezeichnung"), "Heizkessel 40 kW");
+// One site with at most one equipment is taken over without a window; more are chosen by keyboard.
+TEST(SiteLoad, TypedCustomerTakesItsSiteOverOrAsksForIt) {
+    const Takeover cases[] = {
+        // The site belongs to another customer number, noted from the row.
+        {"S2", nullptr, false,
+         "ChangeErloekennung(E41)|ChangeStandortNotiz(Zugang hinten)|ChangeErloekennung(E51)|"
+         "ChangeAnlageFormular(ST-7,WA-7)|ChangeDatumLetzteWartung(2024-03-01)",
+         "S2-BAU|S2|1|7|V-A7|M2|Bussard|Firma||Baustelle Bonn||||||Bonn-Süd|D|Baustraße 1|53113|"
+         "Herr Grün|0228-55|0170-55|0228-56|2024-03-01|S2|Heizkessel 40 kW"},
+        {"S1", nullptr, false,
+         "ChangeErloekennung(E40)|ChangeStandortNotiz(Schlüssel beim Pförtner)",
+         "S1|S1|3|0|V-S1|M1|Amsel, Anna|Herr|Hans|Kesselhaus|Nord|Halle 2|Tor B|89001|PF 9|Neu-Ulm|"
+         "D|Werkstraße 7|89231|Frau Rot|0731-77|0160-77|0731-78||S1|"},
+        {"S3", "maschine", true,
+         "ChangeErloekennung(E43)|ChangeStandortNotiz(Süd)|ChangeErloekennung(E55)|"
+         "ChangeDatumLetzteWartung(2023-06-15)|ChangeAnlageFormular(ST-K,WA-K)|btnAnlageClick",
+         "S3|S3|2|5|V-K5|M3|Clemens, Carl|||Werk Süd||||||Kiel|D|Südkai 2|24106|Frau Blau|0431-2|||"
+         "2023-06-15|S3|Kältemaschine Süd"},
+        // Two equipments at the only site: an empty revenue key and a NULL form are not handed on.
+        {"S4", "Pumpe A", true,
+         "ChangeErloekennung(E44)|ChangeStandortNotiz()|ChangeErloekennung(E44)|"
+         "ChangeStandortNotiz()|ChangeDatumLetzteWartung(2022-02-02)|btnAnlageClick",
+         "S4|S4|1|1||||||Saalwerk||||||Jena|D|Saalweg 9|07745|||||2022-02-02|S4|Pumpe A"},
+        {"S3", nullptr, true, "btnAnlageClick", "S3||0|0||||||||||||||||||||||"},
+    };
+    for (const Takeover& c : cases) {
+        SCOPED_TRACE(c.number);
+        ServiceOrder o;
+        if (c.choose) o.dialogs->then(ServiceOrder::chooseByKeyboard(QString::fromUtf8(c.choose)));
+        o.harness.typeNumber(c.number);
+        EXPECT_EQ(o.dialogs->shown, c.asks ? QStringList{"frmAnlage"} : QStringList());
+        EXPECT_EQ(o.host->asked, c.asks ? QStringList{"FRMStandortAuskunft"} : QStringList());
+        EXPECT_EQ(serviceEvents(o.events).join('|'), c.events);
+        EXPECT_TRUE(o.dialogs->messages.isEmpty());
+        EXPECT_EQ(siteFields(o), QString::fromUtf8(c.fields));
+    }
 }
 
-TEST(SiteLoad, OneSiteWithoutEquipmentFillsEverySiteField) {
-    ServiceOrder o;
-    o.harness.typeNumber("S1");
-    EXPECT_EQ(
-        serviceEvents(o.events),
-        QStringList({"ChangeErloekennung(E40)", "ChangeStandortNotiz(Schlüssel beim Pförtner)"}));
-    EXPECT_EQ(siteFields(o),
-              "S1|S1|3|0|V-S1|M1|Amsel, Anna|Herr|Hans|Kesselhaus|Nord|Halle 2|Tor B|"
-              "89001|PF 9|Neu-Ulm|D|Werkstraße 7|89231|Frau Rot|0731-77|0160-77|"
-              "0731-78|");
-}
-
-TEST(SiteLoad, CustomerWithoutSitesOnAddressTwoIsToldAndKeepsTheAppointment) {
+// No site, or one whose number does not fit, is told; the appointment stays until a site comes.
+TEST(SiteLoad, CustomerWithoutAFittingSiteIsToldAndKeepsTheAppointment) {
     ServiceOrder o;
     auto& w = o.control();
     w.setAktAdresse(2);
     w.AddWartTermin("2025-01-15");
     o.harness.typeNumber("10001");
-    EXPECT_EQ(o.dialogs->messages,
-              QStringList({"QelBelAdr[4]: Es ist kein Standort für diese Kundennummer "
-                           "vorhanden."}));
     EXPECT_EQ(w.GetBez1(), "Müller Haustechnik GmbH");
+    o.harness.typeNumber("S5");
+    EXPECT_EQ(o.dialogs->messages,
+              QStringList({"QelBelAdr[4]: Es ist kein Standort für diese Kundennummer vorhanden.",
+                           "QelBelAdr[4]: Die Standortnummer 40000 ist zu groß: Standort- und "
+                           "Anlagennummern reichen nur bis 32767."}));
     EXPECT_EQ(w.GetWartTermin(), "2025-01-15");
-    // A site taken over replaces the appointment.
+    EXPECT_EQ(w.GetWartStandort(), 0); // neither wrapped nor cut
     o.harness.typeNumber("S1");
     EXPECT_EQ(w.GetWartTermin(), "");
     EXPECT_EQ(w.GetWartStandort(), 3);
-}
-
-TEST(SiteLoad, SiteNumberTooLargeForTheDocumentIsToldInWords) {
-    ServiceOrder o;
-    o.harness.typeNumber("S5");
-    EXPECT_EQ(o.dialogs->messages,
-              QStringList({"QelBelAdr[4]: Die Standortnummer 40000 ist zu groß: Standort- und "
-                           "Anlagennummern reichen nur bis 32767."}));
-    o.control().setAktAdresse(2);
-    EXPECT_EQ(o.control().GetWartStandort(), 0); // neither wrapped nor cut
-}
-
-TEST(SiteLoad, SeveralSitesOpenTheWindowAtOnceAndTakeTheChoiceOver) {
-    ServiceOrder o;
-    o.dialogs->script.push_back(ServiceOrder::chooseByKeyboard("maschine"));
-    o.harness.typeNumber("S3");
-    EXPECT_EQ(o.dialogs->shown, QStringList({"frmAnlage"}));
-    EXPECT_EQ(o.host->asked, QStringList({"FRMStandortAuskunft"}));
-    EXPECT_EQ(serviceEvents(o.events),
-              QStringList({"ChangeErloekennung(E43)", "ChangeStandortNotiz(Süd)",
-                           "ChangeErloekennung(E55)", "ChangeDatumLetzteWartung(2023-06-15)",
-                           "ChangeAnlageFormular(ST-K,WA-K)", "btnAnlageClick"}));
-    auto& w = o.control();
-    w.setAktAdresse(2);
-    EXPECT_EQ(siteFields(o), "S3|S3|2|5|V-K5|M3|Clemens, Carl|||Werk Süd||||||Kiel|D|Südkai 2|"
-                             "24106|Frau Blau|0431-2|||2023-06-15");
-}
-
-TEST(SiteLoad, TwoEquipmentsAtTheOnlySiteAskAndHandNullColumnsOnNoFurther) {
-    ServiceOrder o;
-    o.dialogs->script.push_back(ServiceOrder::chooseByKeyboard("Pumpe A"));
-    o.harness.typeNumber("S4");
-    EXPECT_EQ(o.dialogs->shown, QStringList({"frmAnlage"}));
-    // Automatic site, then the chosen equipment: empty revenue key and NULL form not handed on.
-    EXPECT_EQ(serviceEvents(o.events),
-              QStringList({"ChangeErloekennung(E44)", "ChangeStandortNotiz()",
-                           "ChangeErloekennung(E44)", "ChangeStandortNotiz()",
-                           "ChangeDatumLetzteWartung(2022-02-02)", "btnAnlageClick"}));
-    auto& w = o.control();
-    w.setAktAdresse(2);
-    EXPECT_EQ(w.GetWartAnlagennummer(), 1);
-    EXPECT_EQ(w.GetWartVertragsnummer(), "");
-}
-
-TEST(SiteLoad, WindowLeftWithoutChoiceOnlyReportsTheClick) {
-    ServiceOrder o;
-    o.harness.typeNumber("S3"); // the script is empty: the window is cancelled
-    EXPECT_EQ(serviceEvents(o.events), QStringList({"btnAnlageClick"}));
-    o.control().setAktAdresse(2);
-    EXPECT_EQ(o.control().GetNummer(), "S3");
-    EXPECT_EQ(o.control().GetWartStandort(), 0);
 }
 
 TEST(SiteLoad, SelectionDiffersFromTheAutomaticTakeover) {
@@ -167,8 +118,8 @@ TEST(SiteLoad, SelectionDiffersFromTheAutomaticTakeover) {
     w.setAktAdresse(1);
     o.events.clear();
     o.host->newDialog = true;
-    o.dialogs->script.push_back(ServiceOrder::chooseByKeyboard("Kesselhaus", 0));
-    qobject_cast<QToolButton*>(o.harness.widget("btnAnlage"))->click();
+    o.dialogs->then(ServiceOrder::chooseByKeyboard("Kesselhaus", 0));
+    o.click("btnAnlage");
     EXPECT_EQ(o.dialogs->shown, QStringList({"FRMStandortAuskunft"}));
     EXPECT_EQ(serviceEvents(o.events),
               QStringList({"ChangeErloekennung(E40)",
@@ -184,14 +135,13 @@ TEST(SiteLoad, SelectionDiffersFromTheAutomaticTakeover) {
 TEST(SiteLoad, HostDialogChoosingAMissingSiteIsToldAndEndsWithTheClick) {
     ServiceOrder o;
     o.harness.typeNumber("S1");
-    auto fake = std::make_shared<FixedChoice>(99, 0);
-    o.siteDialogFactory = [fake] { return fake; };
-    o.useServices();
+    o.dialogs->site = 99;
+    o.useServices(true);
     o.host->newDialog = true;
     o.events.clear();
     o.dialogs->messages.clear();
-    qobject_cast<QToolButton*>(o.harness.widget("btnAnlage"))->click();
-    EXPECT_EQ(fake->kunde, "S1");
+    o.click("btnAnlage");
+    EXPECT_EQ(o.dialogs->kunde, "S1");
     EXPECT_EQ(o.dialogs->messages,
               QStringList({"QelBelAdr[4]: Der Standort ist nicht vorhanden."}));
     EXPECT_EQ(o.events.last(), "btnAnlageClick");
@@ -203,10 +153,119 @@ TEST(SiteLoad, ButtonWithoutAnyCustomerNumberOnlyRaisesItsClick) {
     ServiceOrder o;
     o.harness.edit("txtDNummer")->setText("0");
     o.events.clear();
-    qobject_cast<QToolButton*>(o.harness.widget("btnAnlage"))->click();
+    o.click("btnAnlage");
     EXPECT_EQ(o.events, QStringList({"btnAnlageClick"}));
-    EXPECT_TRUE(o.host->asked.isEmpty());
-    EXPECT_TRUE(o.dialogs->shown.isEmpty());
+    EXPECT_TRUE(o.host->asked.isEmpty() && o.dialogs->shown.isEmpty());
+}
+
+// Customer G has 500 sites; site 417 in Zwickau carries two equipments.
+struct WindowFixture {
+    WindowFixture() : hub(state) {
+        Services s;
+        s.messages = host;
+        s.dialogs = host;
+        s.windowPositions = host;
+        hub.set(s);
+        for (int i = 1; i <= 500; ++i)
+            db.exec(QStringLiteral("INSERT INTO Standorte (Kundennummer, Standortnummer, "
+                                   "StandortBez1, StandortOrt) VALUES ('G', %1, 'Filiale %1', "
+                                   "'%2')")
+                        .arg(i)
+                        .arg(i == 417 ? QStringLiteral("Zwickau") : QStringLiteral("Köln")));
+        db.exec("INSERT INTO Anlagenstamm (Kundennummer, Standortnummer, Anlagenummer, "
+                "Bezeichnung) VALUES ('G', 417, 1, 'Rolltor'), ('G', 417, 2, 'Brandmelder')");
+    }
+    // A shown window for `kunde`, its list and search line.
+    std::unique_ptr<FrmAnlage> open(const QString& kunde) {
+        auto window = std::make_unique<FrmAnlage>(hub);
+        window->SetzeObjekte_Werte("db", kunde,
+                                   std::make_shared<batest::ServiceHost>(db.connection()), true);
+        window->show();
+        list = window->findChild<StandortListe2*>();
+        return window;
+    }
+    batest::TestDatabase db{batest::Engine::SQLite};
+    ControlState state;
+    ServiceHub hub;
+    std::shared_ptr<batest::ScriptedHost> host = std::make_shared<batest::ScriptedHost>();
+    StandortListe2* list = nullptr;
+};
+
+// Without a customer number the window tells so; "Zurück" and Escape end without a choice.
+TEST(SiteWindow, ZurueckAndEscapeEndWithoutChoice) {
+    WindowFixture f;
+    {
+        auto window = f.open("");
+        EXPECT_EQ(f.host->messages,
+                  QStringList({"frmAnlage[4]: Es ist keine Kundennummer vorhanden."}));
+        EXPECT_EQ(f.list->baum()->topLevelItemCount(), 0);
+        window->Uebernommen = true; // as an earlier showing might have left it
+        window->btnOk()->click();
+        EXPECT_FALSE(window->Uebernommen || window->isVisible());
+    }
+    EXPECT_EQ(f.host->positions,
+              QStringList({"Restore AnlagenAuskunft frmAnlage", "Save AnlagenAuskunft frmAnlage"}));
+    auto window = f.open("G");
+    QTest::keyClick(f.list->suchfeld(), Qt::Key_Escape);
+    EXPECT_FALSE(window->Uebernommen || window->isVisible());
+    EXPECT_EQ(f.list->GewaehlterStandort(), nullptr);
+}
+
+TEST(SiteWindow, KeyboardAloneFiltersFiveHundredSitesAndTakesOneOver) {
+    WindowFixture f;
+    auto window = f.open("G");
+    EXPECT_FALSE(window->Uebernommen); // a fresh window starts without a choice
+    EXPECT_EQ(f.list->baum()->topLevelItemCount(), 500);
+    QTest::keyClicks(f.list->suchfeld(), "zwick");
+    int visible = 0;
+    for (int i = 0; i < f.list->baum()->topLevelItemCount(); ++i)
+        visible += f.list->baum()->topLevelItem(i)->isHidden() ? 0 : 1;
+    EXPECT_EQ(visible, 1);
+    for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Return})
+        QTest::keyClick(f.list->suchfeld(), key);
+    EXPECT_TRUE(window->Uebernommen && !window->isVisible());
+    auto site = f.list->GewaehlterStandort();
+    auto equipment = f.list->GewaehlteAnlage();
+    ASSERT_TRUE(site && equipment);
+    EXPECT_EQ(site->Value("Standortnummer").toString() + equipment->Value("Bezeichnung").toString(),
+              "417Brandmelder");
+}
+
+template <class E> class SiteListEngines : public batest::EngineTest<E> {};
+TYPED_TEST_SUITE(SiteListEngines, batest::BothEngines, batest::EngineNames);
+
+// On both engines: sites with equipment in order, a site beyond 16 bits, the choice.
+TYPED_TEST(SiteListEngines, ListsSitesWithEquipmentAndHandsTheChosenRowsBack) {
+    batest::TestDatabase& db = this->database();
+    db.exec("INSERT INTO Standorte (Kundennummer, Standortnummer, StandortBez1, StandortOrt) "
+            "VALUES ('O''Hara', 2, 'Halle', 'Köln'), ('O''Hara', 40000, 'Lager', 'Hof'), "
+            "('Andere', 1, 'Fremd', 'Ulm')");
+    db.exec("INSERT INTO Anlagenstamm (Kundennummer, Standortnummer, Anlagenummer, Bezeichnung) "
+            "VALUES ('O''Hara', 40000, 3, 'Stapler'), ('O''Hara', 2, 1, 'Tor')");
+    StandortListe2 list;
+    list.setAppObj(std::make_shared<batest::ServiceHost>(this->connection()));
+    list.setKundennummer("O'Hara");
+    list.Laden();
+    QTreeWidget* tree = list.baum();
+    ASSERT_EQ(tree->topLevelItemCount(), 2);
+    ASSERT_EQ(tree->topLevelItem(1)->childCount(), 1);
+    EXPECT_EQ(QStringList({tree->topLevelItem(0)->text(0), tree->topLevelItem(1)->text(0),
+                           tree->topLevelItem(1)->child(0)->text(1)}),
+              QStringList({"Standort 2", "Standort 40000", "Stapler"}));
+
+    list.filtern("stapler");
+    EXPECT_TRUE(tree->topLevelItem(0)->isHidden());
+    tree->setCurrentItem(tree->topLevelItem(1)->child(0));
+    ASSERT_TRUE(list.uebernehmen());
+    auto site = list.GewaehlterStandort();
+    auto equipment = list.GewaehlteAnlage();
+    ASSERT_TRUE(site && equipment);
+    EXPECT_EQ(site->Value("StandortBez1").toString() + equipment->Value("Anlagenummer").toString(),
+              "Lager3");
+
+    list.filtern("nichts dergleichen");
+    qint32 s = 0, a = 0;
+    EXPECT_FALSE(list.aktuelleAuswahl(s, a));
 }
 
 } // namespace

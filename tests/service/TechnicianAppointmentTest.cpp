@@ -1,10 +1,9 @@
-// Technician, contact persons and appointment of a service order on address 2.
+// Technician, contacts and appointment of a service order on address 2; durations, site numbers.
 #include "service/ServiceFixture.h"
-#include "support/CaseNames.h"
+#include "service/ServiceValues.h"
+#include <QAbstractButton>
 #include <QLabel>
-#include <QPushButton>
 #include <QTest>
-#include <QToolButton>
 #include <gtest/gtest.h>
 
 using batest::ServiceOrder;
@@ -17,69 +16,32 @@ struct OnAddressTwo : ServiceOrder {
         control().setAktAdresse(2);
         events.clear();
     }
-    void type(const char* field, const QString& text) {
+    // Types `text` over the field's text; with `next`, leaves for that field.
+    void type(const char* field, const QString& text, const char* next = nullptr) {
         QLineEdit* e = harness.edit(QString::fromUtf8(field));
         e->setFocus(Qt::TabFocusReason);
         e->selectAll();
-        if (text.isEmpty())
-            QTest::keyClick(e, Qt::Key_Delete);
-        else
-            QTest::keyClicks(e, text);
+        text.isEmpty() ? QTest::keyClick(e, Qt::Key_Delete) : QTest::keyClicks(e, text);
+        if (next) harness.focus(QString::fromUtf8(next));
     }
-    void leaveTo(const char* field) { harness.focus(QString::fromUtf8(field)); }
     QString name() { return control().findChild<QLabel*>("txtMonteurname_0")->text(); }
-    void click(const char* button) {
-        qobject_cast<QAbstractButton*>(harness.widget(QString::fromUtf8(button)))->click();
-    }
 };
 
-struct TechnicianCase {
-    const char* typed;
-    const char* field;   // the field's text after leaving
-    const char* name;    // the name label
-    const char* message; // empty: none
-};
-
-class TechnicianEntry : public ::testing::TestWithParam<TechnicianCase> {};
-
-TEST_P(TechnicianEntry, LeavingTheFieldLooksTheNumberUp) {
-    const TechnicianCase& c = GetParam();
+// Leaving the field looks the number up; an unknown one is told, emptied, and keeps the focus.
+TEST(Technician, LeavingTheFieldLooksTheNumberUp) {
     OnAddressTwo o;
-    o.control().findChild<QLabel*>("txtMonteurname_0")->setText("alt");
-    o.type("txtMonteur_0", QString::fromUtf8(c.typed));
-    o.leaveTo("txtAnsprechpartner");
-    EXPECT_EQ(o.harness.edit("txtMonteur_0")->text(), QString::fromUtf8(c.field));
-    EXPECT_EQ(o.name(), QString::fromUtf8(c.name));
-    const QString message = QString::fromUtf8(c.message);
-    EXPECT_EQ(o.dialogs->messages, message.isEmpty() ? QStringList() : QStringList{message});
-    if (!message.isEmpty()) {
-        EXPECT_EQ(QApplication::focusWidget(), o.harness.edit("txtMonteur_0"));
-    }
+    o.type("txtMonteur_0", "M1", "txtAnsprechpartner");
+    EXPECT_EQ(o.name(), "Amsel, Anna");
+    EXPECT_TRUE(o.dialogs->messages.isEmpty());
+    o.type("txtMonteur_0", "O'Neil", "txtAnsprechpartner");
+    EXPECT_EQ(o.harness.edit("txtMonteur_0")->text() + o.name(), "");
+    EXPECT_EQ(o.dialogs->messages,
+              QStringList({"QelBelAdr[4]: Der Mitarbeiter O'Neil ist nicht vorhanden."}));
+    EXPECT_EQ(QApplication::focusWidget(), o.harness.edit("txtMonteur_0"));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, TechnicianEntry,
-    ::testing::Values(TechnicianCase{"M1", "M1", "Amsel, Anna", ""},
-                      TechnicianCase{"M2", "M2", "Bussard", ""}, // no first name, no comma
-                      TechnicianCase{"O'Neil", "", "",
-                                     "QelBelAdr[4]: Der Mitarbeiter O'Neil ist nicht "
-                                     "vorhanden."}),
-    [](const auto& info) {
-        return batest::caseName(info.index, QString::fromUtf8(info.param.typed));
-    });
-
-TEST(Technician, AddWartMonteurWithAnUnknownNumberKeepsTheOldName) {
-    OnAddressTwo o;
-    auto& w = o.control();
-    w.AddWartMonteur("M1");
-    EXPECT_EQ(o.name(), "Amsel, Anna");
-    w.AddWartMonteur("M9");
-    EXPECT_EQ(w.GetWartMonteur(), "M9");
-    EXPECT_EQ(o.name(), "Amsel, Anna");
-    EXPECT_TRUE(o.events.isEmpty());
-}
-
-TEST(Technician, DropOfAStaffNumberBelongsToTheFirstButtonOnly) {
+// A dropped staff number belongs to the first button only.
+TEST(Technician, ButtonsKeysAndDropsOfStaffNumbers) {
     OnAddressTwo o;
     auto& w = o.control();
     o.click("btnMonteur_1");
@@ -90,10 +52,8 @@ TEST(Technician, DropOfAStaffNumberBelongsToTheFirstButtonOnly) {
     EXPECT_EQ(o.harness.edit("txtMonteur_0")->text(), "M3");
     EXPECT_EQ(o.name(), "Clemens, Carl");
     EXPECT_EQ(o.events.count("btnMonteurClick"), 2);
-}
-
-TEST(Technician, SearchKeyAndButtonsAskTheHost) {
-    OnAddressTwo o;
+    // The search key and buttons ask the host; Shift+F2 does not.
+    o.events.clear();
     QLineEdit* monteur = o.harness.edit("txtMonteur_0");
     monteur->setFocus();
     QTest::keyClick(monteur, Qt::Key_F2, Qt::ShiftModifier);
@@ -110,19 +70,17 @@ TEST(Technician, EmptyingAContactDropsItsIdentityOnce) {
     OnAddressTwo o;
     auto& w = o.control();
     w.AddWartAnsprechpartner("Frau Rot");
-    o.type("txtAnsprechpartner", "");
-    o.leaveTo("txtTelefon");
+    o.type("txtAnsprechpartner", "", "txtTelefon");
     EXPECT_EQ(o.events, QStringList({"Change"})); // no identity: no reset
     w.AddWartAnsprechpartner("Frau Rot");
     w.AddWartAnsprechpartnerID("77");
     o.events.clear();
-    o.type("txtAnsprechpartner", "");
-    o.leaveTo("txtTelefon");
+    o.type("txtAnsprechpartner", "", "txtTelefon");
     EXPECT_EQ(o.events, QStringList({"Change", "btnAnsprechpartnerReset(true)"}));
     EXPECT_EQ(w.GetWartAnsprechpartnerID(), "");
 }
 
-TEST(Appointment, GoesToTheHostWithTheDurationInHundredths) {
+TEST(Appointment, GoesToTheHostWithTheDurationInHundredthsOrIsRefused) {
     OnAddressTwo o;
     auto& w = o.control();
     w.AddWartMonteur("M1");
@@ -139,12 +97,9 @@ TEST(Appointment, GoesToTheHostWithTheDurationInHundredths) {
     EXPECT_EQ(o.events, QStringList({"TerminEintragen(M1,15.01.2025,09:30,12,Frau Rot,0731-77,"
                                      "0731-78,Kessel tropft,0)",
                                      "TerminAssistent(M1,15.01.2025,09:30,12)"}));
-}
 
-TEST(Appointment, DurationTooLargeIsRefusedWhereItIsTyped) {
-    OnAddressTwo o;
-    o.type("txtDauer", "400");
-    o.leaveTo("txtStoerText");
+    // A duration too large is refused where it is typed.
+    o.type("txtDauer", "400", "txtStoerText");
     EXPECT_EQ(o.dialogs->messages,
               QStringList({"QelBelAdr[4]: Die Dauer von 400,00 Stunden ist zu groß: möglich "
                            "sind höchstens 327,67 Stunden."}));
@@ -163,11 +118,9 @@ TEST(Appointment, EmptyingTheDateDeletesTheAppointmentWithQuestion) {
     w.AddWartDauer(150);
     EXPECT_EQ(o.harness.edit("txtTermin")->text(), "15.01.2025");
     // Typing another date deletes nothing.
-    o.type("txtTermin", "16012025");
-    o.leaveTo("txtUhrzeit");
+    o.type("txtTermin", "16012025", "txtUhrzeit");
     EXPECT_EQ(o.events.count("LoescheWarttermin(true)"), 0);
-    o.type("txtTermin", "");
-    o.leaveTo("txtUhrzeit");
+    o.type("txtTermin", "", "txtUhrzeit");
     EXPECT_EQ(o.events.count("LoescheWarttermin(true)"), 1);
     EXPECT_EQ(w.GetWartTermin() + w.GetWartUhrzeit(), "");
     EXPECT_EQ(w.GetWartDauer(), 0);
@@ -185,12 +138,39 @@ TEST(Appointment, EditedDateOfLastMaintenanceGoesToTheHostInStorageForm) {
     EXPECT_EQ(o.harness.edit("txtDatumLetzteWartung")->text(), "01.03.2024");
     o.events.clear();
     for (const char* typed : {"01032024", "02022025", ""}) { // the first is unchanged
-        o.type("txtDatumLetzteWartung", QString::fromUtf8(typed));
-        o.leaveTo("txtStoerText");
+        o.type("txtDatumLetzteWartung", QString::fromUtf8(typed), "txtStoerText");
     }
     EXPECT_EQ(o.events.filter("ChangeDatumLetzteWartung"),
               QStringList({"ChangeDatumLetzteWartung(2025-02-02)", "ChangeDatumLetzteWartung()"}));
     EXPECT_EQ(w.GetDatumLetzteWartung(), "2024-03-01"); // the record is the host's to change
+}
+
+// Halves go to the even hundredth (0,125 and 0,135).
+TEST(DurationText, BecomesHundredthsOrIsRefused) {
+    const std::tuple<const char*, bool, qint16> cases[] = {
+        {"1,5", true, 150},    {"1.5", true, 150}, {"0,125", true, 12},
+        {"0,135", true, 14},   {"  ", true, 0},    {"327,67", true, 32767},
+        {"327,675", false, 0}, {"1e9", false, 0},  {"1,5h", false, 0}};
+    for (const auto& [text, ok, hundredths] : cases) {
+        const Duration d = durationFromText(QString::fromUtf8(text));
+        // A refusal names the duration; an accepted one has no message.
+        EXPECT_EQ(std::tuple(d.ok, ok ? d.hundredths : qint16(0),
+                             ok ? d.message.isEmpty() : d.message.startsWith("Die Dauer")),
+                  std::tuple(ok, hundredths, true))
+            << text;
+    }
+    EXPECT_EQ(durationFromText("zwei").message,
+              "Die Dauer \"zwei\" ist keine Zahl. Bitte geben Sie die Dauer in Stunden ein, zum "
+              "Beispiel 1,50.");
+}
+
+TEST(SmallNumber, KeepsWhatFitsAndRefusesTheRest) {
+    EXPECT_EQ(smallNumber(QVariant(32767), "Standortnummer"), 32767);
+    EXPECT_EQ(smallNumber(QVariant("12"), "Standortnummer"), 12);
+    EXPECT_EQ(smallNumber(QVariant(), "Anlagenummer"), 0);
+    for (const QVariant& v : {QVariant(40000), QVariant(qint64(65536 + 7)), QVariant("A7")})
+        EXPECT_THROW(smallNumber(v, "Anlagenummer"), NumberOutOfRange)
+            << v.toString().toStdString();
 }
 
 } // namespace

@@ -1,8 +1,13 @@
 #pragma once
 // Scripted host services for the side windows: modal windows run a script; the rest is recorded.
 #include "support/ControlHarness.h"
+#include <QAbstractButton>
 #include <QDialog>
-#include <QStringList>
+#include <QFile>
+#include <QRegularExpression>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTest>
 #include <deque>
 #include <functional>
 
@@ -18,7 +23,18 @@ public:
     // The next modal showing is shown, activated and handed to `script`.
     void then(Script script) { mScripts.push_back(std::move(script)); }
 
-    int exec(QDialog& dialog) override;
+    int exec(QDialog& dialog) override {
+        shown << dialog.objectName();
+        if (mScripts.empty()) return QDialog::Rejected;
+        Script script = std::move(mScripts.front());
+        mScripts.pop_front();
+        dialog.show();
+        dialog.activateWindow();
+        (void)QTest::qWaitForWindowActive(&dialog);
+        const int result = script(dialog);
+        dialog.hide();
+        return result;
+    }
     void information(const QString& title, const QString& text) override {
         messages << title + ": " + text;
     }
@@ -28,45 +44,95 @@ public:
     void Save(const QString& key, const QWidget& w) override {
         positions << "Save " + key + " " + w.objectName();
     }
-    void setKundennummer(const QString&) override {}
+    // As the host's site dialog: a `site` other than 0 is taken over.
+    void setKundennummer(const QString& n) override { kunde = n; }
     void showStandortAuskunft() override {}
-    bool statusUebernehmen() const override { return false; }
-    qint32 Standortnummer() const override { return 0; }
-    qint32 Anlagenummer() const override { return 0; }
+    bool statusUebernehmen() const override { return site != 0; }
+    qint32 Standortnummer() const override { return site; }
+    qint32 Anlagenummer() const override { return equipment; }
     void dispose() override {}
     void ShowAuskunftKommunikationsdaten(qint16 mode, const QString& number, bool a,
                                          bool b) override {
         shown << QStringLiteral("Kommunikationsdaten(%1,%2,%3,%4)")
                      .arg(mode)
                      .arg(number)
-                     .arg(a)
-                     .arg(b);
+                     .arg(int(a))
+                     .arg(int(b));
     }
 
     // Modal windows by object name, and the communication dialog's calls.
-    QStringList shown;
-    QStringList positions;
+    QStringList shown, positions;
+    QString kunde;
+    qint32 site = 0, equipment = 0;
 
 private:
     std::deque<Script> mScripts;
 };
 
-// The control of ControlHarness with the scripted host's services, the events
-// of the side windows recorded, and customers with info texts and remarks.
+// A remark written by a word processor, and its text (without the file's last newline).
+inline QString rtfSample(const QString& name, const char* suffix = ".rtf") {
+    QFile f(QStringLiteral(BA_RTF_SAMPLES) + "/" + name + suffix);
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+}
+inline QString rtfSampleText(const QString& name) {
+    const QString text = rtfSample(name, ".txt");
+    return text.endsWith('\n') ? text.chopped(1) : text;
+}
+
+inline const QString kNoNumber = "QelBelAdr[4]: Es ist keine Adressnummer vorhanden.";
+
+// The control with the scripted host, side-window events recorded, customers with remarks.
 class SideWindows {
 public:
-    SideWindows();
+    SideWindows() {
+        QSqlQuery q(h.database().db());
+        q.prepare("INSERT INTO Kundenstamm (Kundennummer, Bez1, Währung, Kundeninfo, "
+                  "InterneBemerkung) VALUES (?, ?, 'EUR', ?, ?)");
+        const QVariant none(QMetaType::fromType<QString>());
+        const QList<QVariantList> rows = {
+            {"20001", "Formatierte Notiz", "Stammkunde seit 1998.", rtfSample("formatiert")},
+            {"20002", "Nur Formatierung", none, rtfSample("leer")},
+            {"20003", "Schlichte Notiz", "Info", "  Nur Barzahlung  "},
+            {"20004", "Ohne Notiz", none, none},
+        };
+        for (const QVariantList& row : rows) {
+            for (int k = 0; k < row.size(); ++k)
+                q.bindValue(k, row[k]);
+            if (!q.exec()) ADD_FAILURE() << q.lastError().text().toStdString();
+        }
+        belegadressen::Services s;
+        s.messages = host;
+        s.dialogs = host;
+        s.windowPositions = host;
+        s.siteInformationDialog = [this] {
+            return std::shared_ptr<belegadressen::SiteInformationDialog>(host.get(), [](auto*) {});
+        };
+        using B = belegadressen::BelegAdressen;
+        B& w = h.control();
+        w.setServices(s);
+        QObject::connect(&w, &B::btnInfoClick,
+                         [this](qint16 i) { events << QStringLiteral("btnInfoClick(%1)").arg(i); });
+        QObject::connect(&w, &B::StammBlatt,
+                         [this](const QString& n) { events << "StammBlatt(" + n + ")"; });
+        QObject::connect(&w, &B::btnUebernehme, [this] { events << "btnUebernehme"; });
+        h.clearRecords();
+    }
     ControlHarness h;
     std::shared_ptr<ScriptedHost> host = std::make_shared<ScriptedHost>();
     QStringList events; // btnInfoClick, StammBlatt, btnUebernehme
     // The customers' remark column as stored.
-    QString remarkOf(const QString& nummer, const QString& column = "InterneBemerkung");
+    QString remarkOf(const QString& nummer, const QString& column = "InterneBemerkung") {
+        QSqlQuery q(h.database().db());
+        q.prepare("SELECT " + column + " FROM Kundenstamm WHERE Kundennummer = ?");
+        q.bindValue(0, nummer);
+        return q.exec() && q.next() ? q.value(0).toString() : QStringLiteral("<keine Zeile>");
+    }
     // Statements that write.
-    QStringList updates();
+    QStringList updates() {
+        return h.sql().statements.filter(
+            QRegularExpression("^update", QRegularExpression::CaseInsensitiveOption));
+    }
+    void click(const QString& button) { qobject_cast<QAbstractButton*>(h.widget(button))->click(); }
 };
-
-// A remark written by a word processor, from the test samples.
-QString rtfSample(const QString& name);
-QString rtfSampleText(const QString& name);
 
 } // namespace batest
