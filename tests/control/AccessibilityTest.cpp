@@ -8,7 +8,6 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QRegularExpression>
-#include <QTest>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -19,84 +18,53 @@ using namespace batest;
 
 namespace {
 
-// A layout of the control that changes which fields show.
+// A layout of the control that changes which fields show: document type, service
+// flags, every other flag, the address, a customer with a page button pressed, and
+// the field that Tab starts from on the page shown.
 struct LayoutCase {
     const char* name;
-    std::function<void(BelegAdressen&)> arrange;
-    // The field that Tab starts from on the page shown.
+    qint16 belegart;
+    bool service, wide, everyFlag;
+    qint16 address;
+    const char* button;
     const char* firstField;
 };
 
-void allFlags(BelegAdressen& w) {
-    w.setMitVersandanschrift(true);
-    w.setMitRechnungsanschrift(true);
-    w.setMitKundenaktualisierung(true);
-    w.setMitPostfach(true);
-    w.setMitAuftragsrabatt(true);
-    w.setMitRechnungPerPDF(true);
-    w.setMitDebitorenkonto(true);
-    w.setMitKopftext(true);
-    w.setMitFusstext(true);
-    w.setMitVersandarten(true);
-    w.setMitSachbearbeiter(true);
-}
-
-void serviceOrder(BelegAdressen& w, qint16 belegart, bool wide = false) {
-    w.setMitKundendienst(true);
-    w.setMitWartung(true);
-    w.AddBelegart(belegart);
-    w.AddAnzeigeBreit(wide);
-}
-
 const LayoutCase kLayouts[] = {
-    {"InvoicePage1", [](BelegAdressen& w) { w.AddBelegart(50); }, "txtDNummer"},
-    {"InvoicePage2",
-     [](BelegAdressen& w) {
-         w.AddBelegart(50);
-         w.fktDragNummer("10001"); // page 2 needs a number
-         w.findChild<QAbstractButton*>("btnSeite_0")->click();
-     },
-     "txtSchluessel"},
-    {"InvoiceFurtherAddress",
-     [](BelegAdressen& w) {
-         w.AddBelegart(50);
-         w.setAktAdresse(2);
-     },
-     "txtDNummer"},
-    {"InvoiceWithEveryFlag",
-     [](BelegAdressen& w) {
-         w.AddBelegart(50);
-         allFlags(w);
-         w.fktDragNummer("10001"); // tax key 1: the VAT id shows
-         w.findChild<QAbstractButton*>("btnErwAdresse")->click();
-     },
-     "txtDNummer"},
-    {"ServiceOrderCustomer", [](BelegAdressen& w) { serviceOrder(w, 110); }, "txtDNummer"},
-    {"ServiceOrderSite",
-     [](BelegAdressen& w) {
-         serviceOrder(w, 110);
-         w.setAktAdresse(2);
-     },
-     "txtDNummer"},
-    {"WideServiceOrderSite",
-     [](BelegAdressen& w) {
-         serviceOrder(w, 120, true);
-         allFlags(w);
-         w.setAktAdresse(2);
-     },
-     "txtDNummer"},
-    {"InvoiceWithServicePartSite",
-     [](BelegAdressen& w) {
-         serviceOrder(w, 130);
-         w.setAktAdresse(2);
-     },
-     "txtDNummer"},
+    {"InvoicePage1", 50, false, false, false, 1, nullptr, "txtDNummer"},
+    {"InvoicePage2", 50, false, false, false, 1, "btnSeite_0", "txtSchluessel"},
+    {"InvoiceFurtherAddress", 50, false, false, false, 2, nullptr, "txtDNummer"},
+    // Tax key 1 of the customer shows the VAT id.
+    {"InvoiceWithEveryFlag", 50, false, false, true, 1, "btnErwAdresse", "txtDNummer"},
+    {"ServiceOrderCustomer", 110, true, false, false, 1, nullptr, "txtDNummer"},
+    {"WideServiceOrderSite", 120, true, true, true, 2, nullptr, "txtDNummer"},
+    {"InvoiceWithServicePartSite", 130, true, false, false, 2, nullptr, "txtDNummer"},
 };
+
+void arrange(BelegAdressen& w, const LayoutCase& c) {
+    w.setMitKundendienst(c.service);
+    w.setMitWartung(c.service);
+    w.AddBelegart(c.belegart);
+    w.AddAnzeigeBreit(c.wide);
+    if (c.everyFlag)
+        for (auto set :
+             {&BelegAdressen::setMitVersandanschrift, &BelegAdressen::setMitRechnungsanschrift,
+              &BelegAdressen::setMitKundenaktualisierung, &BelegAdressen::setMitPostfach,
+              &BelegAdressen::setMitAuftragsrabatt, &BelegAdressen::setMitRechnungPerPDF,
+              &BelegAdressen::setMitDebitorenkonto, &BelegAdressen::setMitKopftext,
+              &BelegAdressen::setMitFusstext, &BelegAdressen::setMitVersandarten,
+              &BelegAdressen::setMitSachbearbeiter})
+            (w.*set)(true);
+    w.setAktAdresse(c.address);
+    if (!c.button) return;
+    w.fktDragNummer("10001");
+    w.findChild<QAbstractButton*>(c.button)->click();
+}
 
 class Accessibility : public ::testing::TestWithParam<LayoutCase> {
 protected:
     void SetUp() override {
-        GetParam().arrange(h.control());
+        arrange(h.control(), GetParam());
         h.control().AddMitPostleitzahl("1", nullptr, QString(), h.database().connection(), false);
         QApplication::processEvents();
     }
@@ -114,11 +82,10 @@ bool inWords(const QString& name) {
     return name.contains(word);
 }
 
-QString label(const QWidget* w) {
-    if (!w->objectName().isEmpty()) return w->objectName();
+std::string label(const QWidget* w) {
+    if (!w->objectName().isEmpty()) return w->objectName().toStdString();
     const QWidget* p = w->parentWidget();
-    return (p ? p->objectName() : QString()) + QLatin1Char('/') +
-           QLatin1String(w->metaObject()->className());
+    return ((p ? p->objectName() : QString()) + '/' + w->metaObject()->className()).toStdString();
 }
 
 // Visible widgets of the control as assistive technology finds them.
@@ -132,33 +99,19 @@ void collect(QAccessibleInterface* iface, std::vector<QAccessibleInterface*>& ou
     }
 }
 
-// A tool tip that speaks for `w`: its own or that of the field it is the
-// entry of.
+std::vector<QAccessibleInterface*> collected(QWidget* root) {
+    std::vector<QAccessibleInterface*> found;
+    collect(QAccessible::queryAccessibleInterface(root), found);
+    return found;
+}
+
+// A tool tip that speaks for `w`: its own or that of the field it is the entry of.
 QString toolTipFor(const QWidget* w, const QWidget* root) {
     for (; w && w != root; w = w->parentWidget()) {
         if (!w->toolTip().isEmpty()) return w->toolTip();
         if (w->parentWidget() && w->parentWidget()->focusProxy() != w) break;
     }
     return {};
-}
-
-// The stops of the tab chain inside the control, starting at `first`.
-std::vector<QWidget*> tabChain(QWidget* root, QWidget* first) {
-    std::vector<QWidget*> stops;
-    QWidget* w = first;
-    do {
-        if (root->isAncestorOf(w) && takesTab(w)) stops.push_back(w);
-        w = w->nextInFocusChain();
-    } while (w && w != first && stops.size() < 1000);
-    return stops;
-}
-
-// The one visible field of that name where Tab starts.
-QWidget* firstField(QWidget& root, const char* name) {
-    std::vector<QWidget*> shown;
-    for (QWidget* c : root.findChildren<QWidget*>(QString::fromUtf8(name)))
-        if (takesTab(c)) shown.push_back(c);
-    return shown.size() == 1 ? shown.front() : nullptr;
 }
 
 // The name assistive technology gives `iface`: its own, or on platforms that
@@ -171,64 +124,55 @@ QString spokenName(QAccessibleInterface* iface) {
     return own;
 }
 
-QRect onControl(QWidget* w, QWidget* root) { return {w->mapTo(root, QPoint(0, 0)), w->size()}; }
+// Every input and button under `root` has a name in words and, with a tool
+// tip, a description; answers how many there were.
+int expectNamed(QWidget* root) {
+    int checked = 0;
+    for (QAccessibleInterface* iface : collected(root)) {
+        auto* widget = static_cast<QWidget*>(iface->object());
+        if (!takesTab(widget) && !qobject_cast<QAbstractButton*>(widget)) continue;
+        ++checked;
+        EXPECT_TRUE(inWords(spokenName(iface)))
+            << label(widget) << " is called \"" << spokenName(iface).toStdString() << "\"";
+        EXPECT_TRUE(toolTipFor(widget, root).isEmpty() ||
+                    !iface->text(QAccessible::Description).isEmpty())
+            << label(widget) << " has a tool tip but no description";
+    }
+    return checked;
+}
 
 TEST_P(Accessibility, EveryReachableChildHasANameInWords) {
-    BelegAdressen& w = h.control();
-    std::vector<QAccessibleInterface*> found;
-    collect(QAccessible::queryAccessibleInterface(&w), found);
-    int focusable = 0;
-    for (QAccessibleInterface* iface : found) {
-        auto* widget = static_cast<QWidget*>(iface->object());
-        const bool button = qobject_cast<QAbstractButton*>(widget) != nullptr;
-        if (!takesTab(widget) && !button) continue;
-        focusable += takesTab(widget);
-        EXPECT_TRUE(inWords(spokenName(iface))) << label(widget).toStdString() << " is called \""
-                                                << spokenName(iface).toStdString() << "\"";
-        if (!toolTipFor(widget, &w).isEmpty()) {
-            EXPECT_FALSE(iface->text(QAccessible::Description).isEmpty())
-                << label(widget).toStdString() << " has a tool tip but no description";
-        }
-    }
-    EXPECT_GE(focusable, 2);
+    EXPECT_GE(expectNamed(&h.control()), 2);
 }
 
-TEST_P(Accessibility, TabFromTheFirstFieldReachesEveryFocusableChild) {
+// Tab reaches every focusable child and reads the page as the eye does: along
+// a row to the right, then down; it goes up only to start a column further right.
+TEST_P(Accessibility, TabReachesEveryChildInTheVisualOrderOfThePage) {
     BelegAdressen& w = h.control();
-    QWidget* first = firstField(w, GetParam().firstField);
-    ASSERT_NE(first, nullptr);
-    const std::vector<QWidget*> chain = tabChain(&w, first);
-
-    std::vector<QAccessibleInterface*> found;
-    collect(QAccessible::queryAccessibleInterface(&w), found);
-    for (QAccessibleInterface* iface : found) {
-        auto* widget = static_cast<QWidget*>(iface->object());
-        if (takesTab(widget)) {
-            EXPECT_NE(std::find(chain.begin(), chain.end(), widget), chain.end())
-                << label(widget).toStdString() << " is skipped by Tab";
-        }
-    }
-}
-
-// Tab reads the page as the eye does: along a row to the right, then down;
-// it goes up only to start a column further right.
-TEST_P(Accessibility, TabFollowsTheVisualOrderOfThePage) {
-    BelegAdressen& w = h.control();
-    QWidget* first = firstField(w, GetParam().firstField);
-    ASSERT_NE(first, nullptr);
-    const std::vector<QWidget*> chain = tabChain(&w, first);
+    std::vector<QWidget*> first, chain;
+    for (QWidget* c : w.findChildren<QWidget*>(QString::fromUtf8(GetParam().firstField)))
+        if (takesTab(c)) first.push_back(c);
+    ASSERT_EQ(first.size(), 1u);
+    QWidget* at = first.front();
+    do {
+        if (w.isAncestorOf(at) && takesTab(at)) chain.push_back(at);
+        at = at->nextInFocusChain();
+    } while (at && at != first.front() && chain.size() < 1000);
     ASSERT_GE(chain.size(), 2u);
+
+    for (QAccessibleInterface* iface : collected(&w)) {
+        auto* widget = static_cast<QWidget*>(iface->object());
+        EXPECT_TRUE(!takesTab(widget) ||
+                    std::find(chain.begin(), chain.end(), widget) != chain.end())
+            << label(widget) << " is skipped by Tab";
+    }
+    auto onControl = [&](QWidget* c) { return QRect(c->mapTo(&w, QPoint(0, 0)), c->size()); };
     for (std::size_t i = 0; i + 1 < chain.size(); ++i) {
-        const QRect a = onControl(chain[i], &w);
-        const QRect b = onControl(chain[i + 1], &w);
+        const QRect a = onControl(chain[i]), b = onControl(chain[i + 1]);
+        const std::string step = label(chain[i]) + " -> " + label(chain[i + 1]);
         const bool sameRow = std::abs(a.center().y() - b.center().y()) < a.height() / 2;
-        const std::string step =
-            label(chain[i]).toStdString() + " -> " + label(chain[i + 1]).toStdString();
-        if (sameRow) {
-            EXPECT_GT(b.left(), a.left()) << step << " goes left along a row";
-        } else if (b.center().y() < a.center().y()) {
-            EXPECT_GT(b.left(), a.left()) << step << " goes back up";
-        }
+        EXPECT_TRUE(b.left() > a.left() || (!sameRow && b.center().y() >= a.center().y()))
+            << step << (sameRow ? " goes left along a row" : " goes back up");
     }
 }
 
@@ -245,8 +189,7 @@ TEST(AccessibleTexts, EveryEntryNamesAControl) {
     EXPECT_TRUE(accessibleTextOf(QStringLiteral("keinFeld")).name.isEmpty());
 }
 
-// The side windows the control opens: every input and button has a name in
-// words too.
+// The side windows the control opens: every input and button has a name in words too.
 struct WindowCase {
     const char* name;
     std::function<std::unique_ptr<QWidget>()> make;
@@ -288,17 +231,7 @@ TEST_P(SideWindow, EveryInputAndButtonHasANameInWords) {
     std::unique_ptr<QWidget> window = GetParam().make();
     window->show();
     QApplication::processEvents();
-    std::vector<QAccessibleInterface*> found;
-    collect(QAccessible::queryAccessibleInterface(window.get()), found);
-    int checked = 0;
-    for (QAccessibleInterface* iface : found) {
-        auto* widget = static_cast<QWidget*>(iface->object());
-        if (!takesTab(widget) && !qobject_cast<QAbstractButton*>(widget)) continue;
-        ++checked;
-        EXPECT_TRUE(inWords(spokenName(iface))) << label(widget).toStdString() << " is called \""
-                                                << spokenName(iface).toStdString() << "\"";
-    }
-    EXPECT_GE(checked, 2);
+    EXPECT_GE(expectNamed(window.get()), 2);
 }
 
 INSTANTIATE_TEST_SUITE_P(Windows, SideWindow, ::testing::ValuesIn(kWindows),

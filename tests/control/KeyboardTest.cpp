@@ -15,7 +15,8 @@ namespace {
 // A key pressed on the focused field, and what the user then finds.
 struct KeyCase {
     const char* name;
-    std::function<void(ControlHarness&)> arrange;
+    const char* customer; // loaded on address 1; none: address 2 is current
+    bool page2;
     const char* field;
     Qt::Key key;
     Qt::KeyboardModifiers modifiers;
@@ -31,64 +32,43 @@ QString focused(ControlHarness&) {
 }
 
 QString pageShown(ControlHarness& h) {
-    const QString page = h.widget("panSeite_0")->isVisible() ? "Seite 2" : "Seite 1";
-    return (QStringList{page} + h.events()).join(' ');
+    return (QStringList{h.widget("panSeite_0")->isVisible() ? "Seite 2" : "Seite 1"} + h.events())
+        .join(' ');
 }
 
 QString eventsRaised(ControlHarness& h) { return h.events().join(' '); }
 
 QString dialogsRun(ControlHarness& h) { return h.services().shown.join(' '); }
 
-QString listShown(ControlHarness& h) {
+// The lists that show: a master-data field's and the rate treatment's.
+QString listsShown(ControlHarness& h) {
     QWidget* list = h.widget("ocxZahlungsart")->findChild<QWidget*>("lstAuswahl");
-    return list && list->isVisible() ? "Liste offen" : "keine Liste";
-}
-
-void furtherAddress(ControlHarness& h) {
-    h.control().setAktAdresse(2);
-    h.clearRecords();
-}
-
-void customerLoaded(ControlHarness& h) {
-    h.control().fktDragNummer("10001");
-    h.clearRecords();
-}
-
-void onPage2(ControlHarness& h) {
-    customerLoaded(h);
-    static_cast<QAbstractButton*>(h.widget("btnSeite_0"))->click();
-    h.clearRecords();
-}
-
-QString rateListShown(ControlHarness& h) {
-    auto* list = static_cast<QComboBox*>(h.widget("cdoDKursbehandlung"));
-    return list->view()->isVisible() ? "Liste offen" : "keine Liste";
-}
-
-void foreignCurrencyOnPage2(ControlHarness& h) {
-    h.control().fktDragNummer("10002"); // pays in CHF: the rate fields show
-    static_cast<QAbstractButton*>(h.widget("btnSeite_0"))->click();
-    h.clearRecords();
+    auto* rates = static_cast<QComboBox*>(h.widget("cdoDKursbehandlung"));
+    return QStringList({list && list->isVisible() ? "Zahlungsart" : "",
+                        rates->view()->isVisible() ? "Kursbehandlung" : ""})
+        .join(' ')
+        .trimmed();
 }
 
 const KeyCase kCases[] = {
-    {"TabFromTheNumberReachesTheAddressSearch", furtherAddress, "txtDNummer", Qt::Key_Tab,
+    {"TabFromTheNumberReachesTheAddressSearch", nullptr, false, "txtDNummer", Qt::Key_Tab,
      Qt::NoModifier, focused, "btnAdresse"},
-    {"SpaceStartsTheAddressSearch", furtherAddress, "btnAdresse", Qt::Key_Space, Qt::NoModifier,
+    {"SpaceStartsTheAddressSearch", nullptr, false, "btnAdresse", Qt::Key_Space, Qt::NoModifier,
      eventsRaised, "btnAdresseClick"},
-    {"AltTwoTurnsToPage2", customerLoaded, "txtDNummer", Qt::Key_2, Qt::AltModifier, pageShown,
+    {"AltTwoTurnsToPage2", "10001", false, "txtDNummer", Qt::Key_2, Qt::AltModifier, pageShown,
      "Seite 2"},
-    {"AltOneTurnsBackAndTellsTheHost", onPage2, "ocxWaehrung", Qt::Key_1, Qt::AltModifier,
+    {"AltOneTurnsBackAndTellsTheHost", "10001", true, "ocxWaehrung", Qt::Key_1, Qt::AltModifier,
      pageShown, "Seite 1 btnSeite2Click"},
-    {"F2InAMasterDataFieldOpensItsList", customerLoaded, "ocxZahlungsart", Qt::Key_F2,
-     Qt::NoModifier, listShown, "Liste offen"},
-    {"ShiftF2OpensItsEditingDialog", customerLoaded, "ocxZahlungsart", Qt::Key_F2,
+    {"F2InAMasterDataFieldOpensItsList", "10001", false, "ocxZahlungsart", Qt::Key_F2,
+     Qt::NoModifier, listsShown, "Zahlungsart"},
+    {"ShiftF2OpensItsEditingDialog", "10001", false, "ocxZahlungsart", Qt::Key_F2,
      Qt::ShiftModifier, dialogsRun, "Zahlungsart bearbeiten"},
-    {"ShiftF2WithoutAnEditingButtonDoesNothing", customerLoaded, "ocxMwstKnz", Qt::Key_F2,
+    {"ShiftF2WithoutAnEditingButtonDoesNothing", "10001", false, "ocxMwstKnz", Qt::Key_F2,
      Qt::ShiftModifier, dialogsRun, ""},
-    {"F2InTheRateTreatmentOpensItsList", foreignCurrencyOnPage2, "cdoDKursbehandlung", Qt::Key_F2,
-     Qt::NoModifier, rateListShown, "Liste offen"},
-    {"CtrlF2OpensNothing", customerLoaded, "ocxZahlungsart", Qt::Key_F2, Qt::ControlModifier,
+    // 10002 pays in CHF: the rate fields show.
+    {"F2InTheRateTreatmentOpensItsList", "10002", true, "cdoDKursbehandlung", Qt::Key_F2,
+     Qt::NoModifier, listsShown, "Kursbehandlung"},
+    {"CtrlF2OpensNothing", "10001", false, "ocxZahlungsart", Qt::Key_F2, Qt::ControlModifier,
      dialogsRun, ""},
 };
 
@@ -97,13 +77,17 @@ class Keyboard : public ::testing::TestWithParam<KeyCase> {};
 TEST_P(Keyboard, KeyOnTheFocusedField) {
     const KeyCase& c = GetParam();
     ControlHarness h;
-    c.arrange(h);
+    if (c.customer)
+        h.control().fktDragNummer(c.customer);
+    else
+        h.control().setAktAdresse(2);
+    if (c.page2) static_cast<QAbstractButton*>(h.widget("btnSeite_0"))->click();
+    h.clearRecords();
     h.focus(QString::fromUtf8(c.field));
     QWidget* target = QApplication::focusWidget();
     ASSERT_NE(target, nullptr);
     QTest::keyClick(target, c.key, c.modifiers);
-    // An access key presses its button for a moment before it clicks.
-    QTest::qWait(250);
+    QTest::qWait(250); // an access key presses its button for a moment before it clicks
     EXPECT_EQ(c.outcome(h), QString::fromUtf8(c.expected));
 }
 

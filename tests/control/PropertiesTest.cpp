@@ -34,14 +34,14 @@ TEST(Properties, RoundTripUnderTheOriginalKeys) {
     w.setMitPostfach(true);
     MemoryPropertyBag bag;
     w.WriteProperties(bag);
-    EXPECT_EQ(bag.value("MitFußtext"), QVariant(true));
-    EXPECT_EQ(bag.value("FürBeleg"), QVariant(true));
-    EXPECT_FALSE(bag.contains("MitKopftext"));
+    EXPECT_EQ(
+        std::tuple(bag.value("MitFußtext"), bag.value("FürBeleg"), bag.contains("MitKopftext")),
+        std::tuple(QVariant(true), QVariant(true), false));
 
     BelegAdressen r;
     QSignalSpy changed(&r, &BelegAdressen::PropertyChanged);
     r.ReadProperties(bag);
-    EXPECT_EQ(changed.count(), 0);
+    EXPECT_EQ(changed.count(), 0); // reading is no change of the host's
     EXPECT_EQ(std::tuple(r.BackColor(), r.AnzAdresse(), r.AktAdresse(), r.MitFusstext(),
                          r.FuerBeleg(), r.MitWartung(), r.MitPostfach()),
               std::tuple(255, 3, 2, true, true, true, true));
@@ -49,16 +49,6 @@ TEST(Properties, RoundTripUnderTheOriginalKeys) {
     EXPECT_TRUE(r.findChild<QWidget*>("txtDPostfach")->isHidden());
     r.setMitPostfach(r.MitPostfach());
     EXPECT_FALSE(r.findChild<QWidget*>("txtDPostfach")->isHidden());
-}
-
-TEST(Properties, StoredAddressCountOutOfRangeGivesTwo) {
-    for (int stored : {0, 120}) {
-        MemoryPropertyBag bag;
-        bag.WriteProperty("AnzAdresse", stored, 5);
-        BelegAdressen w;
-        w.ReadProperties(bag);
-        EXPECT_EQ(w.AnzAdresse(), 2) << stored;
-    }
 }
 
 // A store that fails on one key.

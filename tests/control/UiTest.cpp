@@ -13,49 +13,43 @@
 namespace belegadressen {
 namespace {
 
-// Child controls by family; ":n" gives an array's element count.
-const char* const kInventory[] = {
+// The child controls; ":n" gives an array's element count.
+const char* const kInventory =
     "txtAnsprechpartnerKD txtDAuftragsrabatt txtDKD_Nr:2 txtDAD_Nr:2 txtMobil txtDAnNr:2 "
     "txtDatumLetzteRechnung txtDatumLetzteWartung txtdAuNr:2 txtdLsNr:2 txtdReNr:2 txtDHauptkonto "
     "txtdGuNr:2 txtDNummer txtTermin txtUhrzeit txtDauer txtMonteur:1 txtAnsprechpartner "
-    "txtTelefon txtStoerText txtBemerkung txtDWechselkurs txtFax txtDUstIdentNr txtDAdr:7 "
-    "txtDPostleitzahl txtDPostfach txtDPlzPostfach",
-    "chkDruckInAnschriftKD chkKnzDivers chkDruckAufbewahrungsfrist chkRechnungPerPDF",
-    "btnErwAdresse BtnKom btnInfo:2 btnStammblatt btnAktKunde btnSeite:2 "
-    "btnTerminAssistent btnAnsprechpartner btnVergebeTermin btnKunde btnAdresse "
-    "btnMonteur:2 btnAnlage btnAnpWart btnAnpBel btnFuß:5 btnVersandan:2 "
-    "btnLoeTermin btnRechan:2 btnBelegfreigabe btnPlz btnAutoMap btnKopf:5",
-    "txtAnlagenBezeichnung txtAnlage txtVertrag TxtDHauswährung txtStandort lblOrt lblUhrzeit "
-    "lblHauswährung lbladrMobil Letztesfeld:2 lblBemerkung lblHauptkonto lblPostfach "
-    "lblPlzPostfach lblKursHauswährung lbladr:11 lblDatumLetzteRechnung lblKundennr lblversandan "
-    "lblAdressnr lblAnsprechpartnerKD lblAuftragsrabtt lblRechan lblDatumLetzteWartung "
-    "img_ButtonDown img_ButtonUp lblKopftext lblBaText:5 lblWährungserfassung lblKursbehandlung "
-    "txtDKursHauswährung lblWechselkurs lblFußtext txtMonteurname:1 lblUstIdentNr lblText",
-    "cdoDKursbehandlung cdoDLand",
-    "ocxWaehrung ocxDVersandart ocxMwstKnz ocxVertreter:3 ocxAnrede "
-    "ocxZahlungsart ocxZahlungsbedingungen",
-    "panerwadr:1 PanWart2 PanWart panSeite:2",
-    "chkRtf",
-    "Timer1",
-};
+    "txtTelefon "
+    "txtStoerText txtBemerkung txtDWechselkurs txtFax txtDUstIdentNr txtDAdr:7 txtDPostleitzahl "
+    "txtDPostfach txtDPlzPostfach chkDruckInAnschriftKD chkKnzDivers chkDruckAufbewahrungsfrist "
+    "chkRechnungPerPDF btnErwAdresse BtnKom btnInfo:2 btnStammblatt btnAktKunde btnSeite:2 "
+    "btnTerminAssistent btnAnsprechpartner btnVergebeTermin btnKunde btnAdresse btnMonteur:2 "
+    "btnAnlage btnAnpWart btnAnpBel btnFuß:5 btnVersandan:2 btnLoeTermin btnRechan:2 "
+    "btnBelegfreigabe btnPlz btnAutoMap btnKopf:5 txtAnlagenBezeichnung txtAnlage txtVertrag "
+    "TxtDHauswährung txtStandort lblOrt lblUhrzeit lblHauswährung lbladrMobil Letztesfeld:2 "
+    "lblBemerkung lblHauptkonto lblPostfach lblPlzPostfach lblKursHauswährung lbladr:11 "
+    "lblDatumLetzteRechnung lblKundennr lblversandan lblAdressnr lblAnsprechpartnerKD "
+    "lblAuftragsrabtt lblRechan lblDatumLetzteWartung img_ButtonDown img_ButtonUp lblKopftext "
+    "lblBaText:5 lblWährungserfassung lblKursbehandlung txtDKursHauswährung lblWechselkurs "
+    "lblFußtext txtMonteurname:1 lblUstIdentNr lblText cdoDKursbehandlung cdoDLand ocxWaehrung "
+    "ocxDVersandart ocxMwstKnz ocxVertreter:3 ocxAnrede ocxZahlungsart ocxZahlungsbedingungen "
+    "panerwadr:1 PanWart2 PanWart panSeite:2 chkRtf Timer1";
 
 // The declared names, an array's elements numbered from 0.
 QStringList inventory() {
     QStringList names;
-    for (const char* family : kInventory)
-        for (const QString& word : QString::fromUtf8(family).split(QLatin1Char(' '))) {
-            const QStringList parts = word.split(QLatin1Char(':'));
-            if (parts.size() == 1) names << parts[0];
-            for (int i = 0; i < parts.value(1).toInt(); ++i)
-                names << parts[0] + QLatin1Char('_') + QString::number(i);
-        }
+    for (const QString& word : QString::fromUtf8(kInventory).split(' ')) {
+        const QStringList parts = word.split(':');
+        if (parts.size() == 1) names << parts[0];
+        for (int i = 0; i < parts.value(1).toInt(); ++i)
+            names << parts[0] + '_' + QString::number(i);
+    }
     names.sort();
     return names;
 }
 
-// Whether `w` is a part of a master-data field rather than a control itself.
-bool insideMasterData(const QWidget* w) {
-    for (const QWidget* p = w->parentWidget(); p; p = p->parentWidget())
+// Whether `o` is a part of a master-data field rather than a control itself.
+bool insideMasterData(const QObject* o) {
+    for (const QObject* p = o->parent(); p; p = p->parent())
         if (qobject_cast<const MasterDataCombo*>(p)) return true;
     return false;
 }
@@ -64,20 +58,15 @@ struct Built {
     std::unique_ptr<QWidget> root = std::make_unique<QWidget>();
     Ui ui;
     Built() { ui.build(root.get()); }
-    QWidget* find(const QString& name) const { return root->findChild<QWidget*>(name); }
 };
 
 // Named controls, without a master-data field's parts and Qt's helpers.
 QStringList controlNames(const QWidget* root) {
     QStringList names;
-    for (QObject* o : root->findChildren<QObject*>()) {
-        const QString name = o->objectName();
-        if (name.isEmpty() || name.startsWith(QLatin1String("qt_"))) continue;
-        bool part = false;
-        for (QObject* p = o->parent(); p && p != root && !part; p = p->parent())
-            part = qobject_cast<MasterDataCombo*>(p) != nullptr;
-        if (!part) names << name;
-    }
+    for (QObject* o : root->findChildren<QObject*>())
+        if (!o->objectName().isEmpty() && !o->objectName().startsWith("qt_") &&
+            !insideMasterData(o))
+            names << o->objectName();
     names.sort();
     return names;
 }
@@ -96,7 +85,13 @@ TEST(Ui, TheControlHasExactlyTheDeclaredNames) {
 }
 
 // Every control a flag can show on page 1: the widest case.
-void showEverything(Ui& u);
+void showEverything(Ui& u) {
+    for (QWidget* w : u.panSeite[1]->findChildren<QWidget*>()) {
+        if (w == u.lblText || w->objectName().isEmpty()) continue;
+        if (insideMasterData(w)) continue;
+        w->show();
+    }
+}
 
 TEST(Ui, AccessKeysOfPage1AreUnique) {
     Built b;
@@ -114,14 +109,6 @@ TEST(Ui, AccessKeysOfPage1AreUnique) {
         owners.insert(key, text);
     }
     EXPECT_GE(owners.size(), 20);
-}
-
-void showEverything(Ui& u) {
-    for (QWidget* w : u.panSeite[1]->findChildren<QWidget*>()) {
-        if (w == u.lblText || w->objectName().isEmpty()) continue;
-        if (insideMasterData(w)) continue;
-        w->show();
-    }
 }
 
 QRect onPage(QWidget* w, QWidget* page) { return QRect(w->mapTo(page, QPoint(0, 0)), w->size()); }
