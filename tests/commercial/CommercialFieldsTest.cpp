@@ -1,3 +1,4 @@
+#include "commercial/VatIdValidator.h"
 #include "platform/QtMasterDataCombo.h"
 #include "support/ControlHarness.h"
 #include <QApplication>
@@ -9,6 +10,7 @@
 
 using namespace belegadressen;
 using namespace batest;
+using State = VatIdValidator::State;
 
 namespace {
 
@@ -217,6 +219,38 @@ TEST_F(CommercialFieldsTest, CurrencyFailuresIgnoredWhenTypedReportedByTheFieldW
     h.clearRecords();
     emit h.control().findChild<QComboBox*>("cdoDKursbehandlung")->activated(1);
     EXPECT_EQ(currency(), QStringList{"Change"});
+}
+
+struct VatCase {
+    const char* number;
+    State state;
+    const char* message; // empty: not compared
+};
+
+TEST(VatIdValidatorTest, FormAndCheckDigit) {
+    constexpr State V = State::Valid, I = State::Invalid;
+    const char* const kDigit = "Prüfziffer stimmt nicht";
+    // Published examples; an invalid one differs from a valid one in its last digit, or its form.
+    // clang-format off
+    const VatCase cases[] = {
+        {"DE136695976", V, ""}, {"DE136695977", I, kDigit},
+        {"DE13669597", I, "Format für DE: DE + 9 Ziffern"}, {"ATU13585627", V, ""},
+        {"atu13585627", V, ""}, {"ATU13585626", I, kDigit},
+        {"AT13585627", I, "Format für AT: ATU + 8 Ziffern"}, {"CHE-116.281.710 MWST", V, ""},
+        {"CHE-116.281.711", I, kDigit}, {"FR40303265045", V, ""}, {"FR41303265045", I, kDigit},
+        {"FRK7399859412", V, ""}, {"NL004495445B01", V, ""}, {"NL004495446B01", I, kDigit},
+        {"BE0428759497", V, ""}, {"BE0428759498", I, kDigit}, {"BE2428759497", I, ""},
+        {"DK13585628", V, ""}, {"LU15027442", V, ""}, {"IT00743110157", V, ""},
+        {"IT00743110158", I, kDigit}, {"PL8567346215", V, ""}, {"PL8567346216", I, kDigit},
+        {"", State::Empty, ""}, {"  ", State::Empty, ""}, {"ESX1234567X", State::Unchecked, ""},
+        {"123456789", I, "Die Ident-Nr beginnt mit dem Länderkürzel, z. B. DE."},
+    };
+    // clang-format on
+    for (const VatCase& c : cases) {
+        const VatIdValidator::Result r = VatIdValidator::check(QString::fromUtf8(c.number));
+        EXPECT_EQ(r.state, c.state) << c.number << ": " << r.message.toStdString();
+        EXPECT_EQ(*c.message ? r.message : QString(), QString::fromUtf8(c.message)) << c.number;
+    }
 }
 
 } // namespace

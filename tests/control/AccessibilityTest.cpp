@@ -5,12 +5,14 @@
 #include "support/ControlHarness.h"
 #include "windows/FrmInfo.h"
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QApplication>
+#include <QComboBox>
 #include <QRegularExpression>
+#include <QTest>
 #include <functional>
 #include <gtest/gtest.h>
-#include <memory>
 #include <vector>
 
 using namespace belegadressen;
@@ -18,9 +20,8 @@ using namespace batest;
 
 namespace {
 
-// A layout of the control that changes which fields show: document type, service
-// flags, every other flag, the address, a customer with a page button pressed, and
-// the field that Tab starts from on the page shown.
+// A layout: document type, service flags, every flag, address, a customer's page button, Tab's
+// start.
 struct LayoutCase {
     const char* name;
     qint16 belegart;
@@ -83,26 +84,23 @@ bool inWords(const QString& name) {
 }
 
 std::string label(const QWidget* w) {
-    if (!w->objectName().isEmpty()) return w->objectName().toStdString();
-    const QWidget* p = w->parentWidget();
-    return ((p ? p->objectName() : QString()) + '/' + w->metaObject()->className()).toStdString();
+    return (w->objectName().isEmpty() ? w->metaObject()->className() : w->objectName())
+        .toStdString();
 }
 
-// Visible widgets of the control as assistive technology finds them.
-void collect(QAccessibleInterface* iface, std::vector<QAccessibleInterface*>& out) {
-    for (int i = 0; i < iface->childCount(); ++i) {
+// Visible widgets under `root` as assistive technology finds them.
+std::vector<QAccessibleInterface*> collected(QObject* root) {
+    std::vector<QAccessibleInterface*> out;
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(root);
+    for (int i = 0; iface && i < iface->childCount(); ++i) {
         QAccessibleInterface* child = iface->child(i);
         if (!child || !child->object() || !child->object()->isWidgetType()) continue;
         if (!static_cast<QWidget*>(child->object())->isVisible()) continue;
         out.push_back(child);
-        collect(child, out);
+        for (QAccessibleInterface* below : collected(child->object()))
+            out.push_back(below);
     }
-}
-
-std::vector<QAccessibleInterface*> collected(QWidget* root) {
-    std::vector<QAccessibleInterface*> found;
-    collect(QAccessible::queryAccessibleInterface(root), found);
-    return found;
+    return out;
 }
 
 // A tool tip that speaks for `w`: its own or that of the field it is the entry of.
@@ -114,8 +112,7 @@ QString toolTipFor(const QWidget* w, const QWidget* root) {
     return {};
 }
 
-// The name assistive technology gives `iface`: its own, or on platforms that
-// name a field by its label, the label's.
+// The name assistive technology gives `iface`: its own, or where fields go by labels, the label's.
 QString spokenName(QAccessibleInterface* iface) {
     const QString own = iface->text(QAccessible::Name);
     if (inWords(own)) return own;
@@ -124,8 +121,7 @@ QString spokenName(QAccessibleInterface* iface) {
     return own;
 }
 
-// Every input and button under `root` has a name in words and, with a tool
-// tip, a description; answers how many there were.
+// Inputs and buttons under `root` have names in words, with a tool tip a description; how many.
 int expectNamed(QWidget* root) {
     int checked = 0;
     for (QAccessibleInterface* iface : collected(root)) {
@@ -145,8 +141,7 @@ TEST_P(Accessibility, EveryReachableChildHasANameInWords) {
     EXPECT_GE(expectNamed(&h.control()), 2);
 }
 
-// Tab reaches every focusable child and reads the page as the eye does: along
-// a row to the right, then down; it goes up only to start a column further right.
+// Tab reaches every focusable child and reads the page as the eye does: rightwards, then down.
 TEST_P(Accessibility, TabReachesEveryChildInTheVisualOrderOfThePage) {
     BelegAdressen& w = h.control();
     std::vector<QWidget*> first, chain;
@@ -190,51 +185,104 @@ TEST(AccessibleTexts, EveryEntryNamesAControl) {
 }
 
 // The side windows the control opens: every input and button has a name in words too.
-struct WindowCase {
-    const char* name;
-    std::function<std::unique_ptr<QWidget>()> make;
-};
-
-const WindowCase kWindows[] = {
-    {"PostalChoice",
-     [] {
-         return std::make_unique<PostalChoiceDialog>(
-             QList<PostalEntry>{{"88045", "Friedrichshafen", "", ""},
-                                {"88045", "Immenstaad", "", ""}},
-             true, true);
-     }},
-    {"MasterDataEditing",
-     [] {
-         return std::make_unique<MasterDataEditDialog>(
-             "Anreden bearbeiten", QStringList{"Schlüssel", "Anrede"},
-             QList<QStringList>{{"1", "Herr"}, {"2", "Frau"}}, 0, MasterDataEditDialog::Rights{},
-             0);
-     }},
-    {"SiteList", [] { return std::make_unique<StandortListe2>(); }},
-    {"InfoWindow",
-     [] {
-         // The host keeps no positions here.
-         struct NoPositions : WindowPositionService {
-             void Restore(const QString&, QWidget&) override {}
-             void Save(const QString&, const QWidget&) override {}
-         };
-         static NoPositions positions;
-         auto info = std::make_unique<FrmInfo>(positions);
-         info->setMode("1");
-         return std::unique_ptr<QWidget>(std::move(info));
-     }},
-};
-
-class SideWindow : public ::testing::TestWithParam<WindowCase> {};
-
-TEST_P(SideWindow, EveryInputAndButtonHasANameInWords) {
-    std::unique_ptr<QWidget> window = GetParam().make();
-    window->show();
-    QApplication::processEvents();
-    EXPECT_GE(expectNamed(window.get()), 2);
+TEST(SideWindow, EveryInputAndButtonHasANameInWords) {
+    struct NoPositions : WindowPositionService { // the host keeps no positions here
+        void Restore(const QString&, QWidget&) override {}
+        void Save(const QString&, const QWidget&) override {}
+    } positions;
+    FrmInfo info(positions);
+    info.setMode("1");
+    PostalChoiceDialog postal(
+        {{"88045", "Friedrichshafen", "", ""}, {"88045", "Immenstaad", "", ""}}, true, true);
+    MasterDataEditDialog editing("Anreden bearbeiten", {"Schlüssel", "Anrede"},
+                                 {{"1", "Herr"}, {"2", "Frau"}}, 0, {}, 0);
+    StandortListe2 sites;
+    for (QWidget* window : std::initializer_list<QWidget*>{&postal, &editing, &sites, &info}) {
+        SCOPED_TRACE(window->metaObject()->className());
+        window->show();
+        QApplication::processEvents();
+        EXPECT_GE(expectNamed(window), 2);
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Windows, SideWindow, ::testing::ValuesIn(kWindows),
+// A key pressed on the focused field, and what the user then finds.
+struct KeyCase {
+    const char* name;
+    const char* customer; // loaded on address 1; none: address 2 is current
+    bool page2;
+    const char* field;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    std::function<QString(ControlHarness&)> outcome;
+    const char* expected;
+};
+
+QString focused(ControlHarness&) {
+    QWidget* w = QApplication::focusWidget();
+    // A master-data field answers for its entry.
+    if (w && w->parentWidget() && w->parentWidget()->focusProxy() == w) w = w->parentWidget();
+    return w ? w->objectName() : QString();
+}
+
+QString pageShown(ControlHarness& h) {
+    return (QStringList{h.widget("panSeite_0")->isVisible() ? "Seite 2" : "Seite 1"} + h.events())
+        .join(' ');
+}
+
+QString eventsRaised(ControlHarness& h) { return h.events().join(' '); }
+
+QString dialogsRun(ControlHarness& h) { return h.services().shown.join(' '); }
+
+// The lists that show: a master-data field's and the rate treatment's.
+QString listsShown(ControlHarness& h) {
+    QWidget* list = h.widget("ocxZahlungsart")->findChild<QWidget*>("lstAuswahl");
+    auto* rates = static_cast<QComboBox*>(h.widget("cdoDKursbehandlung"));
+    return QStringList({list && list->isVisible() ? "Zahlungsart" : "",
+                        rates->view()->isVisible() ? "Kursbehandlung" : ""})
+        .join(' ')
+        .trimmed();
+}
+
+const KeyCase kCases[] = {
+    {"TabFromTheNumberReachesTheAddressSearch", nullptr, false, "txtDNummer", Qt::Key_Tab,
+     Qt::NoModifier, focused, "btnAdresse"},
+    {"SpaceStartsTheAddressSearch", nullptr, false, "btnAdresse", Qt::Key_Space, Qt::NoModifier,
+     eventsRaised, "btnAdresseClick"},
+    {"AltTwoTurnsToPage2", "10001", false, "txtDNummer", Qt::Key_2, Qt::AltModifier, pageShown,
+     "Seite 2"},
+    {"AltOneTurnsBackAndTellsTheHost", "10001", true, "ocxWaehrung", Qt::Key_1, Qt::AltModifier,
+     pageShown, "Seite 1 btnSeite2Click"},
+    {"F2InAMasterDataFieldOpensItsList", "10001", false, "ocxZahlungsart", Qt::Key_F2,
+     Qt::NoModifier, listsShown, "Zahlungsart"},
+    {"ShiftF2OpensItsEditingDialog", "10001", false, "ocxZahlungsart", Qt::Key_F2,
+     Qt::ShiftModifier, dialogsRun, "Zahlungsart bearbeiten"},
+    {"ShiftF2WithoutAnEditingButtonDoesNothing", "10001", false, "ocxMwstKnz", Qt::Key_F2,
+     Qt::ShiftModifier, dialogsRun, ""},
+    // 10002 pays in CHF: the rate fields show.
+    {"F2InTheRateTreatmentOpensItsList", "10002", true, "cdoDKursbehandlung", Qt::Key_F2,
+     Qt::NoModifier, listsShown, "Kursbehandlung"},
+};
+
+class Keyboard : public ::testing::TestWithParam<KeyCase> {};
+
+TEST_P(Keyboard, KeyOnTheFocusedField) {
+    const KeyCase& c = GetParam();
+    ControlHarness h;
+    if (c.customer)
+        h.control().fktDragNummer(c.customer);
+    else
+        h.control().setAktAdresse(2);
+    if (c.page2) static_cast<QAbstractButton*>(h.widget("btnSeite_0"))->click();
+    h.clearRecords();
+    h.focus(QString::fromUtf8(c.field));
+    QWidget* target = QApplication::focusWidget();
+    ASSERT_NE(target, nullptr);
+    QTest::keyClick(target, c.key, c.modifiers);
+    QTest::qWait(250); // an access key presses its button for a moment before it clicks
+    EXPECT_EQ(c.outcome(h), QString::fromUtf8(c.expected));
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, Keyboard, ::testing::ValuesIn(kCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

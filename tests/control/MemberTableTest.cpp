@@ -1,7 +1,8 @@
-// The members a late-binding host reaches by position or name: the table, refusals
-// with their numbers, and every field of every address set and read by name.
+// What a late-binding host reaches by position or name: members, refusals, fields, properties.
+#include "platform/PropertyBags.h"
 #include "support/ControlHarness.h"
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <functional>
 #include <gtest/gtest.h>
 #include <map>
@@ -28,8 +29,7 @@ qint32 errorNumber(const std::function<void()>& f, QString* text = nullptr) {
     return 0;
 }
 
-// Declared order, on which clients binding by position rely: a method, or a
-// property's g(et) and p(ut) members.
+// Declared order, on which clients binding by position rely: methods, property g(et)/p(ut).
 const char* const kInterface = R"(
 BackColor/gp ForeColor/gp Enabled/gp Font/gp BackStyle/gp BorderStyle/gp Refresh fktAnzeigeSeite1
 Anzeige_Kundeninfo SchliesseSelect Kundengruppe/g Kostenstelle/g Kostenträger/g AnzAdresse/gp
@@ -96,100 +96,48 @@ protected:
     BelegAdressen control;
 };
 
-struct Refused {
-    const char* label;
-    const char* member;
-    InvokeKind kind;
-    QVariantList args;
-};
-
-class RefusedCall : public LateBinding, public ::testing::WithParamInterface<Refused> {};
-
-TEST_P(RefusedCall, FailsWith438NamingTheMemberWithoutReachingIt) {
-    const Refused& r = GetParam();
-    QString text;
-    EXPECT_EQ(errorNumber([&] { invoke(r.member, r.kind, r.args); }, &text), Error::UnknownMember);
-    EXPECT_TRUE(text.contains(u8(r.member), Qt::CaseInsensitive)) << text.toStdString();
-    EXPECT_EQ(invoke("GetBez1", Method).toString(), QString());
+TEST_F(LateBinding, RefusedCallsFailWith438NamingTheMember) {
+    const struct {
+        const char* member;
+        InvokeKind kind;
+        QVariantList args;
+    } cases[] = {{"", Method, {}},                 // an empty name
+                 {"AddWaehrung", Method, {"EUR"}}, // transliterated
+                 {"GetBez1", Get, {}},
+                 {"AddMitPostleitzahl", Method, {"1", QVariant(), "", QVariant()}}, // four of five
+                 {"AnzAdresse", Get, {3}}};
+    for (const auto& c : cases) {
+        QString text;
+        EXPECT_EQ(errorNumber([&] { invoke(c.member, c.kind, c.args); }, &text),
+                  Error::UnknownMember);
+        EXPECT_TRUE(text.contains(u8(c.member), Qt::CaseInsensitive)) << text.toStdString();
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Calls, RefusedCall,
-    ::testing::Values(Refused{"EmptyName", "", Method, {}},
-                      Refused{"TransliteratedName", "AddWaehrung", Method, {"EUR"}},
-                      Refused{"MethodAsProperty", "GetBez1", Get, {}},
-                      Refused{"FourOfFiveArguments",
-                              "AddMitPostleitzahl",
-                              Method,
-                              {"1", QVariant(), "", QVariant()}},
-                      Refused{"TooManyArguments", "AddBez1", Method, {u8("Müller"), "zuviel"}},
-                      Refused{"GetWithValue", "AnzAdresse", Get, {3}}),
-    [](const auto& info) { return std::string(info.param.label); });
-
-struct RoundTrip {
-    const char* label;
-    const char* setter;
-    InvokeKind setKind;
-    QVariant value;
-    const char* getter;
-    InvokeKind getKind;
-    QVariant expected;
-    QMetaType::Type resultType;
-};
-
-class InvokeRoundTrip : public LateBinding, public ::testing::WithParamInterface<RoundTrip> {};
-
-TEST_P(InvokeRoundTrip, ValueComesBackWithTheMembersType) {
-    const RoundTrip& r = GetParam();
-    EXPECT_FALSE(invoke(r.setter, r.setKind, {r.value}).isValid()) << "a procedure returns Empty";
-    const QVariant got = invoke(r.getter, r.getKind);
-    EXPECT_EQ(got.typeId(), int(r.resultType)) << got.typeName();
-    EXPECT_EQ(got, r.expected) << got.toString().toStdString();
+TEST_F(LateBinding, ValuesComeBackWithTheMembersType) {
+    const struct {
+        const char* setter;
+        InvokeKind setKind;
+        QVariant value;
+        const char* getter;
+        InvokeKind getKind;
+        const char* expected; // type and text
+    } cases[] = {{"AddWartStandort", Method, "7", "GetWartStandort", Method, "short 7"},
+                 {"AddWartDauer", Method, QVariant(), "GetWartDauer", Method, "short 0"},
+                 {"MitFußtext", Put, true, "MitFußtext", Get, "bool true"},
+                 {"AktAdresse", Put, 2, "AktAdresse", Get, "short 2"}};
+    for (const auto& c : cases) {
+        EXPECT_FALSE(invoke(c.setter, c.setKind, {c.value}).isValid()) << "a procedure is Empty";
+        const QVariant got = invoke(c.getter, c.getKind);
+        EXPECT_EQ(QString(got.typeName()) + ' ' + got.toString(), u8(c.expected)) << c.setter;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Members, InvokeRoundTrip,
-    ::testing::Values(
-        RoundTrip{"WartStandortFromText", "AddWartStandort", Method, "7", "GetWartStandort", Method,
-                  QVariant::fromValue<qint16>(7), QMetaType::Short},
-        RoundTrip{"EmptyAsZero", "AddWartDauer", Method, QVariant(), "GetWartDauer", Method,
-                  QVariant::fromValue<qint16>(0), QMetaType::Short},
-        RoundTrip{"MitFusstext", "MitFußtext", Put, true, "MitFußtext", Get, true, QMetaType::Bool},
-        RoundTrip{"AktAdresse", "AktAdresse", Put, 2, "AktAdresse", Get,
-                  QVariant::fromValue<qint16>(2), QMetaType::Short}),
-    [](const auto& info) { return std::string(info.param.label); });
 
 TEST_F(LateBinding, NamesBindRegardlessOfCaseIncludingUmlauts) {
     invoke("ADDWÄHRUNG", Method, {"USD"});
     EXPECT_EQ(invoke("getwährung", Method).toString(), QStringLiteral("USD"));
     EXPECT_EQ(invoke("anzadresse", Get).toInt(), 3);
 }
-
-struct BadArgument {
-    const char* label;
-    const char* member;
-    InvokeKind kind;
-    QVariant value;
-    qint32 number;
-};
-
-class BadArgumentCall : public LateBinding, public ::testing::WithParamInterface<BadArgument> {};
-
-// A value that does not fit is refused, not cut or wrapped.
-TEST_P(BadArgumentCall, IsRefusedBeforeTheMemberRuns) {
-    const BadArgument& b = GetParam();
-    invoke("AddWartDauer", Method, {150});
-    EXPECT_EQ(errorNumber([&] { invoke(b.member, b.kind, {b.value}); }), b.number);
-    EXPECT_EQ(invoke("GetWartDauer", Method).toInt(), 150);
-    EXPECT_EQ(invoke("AnzAdresse", Get).toInt(), 3);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Values, BadArgumentCall,
-    ::testing::Values(BadArgument{"TextForInteger", "AddWartDauer", Method, "abc", 13},
-                      BadArgument{"BeyondInteger", "AddWartDauer", Method, 70000, 6},
-                      BadArgument{"NumberForHostObject", "AppObj", Put, 5, 13}),
-    [](const auto& info) { return std::string(info.param.label); });
 
 // The member's own error passes through, not as 438.
 TEST_F(LateBinding, ErrorsOfTheMemberPassThrough) {
@@ -284,6 +232,80 @@ TEST(ScriptedHost, EveryFieldOfEveryAddressRoundTripsByName) {
         }
     EXPECT_FALSE(h.events().isEmpty()); // only the property store heard of it
     EXPECT_EQ(h.events().filter("PropertyChanged"), h.events());
+}
+
+TEST(Properties, DefaultsAreOmittedAndMissingKeysReadAsDefaults) {
+    BelegAdressen w;
+    MemoryPropertyBag bag;
+    w.WriteProperties(bag);
+    EXPECT_EQ(bag.count(), 0) << bag.keys().join(",").toStdString();
+
+    BelegAdressen fresh;
+    fresh.ReadProperties(bag);
+    EXPECT_EQ(std::tuple(fresh.AnzAdresse(), fresh.AktAdresse(), fresh.MitPostfach()),
+              std::tuple(5, 0, false));
+    fresh.setAktAdresse(5);
+    EXPECT_EQ(fresh.GetMwstKnz(), "0");
+}
+
+// Stored lets report their change under their own name; a let not stored does not.
+TEST(Properties, RoundTripUnderTheOriginalKeys) {
+    BelegAdressen w;
+    QStringList names;
+    QObject::connect(&w, &BelegAdressen::PropertyChanged, [&](const QString& n) { names << n; });
+    w.setBackColor(255);
+    w.setAnzAdresse(3);
+    w.setAktAdresse(2);
+    w.setMitFusstext(true);
+    w.setFuerBeleg(true);
+    w.setMitWartung(true);
+    w.setMitPostfach(true);
+    w.setMitKundenaktualisierung(true);
+    EXPECT_EQ(names.join(' '), "BackColor AnzAdresse AktAdresse MitFußtext FürBeleg MitWartung "
+                               "MitPostfach");
+    MemoryPropertyBag bag;
+    w.WriteProperties(bag);
+    EXPECT_EQ(
+        std::tuple(bag.value("MitFußtext"), bag.value("FürBeleg"), bag.contains("MitKopftext")),
+        std::tuple(QVariant(true), QVariant(true), false));
+
+    BelegAdressen r;
+    QSignalSpy changed(&r, &BelegAdressen::PropertyChanged);
+    r.ReadProperties(bag);
+    EXPECT_EQ(changed.count(), 0); // reading is no change of the host's
+    EXPECT_EQ(std::tuple(r.BackColor(), r.AnzAdresse(), r.AktAdresse(), r.MitFusstext(),
+                         r.FuerBeleg(), r.MitWartung(), r.MitPostfach()),
+              std::tuple(255, 3, 2, true, true, true, true));
+    // Flags are read into variables only; fields show once the host runs the let member.
+    EXPECT_TRUE(r.findChild<QWidget*>("txtDPostfach")->isHidden());
+    r.setMitPostfach(r.MitPostfach());
+    EXPECT_FALSE(r.findChild<QWidget*>("txtDPostfach")->isHidden());
+}
+
+// A store that fails on one key.
+class FailingBag : public MemoryPropertyBag {
+public:
+    QString failing;
+    QVariant ReadProperty(const QString& key, const QVariant& def) override {
+        if (key == failing) throw std::runtime_error("Lesefehler");
+        return MemoryPropertyBag::ReadProperty(key, def);
+    }
+    void WriteProperty(const QString& key, const QVariant& v, const QVariant& def) override {
+        if (key == failing) throw std::runtime_error("Schreibfehler");
+        MemoryPropertyBag::WriteProperty(key, v, def);
+    }
+};
+
+TEST(Properties, AReadErrorReachesTheHostAWriteErrorSkipsTheKey) {
+    BelegAdressen w;
+    w.setMitPostfach(true);
+    w.setAnzAdresse(4);
+    FailingBag bag;
+    bag.failing = "AnzAdresse";
+    EXPECT_NO_THROW(w.WriteProperties(bag));
+    EXPECT_FALSE(bag.contains("AnzAdresse"));
+    EXPECT_EQ(bag.value("MitPostfach"), QVariant(true));
+    EXPECT_THROW(w.ReadProperties(bag), std::runtime_error);
 }
 
 } // namespace
