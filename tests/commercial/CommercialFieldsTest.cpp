@@ -1,31 +1,36 @@
+#include "commercial/VatIdValidator.h"
 #include "platform/QtMasterDataCombo.h"
 #include "support/ControlHarness.h"
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QLabel>
 #include <QTableWidget>
 #include <QTest>
 #include <gtest/gtest.h>
 
 using namespace belegadressen;
 using namespace batest;
+using State = VatIdValidator::State;
 
 namespace {
 
-const QString kNoNumber =
-    QStringLiteral("Information: Bitte erfassen Sie zuerst eine Adressnummer.");
+const QString kNoNumber = "Information: Bitte erfassen Sie zuerst eine Adressnummer.";
+
+// The user replaces the text of `edit` by typing `text`.
+void retype(QLineEdit* edit, const QString& text) {
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+}
 
 class CommercialFieldsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        h.database().exec(QStringLiteral(
-            "INSERT INTO MWStKennzeichenKunde (MWStKZ, Kurztext) VALUES ('1', 'Inland'), "
-            "('2', 'EU-Ausland')"));
-        h.database().exec(QStringLiteral(
-            "INSERT INTO Zahlungsbedingungen (ZahlBedSchl, Kurztext) VALUES ('14T', '14 Tage'), "
-            "('SOFORT', 'sofort')"));
-        h.database().exec(QStringLiteral("INSERT INTO Anreden (Anrede) VALUES ('Herr')"));
+        h.database().exec("INSERT INTO MWStKennzeichenKunde (MWStKZ, Kurztext) VALUES "
+                          "('1', 'Inland'), ('2', 'EU-Ausland')");
+        h.database().exec("INSERT INTO Zahlungsbedingungen (ZahlBedSchl, Kurztext) VALUES "
+                          "('14T', '14 Tage'), ('SOFORT', 'sofort')");
+        h.database().exec("INSERT INTO Anreden (Anrede) VALUES ('Herr')");
     }
 
     QtMasterDataCombo* combo(const QString& name) {
@@ -39,9 +44,8 @@ protected:
         c->showList();
         QTableWidget* list = c->listWidget();
         ASSERT_NE(list, nullptr);
-        const int k = c->table().keyIndex();
         for (int r = 0; r < list->rowCount(); ++r)
-            if (list->item(r, k)->text() == key) {
+            if (list->item(r, c->table().keyIndex())->text() == key) {
                 list->setCurrentCell(r, 0);
                 QTest::keyClick(list, Qt::Key_Return);
                 return;
@@ -69,48 +73,43 @@ protected:
 
 TEST_F(CommercialFieldsTest, TaxKeyDecidesVatIdFieldAndIsReported) {
     h.control().setMitDebitorenkonto(true);
-    loadCustomer(QStringLiteral("10001"));
-    QWidget* vatId = h.widget(QStringLiteral("txtDUstIdentNr"));
-
-    pick(QStringLiteral("ocxMwstKnz"), QStringLiteral("2"));
+    loadCustomer("10001");
+    QWidget* vatId = h.widget("txtDUstIdentNr");
+    pick("ocxMwstKnz", "2");
     EXPECT_TRUE(vatId->isHidden());
-    EXPECT_EQ(h.takeEvents(), QStringList{QStringLiteral("ChangeMwstKnz(2)")});
-
-    pick(QStringLiteral("ocxMwstKnz"), QStringLiteral("1"));
+    EXPECT_EQ(h.takeEvents(), QStringList{"ChangeMwstKnz(2)"});
+    pick("ocxMwstKnz", "1");
     EXPECT_FALSE(vatId->isHidden());
-    EXPECT_EQ(h.takeEvents(), QStringList{QStringLiteral("ChangeMwstKnz(1)")});
-
+    EXPECT_EQ(h.takeEvents(), QStringList{"ChangeMwstKnz(1)"});
     // Without the debtor account the field stays hidden whatever the key.
     h.control().setMitDebitorenkonto(false);
-    pick(QStringLiteral("ocxMwstKnz"), QStringLiteral("1"));
+    pick("ocxMwstKnz", "1");
     EXPECT_TRUE(vatId->isHidden());
 }
 
 // Without an address number each selection keeps or drops the pick in its own way.
 TEST_F(CommercialFieldsTest, EditsRefusedOnTwoPageAddressWithoutNumber) {
-    BelegAdressen& w = h.control();
-    w.setMitDebitorenkonto(true);
-    w.setMitRechnungPerPDF(true);
+    h.control().setMitDebitorenkonto(true);
+    h.control().setMitRechnungPerPDF(true);
     h.clearRecords();
 
     // The salutation is emptied again; picking it is still reported.
-    pick(QStringLiteral("ocxAnrede"), QStringLiteral("Herr"));
+    pick("ocxAnrede", "Herr");
     EXPECT_EQ(h.informations(), QStringList{kNoNumber});
-    EXPECT_TRUE(combo(QStringLiteral("ocxAnrede"))->KeyValue().isNull());
-    EXPECT_EQ(h.events(), QStringList{QStringLiteral("Click")});
+    EXPECT_TRUE(combo("ocxAnrede")->KeyValue().isNull());
+    EXPECT_EQ(h.events(), QStringList{"Click"});
     h.clearRecords();
 
     // Payment terms keep the pick and raise nothing.
-    pick(QStringLiteral("ocxZahlungsbedingungen"), QStringLiteral("SOFORT"));
+    pick("ocxZahlungsbedingungen", "SOFORT");
     EXPECT_FALSE(h.informations().isEmpty());
     EXPECT_EQ(h.informations().count(kNoNumber), h.informations().size());
-    EXPECT_EQ(combo(QStringLiteral("ocxZahlungsbedingungen"))->KeyValue().toString(),
-              QStringLiteral("SOFORT"));
+    EXPECT_EQ(combo("ocxZahlungsbedingungen")->KeyValue().toString(), "SOFORT");
     EXPECT_TRUE(h.events().isEmpty());
     h.clearRecords();
 
     // A tick stays, without event.
-    auto* pdf = h.control().findChild<QCheckBox*>(QStringLiteral("chkRechnungPerPDF"));
+    auto* pdf = h.control().findChild<QCheckBox*>("chkRechnungPerPDF");
     pdf->click();
     EXPECT_TRUE(pdf->isChecked());
     EXPECT_EQ(h.informations(), QStringList{kNoNumber});
@@ -118,121 +117,140 @@ TEST_F(CommercialFieldsTest, EditsRefusedOnTwoPageAddressWithoutNumber) {
 }
 
 TEST_F(CommercialFieldsTest, ForeignCurrencyPickedShowsRatesAtFixedRate) {
-    loadCustomer(QStringLiteral("10001"));
-    BelegAdressen& w = h.control();
-    w.AddKursbehandlung(1);
-    auto* treatment = w.findChild<QComboBox*>(QStringLiteral("cdoDKursbehandlung"));
+    loadCustomer("10001");
+    h.control().AddKursbehandlung(1);
+    auto* treatment = h.control().findChild<QComboBox*>("cdoDKursbehandlung");
     ASSERT_EQ(treatment->currentIndex(), 1);
 
-    pick(QStringLiteral("ocxWaehrung"), QStringLiteral("USD"));
+    pick("ocxWaehrung", "USD");
     EXPECT_EQ(treatment->currentIndex(), 2);
-    EXPECT_EQ(h.edit(QStringLiteral("txtDWechselkurs"))->text(), QStringLiteral("1,10000"));
+    EXPECT_EQ(h.edit("txtDWechselkurs")->text(), "1,10000");
     // Changed, then chosen: the currency is reported for each.
-    const QStringList once = {QStringLiteral("Waehrungchange(USD,1,1.1,2)"),
-                              QStringLiteral("Change")};
+    const QStringList once = {"Waehrungchange(USD,1,1.1,2)", "Change"};
     EXPECT_EQ(currency(), once + once);
     h.clearRecords();
 
     // Confirmed again with the rates unchanged: nothing.
-    QLineEdit* entry = combo(QStringLiteral("ocxWaehrung"))->keyEntry();
+    QLineEdit* entry = combo("ocxWaehrung")->keyEntry();
     entry->setFocus();
     QTest::keyClick(entry, Qt::Key_Return);
-    EXPECT_TRUE(currency().isEmpty()) << currency().join(QLatin1Char(' ')).toStdString();
+    EXPECT_TRUE(currency().isEmpty()) << currency().join(' ').toStdString();
 
     // The table's rate changed meanwhile: three events.
-    h.database().exec(QStringLiteral("UPDATE Währungen SET Kurs = 1.2 WHERE Währung = 'USD'"));
+    h.database().exec("UPDATE Währungen SET Kurs = 1.2 WHERE Währung = 'USD'");
     QTest::keyClick(entry, Qt::Key_Return);
-    EXPECT_EQ(currency(),
-              (QStringList{QStringLiteral("Waehrungchange(USD,1,1.2,2)"), QStringLiteral("Change"),
-                           QStringLiteral("Wechselkurschange(1,1.2,2,USD)")}));
+    EXPECT_EQ(currency(), QStringList({"Waehrungchange(USD,1,1.2,2)", "Change",
+                                       "Wechselkurschange(1,1.2,2,USD)"}));
 }
 
 TEST_F(CommercialFieldsTest, RatesSurviveShowAndStoreInGermanNotation) {
-    loadCustomer(QStringLiteral("10004")); // a currency without rate
+    loadCustomer("10004"); // a currency without rate
     BelegAdressen& w = h.control();
     w.AddWechselkurs(1.23456);
     w.AddWechselkursHauswaehrung(1.5);
-    EXPECT_EQ(h.edit(QStringLiteral("txtDWechselkurs"))->text(), QStringLiteral("1,23456"));
+    EXPECT_EQ(h.edit("txtDWechselkurs")->text(), "1,23456");
     w.setAktAdresse(2);
     w.setAktAdresse(1);
-    EXPECT_DOUBLE_EQ(w.GetWechselkurs(), 1.23456);
-    EXPECT_DOUBLE_EQ(w.GetWechselkursHauswaehrung(), 1.5);
+    EXPECT_EQ(std::pair(w.GetWechselkurs(), w.GetWechselkursHauswaehrung()),
+              std::pair(1.23456, 1.5));
 
     // Typed by the user: each change is a click, the value is kept.
-    QLineEdit* rate = h.edit(QStringLiteral("txtDWechselkurs"));
-    rate->setFocus();
-    rate->selectAll();
-    QTest::keyClicks(rate, QStringLiteral("0,98765"));
-    EXPECT_EQ(h.events().count(QStringLiteral("Click")), 7);
+    retype(h.edit("txtDWechselkurs"), "0,98765");
+    EXPECT_EQ(h.events().count("Click"), 7);
     w.setAktAdresse(1);
     EXPECT_DOUBLE_EQ(w.GetWechselkurs(), 0.98765);
 
     // Home rate 0: the table's rate of the home currency, none: 0.
     w.AddWechselkursHauswaehrung(0);
     EXPECT_DOUBLE_EQ(w.GetWechselkursHauswaehrung(), 1.0);
-    h.database().exec(QStringLiteral("DELETE FROM Währungen WHERE Währung = 'EUR'"));
+    h.database().exec("DELETE FROM Währungen WHERE Währung = 'EUR'");
     w.AddWechselkursHauswaehrung(0);
     EXPECT_DOUBLE_EQ(w.GetWechselkursHauswaehrung(), 0.0);
 }
 
 TEST_F(CommercialFieldsTest, UnknownPaymentTermsKeepTheFocus) {
-    loadCustomer(QStringLiteral("10001"));
-    QtMasterDataCombo* terms = combo(QStringLiteral("ocxZahlungsbedingungen"));
-    terms->keyEntry()->setFocus();
-    terms->keyEntry()->selectAll();
-    QTest::keyClicks(terms->keyEntry(), QStringLiteral("30N"));
-    h.focus(QStringLiteral("txtDAdr_1"));
+    loadCustomer("10001");
+    QLineEdit* terms = combo("ocxZahlungsbedingungen")->keyEntry();
+    retype(terms, "30N");
+    h.focus("txtDAdr_1");
     EXPECT_EQ(h.messages(),
-              QStringList{QStringLiteral(
-                  "Zahlungsbedingung[48]: Die Zahlungsbedingung ist nicht vorhanden.")});
-    EXPECT_EQ(QApplication::focusWidget(), terms->keyEntry());
+              QStringList{"Zahlungsbedingung[48]: Die Zahlungsbedingung ist nicht vorhanden."});
+    EXPECT_EQ(QApplication::focusWidget(), terms);
 }
 
 TEST_F(CommercialFieldsTest, VatIdCheckedWhenLeftWithoutEvent) {
     h.control().setMitDebitorenkonto(true);
-    loadCustomer(QStringLiteral("10001"));
-    pick(QStringLiteral("ocxMwstKnz"), QStringLiteral("1"));
-    QLineEdit* vatId = h.edit(QStringLiteral("txtDUstIdentNr"));
+    loadCustomer("10001");
+    pick("ocxMwstKnz", "1");
+    QLineEdit* vatId = h.edit("txtDUstIdentNr");
     // Loaded: checked at once.
-    auto* sign = vatId->findChild<QAction*>(QStringLiteral("actUstIdentNrPruefung"));
-    EXPECT_EQ(sign->toolTip(), QStringLiteral("Prüfziffer stimmt nicht"));
+    auto* sign = vatId->findChild<QAction*>("actUstIdentNrPruefung");
+    EXPECT_EQ(sign->toolTip(), "Prüfziffer stimmt nicht");
 
-    vatId->setFocus();
-    vatId->selectAll();
-    QTest::keyClicks(vatId, QStringLiteral("AT13585627"));
+    retype(vatId, "AT13585627");
     EXPECT_FALSE(sign->isVisible());
     h.clearRecords();
-    h.focus(QStringLiteral("txtDAdr_1"));
+    h.focus("txtDAdr_1");
     EXPECT_TRUE(sign->isVisible());
-    EXPECT_EQ(sign->toolTip(), QStringLiteral("Format für AT: ATU + 8 Ziffern"));
-    EXPECT_EQ(vatId->text(), QStringLiteral("AT13585627"));
+    EXPECT_EQ(sign->toolTip(), "Format für AT: ATU + 8 Ziffern");
+    EXPECT_EQ(vatId->text(), "AT13585627");
     EXPECT_TRUE(h.events().isEmpty() && h.messages().isEmpty());
 }
 
 TEST_F(CommercialFieldsTest, CurrencyFailuresIgnoredWhenTypedReportedByTheFieldWhenConfirmed) {
-    loadCustomer(QStringLiteral("10001"));
-    QLineEdit* entry = combo(QStringLiteral("ocxWaehrung"))->keyEntry();
+    loadCustomer("10001");
+    QLineEdit* entry = combo("ocxWaehrung")->keyEntry();
     entry->setFocus();
-    h.sql().failWhenContains = QStringLiteral("Währungen");
+    h.sql().failWhenContains = "Währungen";
     // Confirmed as entered: the rate check fails and the field reports it.
     QTest::keyClick(entry, Qt::Key_Return);
     ASSERT_EQ(h.messages().size(), 1);
-    EXPECT_TRUE(h.messages()[0].startsWith(QStringLiteral("ocxWaehrung/FieldConfirm/3146")))
+    EXPECT_TRUE(h.messages()[0].startsWith("ocxWaehrung/FieldConfirm/3146"))
         << h.messages()[0].toStdString();
     h.clearRecords();
 
     // Typed: each keystroke ends at the failing lookup, without event or message.
-    entry->selectAll();
-    QTest::keyClicks(entry, QStringLiteral("CHF"));
+    retype(entry, "CHF");
     EXPECT_TRUE(h.messages().isEmpty());
-    EXPECT_FALSE(currency().contains(QStringLiteral("Change")));
+    EXPECT_FALSE(currency().contains("Change"));
 
     // The treatment picked by the user is a change of its own.
     h.sql().failWhenContains.clear();
     h.clearRecords();
-    auto* treatment = h.control().findChild<QComboBox*>(QStringLiteral("cdoDKursbehandlung"));
-    emit treatment->activated(1);
-    EXPECT_EQ(currency(), QStringList{QStringLiteral("Change")});
+    emit h.control().findChild<QComboBox*>("cdoDKursbehandlung")->activated(1);
+    EXPECT_EQ(currency(), QStringList{"Change"});
+}
+
+struct VatCase {
+    const char* number;
+    State state;
+    const char* message; // empty: not compared
+};
+
+TEST(VatIdValidatorTest, FormAndCheckDigit) {
+    constexpr State V = State::Valid, I = State::Invalid;
+    const char* const kDigit = "Prüfziffer stimmt nicht";
+    // Published examples; an invalid one differs from a valid one in its last digit, or its form.
+    // clang-format off
+    const VatCase cases[] = {
+        {"DE136695976", V, ""}, {"DE136695977", I, kDigit},
+        {"DE13669597", I, "Format für DE: DE + 9 Ziffern"}, {"ATU13585627", V, ""},
+        {"atu13585627", V, ""}, {"ATU13585626", I, kDigit},
+        {"AT13585627", I, "Format für AT: ATU + 8 Ziffern"}, {"CHE-116.281.710 MWST", V, ""},
+        {"CHE-116.281.711", I, kDigit}, {"FR40303265045", V, ""}, {"FR41303265045", I, kDigit},
+        {"FRK7399859412", V, ""}, {"NL004495445B01", V, ""}, {"NL004495446B01", I, kDigit},
+        {"BE0428759497", V, ""}, {"BE0428759498", I, kDigit}, {"BE2428759497", I, ""},
+        {"DK13585628", V, ""}, {"LU15027442", V, ""}, {"IT00743110157", V, ""},
+        {"IT00743110158", I, kDigit}, {"PL8567346215", V, ""}, {"PL8567346216", I, kDigit},
+        {"", State::Empty, ""}, {"  ", State::Empty, ""}, {"ESX1234567X", State::Unchecked, ""},
+        {"123456789", I, "Die Ident-Nr beginnt mit dem Länderkürzel, z. B. DE."},
+    };
+    // clang-format on
+    for (const VatCase& c : cases) {
+        const VatIdValidator::Result r = VatIdValidator::check(QString::fromUtf8(c.number));
+        EXPECT_EQ(r.state, c.state) << c.number << ": " << r.message.toStdString();
+        EXPECT_EQ(*c.message ? r.message : QString(), QString::fromUtf8(c.message)) << c.number;
+    }
 }
 
 } // namespace

@@ -5,13 +5,14 @@
 #include "support/ControlHarness.h"
 #include "windows/FrmInfo.h"
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QApplication>
+#include <QComboBox>
 #include <QRegularExpression>
 #include <QTest>
 #include <functional>
 #include <gtest/gtest.h>
-#include <memory>
 #include <vector>
 
 using namespace belegadressen;
@@ -19,84 +20,52 @@ using namespace batest;
 
 namespace {
 
-// A layout of the control that changes which fields show.
+// A layout: document type, service flags, every flag, address, a customer's page button, Tab's
+// start.
 struct LayoutCase {
     const char* name;
-    std::function<void(BelegAdressen&)> arrange;
-    // The field that Tab starts from on the page shown.
+    qint16 belegart;
+    bool service, wide, everyFlag;
+    qint16 address;
+    const char* button;
     const char* firstField;
 };
 
-void allFlags(BelegAdressen& w) {
-    w.setMitVersandanschrift(true);
-    w.setMitRechnungsanschrift(true);
-    w.setMitKundenaktualisierung(true);
-    w.setMitPostfach(true);
-    w.setMitAuftragsrabatt(true);
-    w.setMitRechnungPerPDF(true);
-    w.setMitDebitorenkonto(true);
-    w.setMitKopftext(true);
-    w.setMitFusstext(true);
-    w.setMitVersandarten(true);
-    w.setMitSachbearbeiter(true);
-}
-
-void serviceOrder(BelegAdressen& w, qint16 belegart, bool wide = false) {
-    w.setMitKundendienst(true);
-    w.setMitWartung(true);
-    w.AddBelegart(belegart);
-    w.AddAnzeigeBreit(wide);
-}
-
 const LayoutCase kLayouts[] = {
-    {"InvoicePage1", [](BelegAdressen& w) { w.AddBelegart(50); }, "txtDNummer"},
-    {"InvoicePage2",
-     [](BelegAdressen& w) {
-         w.AddBelegart(50);
-         w.fktDragNummer("10001"); // page 2 needs a number
-         w.findChild<QAbstractButton*>("btnSeite_0")->click();
-     },
-     "txtSchluessel"},
-    {"InvoiceFurtherAddress",
-     [](BelegAdressen& w) {
-         w.AddBelegart(50);
-         w.setAktAdresse(2);
-     },
-     "txtDNummer"},
-    {"InvoiceWithEveryFlag",
-     [](BelegAdressen& w) {
-         w.AddBelegart(50);
-         allFlags(w);
-         w.fktDragNummer("10001"); // tax key 1: the VAT id shows
-         w.findChild<QAbstractButton*>("btnErwAdresse")->click();
-     },
-     "txtDNummer"},
-    {"ServiceOrderCustomer", [](BelegAdressen& w) { serviceOrder(w, 110); }, "txtDNummer"},
-    {"ServiceOrderSite",
-     [](BelegAdressen& w) {
-         serviceOrder(w, 110);
-         w.setAktAdresse(2);
-     },
-     "txtDNummer"},
-    {"WideServiceOrderSite",
-     [](BelegAdressen& w) {
-         serviceOrder(w, 120, true);
-         allFlags(w);
-         w.setAktAdresse(2);
-     },
-     "txtDNummer"},
-    {"InvoiceWithServicePartSite",
-     [](BelegAdressen& w) {
-         serviceOrder(w, 130);
-         w.setAktAdresse(2);
-     },
-     "txtDNummer"},
+    {"InvoicePage1", 50, false, false, false, 1, nullptr, "txtDNummer"},
+    {"InvoicePage2", 50, false, false, false, 1, "btnSeite_0", "txtSchluessel"},
+    {"InvoiceFurtherAddress", 50, false, false, false, 2, nullptr, "txtDNummer"},
+    // Tax key 1 of the customer shows the VAT id.
+    {"InvoiceWithEveryFlag", 50, false, false, true, 1, "btnErwAdresse", "txtDNummer"},
+    {"ServiceOrderCustomer", 110, true, false, false, 1, nullptr, "txtDNummer"},
+    {"WideServiceOrderSite", 120, true, true, true, 2, nullptr, "txtDNummer"},
+    {"InvoiceWithServicePartSite", 130, true, false, false, 2, nullptr, "txtDNummer"},
 };
+
+void arrange(BelegAdressen& w, const LayoutCase& c) {
+    w.setMitKundendienst(c.service);
+    w.setMitWartung(c.service);
+    w.AddBelegart(c.belegart);
+    w.AddAnzeigeBreit(c.wide);
+    if (c.everyFlag)
+        for (auto set :
+             {&BelegAdressen::setMitVersandanschrift, &BelegAdressen::setMitRechnungsanschrift,
+              &BelegAdressen::setMitKundenaktualisierung, &BelegAdressen::setMitPostfach,
+              &BelegAdressen::setMitAuftragsrabatt, &BelegAdressen::setMitRechnungPerPDF,
+              &BelegAdressen::setMitDebitorenkonto, &BelegAdressen::setMitKopftext,
+              &BelegAdressen::setMitFusstext, &BelegAdressen::setMitVersandarten,
+              &BelegAdressen::setMitSachbearbeiter})
+            (w.*set)(true);
+    w.setAktAdresse(c.address);
+    if (!c.button) return;
+    w.fktDragNummer("10001");
+    w.findChild<QAbstractButton*>(c.button)->click();
+}
 
 class Accessibility : public ::testing::TestWithParam<LayoutCase> {
 protected:
     void SetUp() override {
-        GetParam().arrange(h.control());
+        arrange(h.control(), GetParam());
         h.control().AddMitPostleitzahl("1", nullptr, QString(), h.database().connection(), false);
         QApplication::processEvents();
     }
@@ -114,26 +83,27 @@ bool inWords(const QString& name) {
     return name.contains(word);
 }
 
-QString label(const QWidget* w) {
-    if (!w->objectName().isEmpty()) return w->objectName();
-    const QWidget* p = w->parentWidget();
-    return (p ? p->objectName() : QString()) + QLatin1Char('/') +
-           QLatin1String(w->metaObject()->className());
+std::string label(const QWidget* w) {
+    return (w->objectName().isEmpty() ? w->metaObject()->className() : w->objectName())
+        .toStdString();
 }
 
-// Visible widgets of the control as assistive technology finds them.
-void collect(QAccessibleInterface* iface, std::vector<QAccessibleInterface*>& out) {
-    for (int i = 0; i < iface->childCount(); ++i) {
+// Visible widgets under `root` as assistive technology finds them.
+std::vector<QAccessibleInterface*> collected(QObject* root) {
+    std::vector<QAccessibleInterface*> out;
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(root);
+    for (int i = 0; iface && i < iface->childCount(); ++i) {
         QAccessibleInterface* child = iface->child(i);
         if (!child || !child->object() || !child->object()->isWidgetType()) continue;
         if (!static_cast<QWidget*>(child->object())->isVisible()) continue;
         out.push_back(child);
-        collect(child, out);
+        for (QAccessibleInterface* below : collected(child->object()))
+            out.push_back(below);
     }
+    return out;
 }
 
-// A tool tip that speaks for `w`: its own or that of the field it is the
-// entry of.
+// A tool tip that speaks for `w`: its own or that of the field it is the entry of.
 QString toolTipFor(const QWidget* w, const QWidget* root) {
     for (; w && w != root; w = w->parentWidget()) {
         if (!w->toolTip().isEmpty()) return w->toolTip();
@@ -142,27 +112,7 @@ QString toolTipFor(const QWidget* w, const QWidget* root) {
     return {};
 }
 
-// The stops of the tab chain inside the control, starting at `first`.
-std::vector<QWidget*> tabChain(QWidget* root, QWidget* first) {
-    std::vector<QWidget*> stops;
-    QWidget* w = first;
-    do {
-        if (root->isAncestorOf(w) && takesTab(w)) stops.push_back(w);
-        w = w->nextInFocusChain();
-    } while (w && w != first && stops.size() < 1000);
-    return stops;
-}
-
-// The one visible field of that name where Tab starts.
-QWidget* firstField(QWidget& root, const char* name) {
-    std::vector<QWidget*> shown;
-    for (QWidget* c : root.findChildren<QWidget*>(QString::fromUtf8(name)))
-        if (takesTab(c)) shown.push_back(c);
-    return shown.size() == 1 ? shown.front() : nullptr;
-}
-
-// The name assistive technology gives `iface`: its own, or on platforms that
-// name a field by its label, the label's.
+// The name assistive technology gives `iface`: its own, or where fields go by labels, the label's.
 QString spokenName(QAccessibleInterface* iface) {
     const QString own = iface->text(QAccessible::Name);
     if (inWords(own)) return own;
@@ -171,64 +121,53 @@ QString spokenName(QAccessibleInterface* iface) {
     return own;
 }
 
-QRect onControl(QWidget* w, QWidget* root) { return {w->mapTo(root, QPoint(0, 0)), w->size()}; }
+// Inputs and buttons under `root` have names in words, with a tool tip a description; how many.
+int expectNamed(QWidget* root) {
+    int checked = 0;
+    for (QAccessibleInterface* iface : collected(root)) {
+        auto* widget = static_cast<QWidget*>(iface->object());
+        if (!takesTab(widget) && !qobject_cast<QAbstractButton*>(widget)) continue;
+        ++checked;
+        EXPECT_TRUE(inWords(spokenName(iface)))
+            << label(widget) << " is called \"" << spokenName(iface).toStdString() << "\"";
+        EXPECT_TRUE(toolTipFor(widget, root).isEmpty() ||
+                    !iface->text(QAccessible::Description).isEmpty())
+            << label(widget) << " has a tool tip but no description";
+    }
+    return checked;
+}
 
 TEST_P(Accessibility, EveryReachableChildHasANameInWords) {
-    BelegAdressen& w = h.control();
-    std::vector<QAccessibleInterface*> found;
-    collect(QAccessible::queryAccessibleInterface(&w), found);
-    int focusable = 0;
-    for (QAccessibleInterface* iface : found) {
-        auto* widget = static_cast<QWidget*>(iface->object());
-        const bool button = qobject_cast<QAbstractButton*>(widget) != nullptr;
-        if (!takesTab(widget) && !button) continue;
-        focusable += takesTab(widget);
-        EXPECT_TRUE(inWords(spokenName(iface))) << label(widget).toStdString() << " is called \""
-                                                << spokenName(iface).toStdString() << "\"";
-        if (!toolTipFor(widget, &w).isEmpty()) {
-            EXPECT_FALSE(iface->text(QAccessible::Description).isEmpty())
-                << label(widget).toStdString() << " has a tool tip but no description";
-        }
-    }
-    EXPECT_GE(focusable, 2);
+    EXPECT_GE(expectNamed(&h.control()), 2);
 }
 
-TEST_P(Accessibility, TabFromTheFirstFieldReachesEveryFocusableChild) {
+// Tab reaches every focusable child and reads the page as the eye does: rightwards, then down.
+TEST_P(Accessibility, TabReachesEveryChildInTheVisualOrderOfThePage) {
     BelegAdressen& w = h.control();
-    QWidget* first = firstField(w, GetParam().firstField);
-    ASSERT_NE(first, nullptr);
-    const std::vector<QWidget*> chain = tabChain(&w, first);
-
-    std::vector<QAccessibleInterface*> found;
-    collect(QAccessible::queryAccessibleInterface(&w), found);
-    for (QAccessibleInterface* iface : found) {
-        auto* widget = static_cast<QWidget*>(iface->object());
-        if (takesTab(widget)) {
-            EXPECT_NE(std::find(chain.begin(), chain.end(), widget), chain.end())
-                << label(widget).toStdString() << " is skipped by Tab";
-        }
-    }
-}
-
-// Tab reads the page as the eye does: along a row to the right, then down;
-// it goes up only to start a column further right.
-TEST_P(Accessibility, TabFollowsTheVisualOrderOfThePage) {
-    BelegAdressen& w = h.control();
-    QWidget* first = firstField(w, GetParam().firstField);
-    ASSERT_NE(first, nullptr);
-    const std::vector<QWidget*> chain = tabChain(&w, first);
+    std::vector<QWidget*> first, chain;
+    for (QWidget* c : w.findChildren<QWidget*>(QString::fromUtf8(GetParam().firstField)))
+        if (takesTab(c)) first.push_back(c);
+    ASSERT_EQ(first.size(), 1u);
+    QWidget* at = first.front();
+    do {
+        if (w.isAncestorOf(at) && takesTab(at)) chain.push_back(at);
+        at = at->nextInFocusChain();
+    } while (at && at != first.front() && chain.size() < 1000);
     ASSERT_GE(chain.size(), 2u);
+
+    for (QAccessibleInterface* iface : collected(&w)) {
+        auto* widget = static_cast<QWidget*>(iface->object());
+        EXPECT_TRUE(!takesTab(widget) ||
+                    std::find(chain.begin(), chain.end(), widget) != chain.end())
+            << label(widget) << " is skipped by Tab";
+    }
+    auto onControl = [&](QWidget* c) { return QRect(c->mapTo(&w, QPoint(0, 0)), c->size()); };
     for (std::size_t i = 0; i + 1 < chain.size(); ++i) {
-        const QRect a = onControl(chain[i], &w);
-        const QRect b = onControl(chain[i + 1], &w);
+        const QRect a = onControl(chain[i]), b = onControl(chain[i + 1]);
+        const std::string step = label(chain[i]) + " -> " + label(chain[i + 1]);
         const bool sameRow = std::abs(a.center().y() - b.center().y()) < a.height() / 2;
-        const std::string step =
-            label(chain[i]).toStdString() + " -> " + label(chain[i + 1]).toStdString();
-        if (sameRow) {
-            EXPECT_GT(b.left(), a.left()) << step << " goes left along a row";
-        } else if (b.center().y() < a.center().y()) {
-            EXPECT_GT(b.left(), a.left()) << step << " goes back up";
-        }
+        EXPECT_TRUE(b.left() > a.left() || (!sameRow && b.center().y() >= a.center().y()))
+            << step << (sameRow ? " goes left along a row" : " goes back up");
     }
 }
 
@@ -245,63 +184,105 @@ TEST(AccessibleTexts, EveryEntryNamesAControl) {
     EXPECT_TRUE(accessibleTextOf(QStringLiteral("keinFeld")).name.isEmpty());
 }
 
-// The side windows the control opens: every input and button has a name in
-// words too.
-struct WindowCase {
-    const char* name;
-    std::function<std::unique_ptr<QWidget>()> make;
-};
-
-const WindowCase kWindows[] = {
-    {"PostalChoice",
-     [] {
-         return std::make_unique<PostalChoiceDialog>(
-             QList<PostalEntry>{{"88045", "Friedrichshafen", "", ""},
-                                {"88045", "Immenstaad", "", ""}},
-             true, true);
-     }},
-    {"MasterDataEditing",
-     [] {
-         return std::make_unique<MasterDataEditDialog>(
-             "Anreden bearbeiten", QStringList{"Schlüssel", "Anrede"},
-             QList<QStringList>{{"1", "Herr"}, {"2", "Frau"}}, 0, MasterDataEditDialog::Rights{},
-             0);
-     }},
-    {"SiteList", [] { return std::make_unique<StandortListe2>(); }},
-    {"InfoWindow",
-     [] {
-         // The host keeps no positions here.
-         struct NoPositions : WindowPositionService {
-             void Restore(const QString&, QWidget&) override {}
-             void Save(const QString&, const QWidget&) override {}
-         };
-         static NoPositions positions;
-         auto info = std::make_unique<FrmInfo>(positions);
-         info->setMode("1");
-         return std::unique_ptr<QWidget>(std::move(info));
-     }},
-};
-
-class SideWindow : public ::testing::TestWithParam<WindowCase> {};
-
-TEST_P(SideWindow, EveryInputAndButtonHasANameInWords) {
-    std::unique_ptr<QWidget> window = GetParam().make();
-    window->show();
-    QApplication::processEvents();
-    std::vector<QAccessibleInterface*> found;
-    collect(QAccessible::queryAccessibleInterface(window.get()), found);
-    int checked = 0;
-    for (QAccessibleInterface* iface : found) {
-        auto* widget = static_cast<QWidget*>(iface->object());
-        if (!takesTab(widget) && !qobject_cast<QAbstractButton*>(widget)) continue;
-        ++checked;
-        EXPECT_TRUE(inWords(spokenName(iface))) << label(widget).toStdString() << " is called \""
-                                                << spokenName(iface).toStdString() << "\"";
+// The side windows the control opens: every input and button has a name in words too.
+TEST(SideWindow, EveryInputAndButtonHasANameInWords) {
+    struct NoPositions : WindowPositionService { // the host keeps no positions here
+        void Restore(const QString&, QWidget&) override {}
+        void Save(const QString&, const QWidget&) override {}
+    } positions;
+    FrmInfo info(positions);
+    info.setMode("1");
+    PostalChoiceDialog postal(
+        {{"88045", "Friedrichshafen", "", ""}, {"88045", "Immenstaad", "", ""}}, true, true);
+    MasterDataEditDialog editing("Anreden bearbeiten", {"Schlüssel", "Anrede"},
+                                 {{"1", "Herr"}, {"2", "Frau"}}, 0, {}, 0);
+    StandortListe2 sites;
+    for (QWidget* window : std::initializer_list<QWidget*>{&postal, &editing, &sites, &info}) {
+        SCOPED_TRACE(window->metaObject()->className());
+        window->show();
+        QApplication::processEvents();
+        EXPECT_GE(expectNamed(window), 2);
     }
-    EXPECT_GE(checked, 2);
 }
 
-INSTANTIATE_TEST_SUITE_P(Windows, SideWindow, ::testing::ValuesIn(kWindows),
+// A key pressed on the focused field, and what the user then finds.
+struct KeyCase {
+    const char* name;
+    const char* customer; // loaded on address 1; none: address 2 is current
+    bool page2;
+    const char* field;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    std::function<QString(ControlHarness&)> outcome;
+    const char* expected;
+};
+
+QString focused(ControlHarness&) {
+    QWidget* w = QApplication::focusWidget();
+    // A master-data field answers for its entry.
+    if (w && w->parentWidget() && w->parentWidget()->focusProxy() == w) w = w->parentWidget();
+    return w ? w->objectName() : QString();
+}
+
+QString pageShown(ControlHarness& h) {
+    return (QStringList{h.widget("panSeite_0")->isVisible() ? "Seite 2" : "Seite 1"} + h.events())
+        .join(' ');
+}
+
+QString eventsRaised(ControlHarness& h) { return h.events().join(' '); }
+
+QString dialogsRun(ControlHarness& h) { return h.services().shown.join(' '); }
+
+// The lists that show: a master-data field's and the rate treatment's.
+QString listsShown(ControlHarness& h) {
+    QWidget* list = h.widget("ocxZahlungsart")->findChild<QWidget*>("lstAuswahl");
+    auto* rates = static_cast<QComboBox*>(h.widget("cdoDKursbehandlung"));
+    return QStringList({list && list->isVisible() ? "Zahlungsart" : "",
+                        rates->view()->isVisible() ? "Kursbehandlung" : ""})
+        .join(' ')
+        .trimmed();
+}
+
+const KeyCase kCases[] = {
+    {"TabFromTheNumberReachesTheAddressSearch", nullptr, false, "txtDNummer", Qt::Key_Tab,
+     Qt::NoModifier, focused, "btnAdresse"},
+    {"SpaceStartsTheAddressSearch", nullptr, false, "btnAdresse", Qt::Key_Space, Qt::NoModifier,
+     eventsRaised, "btnAdresseClick"},
+    {"AltTwoTurnsToPage2", "10001", false, "txtDNummer", Qt::Key_2, Qt::AltModifier, pageShown,
+     "Seite 2"},
+    {"AltOneTurnsBackAndTellsTheHost", "10001", true, "ocxWaehrung", Qt::Key_1, Qt::AltModifier,
+     pageShown, "Seite 1 btnSeite2Click"},
+    {"F2InAMasterDataFieldOpensItsList", "10001", false, "ocxZahlungsart", Qt::Key_F2,
+     Qt::NoModifier, listsShown, "Zahlungsart"},
+    {"ShiftF2OpensItsEditingDialog", "10001", false, "ocxZahlungsart", Qt::Key_F2,
+     Qt::ShiftModifier, dialogsRun, "Zahlungsart bearbeiten"},
+    {"ShiftF2WithoutAnEditingButtonDoesNothing", "10001", false, "ocxMwstKnz", Qt::Key_F2,
+     Qt::ShiftModifier, dialogsRun, ""},
+    // 10002 pays in CHF: the rate fields show.
+    {"F2InTheRateTreatmentOpensItsList", "10002", true, "cdoDKursbehandlung", Qt::Key_F2,
+     Qt::NoModifier, listsShown, "Kursbehandlung"},
+};
+
+class Keyboard : public ::testing::TestWithParam<KeyCase> {};
+
+TEST_P(Keyboard, KeyOnTheFocusedField) {
+    const KeyCase& c = GetParam();
+    ControlHarness h;
+    if (c.customer)
+        h.control().fktDragNummer(c.customer);
+    else
+        h.control().setAktAdresse(2);
+    if (c.page2) static_cast<QAbstractButton*>(h.widget("btnSeite_0"))->click();
+    h.clearRecords();
+    h.focus(QString::fromUtf8(c.field));
+    QWidget* target = QApplication::focusWidget();
+    ASSERT_NE(target, nullptr);
+    QTest::keyClick(target, c.key, c.modifiers);
+    QTest::qWait(250); // an access key presses its button for a moment before it clicks
+    EXPECT_EQ(c.outcome(h), QString::fromUtf8(c.expected));
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, Keyboard, ::testing::ValuesIn(kCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

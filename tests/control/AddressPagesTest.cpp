@@ -1,6 +1,7 @@
-// Creating, switching and storing addresses and their two display pages.
+// Creating, switching and storing addresses, their two pages and the number they need first.
 #include "control/AdressDaten.h"
 #include "support/ControlHarness.h"
+#include <QComboBox>
 #include <QFrame>
 #include <QPushButton>
 #include <QTest>
@@ -12,51 +13,38 @@ using belegadressen::Error;
 
 namespace {
 
-class Sizing : public ::testing::TestWithParam<std::pair<int, int>> {};
-
-TEST_P(Sizing, OutOfRangeCountsGiveTwoAddresses) {
-    BelegAdressen w;
-    w.setAnzAdresse(static_cast<qint16>(GetParam().first));
-    EXPECT_EQ(w.AnzAdresse(), GetParam().second);
-    w.setAktAdresse(static_cast<qint16>(w.AnzAdresse()));
-    EXPECT_NO_THROW(w.GetNummer());
-    w.setAktAdresse(static_cast<qint16>(w.AnzAdresse() + 1));
-    EXPECT_THROW(w.GetNummer(), Error);
+TEST(Sizing, OutOfRangeCountsGiveTwoAddresses) {
+    for (const auto& [count, expected] : {std::pair{0, 2}, {99, 2}, {98, 98}, {1, 1}}) {
+        BelegAdressen w;
+        w.setAnzAdresse(static_cast<qint16>(count));
+        EXPECT_EQ(w.AnzAdresse(), expected) << count;
+        w.setAktAdresse(static_cast<qint16>(expected));
+        EXPECT_NO_THROW(w.GetNummer());
+        w.setAktAdresse(static_cast<qint16>(expected + 1));
+        EXPECT_THROW(w.GetNummer(), Error);
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(, Sizing,
-                         ::testing::Values(std::pair{0, 2}, std::pair{99, 2}, std::pair{98, 98},
-                                           std::pair{1, 1}));
-
-struct KeepCase {
-    int index;
-    bool resetAppointment;
-    bool kept;
-};
-
-class AppointmentKeeping : public ::testing::TestWithParam<KeepCase> {};
-
-TEST_P(AppointmentKeeping, OnlyTheServiceAddressKeepsItsAppointment) {
-    const KeepCase& k = GetParam();
-    belegadressen::AdressDaten r;
-    r.WartTermin = "2026-12-24";
-    r.WartUhrzeit = "08:00";
-    r.WartDauer = 2;
-    r.WartMonteur = "M1";
-    r.Bez1 = "x";
-    belegadressen::LeereAdresse(r, k.index, k.resetAppointment, "EUR", 1);
-    EXPECT_EQ(std::tuple(r.Bez1, r.MwstKnz, r.Waehrung),
-              std::tuple(QString(), QString("0"), QString("EUR")));
-    EXPECT_EQ(r.WartTermin, k.kept ? "2026-12-24" : "");
-    EXPECT_EQ(r.WartUhrzeit, k.kept ? "08:00" : "");
-    EXPECT_EQ(r.WartDauer, k.kept ? 2.0 : 1.0);
-    // The technician of the service address survives any reset.
-    EXPECT_EQ(r.WartMonteur, k.index == 1 ? "M1" : "");
+TEST(AppointmentKeeping, OnlyTheServiceAddressKeepsItsAppointment) {
+    // index, reset of the appointment asked for, appointment kept
+    for (const auto& [index, reset, kept] :
+         {std::tuple{1, false, true}, {1, true, false}, {0, false, false}, {2, false, false}}) {
+        belegadressen::AdressDaten r;
+        r.WartTermin = "2026-12-24";
+        r.WartUhrzeit = "08:00";
+        r.WartDauer = 2;
+        r.WartMonteur = "M1";
+        r.Bez1 = "x";
+        belegadressen::LeereAdresse(r, index, reset, "EUR", 1);
+        EXPECT_EQ(QStringList({r.Bez1, r.MwstKnz, r.Waehrung}), QStringList({"", "0", "EUR"}));
+        EXPECT_EQ(std::tuple(r.WartTermin, r.WartUhrzeit, r.WartDauer),
+                  kept ? std::tuple(QString("2026-12-24"), QString("08:00"), 2.0)
+                       : std::tuple(QString(), QString(), 1.0))
+            << index << reset;
+        // The technician of the service address survives any reset.
+        EXPECT_EQ(r.WartMonteur, index == 1 ? "M1" : "");
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(, AppointmentKeeping,
-                         ::testing::Values(KeepCase{1, false, true}, KeepCase{1, true, false},
-                                           KeepCase{0, false, false}, KeepCase{2, false, false}));
 
 TEST(AddressSwitch, TypedValuesReachTheRecordOnlyWhenTheyHaveAnAddress) {
     ControlHarness h;
@@ -98,10 +86,9 @@ TEST(AddressSwitch, DesignModeRefusesTheSwitch) {
 TEST(PageCount, SetzeAnzSeitenRefusesBadArguments) {
     BelegAdressen w;
     w.setAnzAdresse(2);
-    EXPECT_EQ(w.SetzeAnzSeiten(3, 1), QVariant(false));
-    EXPECT_EQ(w.SetzeAnzSeiten(1, 3), QVariant(false));
-    EXPECT_EQ(w.SetzeAnzSeiten(0, 1), QVariant(false));
-    EXPECT_FALSE(w.SetzeAnzSeiten(2, 1).isValid());
+    EXPECT_EQ(QVariantList({w.SetzeAnzSeiten(3, 1), w.SetzeAnzSeiten(1, 3), w.SetzeAnzSeiten(0, 1),
+                            w.SetzeAnzSeiten(2, 1)}),
+              QVariantList({false, false, false, QVariant()}));
 }
 
 TEST(Pages, SwitchNeedsANumberAndTellsKeyboardFromMouse) {
@@ -136,18 +123,13 @@ TEST(Pages, SwitchNeedsANumberAndTellsKeyboardFromMouse) {
 
 TEST(Pages, RefreshRedrawsOnlyOnTheLastAddress) {
     ControlHarness h(5);
-    auto& w = h.control();
-    w.setAktAdresse(2);
-    w.AddBez1("gespeichert");
-    h.edit("txtDAdr_1")->setText("getippt");
-    w.Refresh();
-    EXPECT_EQ(h.edit("txtDAdr_1")->text(), "getippt");
-
-    w.setAktAdresse(5);
-    w.AddBez1("gespeichert");
-    h.edit("txtDAdr_1")->setText("getippt");
-    w.Refresh();
-    EXPECT_EQ(h.edit("txtDAdr_1")->text(), "gespeichert");
+    for (const auto& [address, shown] : {std::pair{2, "getippt"}, {5, "gespeichert"}}) {
+        h.control().setAktAdresse(static_cast<qint16>(address));
+        h.control().AddBez1("gespeichert");
+        h.edit("txtDAdr_1")->setText("getippt");
+        h.control().Refresh();
+        EXPECT_EQ(h.edit("txtDAdr_1")->text(), shown);
+    }
 }
 
 TEST(AddressCount, ConfiguringTheSelectionFieldsReadsNoTable) {
@@ -157,6 +139,55 @@ TEST(AddressCount, ConfiguringTheSelectionFieldsReadsNoTable) {
     h.control().AddAnrede(QStringLiteral("Frau"));
     h.control().AddZahlungsbedingungen(QStringLiteral("14T"));
     EXPECT_TRUE(h.sql().statements.isEmpty()) << h.sql().statements.join("\n").toStdString();
+}
+
+const QString kNoNumber = "Information: Bitte erfassen Sie zuerst eine Adressnummer.";
+
+QLineEdit* lineOf(ControlHarness& h, const QString& name) {
+    if (auto* combo = h.control().findChild<QComboBox*>(name)) return combo->lineEdit();
+    return h.edit(name);
+}
+
+TEST(AddressGuard, TwoPageAddressWithoutNumberRefusesTypedText) {
+    for (const char* name : {"txtDAdr_1", "txtDPostleitzahl", "cdoDLand"}) {
+        SCOPED_TRACE(name);
+        ControlHarness h;
+        QLineEdit* line = lineOf(h, name);
+        h.focus(name);
+        h.clearRecords();
+        QTest::keyClicks(line, "7");
+        EXPECT_EQ(QStringList({line->text()}) + h.events(), QStringList{""});
+        EXPECT_EQ(h.informations(), QStringList{kNoNumber});
+
+        h.edit("txtDNummer")->setText("10001");
+        h.clearRecords();
+        QTest::keyClicks(line, "7");
+        EXPECT_EQ(QStringList({line->text()}) + h.events() + h.informations(),
+                  QStringList({"7", "Change"}));
+    }
+}
+
+TEST(AddressGuard, LeavingTheLastFieldOfAOnePageAddressReturnsToTheNumber) {
+    // The place is the last field, or with the PO box shown, its postal code.
+    for (const auto& [last, next] :
+         {std::pair{"txtDAdr_6", "txtDAdr_5"}, std::pair{"txtDPlzPostfach", "txtDPostfach"}}) {
+        SCOPED_TRACE(last);
+        ControlHarness h;
+        h.control().setMitPostfach(QString(last) == "txtDPlzPostfach");
+        h.control().setAktAdresse(2);
+        h.clearRecords();
+        h.focus(last);
+        h.focus(next);
+        EXPECT_EQ(h.events(), QStringList({"btnSeite2Click"}));
+        EXPECT_TRUE(h.edit("txtDNummer")->hasFocus());
+
+        // A service layout keeps the user in the address block.
+        h.control().AddBelegart(110);
+        h.clearRecords();
+        h.focus(last);
+        h.focus(next);
+        EXPECT_TRUE(h.events().isEmpty());
+    }
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 #include "control/Ui.h"
 #include "control/BelegAdressen.h"
 #include "control/Twips.h"
+#include "support/ControlHarness.h"
+#include <QGridLayout>
 #include <QLayout>
 #include <QMap>
 #include <QRegularExpression>
@@ -13,49 +15,45 @@
 namespace belegadressen {
 namespace {
 
-// Child controls by family; ":n" gives an array's element count.
-const char* const kInventory[] = {
+using batest::ControlHarness;
+
+// The child controls; ":n" gives an array's element count.
+const char* const kInventory =
     "txtAnsprechpartnerKD txtDAuftragsrabatt txtDKD_Nr:2 txtDAD_Nr:2 txtMobil txtDAnNr:2 "
     "txtDatumLetzteRechnung txtDatumLetzteWartung txtdAuNr:2 txtdLsNr:2 txtdReNr:2 txtDHauptkonto "
     "txtdGuNr:2 txtDNummer txtTermin txtUhrzeit txtDauer txtMonteur:1 txtAnsprechpartner "
-    "txtTelefon txtStoerText txtBemerkung txtDWechselkurs txtFax txtDUstIdentNr txtDAdr:7 "
-    "txtDPostleitzahl txtDPostfach txtDPlzPostfach",
-    "chkDruckInAnschriftKD chkKnzDivers chkDruckAufbewahrungsfrist chkRechnungPerPDF",
-    "btnErwAdresse BtnKom btnInfo:2 btnStammblatt btnAktKunde btnSeite:2 "
-    "btnTerminAssistent btnAnsprechpartner btnVergebeTermin btnKunde btnAdresse "
-    "btnMonteur:2 btnAnlage btnAnpWart btnAnpBel btnFuß:5 btnVersandan:2 "
-    "btnLoeTermin btnRechan:2 btnBelegfreigabe btnPlz btnAutoMap btnKopf:5",
-    "txtAnlagenBezeichnung txtAnlage txtVertrag TxtDHauswährung txtStandort lblOrt lblUhrzeit "
-    "lblHauswährung lbladrMobil Letztesfeld:2 lblBemerkung lblHauptkonto lblPostfach "
-    "lblPlzPostfach lblKursHauswährung lbladr:11 lblDatumLetzteRechnung lblKundennr lblversandan "
-    "lblAdressnr lblAnsprechpartnerKD lblAuftragsrabtt lblRechan lblDatumLetzteWartung "
-    "img_ButtonDown img_ButtonUp lblKopftext lblBaText:5 lblWährungserfassung lblKursbehandlung "
-    "txtDKursHauswährung lblWechselkurs lblFußtext txtMonteurname:1 lblUstIdentNr lblText",
-    "cdoDKursbehandlung cdoDLand",
-    "ocxWaehrung ocxDVersandart ocxMwstKnz ocxVertreter:3 ocxAnrede "
-    "ocxZahlungsart ocxZahlungsbedingungen",
-    "panerwadr:1 PanWart2 PanWart panSeite:2",
-    "chkRtf",
-    "Timer1",
-};
+    "txtTelefon "
+    "txtStoerText txtBemerkung txtDWechselkurs txtFax txtDUstIdentNr txtDAdr:7 txtDPostleitzahl "
+    "txtDPostfach txtDPlzPostfach chkDruckInAnschriftKD chkKnzDivers chkDruckAufbewahrungsfrist "
+    "chkRechnungPerPDF btnErwAdresse BtnKom btnInfo:2 btnStammblatt btnAktKunde btnSeite:2 "
+    "btnTerminAssistent btnAnsprechpartner btnVergebeTermin btnKunde btnAdresse btnMonteur:2 "
+    "btnAnlage btnAnpWart btnAnpBel btnFuß:5 btnVersandan:2 btnLoeTermin btnRechan:2 "
+    "btnBelegfreigabe btnPlz btnAutoMap btnKopf:5 txtAnlagenBezeichnung txtAnlage txtVertrag "
+    "TxtDHauswährung txtStandort lblOrt lblUhrzeit lblHauswährung lbladrMobil Letztesfeld:2 "
+    "lblBemerkung lblHauptkonto lblPostfach lblPlzPostfach lblKursHauswährung lbladr:11 "
+    "lblDatumLetzteRechnung lblKundennr lblversandan lblAdressnr lblAnsprechpartnerKD "
+    "lblAuftragsrabtt lblRechan lblDatumLetzteWartung img_ButtonDown img_ButtonUp lblKopftext "
+    "lblBaText:5 lblWährungserfassung lblKursbehandlung txtDKursHauswährung lblWechselkurs "
+    "lblFußtext txtMonteurname:1 lblUstIdentNr lblText cdoDKursbehandlung cdoDLand ocxWaehrung "
+    "ocxDVersandart ocxMwstKnz ocxVertreter:3 ocxAnrede ocxZahlungsart ocxZahlungsbedingungen "
+    "panerwadr:1 PanWart2 PanWart panSeite:2 chkRtf Timer1";
 
 // The declared names, an array's elements numbered from 0.
 QStringList inventory() {
     QStringList names;
-    for (const char* family : kInventory)
-        for (const QString& word : QString::fromUtf8(family).split(QLatin1Char(' '))) {
-            const QStringList parts = word.split(QLatin1Char(':'));
-            if (parts.size() == 1) names << parts[0];
-            for (int i = 0; i < parts.value(1).toInt(); ++i)
-                names << parts[0] + QLatin1Char('_') + QString::number(i);
-        }
+    for (const QString& word : QString::fromUtf8(kInventory).split(' ')) {
+        const QStringList parts = word.split(':');
+        if (parts.size() == 1) names << parts[0];
+        for (int i = 0; i < parts.value(1).toInt(); ++i)
+            names << parts[0] + '_' + QString::number(i);
+    }
     names.sort();
     return names;
 }
 
-// Whether `w` is a part of a master-data field rather than a control itself.
-bool insideMasterData(const QWidget* w) {
-    for (const QWidget* p = w->parentWidget(); p; p = p->parentWidget())
+// Whether `o` is a part of a master-data field rather than a control itself.
+bool insideMasterData(const QObject* o) {
+    for (const QObject* p = o->parent(); p; p = p->parent())
         if (qobject_cast<const MasterDataCombo*>(p)) return true;
     return false;
 }
@@ -64,20 +62,15 @@ struct Built {
     std::unique_ptr<QWidget> root = std::make_unique<QWidget>();
     Ui ui;
     Built() { ui.build(root.get()); }
-    QWidget* find(const QString& name) const { return root->findChild<QWidget*>(name); }
 };
 
 // Named controls, without a master-data field's parts and Qt's helpers.
 QStringList controlNames(const QWidget* root) {
     QStringList names;
-    for (QObject* o : root->findChildren<QObject*>()) {
-        const QString name = o->objectName();
-        if (name.isEmpty() || name.startsWith(QLatin1String("qt_"))) continue;
-        bool part = false;
-        for (QObject* p = o->parent(); p && p != root && !part; p = p->parent())
-            part = qobject_cast<MasterDataCombo*>(p) != nullptr;
-        if (!part) names << name;
-    }
+    for (QObject* o : root->findChildren<QObject*>())
+        if (!o->objectName().isEmpty() && !o->objectName().startsWith("qt_") &&
+            !insideMasterData(o))
+            names << o->objectName();
     names.sort();
     return names;
 }
@@ -96,7 +89,13 @@ TEST(Ui, TheControlHasExactlyTheDeclaredNames) {
 }
 
 // Every control a flag can show on page 1: the widest case.
-void showEverything(Ui& u);
+void showEverything(Ui& u) {
+    for (QWidget* w : u.panSeite[1]->findChildren<QWidget*>()) {
+        if (w == u.lblText || w->objectName().isEmpty()) continue;
+        if (insideMasterData(w)) continue;
+        w->show();
+    }
+}
 
 TEST(Ui, AccessKeysOfPage1AreUnique) {
     Built b;
@@ -114,14 +113,6 @@ TEST(Ui, AccessKeysOfPage1AreUnique) {
         owners.insert(key, text);
     }
     EXPECT_GE(owners.size(), 20);
-}
-
-void showEverything(Ui& u) {
-    for (QWidget* w : u.panSeite[1]->findChildren<QWidget*>()) {
-        if (w == u.lblText || w->objectName().isEmpty()) continue;
-        if (insideMasterData(w)) continue;
-        w->show();
-    }
 }
 
 QRect onPage(QWidget* w, QWidget* page) { return QRect(w->mapTo(page, QPoint(0, 0)), w->size()); }
@@ -157,11 +148,8 @@ void expectNoOverlap(Built& b) {
 }
 
 TEST(UiLayout, NothingOverlapsOnPage1) {
-    {
-        Built b;
-        expectNoOverlap(b);
-    }
-    Built b;
+    Built plain, b;
+    expectNoOverlap(plain);
     EXPECT_EQ(b.root->width(), twipsToPixels(b.root.get(), kNormalWidthTwips));
     showEverything(b.ui);
     b.ui.PanWart2->hide();
@@ -173,6 +161,106 @@ TEST(UiLayout, NothingOverlapsOnPage1) {
     b.root->setFixedWidth(wide);
     b.ui.PanWart2->show();
     expectNoOverlap(b);
+}
+
+// Which fields show for page count, document type and flags: sets of fields, not pixels.
+// Those of the space-separated `names` that show, in their order.
+QString shownOf(const BelegAdressen& w, const QString& names) {
+    QStringList out;
+    for (const QString& n : names.split(' ')) {
+        auto* child = w.findChild<QWidget*>(n);
+        EXPECT_NE(child, nullptr) << n.toStdString();
+        if (child && !child->isHidden()) out << n;
+    }
+    return out.join(' ');
+}
+
+TEST(Layout, PageCountDecidesTheCommercialFields) {
+    const QString fields = "btnAdresse btnSeite_0 chkKnzDivers ocxMwstKnz txtDAuftragsrabatt "
+                           "txtDHauptkonto chkRechnungPerPDF txtDPostfach txtAnsprechpartnerKD";
+    ControlHarness h;
+    auto& w = h.control();
+    w.setMitAuftragsrabatt(true);
+    w.setMitPostfach(true);
+    w.setAktAdresse(1);
+    EXPECT_EQ(shownOf(w, fields), "btnSeite_0 chkKnzDivers ocxMwstKnz txtDAuftragsrabatt "
+                                  "txtDPostfach txtAnsprechpartnerKD");
+    w.setAktAdresse(2);
+    EXPECT_EQ(shownOf(w, fields), "btnAdresse txtDPostfach");
+}
+
+TEST(ServiceLayout, ServiceAddressFollowsTheDocumentType) {
+    const QString all = "PanWart btnVergebeTermin btnTerminAssistent txtDatumLetzteWartung "
+                        "txtDatumLetzteRechnung";
+    const std::tuple<qint16, bool, QString> cases[] = {
+        {110, false, all},
+        {130, true, all},
+        {50, true, "PanWart btnVergebeTermin btnTerminAssistent"},
+        {40, false, ""}};
+    for (const auto& [belegart, withNumber, shown] : cases) {
+        ControlHarness h;
+        auto& w = h.control();
+        w.setMitWartung(true);
+        w.AddBelegart(belegart);
+        w.setAktAdresse(2);
+        if (withNumber) {
+            w.fktDragNummer("10002");
+            w.setAktAdresse(2);
+        }
+        EXPECT_EQ(shownOf(w, all + " PanWart2"), shown) << belegart;
+        // Other addresses never show the service part.
+        w.setAktAdresse(3);
+        EXPECT_EQ(shownOf(w, "PanWart PanWart2 btnVergebeTermin"), "");
+    }
+}
+
+std::pair<int, int> cellOf(QWidget* w) {
+    auto* grid = qobject_cast<QGridLayout*>(w->parentWidget()->layout());
+    if (!grid) return {-1, -1};
+    int row, col, rs, cs;
+    grid->getItemPosition(grid->indexOf(w), &row, &col, &rs, &cs);
+    return {row, col};
+}
+
+TEST(Layout, ADocumentShowsOnlyItsOwnTextNumbersInTheFirstSlots) {
+    ControlHarness h;
+    auto& w = h.control();
+    const QString header = "txtDAnNr_0 txtdAuNr_0 txtdLsNr_0 txtdReNr_0 txtdGuNr_0";
+    auto slot = [&](const char* name) { return cellOf(w.findChild<QWidget*>(name)); };
+    const auto headerSlot = slot("txtDAnNr_0");
+    const auto footerSlot = slot("txtDAnNr_1");
+    w.AddBelegart(40);
+    w.setFuerBeleg(true);
+    w.setMitKopftext(true);
+    w.setMitFusstext(true);
+    EXPECT_EQ(shownOf(w, header), "txtdLsNr_0");
+    EXPECT_EQ(shownOf(w, "lblBaText_0 txtdLsNr_1 txtdReNr_1 btnBelegfreigabe"),
+              "txtdLsNr_1 btnBelegfreigabe");
+    // Both rows keep their own field in their first slot.
+    EXPECT_EQ(std::pair(slot("txtdLsNr_0"), slot("txtdLsNr_1")), std::pair(headerSlot, footerSlot));
+
+    // Edited for all kinds at once: every number in its own column.
+    w.setFuerBeleg(false);
+    w.setMitKopftext(true);
+    EXPECT_EQ(shownOf(w, header), header);
+    EXPECT_EQ(slot("txtDAnNr_0"), headerSlot);
+    EXPECT_NE(slot("txtdLsNr_0"), headerSlot);
+    EXPECT_EQ(shownOf(w, "lblBaText_0 lblBaText_4 lblKopftext"),
+              "lblBaText_0 lblBaText_4 lblKopftext");
+    w.setMitKopftext(false);
+    w.setMitFusstext(false);
+    EXPECT_EQ(shownOf(w, header), "");
+}
+
+TEST(LayoutFlags, ReferenceHeadingsFollowEitherAddressFlag) {
+    BelegAdressen w;
+    const QString names = "lblKundennr txtDKD_Nr_0 txtDKD_Nr_1";
+    EXPECT_EQ(shownOf(w, names), "");
+    w.setMitRechnungsanschrift(true);
+    EXPECT_EQ(shownOf(w, names), "lblKundennr txtDKD_Nr_1");
+    w.setMitVersandanschrift(true);
+    w.setMitRechnungsanschrift(false);
+    EXPECT_EQ(shownOf(w, names), "lblKundennr txtDKD_Nr_0");
 }
 
 } // namespace

@@ -5,7 +5,6 @@
 
 #include <QJSEngine>
 #include <QMetaMethod>
-#include <QSet>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -33,8 +32,7 @@ struct Scripted {
     }
 };
 
-// The number of the exception a call throws ("none" when it throws nothing),
-// and the call leaves the script running.
+// The number of the exception a call throws ("none": nothing); the script runs on.
 const char* const kErrorNumberOf = R"js(
 function errorNumberOf(call) {
     try { call(); } catch (e) { return e instanceof Error ? e.number : "kein Error-Objekt"; }
@@ -70,8 +68,8 @@ TEST(ScriptBridge, AScriptFillsAndReadsAddressesAndCatchesTheControlsErrors) {
             rabatt: adressen.invoke("GetRabatt"),
             divers: adressen.invoke("GetKzDivers"),
             plz: adressen.invoke("GetPostleitzahl"),
-            bez2: adressen.invoke("GetBez2"),
-            fill: changes
+            bez2: adressen.invoke("GetBez2"), // undefined is Empty, which clears a text
+            fill: changes // the host's own fills raise no Change
         };
         // Address 99 does not exist: its accessors refuse with 9.
         back.index = errorNumberOf(function () {
@@ -81,28 +79,19 @@ TEST(ScriptBridge, AScriptFillsAndReadsAddressesAndCatchesTheControlsErrors) {
         back.unknown = errorNumberOf(function () { adressen.invoke("GibtEsNicht", []); });
         adressen.invoke("AktAdresse", [2]);
         back.afterErrors = adressen.invoke("GetBez1");
+        var filled = JSON.stringify(back);
 
         adressen.invoke("AktAdresse", [1]);
-        back.loaded = adressen.invoke("fktDragNummer", ["10001"]);
-        back.customer = adressen.invoke("GetBez1");
-        back.changes = changes;
-        back.discounts = discounts;
-        back;
+        ({ filled: filled, loaded: adressen.invoke("fktDragNummer", ["10001"]),
+           customer: adressen.invoke("GetBez1"), changes: changes, discounts: discounts });
     )js"));
 
     auto p = [&](const char* name) { return result.property(QString::fromLatin1(name)); };
-    EXPECT_EQ(p("current").toInt(), 2);
-    EXPECT_EQ(p("bez1").toString(), QStringLiteral("Bäckerei Groß & Söhne"));
-    EXPECT_EQ(p("strasse").toString(), QStringLiteral("Mühlweg 7"));
-    EXPECT_TRUE(p("kurs").isNumber() && p("kurs").toInt() == 2);
-    EXPECT_DOUBLE_EQ(p("rabatt").toNumber(), 3.75);
-    EXPECT_TRUE(p("divers").isBool() && p("divers").toBool());
-    EXPECT_EQ(p("plz").toString(), QStringLiteral("70173"));
-    EXPECT_EQ(p("bez2").toString(), QString()) << "undefined is Empty, which clears a text";
-    EXPECT_EQ(p("fill").toInt(), 0) << "the host's own fills raise no Change";
-    EXPECT_EQ(p("index").toInt(), 9);
-    EXPECT_EQ(p("unknown").toInt(), 438);
-    EXPECT_EQ(p("afterErrors").toString(), QStringLiteral("Bäckerei Groß & Söhne"));
+    EXPECT_EQ(p("filled").toString(),
+              QString::fromUtf8(R"({"current":2,"bez1":"Bäckerei Groß & Söhne",)"
+                                R"("strasse":"Mühlweg 7","kurs":2,"rabatt":3.75,"divers":true,)"
+                                R"("plz":"70173","bez2":"","fill":0,"index":9,"unknown":438,)"
+                                R"("afterErrors":"Bäckerei Groß & Söhne"})"));
 
     // The same record as the host sees it, and address 3 kept apart.
     BelegAdressen& c = s.h.control();
@@ -115,13 +104,12 @@ TEST(ScriptBridge, AScriptFillsAndReadsAddressesAndCatchesTheControlsErrors) {
     EXPECT_NE(p("loaded").toInt(), 0);
     EXPECT_EQ(p("customer").toString(), QStringLiteral("Müller Haustechnik GmbH"));
     EXPECT_GE(p("changes").toInt(), 1);
-    ASSERT_GE(p("discounts").property(QStringLiteral("length")).toInt(), 1);
-    EXPECT_DOUBLE_EQ(p("discounts").property(0).toNumber(), 12.5);
+    EXPECT_EQ(p("discounts").property(0).toNumber(), 12.5);
 }
 
 // Values no member can take are refused with a number before they touch the record.
 struct Refusal {
-    const char* call;
+    const char* arguments; // of adressen.invoke
     int number;
 };
 
@@ -129,68 +117,45 @@ class ScriptRefusals : public ::testing::TestWithParam<Refusal> {};
 
 TEST_P(ScriptRefusals, ComeAsNumberedExceptionsAndLeaveTheRecordAlone) {
     Scripted s;
-    s.h.control().AddVorname(QStringLiteral("Anna"));
-    s.h.control().AddKursbehandlung(1);
+    BelegAdressen& c = s.h.control();
+    c.AddVorname(QStringLiteral("Anna"));
+    c.AddKursbehandlung(1);
+    c.AddWartDauer(150);
     const QJSValue n = s.run(QString::fromLatin1(kErrorNumberOf) +
-                             QStringLiteral("errorNumberOf(function () { %1; });")
-                                 .arg(QString::fromLatin1(GetParam().call)));
-    EXPECT_EQ(n.toVariant(), QVariant(GetParam().number)) << GetParam().call;
-    EXPECT_EQ(s.h.control().GetVorname(), QStringLiteral("Anna"));
-    EXPECT_EQ(s.h.control().GetKursbehandlung(), 1);
+                             QStringLiteral("errorNumberOf(function () { adressen.invoke(%1); });")
+                                 .arg(QString::fromLatin1(GetParam().arguments)));
+    EXPECT_EQ(n.toVariant(), QVariant(GetParam().number)) << GetParam().arguments;
+    EXPECT_EQ(std::tuple(c.GetVorname(), c.GetKursbehandlung(), c.GetWartDauer()),
+              std::tuple(QString("Anna"), qint16(1), qint16(150)));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    , ScriptRefusals,
-    ::testing::Values(Refusal{"adressen.invoke('AddVorname', ['a', 'b'])", 438},
-                      Refusal{"adressen.invoke('AddVorname', new Array(100000000))", 438},
-                      Refusal{"adressen.invoke('Kundengruppe', ['x'])", 438},
-                      Refusal{"adressen.invoke('AddVorname', [{ name: 'Hans' }])", 13},
-                      Refusal{"adressen.invoke('AddKursbehandlung', [40000])", 6},
-                      Refusal{"adressen.invoke('AddKursbehandlung', [NaN])", 13},
-                      Refusal{"adressen.invoke('AddRabatt', [Infinity])", 6}));
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(, ScriptRefusals, ::testing::Values(
+    Refusal{"'AddVorname', ['a', 'b']", 438}, Refusal{"'AddVorname', new Array(100000000)", 438},
+    Refusal{"'Kundengruppe', ['x']", 438}, Refusal{"'AddVorname', [{ name: 'Hans' }]", 13},
+    Refusal{"'AddKursbehandlung', [40000]", 6}, Refusal{"'AddKursbehandlung', [NaN]", 13},
+    Refusal{"'AddRabatt', [Infinity]", 6}, Refusal{"'AddWartDauer', ['abc']", 13},
+    Refusal{"'AddWartDauer', [70000]", 6}, Refusal{"'AppObj', [5]", 13}));
+// clang-format on
 
-TEST(ScriptBridge, EveryMemberNameReachesItsOwnRow) {
-    // A name is a method or a property, never both: that is what lets the
-    // bridge tell the kind from the number of arguments.
-    QSet<QString> methods, properties;
-    for (const auto& m : BelegAdressen::Members())
-        (m.kind == InvokeKind::Method ? methods : properties).insert(m.name.toCaseFolded());
-    EXPECT_FALSE(methods.intersects(properties));
-
-    using belegadressen::scripting::kindFor;
-    for (const auto& m : BelegAdressen::Members()) {
-        const qsizetype argc = m.kind == InvokeKind::PropertyPut ? 1 : 0;
-        EXPECT_EQ(kindFor(m.name, argc), m.kind) << m.name.toStdString();
-        EXPECT_EQ(kindFor(m.name.toLower(), argc), m.kind) << m.name.toStdString();
-    }
-}
-
-// A value of each parameter type that shows in its text which argument it
-// was; the script's handler writes the same text back.
-QVariant argumentFor(QMetaType type, int i, QString& text) {
+// A value of each parameter type that shows in its text which argument it was.
+QVariant argumentFor(QMetaType type, int i) {
     switch (type.id()) {
     case QMetaType::QString:
-        text = QStringLiteral("s%1 ä").arg(i);
-        return text;
+        return QStringLiteral("s%1 ä").arg(i);
     case QMetaType::Double:
-        text = QString::number(i + 0.5);
         return i + 0.5;
     case QMetaType::Float:
-        text = QString::number(i + 0.25);
         return QVariant::fromValue(static_cast<float>(i + 0.25));
     case QMetaType::Short:
-        text = QString::number(-i - 1);
         return QVariant::fromValue(static_cast<qint16>(-i - 1));
     case QMetaType::Int:
-        text = QString::number(100000 + i);
         return 100000 + i;
     case QMetaType::Bool:
-        text = i % 2 ? QStringLiteral("false") : QStringLiteral("true");
         return i % 2 == 0;
-    default:
-        ADD_FAILURE() << "no test value for " << type.name();
-        return {};
     }
+    ADD_FAILURE() << "no test value for " << type.name();
+    return {};
 }
 
 TEST(ScriptBridge, EveryEventOfTheControlReachesTheScriptWithItsArguments) {
@@ -217,16 +182,16 @@ TEST(ScriptBridge, EveryEventOfTheControlReachesTheScriptWithItsArguments) {
         ASSERT_GE(ScriptBridge::staticMetaObject.indexOfSignal(signal.methodSignature()), 0);
         s.run(QStringLiteral("heard = []; listen('%1');").arg(name));
 
+        // The script's handler writes the arguments back as texts.
         std::vector<QVariant> values;
         QStringList texts;
-        for (int p = 0; p < signal.parameterCount(); ++p) {
-            QString text;
-            values.push_back(argumentFor(signal.parameterMetaType(p), p, text));
-            texts << text;
-        }
         void* argv[11] = {nullptr};
-        for (std::size_t p = 0; p < values.size(); ++p)
-            argv[p + 1] = values[p].data();
+        values.reserve(10); // argv points into it
+        for (int p = 0; p < signal.parameterCount(); ++p) {
+            values.push_back(argumentFor(signal.parameterMetaType(p), p));
+            texts << values.back().toString();
+            argv[p + 1] = values.back().data();
+        }
         QMetaObject::activate(&c, mo, m - mo->methodOffset(), argv);
 
         EXPECT_EQ(s.run(QStringLiteral("heard.join(';')")).toString(),
