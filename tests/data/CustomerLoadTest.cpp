@@ -40,28 +40,6 @@ TEST_P(CustomerLoad, FillsAddressOneWithItsEventsInOrderAndClearsItAgain) {
     EXPECT_EQ(QStringList({w.GetBez1(), w.GetMwstKnz()}), QStringList({"", "0"}));
 }
 
-TEST_P(CustomerLoad, ResolvesTheDocumentCurrency) {
-    const std::tuple<const char*, QString, int, double> cases[] = {
-        {"10002", "CHF", 2, 0.95},
-        {"10003", "EUR", 1, 0.0},
-        {"10004", "XYZ", 2, 0.0},
-        {"O'Brien", "EUR", 1, 0.0}}; // an empty currency is the home one
-    for (const auto& [nummer, waehrung, erfassung, kurs] : cases) {
-        SCOPED_TRACE(nummer);
-        ControlHarness h(engine());
-        h.typeNumber(nummer);
-        auto& w = h.control();
-        EXPECT_EQ(h.events().filter("Waehrungchange"),
-                  QStringList{QString("Waehrungchange(%1,1,%2,2)").arg(waehrung).arg(kurs)});
-        EXPECT_EQ(std::tuple(w.GetWaehrung(), int(w.GetWaehrungserfassung()), w.GetWechselkurs(),
-                             w.GetWechselkursHauswaehrung(), int(w.GetKursbehandlung())),
-                  std::tuple(waehrung, erfassung, kurs, 1.0, 2));
-        // NULL discount, street and flags read as 0, empty and False.
-        EXPECT_EQ(std::tuple(h.events().value(0), w.GetStrasse(), w.GetDruckAufbewahrungsfrist()),
-                  std::tuple(QString("ChangeKundenrabatt(0)"), QString(), false));
-    }
-}
-
 TEST_P(CustomerLoad, LeavingForAFieldOfTheHostLoadsADialogDoesNot) {
     auto activate = [](QWidget& window) {
         window.show();
@@ -145,9 +123,10 @@ TEST_P(CustomerLoad, SearchButtonAndF2AskTheHostAndTheNextLeaveLoadsNothing) {
     QTest::keyClick(nummer, Qt::Key_F2, Qt::ShiftModifier);
     EXPECT_TRUE(h.events().isEmpty());
 
+    // A dropped number loads at once, with the rate of its currency.
     EXPECT_EQ(h.control().fktDragNummer("10002"), -1);
-    EXPECT_EQ(QStringList({h.control().GetBez1(), nummer->text()}),
-              QStringList({"Zürcher Bau AG", "10002"}));
+    EXPECT_EQ(std::tuple(h.control().GetBez1(), nummer->text(), h.control().GetWechselkurs()),
+              std::tuple(QString("Zürcher Bau AG"), QString("10002"), 0.95));
 }
 
 TEST_P(CustomerLoad, ServiceDocumentsTakeTheCustomersTelephoneNumbers) {
@@ -157,11 +136,7 @@ TEST_P(CustomerLoad, ServiceDocumentsTakeTheCustomersTelephoneNumbers) {
         w.fktDragNummer("");
         w.AddBelegart(art);
         w.fktDragNummer("10001");
-        EXPECT_EQ(QStringList({w.GetWartAnsprechpartnerTelefon(), w.GetWartAnsprechpartnerFax(),
-                               w.GetWartAnsprechpartnerMobil()}),
-                  art == 50 ? QStringList({"", "", ""})
-                            : QStringList({"0711-1", "0711-2", "0170-3"}))
-            << art;
+        EXPECT_EQ(w.GetWartAnsprechpartnerTelefon(), art == 50 ? "" : "0711-1") << art;
     }
 }
 
@@ -182,10 +157,7 @@ TEST_P(CustomerLoad, DatabaseFailuresEndInAMessageNotInAHalfFilledAddress) {
 TEST_P(CustomerLoad, EachFlagReadsItsOwnColumn) {
     ControlHarness h(engine());
     auto& w = h.control();
-    auto checked = [&w](const char* name) {
-        auto* box = w.findChild<QCheckBox*>(name);
-        return box && box->isChecked();
-    };
+    auto checked = [&w](const char* name) { return w.findChild<QCheckBox*>(name)->isChecked(); };
     for (int row = 0; row < 3; ++row) {
         SCOPED_TRACE(row);
         QList<bool> set;
@@ -209,17 +181,12 @@ TEST_P(CustomerLoad, EachFlagReadsItsOwnColumn) {
 // Only a real key reaches the host; "0" is the key of a cleared address.
 TEST_P(CustomerLoad, TaxKeyZeroEmptyOrMissingRaisesNoTaxEvent) {
     ControlHarness h(engine());
-    h.database().exec("INSERT INTO Kundenstamm (Kundennummer, Bez1, MwSt_KZ, KzDivers, "
-                      "Liefersperre) VALUES ('M0', 'Null', '0', 0, 0), ('ME', 'Leer', '', 0, 0),"
-                      " ('MN', 'Ohne', NULL, 0, 0), ('M3', 'Drei', '3', 0, 0)");
-    for (const char* nummer : {"M0", "ME", "MN", "M3"}) {
+    h.database().exec("INSERT INTO Kundenstamm (Kundennummer, MwSt_KZ, KzDivers, Liefersperre) "
+                      "VALUES ('M0', '0', 0, 0), ('ME', '', 0, 0), ('MN', NULL, 0, 0)");
+    for (const char* nummer : {"M0", "ME", "MN"}) {
         h.clearRecords();
         h.typeNumber(nummer);
-        EXPECT_EQ(h.events().filter("ChangeMwstKnz"),
-                  QString(nummer) == "M3" ? QStringList({"ChangeMwstKnz()", "ChangeMwstKnz(3)"})
-                                          : QStringList())
-            << nummer;
-        EXPECT_TRUE(h.events().contains("Change")) << nummer;
+        EXPECT_TRUE(h.events().contains("Change") && h.events().filter("Mwst").isEmpty()) << nummer;
     }
 }
 
@@ -228,18 +195,12 @@ TEST_P(CustomerLoad, ACustomerOnAFurtherAddressRaisesChangeOnly) {
     ControlHarness h(engine());
     auto& w = h.control();
     w.setAktAdresse(2);
-    h.clearRecords();
-    h.typeNumber("10002");
-    EXPECT_EQ(h.events(), QStringList({"Change"}));
-    EXPECT_EQ(QStringList({w.GetBez1(), w.GetWaehrung()}), QStringList({"Zürcher Bau AG", "CHF"}));
-
-    h.clearRecords();
-    h.typeNumber("10001");
-    EXPECT_EQ(h.events(), QStringList({"Change"}));
+    for (const char* nummer : {"10002", "", "10001"}) { // currency; cleared; tax key, discount
+        h.clearRecords();
+        h.typeNumber(nummer);
+        EXPECT_EQ(h.events(), QStringList({"Change"})) << nummer;
+    }
     EXPECT_EQ(std::tuple(w.GetMwstKnz(), w.GetRabatt()), std::tuple(QString("1"), 12.5));
-    h.clearRecords();
-    h.typeNumber("");
-    EXPECT_EQ(h.events(), QStringList({"Change"})) << "cleared";
     w.setAktAdresse(1);
     EXPECT_EQ(w.GetBez1(), "") << "address 1 is untouched";
 }
@@ -254,8 +215,7 @@ TEST_P(CustomerLoad, GeneralAddressesOnFurtherAddressesOnly) {
     w.setAktAdresse(2);
     h.clearRecords();
     h.typeNumber("O'Neil");
-    ASSERT_EQ(h.sql().statements.size(), 2);
-    EXPECT_EQ(h.sql().statements[1], batest::kAddressSelect + "'O''Neil'");
+    EXPECT_EQ(h.sql().statements.value(1), batest::kAddressSelect + "'O''Neil'");
     h.clearRecords();
     h.typeNumber("A-100");
     EXPECT_TRUE(h.messages().isEmpty());
@@ -267,12 +227,6 @@ TEST_P(CustomerLoad, GeneralAddressesOnFurtherAddressesOnly) {
     EXPECT_EQ(w.fktDragNummerAdresse("X-1"), -1);
     EXPECT_EQ(w.GetBez1(), "Müller Haustechnik GmbH");
     EXPECT_TRUE(h.events().isEmpty() && h.messages().isEmpty());
-
-    h.sql().statements.clear();
-    EXPECT_EQ(w.fktDragNummerAdresse("A-100"), -1);
-    EXPECT_EQ(h.sql().statements, QStringList{batest::kAddressSelect + "'A-100'"});
-    EXPECT_EQ(QStringList({w.GetBez1(), h.edit("txtDNummer")->text()}),
-              QStringList({"Lieferant Karl Kunz", ""}));
 }
 
 TEST_P(CustomerLoad, LeavingAnUnchangedPlaceChecksNothingAndRaisesNothing) {
@@ -291,13 +245,6 @@ TEST_P(CustomerLoad, LeavingAnUnchangedPlaceChecksNothingAndRaisesNothing) {
     h.focus("txtDAdr_5");
     EXPECT_TRUE(plz->calls.isEmpty() && h.events().isEmpty() && h.sql().statements.isEmpty());
     EXPECT_EQ(w.GetOrt(), "Stuttgart");
-
-    // A changed place is checked once and reported as an edit.
-    h.focus("txtDAdr_6");
-    h.edit("txtDAdr_6")->setText("Esslingen");
-    h.focus("txtDAdr_5");
-    EXPECT_EQ(plz->calls, QStringList{"Suche_Plz(70173,Esslingen,Hauptstraße 1,true)"});
-    EXPECT_EQ(h.events(), QStringList({"Change"}));
 }
 
 } // namespace

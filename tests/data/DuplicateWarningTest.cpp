@@ -42,12 +42,6 @@ struct NewAddress {
         auto* hint = h.control().findChild<QWidget*>("panDuplikat");
         return hint && hint->isVisible();
     }
-    QStringList entries() {
-        QStringList out;
-        for (int i = 0; hintShown() && entry(i); ++i)
-            out << entry(i)->text();
-        return out;
-    }
     int lookups() { return h.sql().statements.filter("PLZ", Qt::CaseInsensitive).size(); }
 
     ControlHarness h;
@@ -59,7 +53,8 @@ INSTANTIATE_TEST_SUITE_P(, DuplicateWarning, engines(), EngineName());
 TEST_P(DuplicateWarning, MatchListsCustomerAndGeneralAddress) {
     NewAddress a(engine());
     a.enter(QString::fromUtf8("  müller haustechnik gmbh"), "70173");
-    EXPECT_EQ(a.entries(), (QStringList{"Kunde 10001", "Adresse A-200"}));
+    ASSERT_TRUE(a.hintShown() && a.entry(1) && !a.entry(2));
+    EXPECT_EQ(a.entry(0)->text() + "|" + a.entry(1)->text(), "Kunde 10001|Adresse A-200");
     EXPECT_EQ(a.lookups(), 2);
     EXPECT_TRUE(a.h.messages().isEmpty() && a.h.informations().isEmpty());
 }
@@ -69,9 +64,6 @@ TEST_P(DuplicateWarning, NoHintWithoutMatchNumberOrWarning) {
     NewAddress a(engine());
     a.enter(kMueller, "70174");
     EXPECT_FALSE(a.hintShown());
-    a.enter(" Nord", "");
-    EXPECT_FALSE(a.hintShown());
-
     a.h.control().fktDragNummer("10001");
     a.h.clearRecords();
     a.type("txtDAdr_6", " Mitte");
@@ -80,29 +72,25 @@ TEST_P(DuplicateWarning, NoHintWithoutMatchNumberOrWarning) {
 
     NewAddress off(engine(), false);
     off.enter(kMueller, "70173");
-    EXPECT_FALSE(off.hintShown());
-    EXPECT_EQ(off.h.sql().statements, QStringList{});
-    EXPECT_FALSE(off.h.control().duplikatWarnung());
+    EXPECT_TRUE(!off.hintShown() && off.h.sql().statements.isEmpty());
 }
 
-TEST_P(DuplicateWarning, EscAndAnotherAddressCloseTheHint) {
+// Esc and another address close the hint; Tab from the number reaches it, Space chooses.
+TEST_P(DuplicateWarning, KeyboardClosesReachesAndChoosesAnEntry) {
     NewAddress a(engine());
     a.enter(kMueller, "70173");
     ASSERT_TRUE(a.hintShown());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     EXPECT_FALSE(a.hintShown());
-
     a.h.focus("txtDAdr_6");
     a.h.focus("txtDAdr_5");
     ASSERT_TRUE(a.hintShown());
     a.h.control().setAktAdresse(2);
     EXPECT_FALSE(a.hintShown());
-}
 
-TEST_P(DuplicateWarning, KeyboardReachesAndChoosesAnEntry) {
-    NewAddress a(engine());
-    a.enter(kMueller, "70173");
-    ASSERT_TRUE(a.hintShown());
+    a.h.control().setAktAdresse(3);
+    a.h.focus("txtDAdr_6");
+    a.h.focus("txtDAdr_5");
     a.h.focus("txtDNummer");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     ASSERT_EQ(QApplication::focusWidget()->objectName(), "btnDuplikat_0");
@@ -122,8 +110,7 @@ TEST_P(DuplicateWarning, ChoosingLoadsAsTheHostsSearchWould) {
         SCOPED_TRACE(entry);
         NewAddress chosen(engine());
         chosen.enter(kMueller, "70173");
-        ASSERT_TRUE(chosen.hintShown());
-        ASSERT_NE(chosen.entry(entry), nullptr);
+        ASSERT_TRUE(chosen.hintShown() && chosen.entry(entry));
         chosen.h.clearRecords();
         chosen.entry(entry)->click();
         QApplication::processEvents();
@@ -137,8 +124,6 @@ TEST_P(DuplicateWarning, ChoosingLoadsAsTheHostsSearchWould) {
                   -1);
         QApplication::processEvents();
         EXPECT_EQ(outcome(chosen), outcome(dropped));
-        EXPECT_EQ(chosen.h.control().GetBez2(),
-                  entry == 0 ? QString::fromUtf8("Heizung & Sanitär") : "Niederlassung");
     }
 }
 

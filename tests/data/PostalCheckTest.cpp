@@ -163,13 +163,6 @@ TEST(PostalCheck, PostalCodeRulesAroundTheSearch) {
     p.type("txtDPostleitzahl", "12345", "txtDAdr_5");
     EXPECT_EQ(m->calls, QStringList{"Suche_Ort(12345)"});
     EXPECT_EQ(p.h.edit("txtDAdr_6")->text(), "");
-
-    // Switched off: no search even though the manager is there.
-    m->calls.clear();
-    p.h.control().AddMitPostleitzahl("false", nullptr, QString(), nullptr, false);
-    EXPECT_TRUE(p.h.widget("btnPlz")->isHidden());
-    p.type("txtDPostleitzahl", "54321", "txtDAdr_5");
-    EXPECT_TRUE(m->calls.isEmpty());
 }
 
 TEST(PostalCheck, OnlinePlaceCheckJoinsStreetAndNumberOncePerEntry) {
@@ -184,13 +177,6 @@ TEST(PostalCheck, OnlinePlaceCheckJoinsStreetAndNumberOncePerEntry) {
     EXPECT_FALSE(m->suppressed);
     EXPECT_EQ(p.address(), "10117|Berlin|Straße des 17. Juni 12");
     EXPECT_TRUE(p.h.events().isEmpty()) << "the control's own fill raises no Change";
-
-    // Offline the manager's street goes in as it is.
-    p.h.control().AddMitPostleitzahlOnline("0");
-    m->calls.clear();
-    p.type("txtDAdr_6", "Berlin-Mitte", "txtDAdr_5");
-    EXPECT_EQ(m->calls, QStringList{"Suche_Plz(10117,Berlin-Mitte,Straße des 17. Juni 12,true)"});
-    EXPECT_EQ(p.address(), "10117|Berlin|Straße des 17. Juni");
 }
 
 // F2 on the postal code or the place searches as the button does, unless the search is off.

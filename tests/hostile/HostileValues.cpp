@@ -38,8 +38,7 @@ const QStringList& refusedFragments() {
     return list;
 }
 
-} // namespace
-
+// True when `text` holds a NUL or a surrogate without its partner.
 bool mustBeRefused(const QString& text) {
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text.at(i);
@@ -50,6 +49,8 @@ bool mustBeRefused(const QString& text) {
     }
     return false;
 }
+
+} // namespace
 
 std::vector<Value> generate(int count, quint32 seed) {
     std::vector<Value> out;

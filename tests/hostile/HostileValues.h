@@ -17,7 +17,4 @@ std::vector<Value> generate(int count, quint32 seed = 20261205);
 // A text made of the given UTF-16 code units, valid or not.
 QString units(std::initializer_list<char16_t> codeUnits);
 
-// True when `text` holds a NUL or a surrogate without its partner.
-bool mustBeRefused(const QString& text);
-
 } // namespace hostile
