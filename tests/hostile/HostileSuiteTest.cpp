@@ -1,4 +1,4 @@
-// Hostile values through every path composing SQL, on both engines.
+// Hostile values through every path composing SQL and every typed field, on both engines.
 #include "contracts/Error.h"
 #include "data/Statements.h"
 #include "hostile/HostileValues.h"
@@ -149,6 +149,34 @@ TYPED_TEST(HostileSuite, MembersThatComposeSqlFindNothingAndKeepWorking) {
     c.setAktAdresse(1);
     h.typeNumber("10001");
     EXPECT_EQ(c.GetBez1(), "Müller Haustechnik GmbH");
+}
+
+// The typed fields keep their text through the store step (AktAdresse) and the showing again.
+TYPED_TEST(HostileSuite, TypedFieldsKeepTheirTextThroughStoreAndShow) {
+    if (TypeParam::engine == batest::Engine::PostgreSQL) GTEST_SKIP() << "no database in this path";
+    batest::ControlHarness h(3, TypeParam::engine);
+    auto& c = h.control();
+    h.typeNumber("10001");
+    QList<QLineEdit*> fields;
+    for (QLineEdit* e : c.findChildren<QLineEdit*>()) {
+        const QString name = e->objectName();
+        if (name.startsWith("txt") && name != "txtDNummer" && !e->isReadOnly() &&
+            e->isVisibleTo(&c) && e->isEnabled() && !e->validator() && e->inputMask().isEmpty() &&
+            QByteArray(e->metaObject()->className()) == "QLineEdit")
+            fields << e;
+    }
+    ASSERT_GE(fields.size(), 5);
+    const std::vector<hostile::Value>& all = values();
+    for (size_t i = 0; i < all.size(); i += kControlStride) {
+        const QString& v = all[i].text;
+        QStringList typed, kept;
+        for (QLineEdit* e : fields)
+            e->setText(v), typed << e->text();
+        c.setAktAdresse(1); // store and show again
+        for (QLineEdit* e : fields)
+            kept << e->text();
+        ASSERT_EQ(kept, typed) << shown(v).toStdString();
+    }
 }
 
 } // namespace
