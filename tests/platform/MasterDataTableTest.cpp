@@ -2,7 +2,6 @@
 #include "contracts/Error.h"
 #include "support/ControlHarness.h"
 #include "support/TestDatabase.h"
-#include <QSqlQuery>
 #include <gtest/gtest.h>
 
 using namespace belegadressen;
@@ -16,12 +15,12 @@ protected:
     void SetUp() override {
         EngineTest<E>::SetUp();
         if (this->IsSkipped() || this->HasFailure()) return;
-        db().exec(QStringLiteral("DELETE FROM Zahlungsbedingungen"));
+        db().exec("DELETE FROM Zahlungsbedingungen");
         db().exec(QStringLiteral(
             "INSERT INTO Zahlungsbedingungen (ZahlBedSchl, Kurztext, NettoTage, SkontoProzent1) "
             "VALUES ('14T', '14 Tage netto', 14, 2.5), ('SOFORT', 'sofort', 0, 1.23456)"));
         sql = std::make_shared<RecordingConnection>(this->connection());
-        table.setTableName(QStringLiteral("Zahlungsbedingungen"));
+        table.setTableName("Zahlungsbedingungen");
         table.setConnection(sql);
         for (const auto& [column, heading] :
              {std::pair{"ZahlBedSchl", "Schlüssel"}, std::pair{"Kurztext", "Bezeichnung"},
@@ -31,16 +30,8 @@ protected:
     }
     TestDatabase& db() { return EngineTest<E>::database(); }
     QStringList rows() {
-        QSqlQuery q(db().db());
-        EXPECT_TRUE(q.exec(QStringLiteral("SELECT ZahlBedSchl, Kurztext, NettoTage, "
-                                          "SkontoProzent1 FROM Zahlungsbedingungen ORDER BY 1")));
-        QStringList out;
-        while (q.next())
-            out << QStringLiteral("%1|%2|%3|%4")
-                       .arg(q.value(0).toString(), q.value(1).toString(),
-                            QString::number(q.value(2).toDouble()),
-                            QString::number(q.value(3).toDouble()));
-        return out;
+        return db().rows(QStringLiteral("SELECT ZahlBedSchl, Kurztext, NettoTage, SkontoProzent1 "
+                                        "FROM Zahlungsbedingungen ORDER BY 1"));
     }
 
     std::shared_ptr<RecordingConnection> sql;
@@ -60,7 +51,7 @@ TYPED_TEST(MasterDataTableTest, NumbersShownAndTypedInGermanNotation) {
                                          "SOFORT|sofort|0|1.23456"}));
     // Read again, a number comes back as it was typed.
     this->table.load();
-    EXPECT_EQ(this->table.editText(0, 3), QStringLiteral("3,75"));
+    EXPECT_EQ(this->table.editText(0, 3), "3,75");
 }
 
 // Rows as the user typed them: cells separated by '|', rows by ';'.
@@ -114,7 +105,7 @@ TYPED_TEST(MasterDataTableTest, FailingThirdStatementLeavesTableUnchanged) {
     changes.deleted << 0;
     changes.edited.append({1, {"SOFORT", "sofort netto", "0", "1,23456"}});
     changes.added << QStringList{"60T", "60 Tage", "60", ""};
-    this->sql->failWhenContains = QStringLiteral("Insert into");
+    this->sql->failWhenContains = "Insert into";
     this->sql->statements.clear();
     try {
         this->table.save(changes);

@@ -24,16 +24,13 @@ void fillDirectory(SqliteDb& db) {
 }
 
 TEST(SqlPostalCodeManager, SearchesAndChooses) {
-    // Name, "Plz|Ort|Strasse", mode (D dialog, O online, T districts, 1 2nd row, C cancel), found.
+    // Name, "Plz|Ort|Strasse", mode (D dialog, O online, T districts, 1 2nd row), found.
     const char* cases[][4] = {
-        {"PlzAlone", "12345||", "", "12345|Musterstadt|||0|0"},
         {"OfflineKeepsNumber", "12345||Hauptstr. 5a", "", "12345|Musterstadt|Hauptstraße 5a||0|0"},
         {"Online", "|Musterstadt|Hauptstrasse 5a", "O", "12345|Musterstadt|Hauptstraße|5a|0|0"},
         {"NewStreet", "12345|Musterstadt|Neuer  Weg 3", "", "12345|Musterstadt|Neuer  Weg 3||0|0"},
         {"TwoPlacesWithoutDialogStayOpen", "54321||", "", "||||0|0"},
-        {"TwoPlacesAskTheUser", "54321||", "D1", "54321|Beispielort|||1|0"},
         {"StreetSettlesTwoCodes", "|Neustadt|Lindenweg 4", "D", "31112|Neustadt|Lindenweg 4||0|1"},
-        {"CancelledChoiceIsUnconfirmed", "54321||", "DC", "||||1|0"},
         {"WrongPlaceFallsBackToPlz", "54321|Musterstadt|", "D", "54321|Anderort|||1|0"},
         {"PlaceAloneWithQuote", "|O'Hara|", "", "77777|O'Hara|||0|0"},
         {"DistrictsAskWithDialog", "12345||", "DT1", "12345|Musterstadt|||1|0"},
@@ -49,8 +46,7 @@ TEST(SqlPostalCodeManager, SearchesAndChooses) {
         const QStringList given = QString::fromUtf8(c[1]).split('|');
         auto runner = std::make_shared<ScriptedDialogRunner>();
         runner->script = [&](QDialog& dialog) {
-            if (mode.contains('C')) return int(QDialog::Rejected);
-            dialog.findChild<QTableWidget*>(QStringLiteral("tblTreffer"))
+            dialog.findChild<QTableWidget*>("tblTreffer")
                 ->setCurrentCell(mode.contains('1') ? 1 : 0, 0);
             return int(QDialog::Accepted);
         };
@@ -89,7 +85,7 @@ TEST(SqlPostalCodeManagerOther, PlaceOnlyByAUniqueCodeAndAPluggedInProviderFirst
     fillDirectory(db);
     auto runner = std::make_shared<ScriptedDialogRunner>();
     SqlPostalCodeManager manager(runner);
-    EXPECT_EQ(manager.Suche_Ort(QStringLiteral("12345")), QString()); // no connection yet
+    EXPECT_EQ(manager.Suche_Ort("12345"), QString()); // no connection yet
     EXPECT_FALSE(manager.Geprueft());
     manager.Init(nullptr, QString(), db.connection(), true);
     for (const auto& [plz, ort] :
@@ -100,8 +96,7 @@ TEST(SqlPostalCodeManagerOther, PlaceOnlyByAUniqueCodeAndAPluggedInProviderFirst
     EXPECT_TRUE(runner->shown.isEmpty());
 
     manager.setOkMeldungUnterdrucken(true);
-    manager.Suche_Plz(QStringLiteral("12345"), QStringLiteral("Musterstadt"),
-                      QStringLiteral("Bahnhofstraße 1"), true);
+    manager.Suche_Plz("12345", "Musterstadt", "Bahnhofstraße 1", true);
     EXPECT_TRUE(manager.Geprueft());
     EXPECT_TRUE(runner->informations.isEmpty());
 
@@ -110,30 +105,21 @@ TEST(SqlPostalCodeManagerOther, PlaceOnlyByAUniqueCodeAndAPluggedInProviderFirst
     SqlPostalCodeManager online(std::make_shared<ScriptedDialogRunner>());
     online.Init(nullptr, QString(), db.connection(), false);
     online.setOnline(true, provider);
-    online.Suche_Plz(QString(), QStringLiteral("Berlin"), QStringLiteral("Straße des 17. Juni 12"),
-                     false);
+    online.Suche_Plz(QString(), "Berlin", "Straße des 17. Juni 12", false);
     EXPECT_TRUE(online.Geprueft());
     EXPECT_EQ(QStringList({online.Plz(), online.Strasse(), online.Hausnummer()}),
               QStringList({"10117", "Straße des 17. Juni", "12"}));
-    EXPECT_EQ(provider->queries.first(), QStringLiteral("|Berlin|Straße des 17. Juni"));
+    EXPECT_EQ(provider->queries.first(), "|Berlin|Straße des 17. Juni");
 
     // The local directory is not asked while a provider is plugged in.
-    online.Suche_Plz(QStringLiteral("12345"), QString(), QString(), false);
+    online.Suche_Plz("12345", QString(), QString(), false);
     EXPECT_FALSE(online.Geprueft());
     online.setOnline(false);
-    online.Suche_Plz(QStringLiteral("12345"), QString(), QString(), false);
+    online.Suche_Plz("12345", QString(), QString(), false);
     EXPECT_TRUE(online.Geprueft());
 }
 
-TEST(SqlPostalCodeManagerOther, StreetSpellings) {
-    for (const char* row : {"Berliner Str.|Berliner Straße|Berliner Strasse",
-                            "Hauptstrasse|Hauptstraße|Hauptstr.", "Am Bach"})
-        EXPECT_EQ(streetSpellings(QString::fromUtf8(row).section('|', 0, 0)),
-                  QString::fromUtf8(row).split('|'));
-    EXPECT_TRUE(streetSpellings(QString()).isEmpty());
-}
-
-// The choice dialog from the keyboard alone: type to narrow, arrows, Enter, Escape.
+// The choice dialog from the keyboard alone: type to narrow, arrows and Enter.
 TEST(PostalChoiceDialogTest, FiltersAndChoosesFromTheKeyboard) {
     const QList<PostalEntry> entries{
         PostalEntry{"31111", "Neustadt", "", ""}, PostalEntry{"31112", "Neustadt", "", ""},
@@ -143,17 +129,17 @@ TEST(PostalChoiceDialogTest, FiltersAndChoosesFromTheKeyboard) {
     QLineEdit* filter = dialog.filter();
     EXPECT_EQ(std::pair(dialog.visibleRows(), dialog.chosen()), std::pair(4, 0));
 
-    QTest::keyClicks(filter, QStringLiteral("neu"));
+    QTest::keyClicks(filter, "neu");
     QTest::keyClick(filter, Qt::Key_Down);
     EXPECT_EQ(std::pair(dialog.visibleRows(), dialog.chosen()), std::pair(2, 1));
 
     filter->clear();
-    QTest::keyClicks(filter, QStringLiteral("5432"));
+    QTest::keyClicks(filter, "5432");
     EXPECT_EQ(dialog.chosen(), 2) << "the marked row was filtered away, the first left is marked";
     QTest::keyClick(filter, Qt::Key_Down);
     EXPECT_EQ(dialog.chosen(), 3);
 
-    QTest::keyClicks(filter, QStringLiteral("x"));
+    QTest::keyClicks(filter, "x");
     QTest::keyClick(filter, Qt::Key_Return);
     EXPECT_EQ(std::pair(dialog.visibleRows(), dialog.isVisible()), std::pair(0, true))
         << "nothing left to take";
@@ -162,20 +148,15 @@ TEST(PostalChoiceDialogTest, FiltersAndChoosesFromTheKeyboard) {
     QTest::keyClick(filter, Qt::Key_Return);
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(std::pair(dialog.result(), dialog.chosen()), std::pair(int(QDialog::Accepted), 3));
-
-    PostalChoiceDialog other(entries, false, false);
-    other.show();
-    QTest::keyClick(other.filter(), Qt::Key_Escape);
-    EXPECT_EQ(other.result(), int(QDialog::Rejected));
 }
 
 TEST(HouseNumber, SplitsAtTheNumberAtTheEndJoinsWithOneBlank) {
     // "line|street|number"; staircase and door after slashes, "Top" for the flat.
     for (const char* row :
          {"Hauptstraße 5a|Hauptstraße|5a", "Straße des 17. Juni 12|Straße des 17. Juni|12",
-          "Am Markt 3-5|Am Markt|3-5", "Hauptstr. 5|Hauptstr.|5", "Hauptstraße5a|Hauptstraße|5a",
-          "Hauptstraße|Hauptstraße|", "Am Hang 5 Hinterhaus|Am Hang 5 Hinterhaus|", "B27|B27|",
-          "12||12", "   ||", "Mariahilfer Straße 12/3/14|Mariahilfer Straße|12/3/14",
+          "Am Markt 3-5|Am Markt|3-5", "Hauptstraße5a|Hauptstraße|5a", "Hauptstraße|Hauptstraße|",
+          "Am Hang 5 Hinterhaus|Am Hang 5 Hinterhaus|", "B27|B27|", "12||12", "   ||",
+          "Mariahilfer Straße 12/3/14|Mariahilfer Straße|12/3/14",
           "Wiedner Gürtel 8/Top 4|Wiedner Gürtel|8/Top 4",
           "Rue du Rhône 12bis|Rue du Rhône|12bis"}) {
         const QStringList c = QString::fromUtf8(row).split('|');
@@ -183,11 +164,10 @@ TEST(HouseNumber, SplitsAtTheNumberAtTheEndJoinsWithOneBlank) {
         EXPECT_EQ(QStringList({split.street, split.number}), c.mid(1)) << row;
     }
 
-    EXPECT_EQ(joinHouseNumber(QStringLiteral("Hauptstraße "), QStringLiteral(" 5a")),
-              QStringLiteral("Hauptstraße 5a"));
-    EXPECT_EQ(joinHouseNumber(QStringLiteral("Hauptstraße"), QString()),
-              QStringLiteral("Hauptstraße"));
-    EXPECT_EQ(joinHouseNumber(QString(), QStringLiteral("7")), QStringLiteral("7"));
+    EXPECT_EQ(
+        QStringList({joinHouseNumber("Hauptstraße ", " 5a"),
+                     joinHouseNumber("Hauptstraße", QString()), joinHouseNumber(QString(), "7")}),
+        QStringList({"Hauptstraße 5a", "Hauptstraße", "7"}));
 }
 
 } // namespace

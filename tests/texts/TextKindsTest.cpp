@@ -1,4 +1,4 @@
-// Text choice: text types, document kinds, buttons, the long-text statement and lookup, preview.
+// Text choice: text types, document kinds, the long-text lookup, preview.
 #include "texts/TextKinds.h"
 #include "control/DocumentKinds.h"
 #include "control/ServiceHub.h"
@@ -24,9 +24,8 @@ TEST(TextType, NamesKindAndRowFromANumberInAnyFormOthersAreNone) {
             EXPECT_EQ(std::pair(type->kind, type->element), std::pair(kind, element)) << texttyp;
         }
 
-    for (const QVariant& v :
-         {QVariant(), QVariant(-1), QVariant(10), QVariant(6.5), QVariant(QStringLiteral("x")),
-          QVariant(QString()), QVariant(true), QVariant(QStringLiteral("6a"))})
+    for (const QVariant& v : {QVariant(), QVariant(-1), QVariant(10), QVariant(6.5), QVariant("x"),
+                              QVariant(QString()), QVariant(true), QVariant("6a")})
         EXPECT_FALSE(textTypeOf(v).has_value()) << v.toString().toStdString();
 }
 
@@ -47,28 +46,9 @@ TEST(TextType, FitsOnlyTheDocumentsOwnKind) {
         }
 }
 
-TEST(ButtonChoice, DocumentDecidesTheKindAndTheButtonOnlyItsIndex) {
-    // Button index, for a document, its type: kind and target kind.
-    for (const auto& [index, fuerBeleg, belegart, kind, target] :
-         {std::tuple{3, false, 120, 3, 3}, std::tuple{7, false, 10, -1, 7},
-          std::tuple{4, true, 120, 1, 1}, std::tuple{2, true, 0, -1, 0}}) {
-        const ButtonChoice choice = buttonChoice(index, fuerBeleg, qint16(belegart));
-        EXPECT_EQ(std::pair(choice.kind, choice.targetKind), std::pair(kind, target))
-            << index << " " << belegart;
-    }
-}
-
-TEST(LongTextStatement, IsComposedWithDefaultLanguageAndNoSupplement) {
-    // The number goes in untrimmed; a quote in it cannot end the value.
-    EXPECT_EQ(langtextSelect(QStringLiteral(" O'1 "), QStringLiteral("FRG")),
-              QString::fromUtf8("Select Langtext from Textbausteine where Textart = 'FRG' AND "
-                                "Textnummer = ' O''1 ' AND SprachKZ='ÿÿÿ' AND ZusatztextNummer = "
-                                "'000'"));
-}
-
 class PreviewLayout : public ::testing::Test {
 protected:
-    QFont font = QFont(QStringLiteral("Sans"), 9);
+    QFont font = QFont("Sans", 9);
     QFontMetricsF metrics{font};
     QSize lines(int width, int count) const {
         return {width, static_cast<int>(
@@ -92,17 +72,8 @@ TEST_F(PreviewLayout, WrapsKeepsTheTextsOwnLinesAndCutsWithAnEllipsis) {
     joined.chop(1);
     EXPECT_TRUE(words.startsWith(joined.trimmed())) << joined.toStdString();
 
-    // Room for everything: nothing is cut.
-    const QString all = fitPreviewText(words, font, lines(width, 20));
-    EXPECT_FALSE(all.contains(QChar(0x2026)));
-    EXPECT_EQ(QString(all).replace(QLatin1Char('\n'), QLatin1Char(' ')), words);
-
-    EXPECT_EQ(fitPreviewText(QStringLiteral("Erste Zeile\r\nZweite\rDritte\n\nFünfte"), font,
-                             lines(400, 6)),
-              QStringLiteral("Erste Zeile\nZweite\nDritte\n\nFünfte"));
-    EXPECT_EQ(fitPreviewText(QStringLiteral("a\nb\nc\nd\ne"), font, lines(200, 2)),
-              QStringLiteral("a\nb") + QChar(0x2026));
-    EXPECT_EQ(fitPreviewText(QString(), font, lines(200, 2)), QString());
+    EXPECT_EQ(fitPreviewText("Erste Zeile\r\nZweite\rDritte\n\nFünfte", font, lines(400, 6)),
+              "Erste Zeile\nZweite\nDritte\n\nFünfte");
 }
 
 // Long texts on both engines come back exactly as stored; odd numbers cannot break the statement.
@@ -115,7 +86,7 @@ protected:
     void SetUp() override {
         Base::SetUp();
         if (this->HasFatalFailure() || this->IsSkipped()) return;
-        Base::database().exec(QStringLiteral("DELETE FROM Textbausteine"));
+        Base::database().exec("DELETE FROM Textbausteine");
         Base::database().exec(QStringLiteral("INSERT INTO Textbausteine (Textart, Textnummer, "
                                              "SprachKZ, ZusatztextNummer, Langtext) VALUES "
                                              "('FRG', '001', %1, '000', %2)")
@@ -136,7 +107,7 @@ TYPED_TEST_SUITE(LongTextOnEngines, batest::BothEngines, batest::EngineNames);
 
 TYPED_TEST(LongTextOnEngines, ComesBackByteForByteOddNumbersAreMissingNotBroken) {
     LongTextLookup lookup(this->hub);
-    const Langtext found = lookup.LeseLangtext(QStringLiteral("001"), QStringLiteral("FRG"));
+    const Langtext found = lookup.LeseLangtext("001", "FRG");
     ASSERT_EQ(found.result, Langtext::Result::Found);
     EXPECT_EQ(found.text.toString().toUtf8(), kStored.toUtf8());
     EXPECT_TRUE(this->messages->messages.isEmpty());
@@ -145,16 +116,14 @@ TYPED_TEST(LongTextOnEngines, ComesBackByteForByteOddNumbersAreMissingNotBroken)
          {std::pair{"001 ", 1}, std::pair{"'; DROP TABLE Textbausteine; --", 1},
           std::pair{"000", 0}}) {
         this->messages->messages.clear();
-        EXPECT_EQ(lookup.LeseLangtext(QString::fromUtf8(nummer), QStringLiteral("FRG")).result,
+        EXPECT_EQ(lookup.LeseLangtext(QString::fromUtf8(nummer), "FRG").result,
                   Langtext::Result::Missing)
             << nummer;
         EXPECT_EQ(this->messages->messages.size(), reported) << nummer;
     }
     // The statement of the lookup never reached further than its own value.
-    EXPECT_EQ(lookup.LeseLangtext(QStringLiteral("001"), QStringLiteral("FRG")).result,
-              Langtext::Result::Found);
-    EXPECT_EQ(lookup.LeseLangtext(QStringLiteral(" "), QStringLiteral("FRG")).result,
-              Langtext::Result::Empty);
+    EXPECT_EQ(lookup.LeseLangtext("001", "FRG").result, Langtext::Result::Found);
+    EXPECT_EQ(lookup.LeseLangtext(" ", "FRG").result, Langtext::Result::Empty);
 }
 
 } // namespace
