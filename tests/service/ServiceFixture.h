@@ -62,17 +62,6 @@ inline void seedSites(TestDatabase& db) {
         db.exec(QString::fromUtf8(row));
 }
 
-// Records each call of `signal` as "name(arg,...)", or as "name" without arguments.
-template <class... A>
-void record(belegadressen::BelegAdressen& w, void (belegadressen::BelegAdressen::*signal)(A...),
-            const char* name, QStringList& out) {
-    QObject::connect(&w, signal, [&out, name](A... a) {
-        QStringList parts;
-        (void)(parts << ... << QVariant::fromValue(a).toString());
-        out << QString::fromUtf8(name) + (sizeof...(A) ? "(" + parts.join(",") + ")" : QString());
-    });
-}
-
 class ServiceOrder {
 public:
     // A control for document kind `belegart` with the service panel on.
@@ -80,7 +69,7 @@ public:
         seedSites(harness.database());
         host = std::make_shared<ServiceHost>(harness.database().connection());
         belegadressen::BelegAdressen& w = control();
-        useServices();
+        w.setServices(scripted(dialogs, false));
         w.setAppObj(host);
         w.AddBelegart(belegart);
         w.setMitWartung(true);
@@ -103,19 +92,6 @@ public:
 
     belegadressen::BelegAdressen& control() { return harness.control(); }
     void click(const QString& b) { qobject_cast<QAbstractButton*>(harness.widget(b))->click(); }
-    // Sets the services; with `hostSiteDialog` the host's own site dialog answers.
-    void useServices(bool hostSiteDialog = false) {
-        belegadressen::Services services;
-        services.messages = dialogs;
-        services.dialogs = dialogs;
-        if (hostSiteDialog)
-            services.siteInformationDialog = [this] {
-                return std::shared_ptr<belegadressen::SiteInformationDialog>(dialogs.get(),
-                                                                             [](auto*) {});
-            };
-        control().setServices(services);
-    }
-
     // Chooses in the site list by keyboard: the filter, `downs` times Down, then Enter.
     static ScriptedHost::Script chooseByKeyboard(const QString& filter, int downs = 1) {
         return [filter, downs](QDialog& dialog) {

@@ -1,7 +1,6 @@
-// Technician, contacts and appointment of a service order on address 2; durations, site numbers.
+// Technician, contacts and appointment of a service order on address 2; durations.
 #include "service/ServiceFixture.h"
 #include "service/ServiceValues.h"
-#include <QAbstractButton>
 #include <QLabel>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -32,7 +31,6 @@ TEST(Technician, LeavingTheFieldLooksTheNumberUp) {
     OnAddressTwo o;
     o.type("txtMonteur_0", "M1", "txtAnsprechpartner");
     EXPECT_EQ(o.name(), "Amsel, Anna");
-    EXPECT_TRUE(o.dialogs->messages.isEmpty());
     o.type("txtMonteur_0", "O'Neil", "txtAnsprechpartner");
     EXPECT_EQ(o.harness.edit("txtMonteur_0")->text() + o.name(), "");
     EXPECT_EQ(o.dialogs->messages,
@@ -49,8 +47,7 @@ TEST(Technician, ButtonsKeysAndDropsOfStaffNumbers) {
     EXPECT_EQ(o.harness.edit("txtMonteur_0")->text(), "");
     o.click("btnMonteur_0");
     EXPECT_EQ(w.fktDragPersonalNummer("M3"), -1);
-    EXPECT_EQ(o.harness.edit("txtMonteur_0")->text(), "M3");
-    EXPECT_EQ(o.name(), "Clemens, Carl");
+    EXPECT_EQ(o.harness.edit("txtMonteur_0")->text() + o.name(), "M3Clemens, Carl");
     EXPECT_EQ(o.events.count("btnMonteurClick"), 2);
     // The search key and buttons ask the host; Shift+F2 does not.
     o.events.clear();
@@ -59,11 +56,8 @@ TEST(Technician, ButtonsKeysAndDropsOfStaffNumbers) {
     QTest::keyClick(monteur, Qt::Key_F2, Qt::ShiftModifier);
     EXPECT_TRUE(o.events.isEmpty());
     QTest::keyClick(monteur, Qt::Key_F2);
-    QTest::keyClick(o.harness.edit("txtAnsprechpartner"), Qt::Key_F2);
     o.click("btnAnpWart");
-    o.click("btnAnsprechpartner");
-    EXPECT_EQ(o.events, QStringList({"btnMonteurClick", "btnAnsprechpartner(,true)",
-                                     "btnAnsprechpartner(,true)", "btnAnsprechpartner(,true)"}));
+    EXPECT_EQ(o.events, QStringList({"btnMonteurClick", "btnAnsprechpartner(,true)"}));
 }
 
 TEST(Technician, EmptyingAContactDropsItsIdentityOnce) {
@@ -116,7 +110,6 @@ TEST(Appointment, EmptyingTheDateDeletesTheAppointmentWithQuestion) {
     w.AddWartTermin("2025-01-15");
     w.AddWartUhrzeit("09:30");
     w.AddWartDauer(150);
-    EXPECT_EQ(o.harness.edit("txtTermin")->text(), "15.01.2025");
     // Typing another date deletes nothing.
     o.type("txtTermin", "16012025", "txtUhrzeit");
     EXPECT_EQ(o.events.count("LoescheWarttermin(true)"), 0);
@@ -135,11 +128,9 @@ TEST(Appointment, EditedDateOfLastMaintenanceGoesToTheHostInStorageForm) {
     w.setAktAdresse(1);
     o.harness.typeNumber("S2"); // site and equipment: the date may be edited
     w.setAktAdresse(2);
-    EXPECT_EQ(o.harness.edit("txtDatumLetzteWartung")->text(), "01.03.2024");
     o.events.clear();
-    for (const char* typed : {"01032024", "02022025", ""}) { // the first is unchanged
+    for (const char* typed : {"01032024", "02022025", ""}) // the first is unchanged
         o.type("txtDatumLetzteWartung", QString::fromUtf8(typed), "txtStoerText");
-    }
     EXPECT_EQ(o.events.filter("ChangeDatumLetzteWartung"),
               QStringList({"ChangeDatumLetzteWartung(2025-02-02)", "ChangeDatumLetzteWartung()"}));
     EXPECT_EQ(w.GetDatumLetzteWartung(), "2024-03-01"); // the record is the host's to change
@@ -153,24 +144,14 @@ TEST(DurationText, BecomesHundredthsOrIsRefused) {
         {"327,675", false, 0}, {"1e9", false, 0},  {"1,5h", false, 0}};
     for (const auto& [text, ok, hundredths] : cases) {
         const Duration d = durationFromText(QString::fromUtf8(text));
-        // A refusal names the duration; an accepted one has no message.
-        EXPECT_EQ(std::tuple(d.ok, ok ? d.hundredths : qint16(0),
-                             ok ? d.message.isEmpty() : d.message.startsWith("Die Dauer")),
-                  std::tuple(ok, hundredths, true))
+        // Only a refusal has a message.
+        EXPECT_EQ(std::tuple(d.ok, ok ? d.hundredths : qint16(0), d.message.isEmpty()),
+                  std::tuple(ok, hundredths, ok))
             << text;
     }
     EXPECT_EQ(durationFromText("zwei").message,
               "Die Dauer \"zwei\" ist keine Zahl. Bitte geben Sie die Dauer in Stunden ein, zum "
               "Beispiel 1,50.");
-}
-
-TEST(SmallNumber, KeepsWhatFitsAndRefusesTheRest) {
-    EXPECT_EQ(smallNumber(QVariant(32767), "Standortnummer"), 32767);
-    EXPECT_EQ(smallNumber(QVariant("12"), "Standortnummer"), 12);
-    EXPECT_EQ(smallNumber(QVariant(), "Anlagenummer"), 0);
-    for (const QVariant& v : {QVariant(40000), QVariant(qint64(65536 + 7)), QVariant("A7")})
-        EXPECT_THROW(smallNumber(v, "Anlagenummer"), NumberOutOfRange)
-            << v.toString().toStdString();
 }
 
 } // namespace

@@ -13,6 +13,19 @@
 
 namespace batest {
 
+// A call as "name(arg,...)", or as "name" without arguments.
+template <class... A> QString callText(const char* name, const A&... a) {
+    QStringList parts;
+    (void)(parts << ... << QVariant::fromValue(a).toString());
+    return QString::fromUtf8(name) + (sizeof...(A) ? "(" + parts.join(",") + ")" : QString());
+}
+// Records each call of `signal` as its call text.
+template <class... A>
+void record(belegadressen::BelegAdressen& w, void (belegadressen::BelegAdressen::*signal)(A...),
+            const char* name, QStringList& out) {
+    QObject::connect(&w, signal, [&out, name](A... a) { out << callText(name, a...); });
+}
+
 class ScriptedHost : public RecordingMessages,
                      public belegadressen::DialogRunner,
                      public belegadressen::WindowPositionService,
@@ -53,11 +66,7 @@ public:
     void dispose() override {}
     void ShowAuskunftKommunikationsdaten(qint16 mode, const QString& number, bool a,
                                          bool b) override {
-        shown << QStringLiteral("Kommunikationsdaten(%1,%2,%3,%4)")
-                     .arg(mode)
-                     .arg(number)
-                     .arg(int(a))
-                     .arg(int(b));
+        shown << callText("Kommunikationsdaten", mode, number, a, b);
     }
 
     // Modal windows by object name, and the communication dialog's calls.
@@ -68,6 +77,20 @@ public:
 private:
     std::deque<Script> mScripts;
 };
+
+// Services all answered by `host`; with `siteDialog` it also acts as the host's site dialog.
+inline belegadressen::Services scripted(const std::shared_ptr<ScriptedHost>& host,
+                                        bool siteDialog = true) {
+    belegadressen::Services s;
+    s.messages = host;
+    s.dialogs = host;
+    s.windowPositions = host;
+    if (siteDialog)
+        s.siteInformationDialog = [h = host.get()] {
+            return std::shared_ptr<belegadressen::SiteInformationDialog>(h, [](auto*) {});
+        };
+    return s;
+}
 
 // A remark written by a word processor, and its text (without the file's last newline).
 inline QString rtfSample(const QString& name, const char* suffix = ".rtf") {
@@ -100,21 +123,12 @@ public:
                 q.bindValue(k, row[k]);
             if (!q.exec()) ADD_FAILURE() << q.lastError().text().toStdString();
         }
-        belegadressen::Services s;
-        s.messages = host;
-        s.dialogs = host;
-        s.windowPositions = host;
-        s.siteInformationDialog = [this] {
-            return std::shared_ptr<belegadressen::SiteInformationDialog>(host.get(), [](auto*) {});
-        };
         using B = belegadressen::BelegAdressen;
         B& w = h.control();
-        w.setServices(s);
-        QObject::connect(&w, &B::btnInfoClick,
-                         [this](qint16 i) { events << QStringLiteral("btnInfoClick(%1)").arg(i); });
-        QObject::connect(&w, &B::StammBlatt,
-                         [this](const QString& n) { events << "StammBlatt(" + n + ")"; });
-        QObject::connect(&w, &B::btnUebernehme, [this] { events << "btnUebernehme"; });
+        w.setServices(scripted(host));
+        record(w, &B::btnInfoClick, "btnInfoClick", events);
+        record(w, &B::StammBlatt, "StammBlatt", events);
+        record(w, &B::btnUebernehme, "btnUebernehme", events);
         h.clearRecords();
     }
     ControlHarness h;
