@@ -60,9 +60,16 @@ void ScriptWatchdog::watch() {
                 return mStop || !mArmed || mDeadline != deadline;
             }))
             continue;
-        mExpired = mInterrupted = true;
-        mEngine.setInterrupted(true);
-        mWake.wait(lock, [this] { return mStop || !mArmed; });
+        // The engine may take the interruption in a handler that C++ called
+        // and go on with the script around it: repeat it until the entry ends.
+        const auto sameEntry = [this, deadline] {
+            return !mStop && mArmed && mDeadline == deadline;
+        };
+        while (sameEntry()) {
+            mExpired = mInterrupted = true;
+            mEngine.setInterrupted(true);
+            mWake.wait_for(lock, std::chrono::milliseconds(50), [&] { return !sameEntry(); });
+        }
     }
 }
 
