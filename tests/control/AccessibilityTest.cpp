@@ -1,4 +1,3 @@
-#include "control/AccessibleTexts.h"
 #include "platform/MasterDataEditDialog.h"
 #include "platform/PostalChoiceDialog.h"
 #include "platform/StandortListe2.h"
@@ -34,7 +33,6 @@ struct LayoutCase {
 const LayoutCase kLayouts[] = {
     {"InvoicePage1", 50, false, false, false, 1, nullptr, "txtDNummer"},
     {"InvoicePage2", 50, false, false, false, 1, "btnSeite_0", "txtSchluessel"},
-    {"InvoiceFurtherAddress", 50, false, false, false, 2, nullptr, "txtDNummer"},
     // Tax key 1 of the customer shows the VAT id.
     {"InvoiceWithEveryFlag", 50, false, false, true, 1, "btnErwAdresse", "txtDNummer"},
     {"ServiceOrderCustomer", 110, true, false, false, 1, nullptr, "txtDNummer"},
@@ -174,16 +172,6 @@ TEST_P(Accessibility, TabReachesEveryChildInTheVisualOrderOfThePage) {
 INSTANTIATE_TEST_SUITE_P(Layouts, Accessibility, ::testing::ValuesIn(kLayouts),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// A misspelt name in the table would leave its control silent.
-TEST(AccessibleTexts, EveryEntryNamesAControl) {
-    BelegAdressen w;
-    for (const QString& name : controlsWithAccessibleText()) {
-        EXPECT_EQ(w.findChildren<QWidget*>(name).size(), 1) << name.toStdString();
-        EXPECT_TRUE(inWords(accessibleTextOf(name).name)) << name.toStdString();
-    }
-    EXPECT_TRUE(accessibleTextOf(QStringLiteral("keinFeld")).name.isEmpty());
-}
-
 // The side windows the control opens: every input and button has a name in words too.
 TEST(SideWindow, EveryInputAndButtonHasANameInWords) {
     struct NoPositions : WindowPositionService { // the host keeps no positions here
@@ -208,7 +196,7 @@ TEST(SideWindow, EveryInputAndButtonHasANameInWords) {
 // A key pressed on the focused field, and what the user then finds.
 struct KeyCase {
     const char* name;
-    const char* customer; // loaded on address 1; none: address 2 is current
+    const char* customer; // loaded on address 1
     bool page2;
     const char* field;
     Qt::Key key;
@@ -217,19 +205,10 @@ struct KeyCase {
     const char* expected;
 };
 
-QString focused(ControlHarness&) {
-    QWidget* w = QApplication::focusWidget();
-    // A master-data field answers for its entry.
-    if (w && w->parentWidget() && w->parentWidget()->focusProxy() == w) w = w->parentWidget();
-    return w ? w->objectName() : QString();
-}
-
 QString pageShown(ControlHarness& h) {
     return (QStringList{h.widget("panSeite_0")->isVisible() ? "Seite 2" : "Seite 1"} + h.events())
         .join(' ');
 }
-
-QString eventsRaised(ControlHarness& h) { return h.events().join(' '); }
 
 QString dialogsRun(ControlHarness& h) { return h.services().shown.join(' '); }
 
@@ -244,10 +223,6 @@ QString listsShown(ControlHarness& h) {
 }
 
 const KeyCase kCases[] = {
-    {"TabFromTheNumberReachesTheAddressSearch", nullptr, false, "txtDNummer", Qt::Key_Tab,
-     Qt::NoModifier, focused, "btnAdresse"},
-    {"SpaceStartsTheAddressSearch", nullptr, false, "btnAdresse", Qt::Key_Space, Qt::NoModifier,
-     eventsRaised, "btnAdresseClick"},
     {"AltTwoTurnsToPage2", "10001", false, "txtDNummer", Qt::Key_2, Qt::AltModifier, pageShown,
      "Seite 2"},
     {"AltOneTurnsBackAndTellsTheHost", "10001", true, "ocxWaehrung", Qt::Key_1, Qt::AltModifier,
@@ -268,10 +243,7 @@ class Keyboard : public ::testing::TestWithParam<KeyCase> {};
 TEST_P(Keyboard, KeyOnTheFocusedField) {
     const KeyCase& c = GetParam();
     ControlHarness h;
-    if (c.customer)
-        h.control().fktDragNummer(c.customer);
-    else
-        h.control().setAktAdresse(2);
+    h.control().fktDragNummer(c.customer);
     if (c.page2) static_cast<QAbstractButton*>(h.widget("btnSeite_0"))->click();
     h.clearRecords();
     h.focus(QString::fromUtf8(c.field));

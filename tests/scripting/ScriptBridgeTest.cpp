@@ -132,10 +132,8 @@ TEST_P(ScriptRefusals, ComeAsNumberedExceptionsAndLeaveTheRecordAlone) {
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(, ScriptRefusals, ::testing::Values(
     Refusal{"'AddVorname', ['a', 'b']", 438}, Refusal{"'AddVorname', new Array(100000000)", 438},
-    Refusal{"'Kundengruppe', ['x']", 438}, Refusal{"'AddVorname', [{ name: 'Hans' }]", 13},
-    Refusal{"'AddKursbehandlung', [40000]", 6}, Refusal{"'AddKursbehandlung', [NaN]", 13},
-    Refusal{"'AddRabatt', [Infinity]", 6}, Refusal{"'AddWartDauer', ['abc']", 13},
-    Refusal{"'AddWartDauer', [70000]", 6}, Refusal{"'AppObj', [5]", 13}));
+    Refusal{"'AddVorname', [{ name: 'Hans' }]", 13}, Refusal{"'AddKursbehandlung', [NaN]", 13},
+    Refusal{"'AddKursbehandlung', [40000]", 6}, Refusal{"'AddRabatt', [Infinity]", 6}));
 // clang-format on
 
 // A value of each parameter type that shows in its text which argument it was.
@@ -183,14 +181,13 @@ TEST(ScriptBridge, EveryEventOfTheControlReachesTheScriptWithItsArguments) {
         s.run(QStringLiteral("heard = []; listen('%1');").arg(name));
 
         // The script's handler writes the arguments back as texts.
-        std::vector<QVariant> values;
+        std::vector<QVariant> values(signal.parameterCount()); // argv points into it
         QStringList texts;
         void* argv[11] = {nullptr};
-        values.reserve(10); // argv points into it
         for (int p = 0; p < signal.parameterCount(); ++p) {
-            values.push_back(argumentFor(signal.parameterMetaType(p), p));
-            texts << values.back().toString();
-            argv[p + 1] = values.back().data();
+            values[p] = argumentFor(signal.parameterMetaType(p), p);
+            texts << values[p].toString();
+            argv[p + 1] = values[p].data();
         }
         QMetaObject::activate(&c, mo, m - mo->methodOffset(), argv);
 
@@ -206,10 +203,8 @@ TEST(ScriptBridge, RefusesCallsOnceTheControlIsGone) {
     ScriptBridge bridge(*control);
     bridge.expose(engine, QStringLiteral("adressen"));
     control.reset();
-    const QJSValue n = engine.evaluate(QString::fromLatin1(kErrorNumberOf) +
-                                       QStringLiteral("errorNumberOf(function () { "
-                                                      "adressen.invoke('GetBez1'); })"));
-    EXPECT_EQ(n.toInt(), 91);
+    const QString call = "errorNumberOf(function () { adressen.invoke('GetBez1'); })";
+    EXPECT_EQ(engine.evaluate(QString::fromLatin1(kErrorNumberOf) + call).toInt(), 91);
 }
 
 } // namespace
