@@ -27,6 +27,7 @@ void ScriptWatchdog::arm() {
     {
         std::lock_guard lock(mMutex);
         mArmed = true;
+        ++mEntry;
         mDeadline = std::chrono::steady_clock::now() + mLimit;
     }
     mWake.notify_all();
@@ -51,25 +52,17 @@ bool ScriptWatchdog::takeExpired() {
 
 void ScriptWatchdog::watch() {
     std::unique_lock lock(mMutex);
-    while (!mStop) {
+    for (;;) {
         mWake.wait(lock, [this] { return mStop || mArmed; });
-        if (mStop) break;
-        const auto deadline = mDeadline;
-        // Woken early when the entry ends in time or a new one begins.
-        if (mWake.wait_until(lock, deadline, [this, deadline] {
-                return mStop || !mArmed || mDeadline != deadline;
-            }))
-            continue;
-        // The engine may take the interruption in a handler that C++ called
-        // and go on with the script around it: repeat it until the entry ends.
-        const auto sameEntry = [this, deadline] {
-            return !mStop && mArmed && mDeadline == deadline;
-        };
-        while (sameEntry()) {
-            mExpired = mInterrupted = true;
-            mEngine.setInterrupted(true);
-            mWake.wait_for(lock, std::chrono::milliseconds(50), [&] { return !sameEntry(); });
-        }
+        if (mStop) return;
+        // One entry can end and the next begin before this thread wakes, so
+        // it follows the entry by its number, not by the armed flag alone.
+        const quint64 entry = mEntry;
+        const auto ended = [this, entry] { return mStop || !mArmed || mEntry != entry; };
+        if (mWake.wait_until(lock, mDeadline, ended)) continue;
+        mExpired = mInterrupted = true;
+        mEngine.setInterrupted(true);
+        mWake.wait(lock, ended);
     }
 }
 

@@ -1,4 +1,5 @@
 #pragma once
+#include <QtGlobal>
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
@@ -58,6 +59,7 @@ private:
     bool mStop = false;
     bool mExpired = false;     // for takeExpired()
     bool mInterrupted = false; // until the outermost entry ends
+    quint64 mEntry = 0;        // numbers the outermost entries
     std::chrono::steady_clock::time_point mDeadline;
     std::thread mThread;
 };
