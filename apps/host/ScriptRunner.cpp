@@ -37,7 +37,7 @@ QString numberSuffix(const QJSValue& error) {
 ScriptRunner::ScriptRunner(belegadressen::BelegAdressen& control, Line out, Line err,
                            std::chrono::milliseconds limit)
     : mOut(std::move(out)), mErr(std::move(err)), mBridge(control),
-      mPrinter(std::make_unique<Printer>(mOut)), mLimit(limit) {
+      mPrinter(std::make_unique<Printer>(mOut)) {
     mBridge.setTimeLimit(limit);
     mBridge.expose(mEngine, QStringLiteral("adressen"));
     QJSEngine::setObjectOwnership(mPrinter.get(), QJSEngine::CppOwnership);
@@ -87,7 +87,7 @@ void ScriptRunner::fail(const QString& line) {
 void ScriptRunner::reportTimeout() {
     fail(QStringLiteral("Skript %1 abgebrochen: es lief länger als %2 s am Stück")
              .arg(QFileInfo(mFile).fileName())
-             .arg(std::chrono::duration<double>(mLimit).count()));
+             .arg(std::chrono::duration<double>(mBridge.timeLimit()).count()));
 }
 
 bool ScriptRunner::runFile(const QString& path) {

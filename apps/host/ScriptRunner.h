@@ -42,7 +42,6 @@ private:
     QJSEngine mEngine;
     belegadressen::ScriptBridge mBridge;
     std::unique_ptr<Printer> mPrinter;
-    std::chrono::milliseconds mLimit;
     QString mFile;
     QStringList mErrors;
     QtMessageHandler mPreviousHandler = nullptr;

@@ -5,6 +5,7 @@
 #include "scripting/ScriptWatchdog.h"
 #include <QJSEngine>
 #include <exception>
+#include <optional>
 
 namespace belegadressen {
 
@@ -89,11 +90,8 @@ template <class... Args>
 void ScriptBridge::forward(void (BelegAdressen::*event)(Args...),
                            void (ScriptBridge::*signal)(Args...)) {
     connect(mControl.data(), event, this, [this, signal](Args... args) {
-        if (!mWatchdog) {
-            (this->*signal)(args...);
-            return;
-        }
-        scripting::ScriptWatchdog::Entry entry(*mWatchdog);
+        std::optional<scripting::ScriptWatchdog::Entry> entry;
+        if (mWatchdog) entry.emplace(*mWatchdog);
         (this->*signal)(args...);
     });
 }

@@ -42,6 +42,8 @@ public:
     /// handlers. The engine aborts it with an error the script cannot catch.
     /// Takes effect once the bridge is exposed.
     void setTimeLimit(std::chrono::milliseconds limit);
+    /// The limit set with setTimeLimit().
+    std::chrono::milliseconds timeLimit() const { return mTimeLimit; }
     /// QJSEngine::evaluate on the exposed engine, under the time limit.
     QJSValue evaluate(const QString& program, const QString& fileName = {}, int lineNumber = 1,
                       QStringList* stack = nullptr);
