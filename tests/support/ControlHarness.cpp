@@ -1,4 +1,5 @@
 #include "support/ControlHarness.h"
+#include "support/EventRecord.h"
 #include <QApplication>
 #include <QTest>
 
@@ -7,14 +8,6 @@ using namespace belegadressen;
 namespace batest {
 
 namespace {
-
-QString arg(const QVariant& v) { return v.toString(); }
-
-template <class... A> QString call(const char* name, const A&... a) {
-    QStringList parts;
-    (parts << ... << arg(QVariant::fromValue(a)));
-    return QString::fromUtf8(name) + "(" + parts.join(",") + ")";
-}
 
 void seed(TestDatabase& db) {
     const char* const rows[] = {
@@ -78,27 +71,18 @@ ControlHarness::ControlHarness(Engine engine, int addresses)
     w.activateWindow();
     (void)QTest::qWaitForWindowActive(&w);
 
-    QObject::connect(&w, &BelegAdressen::Change, [this] { mEvents << "Change"; });
-    QObject::connect(&w, &BelegAdressen::Click, [this] { mEvents << "Click"; });
-    QObject::connect(&w, &BelegAdressen::btnKundeClick, [this] { mEvents << "btnKundeClick"; });
-    QObject::connect(&w, &BelegAdressen::btnAdresseClick, [this] { mEvents << "btnAdresseClick"; });
-    QObject::connect(&w, &BelegAdressen::btnSeite2Click, [this] { mEvents << "btnSeite2Click"; });
-    QObject::connect(&w, &BelegAdressen::Waehrungchange,
-                     [this](const QString& a, double b, double c, qint16 d) {
-                         mEvents << call("Waehrungchange", a, b, c, d);
-                     });
-    QObject::connect(&w, &BelegAdressen::Wechselkurschange,
-                     [this](double a, double b, qint16 c, const QString& d) {
-                         mEvents << call("Wechselkurschange", a, b, c, d);
-                     });
-    QObject::connect(&w, &BelegAdressen::ChangeMwstKnz,
-                     [this](const QString& k) { mEvents << call("ChangeMwstKnz", k); });
-    QObject::connect(&w, &BelegAdressen::ChangeKundenrabatt,
-                     [this](double r) { mEvents << call("ChangeKundenrabatt", r); });
-    QObject::connect(&w, &BelegAdressen::ChangeZahlungsbedingungen,
-                     [this](const QString& z) { mEvents << call("ChangeZahlungsbedingungen", z); });
-    QObject::connect(&w, &BelegAdressen::PropertyChanged,
-                     [this](const QString& name) { mEvents << call("PropertyChanged", name); });
+    using B = BelegAdressen;
+    record(w, &B::Change, "Change", mEvents);
+    record(w, &B::Click, "Click", mEvents);
+    record(w, &B::btnKundeClick, "btnKundeClick", mEvents);
+    record(w, &B::btnAdresseClick, "btnAdresseClick", mEvents);
+    record(w, &B::btnSeite2Click, "btnSeite2Click", mEvents);
+    record(w, &B::Waehrungchange, "Waehrungchange", mEvents);
+    record(w, &B::Wechselkurschange, "Wechselkurschange", mEvents);
+    record(w, &B::ChangeMwstKnz, "ChangeMwstKnz", mEvents);
+    record(w, &B::ChangeKundenrabatt, "ChangeKundenrabatt", mEvents);
+    record(w, &B::ChangeZahlungsbedingungen, "ChangeZahlungsbedingungen", mEvents);
+    record(w, &B::PropertyChanged, "PropertyChanged", mEvents);
     clearRecords();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // Scripted host services for the side windows: modal windows run a script; the rest is recorded.
 #include "support/ControlHarness.h"
+#include "support/EventRecord.h"
 #include <QAbstractButton>
 #include <QDialog>
 #include <QFile>
@@ -12,19 +13,6 @@
 #include <functional>
 
 namespace batest {
-
-// A call as "name(arg,...)", or as "name" without arguments.
-template <class... A> QString callText(const char* name, const A&... a) {
-    QStringList parts;
-    (void)(parts << ... << QVariant::fromValue(a).toString());
-    return QString::fromUtf8(name) + (sizeof...(A) ? "(" + parts.join(",") + ")" : QString());
-}
-// Records each call of `signal` as its call text.
-template <class... A>
-void record(belegadressen::BelegAdressen& w, void (belegadressen::BelegAdressen::*signal)(A...),
-            const char* name, QStringList& out) {
-    QObject::connect(&w, signal, [&out, name](A... a) { out << callText(name, a...); });
-}
 
 class ScriptedHost : public RecordingMessages,
                      public belegadressen::DialogRunner,
