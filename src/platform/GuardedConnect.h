@@ -1,0 +1,38 @@
+#pragma once
+#include <QObject>
+#include <functional>
+#include <type_traits>
+#include <utility>
+
+namespace belegadressen {
+
+// The one way the library connects a signal: the handler may reach host code
+// (events, messages, the database), and whatever it throws stays here, since
+// nothing may escape into Qt's event loop. The handler takes either all of the
+// signal's arguments or none; a member function is called on `receiver`.
+// A structure test refuses any other connect in the library's sources.
+template <class Sender, class Signal, class Receiver, class Handler>
+QMetaObject::Connection connectGuarded(const Sender* sender, Signal signal, Receiver* receiver,
+                                       Handler handler,
+                                       Qt::ConnectionType type = Qt::AutoConnection) {
+    static_assert(std::is_base_of_v<QObject, Receiver>, "the receiver is a QObject");
+    auto call = [receiver, handler = std::move(handler)](auto&&... args) mutable -> void {
+        try {
+            if constexpr (std::is_member_function_pointer_v<Handler>) {
+                if constexpr (std::is_invocable_v<Handler&, Receiver*, decltype(args)...>)
+                    std::invoke(handler, receiver, std::forward<decltype(args)>(args)...);
+                else
+                    std::invoke(handler, receiver);
+            } else {
+                if constexpr (std::is_invocable_v<Handler&, decltype(args)...>)
+                    std::invoke(handler, std::forward<decltype(args)>(args)...);
+                else
+                    std::invoke(handler);
+            }
+        } catch (...) {
+        }
+    };
+    return QObject::connect(sender, signal, receiver, std::move(call), type);
+}
+
+} // namespace belegadressen
