@@ -2,6 +2,7 @@
 // through QtSql, on sample databases of different sizes, on SQLite and on
 // PostgreSQL (the server named by BA_PG_CONNINFO), in one run.
 #include "BenchHost.h"
+#include "QuietOffscreen.h"
 #include "SampleDatabases.h"
 #include "control/BelegAdressen.h"
 #include "data/Statements.h"
@@ -460,19 +461,12 @@ void printTable(const TableReporter& r, const std::vector<Engine>& engines,
 
 } // namespace
 
-// The offscreen platform reports each window hint it cannot follow.
-static QtMessageHandler previousHandler = nullptr;
-static void quietOffscreen(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-    if (text.startsWith(QLatin1String("This plugin does not support"))) return;
-    if (previousHandler) previousHandler(type, context, text);
-}
-
 int main(int argc, char** argv) {
     // The control needs a widget platform; without a display it draws offscreen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
         qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    previousHandler = qInstallMessageHandler(quietOffscreen);
+    ba::installQuietOffscreen();
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;

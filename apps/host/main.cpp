@@ -2,6 +2,7 @@
 // processing around the address block.
 #include "DocumentWindow.h"
 #include "HostDatabase.h"
+#include "QuietOffscreen.h"
 #include "SafeApplication.h"
 #include "ScriptRunner.h"
 #include "Tour.h"
@@ -19,14 +20,6 @@ namespace {
 void print(const QString& line) {
     std::fputs(qPrintable(line + QLatin1Char('\n')), stdout);
     std::fflush(stdout);
-}
-
-// The offscreen platform reports every window hint it cannot follow; on the
-// tour those lines would drown what the tour prints.
-QtMessageHandler previousHandler = nullptr;
-void quietOffscreen(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-    if (text.startsWith(QLatin1String("This plugin does not support"))) return;
-    if (previousHandler) previousHandler(type, context, text);
 }
 
 QString defaultUser() {
@@ -80,7 +73,7 @@ int main(int argc, char** argv) {
     const QString tourDir =
         parser.isSet(tourOption) ? parser.value(tourOption) : QStringLiteral("tour");
 
-    if (tour) previousHandler = qInstallMessageHandler(quietOffscreen);
+    if (tour) belegadressen::installQuietOffscreen();
 
     DatabaseChoice choice{parser.value(dbOption), parser.value(pgOption)};
     QString properties = parser.value(propsOption);

@@ -6,6 +6,7 @@
 #include "control/EventSink.h"
 #include "control/Ui.h"
 #include "control/Widgets.h"
+#include "platform/GuardedConnect.h"
 #include <QAction>
 #include <QApplication>
 #include <QStyle>
@@ -16,7 +17,7 @@ AccountFields::AccountFields(ControlState& state, Ui& ui, EventSink& events, Add
     : mState(state), mUi(ui), mEvents(events), mGuard(guard) {}
 
 void AccountFields::textChanged(QLineEdit* field) {
-    if (!mState.mAenderungMelden) return;
+    if (!mState.aenderungMelden()) return;
     if (mGuard.PruefeAdressnummer()) {
         mEvents.raiseChange();
         return;
@@ -30,15 +31,14 @@ void AccountFields::textChanged(QLineEdit* field) {
 void AccountFields::connectSignals() {
     Ui& u = mUi;
     for (QLineEdit* field : {u.txtDHauptkonto, u.txtDUstIdentNr})
-        QObject::connect(field, &QLineEdit::textChanged, field,
-                         [this, field] { guarded([&] { textChanged(field); }); });
-    QObject::connect(u.txtDAuftragsrabatt, &NumberEdit::valueChanged, u.txtDAuftragsrabatt, [this] {
-        if (mState.mAenderungMelden) guarded([&] { mEvents.raiseChange(); });
-    });
+        connectGuarded(field, &QLineEdit::textChanged, field,
+                       [this, field] { guarded([&] { textChanged(field); }); });
+    connectGuarded(u.txtDAuftragsrabatt, &NumberEdit::valueChanged, u.txtDAuftragsrabatt,
+                   [this] { mState.raiseWhileReporting([&] { mEvents.raiseChange(); }); });
     // A refused tick stays: only the event is withheld.
     for (QCheckBox* box : {u.chkKnzDivers, u.chkDruckAufbewahrungsfrist, u.chkRechnungPerPDF})
-        QObject::connect(box, &QCheckBox::clicked, box, [this] {
-            if (!mState.mAenderungMelden) return;
+        connectGuarded(box, &QCheckBox::clicked, box, [this] {
+            if (!mState.aenderungMelden()) return;
             guarded([&] {
                 if (mGuard.PruefeAdressnummer()) mEvents.raiseChange();
             });
@@ -46,9 +46,9 @@ void AccountFields::connectSignals() {
 
     // The VAT id check: a value the control fills in is checked at once, one
     // the user types when the field is left.
-    QObject::connect(u.txtDUstIdentNr, &QLineEdit::textChanged, u.txtDUstIdentNr, [this] {
+    connectGuarded(u.txtDUstIdentNr, &QLineEdit::textChanged, u.txtDUstIdentNr, [this] {
         guarded([&] {
-            if (mState.mAenderungMelden)
+            if (mState.aenderungMelden())
                 clearVatIdCheck();
             else
                 showVatIdCheck();

@@ -7,6 +7,8 @@
 #include "control/Ui.h"
 #include "control/Values.h"
 #include "control/Widgets.h"
+#include "platform/GuardedConnect.h"
+#include "platform/Keys.h"
 #include <cmath>
 
 namespace belegadressen {
@@ -29,7 +31,7 @@ CurrencyChange::CurrencyChange(ControlState& state, Ui& ui, EventSink& events, C
 QString CurrencyChange::key() const { return textOf(mUi.ocxWaehrung->KeyValue()); }
 
 void CurrencyChange::WaehrungGeaendert() {
-    if (!mState.mAenderungMelden) return;
+    if (!mState.aenderungMelden()) return;
     Ui& u = mUi;
     if (u.ocxWaehrung->KeyValue().isNull()) {
         u.lblWaehrungserfassung->clear();
@@ -81,7 +83,7 @@ void CurrencyChange::itemSelected() {
 void CurrencyChange::fieldEnter() { mLetzteWaehrung = key(); }
 
 void CurrencyChange::fieldConfirm() {
-    if (!mState.mAenderungMelden || key() != mLetzteWaehrung) return;
+    if (!mState.aenderungMelden() || key() != mLetzteWaehrung) return;
     const double rate = mCurrency.HoleWaehrungskurs(key());
     const double home = mCurrency.HoleWaehrungskurs(mState.mLandeswaehrung);
     if (rate != -1 && !sameRate(mUi.txtDWechselkurs->value(), rate)) {
@@ -96,27 +98,22 @@ void CurrencyChange::fieldConfirm() {
 
 void CurrencyChange::connectSignals() {
     Ui& u = mUi;
-    QObject::connect(u.txtDWechselkurs, &QLineEdit::textEdited, u.txtDWechselkurs, [this] {
-        if (mState.mAenderungMelden) guarded([&] { mEvents.raiseClick(); });
-    });
-    QObject::connect(u.cdoDKursbehandlung, &QComboBox::activated, u.cdoDKursbehandlung, [this] {
-        if (mState.mAenderungMelden) guarded([&] { mEvents.raiseChange(); });
-    });
+    connectGuarded(u.txtDWechselkurs, &QLineEdit::textEdited, u.txtDWechselkurs,
+                   [this] { mState.raiseWhileReporting([&] { mEvents.raiseClick(); }); });
+    connectGuarded(u.cdoDKursbehandlung, &QComboBox::activated, u.cdoDKursbehandlung,
+                   [this] { mState.raiseWhileReporting([&] { mEvents.raiseChange(); }); });
     // F2 opens the list, as its tool tip promises and the other fields do.
     onKeyRelease(u.cdoDKursbehandlung, [this](int key, Qt::KeyboardModifiers mods) {
-        if (key != Qt::Key_F2 ||
-            (mods & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)))
-            return false;
+        if (!isPlainF2(key, mods)) return false;
         mUi.cdoDKursbehandlung->showPopup();
         return true;
     });
     // The country list: typing is checked against the address number, a pick is not.
-    QObject::connect(u.cdoDLand, &QComboBox::activated, u.cdoDLand, [this] {
-        if (mState.mAenderungMelden) guarded([&] { mEvents.raiseChange(); });
-    });
+    connectGuarded(u.cdoDLand, &QComboBox::activated, u.cdoDLand,
+                   [this] { mState.raiseWhileReporting([&] { mEvents.raiseChange(); }); });
     if (QLineEdit* typed = u.cdoDLand->lineEdit())
-        QObject::connect(typed, &QLineEdit::textEdited, u.cdoDLand, [this] {
-            if (!mState.mAenderungMelden) return;
+        connectGuarded(typed, &QLineEdit::textEdited, u.cdoDLand, [this] {
+            if (!mState.aenderungMelden()) return;
             guarded([&] {
                 if (mGuard.PruefeAdressnummer()) {
                     mEvents.raiseChange();

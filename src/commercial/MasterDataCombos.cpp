@@ -7,6 +7,7 @@
 #include "control/ServiceHub.h"
 #include "control/Ui.h"
 #include "control/Values.h"
+#include "platform/GuardedConnect.h"
 
 namespace belegadressen {
 
@@ -73,7 +74,7 @@ void MasterDataCombos::setup() {
     setupOne(*u.ocxAnrede, "Anreden", nullptr, {{"Anrede", "Anrede"}});
 }
 
-bool MasterDataCombos::gateOpen() const { return mState.mAenderungMelden; }
+bool MasterDataCombos::gateOpen() const { return mState.aenderungMelden(); }
 
 bool MasterDataCombos::mayReport() { return gateOpen() && mGuard.PruefeAdressnummer(); }
 
@@ -116,7 +117,7 @@ void MasterDataCombos::connectSignals() {
     all.insert(all.end(), u.ocxVertreter.begin(), u.ocxVertreter.end());
     // A field's own check of its key decides whether it may be left.
     for (MasterDataCombo* combo : all)
-        QObject::connect(combo, &M::ValidateRequest, combo, [combo](bool* cancel) {
+        connectGuarded(combo, &M::ValidateRequest, combo, [combo](bool* cancel) {
             if (!cancel) return;
             skipOnError([&] { combo->ValidateInput(*cancel); });
         });
@@ -124,44 +125,43 @@ void MasterDataCombos::connectSignals() {
     // Salutation, shipping method and tax key skip a failing step; payment
     // method, payment terms and the representatives hand a failure back to
     // the field that raised the event.
-    QObject::connect(u.ocxAnrede, &M::KeyChanged, u.ocxAnrede, [this] { anredeKeyChanged(); });
-    QObject::connect(u.ocxAnrede, &M::ItemSelected, u.ocxAnrede, [this] {
+    connectGuarded(u.ocxAnrede, &M::KeyChanged, u.ocxAnrede, [this] { anredeKeyChanged(); });
+    connectGuarded(u.ocxAnrede, &M::ItemSelected, u.ocxAnrede, [this] {
         if (gateOpen()) skipOnError([&] { mEvents.raiseClick(); });
     });
     auto versandart = [this] {
         if (gateOpen()) skipOnError([&] { mEvents.raiseChange(); });
     };
-    QObject::connect(u.ocxDVersandart, &M::ItemSelected, u.ocxDVersandart, versandart);
-    QObject::connect(u.ocxDVersandart, &M::EditChange, u.ocxDVersandart, versandart);
-    QObject::connect(u.ocxMwstKnz, &M::ItemSelected, u.ocxMwstKnz,
-                     [this] { mwstKnzItemSelected(); });
-    QObject::connect(u.ocxZahlungsart, &M::KeyChanged, u.ocxZahlungsart, [this] {
+    connectGuarded(u.ocxDVersandart, &M::ItemSelected, u.ocxDVersandart, versandart);
+    connectGuarded(u.ocxDVersandart, &M::EditChange, u.ocxDVersandart, versandart);
+    connectGuarded(u.ocxMwstKnz, &M::ItemSelected, u.ocxMwstKnz, [this] { mwstKnzItemSelected(); });
+    connectGuarded(u.ocxZahlungsart, &M::KeyChanged, u.ocxZahlungsart, [this] {
         if (mayReport()) mEvents.raiseChange();
     });
-    QObject::connect(u.ocxZahlungsart, &M::ItemSelected, u.ocxZahlungsart, [this] {
+    connectGuarded(u.ocxZahlungsart, &M::ItemSelected, u.ocxZahlungsart, [this] {
         if (mayReport()) mEvents.raiseClick();
     });
-    QObject::connect(u.ocxZahlungsbedingungen, &M::KeyChanged, u.ocxZahlungsbedingungen,
-                     [this] { zahlungsbedingungenChanged(); });
-    QObject::connect(u.ocxZahlungsbedingungen, &M::ItemSelected, u.ocxZahlungsbedingungen,
-                     [this] { zahlungsbedingungenChanged(); });
+    connectGuarded(u.ocxZahlungsbedingungen, &M::KeyChanged, u.ocxZahlungsbedingungen,
+                   [this] { zahlungsbedingungenChanged(); });
+    connectGuarded(u.ocxZahlungsbedingungen, &M::ItemSelected, u.ocxZahlungsbedingungen,
+                   [this] { zahlungsbedingungenChanged(); });
     for (MasterDataCombo* v : u.ocxVertreter) {
-        QObject::connect(v, &M::KeyChanged, v, [this] {
+        connectGuarded(v, &M::KeyChanged, v, [this] {
             if (gateOpen()) mEvents.raiseChange();
         });
-        QObject::connect(v, &M::ItemSelected, v, [this] {
+        connectGuarded(v, &M::ItemSelected, v, [this] {
             if (gateOpen()) mEvents.raiseClick();
         });
     }
 
-    QObject::connect(u.ocxWaehrung, &M::KeyChanged, u.ocxWaehrung,
-                     [this] { mCurrency.keyChanged(); });
-    QObject::connect(u.ocxWaehrung, &M::ItemSelected, u.ocxWaehrung,
-                     [this] { mCurrency.itemSelected(); });
-    QObject::connect(u.ocxWaehrung, &M::FieldEnter, u.ocxWaehrung,
-                     [this] { mCurrency.fieldEnter(); });
-    QObject::connect(u.ocxWaehrung, &M::FieldConfirm, u.ocxWaehrung,
-                     [this] { mCurrency.fieldConfirm(); });
+    connectGuarded(u.ocxWaehrung, &M::KeyChanged, u.ocxWaehrung,
+                   [this] { mCurrency.keyChanged(); });
+    connectGuarded(u.ocxWaehrung, &M::ItemSelected, u.ocxWaehrung,
+                   [this] { mCurrency.itemSelected(); });
+    connectGuarded(u.ocxWaehrung, &M::FieldEnter, u.ocxWaehrung,
+                   [this] { mCurrency.fieldEnter(); });
+    connectGuarded(u.ocxWaehrung, &M::FieldConfirm, u.ocxWaehrung,
+                   [this] { mCurrency.fieldConfirm(); });
 }
 
 } // namespace belegadressen

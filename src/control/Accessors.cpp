@@ -23,7 +23,8 @@ qint16 Accessors::GetWartDauer() const {
     const double hundredths = std::round(state.current().WartDauer * 100.0);
     // NaN fails every comparison: test for a finite value first.
     if (!std::isfinite(hundredths) || hundredths > 32767 || hundredths < -32768)
-        throw Error(6, QStringLiteral("Überlauf: die Dauer passt nicht in den Wertebereich."));
+        throw Error(Error::Overflow,
+                    QStringLiteral("Überlauf: die Dauer passt nicht in den Wertebereich."));
     return static_cast<qint16>(hundredths);
 }
 

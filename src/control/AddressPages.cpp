@@ -9,14 +9,15 @@
 #include "control/Twips.h"
 #include "control/Ui.h"
 #include "control/Widgets.h"
+#include "platform/GuardedConnect.h"
 
 namespace belegadressen {
 
 void AddressPages::connectSignals() {
     for (int i = 0; i < 2; ++i) {
         QPushButton* b = ui.btnSeite[i];
-        QObject::connect(b, &QPushButton::clicked, b,
-                         [this, i] { guarded([&] { btnSeiteClick(i); }); });
+        connectGuarded(b, &QPushButton::clicked, b,
+                       [this, i] { guarded([&] { btnSeiteClick(i); }); });
         onLeftMouseDown(b, [this] { state.mSeiteMausLinks = true; });
         onFocusIn(b, [this] { state.mSeiteMausLinks = false; });
     }

@@ -16,6 +16,14 @@ class PostalCodeManager;
 // The module variables of the control: addresses, configuration flags and the
 // state of the number entry. Plain data; the collaborators change it.
 struct ControlState {
+    // Whether user edits raise their events: closed while the control fills
+    // its own fields. Only ChangeGate and ChangeReportingScope change it.
+    bool aenderungMelden() const { return mAenderungMelden; }
+    // Raises an event of a user edit; nothing while the control fills its fields.
+    template <class F> void raiseWhileReporting(F&& raise) const {
+        if (mAenderungMelden) raise();
+    }
+
     std::vector<AdressDaten> mAdressen;
     qint16 AnzAdresse = 5;
     qint16 AktAdresse = 0;
@@ -53,8 +61,6 @@ struct ControlState {
     bool mSeiteVomBenutzer = true;
     bool mSeiteMausLinks = false;
     bool mSucheKunde = false, mSucheAdresse = false;
-    bool mAenderungMelden = true;
-    int mGateDepth = 0; // open ChangeGates; the outermost one opens the gate again
     bool mOrtGeprueft = false;
     bool designMode = false;
     // A customer load is filling the records and raising its events: the
@@ -78,6 +84,12 @@ struct ControlState {
     // Resets element `index` with the control's home currency and default
     // duration, with the change gate closed (see ChangeGate).
     void leereAdresse(int index, bool resetAppointment);
+
+private:
+    friend class ChangeGate;
+    friend class ChangeReportingScope;
+    bool mAenderungMelden = true;
+    int mGateDepth = 0; // open ChangeGates; the outermost one opens the gate again
 };
 
 // Closes the change gate for its lifetime: fills by the control itself raise
@@ -107,6 +119,23 @@ private:
     ControlState& mSt;
     OnError mOnError;
     int mExceptions;
+};
+
+// Opens the change gate for its lifetime and gives it back its value
+// afterwards, whatever it was: for a window that the user edits in the middle
+// of a fill.
+class ChangeReportingScope {
+public:
+    explicit ChangeReportingScope(ControlState& st) : mSt(st), mBefore(st.mAenderungMelden) {
+        mSt.mAenderungMelden = true;
+    }
+    ~ChangeReportingScope() { mSt.mAenderungMelden = mBefore; }
+    ChangeReportingScope(const ChangeReportingScope&) = delete;
+    ChangeReportingScope& operator=(const ChangeReportingScope&) = delete;
+
+private:
+    ControlState& mSt;
+    bool mBefore;
 };
 
 inline void ControlState::leereAdresse(int index, bool resetAppointment) {

@@ -17,11 +17,11 @@ private:
     ControlState& mSt;
 };
 
-// Error 5 (invalid call) naming `member` while a load is running.
+// An invalid call naming `member` while a load is running.
 inline void refuseDuringLoad(const ControlState& st, const QString& member) {
     if (st.mLaedt)
         throw Error(
-            5,
+            Error::InvalidCall,
             QStringLiteral("%1 ist nicht möglich, solange eine Adresse geladen wird.").arg(member));
 }
 

@@ -79,8 +79,9 @@ namespace {
 // anything is called on it.
 template <typename T> std::shared_ptr<T> required(std::shared_ptr<T> made, const char* what) {
     if (!made)
-        throw Error(91, QStringLiteral("Die Komponente %1 konnte nicht erzeugt werden.")
-                            .arg(QLatin1String(what)));
+        throw Error(Error::ObjectMissing,
+                    QStringLiteral("Die Komponente %1 konnte nicht erzeugt werden.")
+                        .arg(QLatin1String(what)));
     return made;
 }
 } // namespace
@@ -108,13 +109,15 @@ SiteList* ServiceHub::newSiteList(QWidget* parent) {
 
 HostApplication& ServiceHub::app() {
     if (!mSt.mAppObj)
-        throw Error(91, QStringLiteral("Objektvariable nicht festgelegt: AppObj fehlt."));
+        throw Error(Error::ObjectMissing,
+                    QStringLiteral("Objektvariable nicht festgelegt: AppObj fehlt."));
     return *mSt.mAppObj;
 }
 
 std::shared_ptr<Connection> ServiceHub::connection() {
     auto c = app().ConnectionDB();
-    if (!c) throw Error(91, QStringLiteral("Keine Datenbankverbindung vorhanden."));
+    if (!c)
+        throw Error(Error::ObjectMissing, QStringLiteral("Keine Datenbankverbindung vorhanden."));
     return std::make_shared<CheckedConnection>(std::move(c));
 }
 

@@ -8,6 +8,7 @@
 #include "control/Widgets.h"
 #include "data/DuplicateCheck.h"
 #include "data/PostalCheck.h"
+#include "platform/GuardedConnect.h"
 
 namespace belegadressen {
 
@@ -15,8 +16,8 @@ void AddressLines::connectSignals() {
     Ui& u = ui;
     for (int i = 0; i < 7; ++i) {
         QLineEdit* line = u.txtDAdr[i];
-        QObject::connect(line, &QLineEdit::textChanged, line,
-                         [this, i] { guarded([&] { lineChanged(i); }); });
+        connectGuarded(line, &QLineEdit::textChanged, line,
+                       [this, i] { guarded([&] { lineChanged(i); }); });
         onLeave(line, u.root, [this, i] {
             if (i == 6) skipOnError([&] { postal.placeValidate(); });
             if (i == 6) skipOnError([&] { duplicates.placeLeft(); });
@@ -24,15 +25,14 @@ void AddressLines::connectSignals() {
         });
     }
     for (QLineEdit* ref : u.txtDKD_Nr)
-        QObject::connect(ref, &QLineEdit::textChanged, ref, [this] {
-            if (state.mAenderungMelden) events.raiseChange();
-        });
-    QObject::connect(u.btnErwAdresse, &QPushButton::clicked, u.btnErwAdresse,
-                     [this] { guarded([&] { btnErwAdresseClick(); }); });
+        connectGuarded(ref, &QLineEdit::textChanged, ref,
+                       [this] { state.raiseWhileReporting([&] { events.raiseChange(); }); });
+    connectGuarded(u.btnErwAdresse, &QPushButton::clicked, u.btnErwAdresse,
+                   [this] { guarded([&] { btnErwAdresseClick(); }); });
 }
 
 void AddressLines::lineChanged(int index) {
-    if (!state.mAenderungMelden) return;
+    if (!state.aenderungMelden()) return;
     if (!guard.PruefeAdressnummer()) {
         ChangeGate gate(state);
         skipOnError([&] { ui.txtDAdr[index]->clear(); });

@@ -9,12 +9,13 @@
 #include "control/Widgets.h"
 #include "data/RowMapping.h"
 #include "data/Statements.h"
+#include "platform/GuardedConnect.h"
 
 namespace belegadressen {
 
 void AddressLoad::connectSignals() {
-    QObject::connect(ui.btnAdresse, &QToolButton::clicked, ui.btnAdresse,
-                     [this] { guarded([&] { btnAdresseClick(); }); });
+    connectGuarded(ui.btnAdresse, &QToolButton::clicked, ui.btnAdresse,
+                   [this] { guarded([&] { btnAdresseClick(); }); });
 }
 
 void AddressLoad::btnAdresseClick() {

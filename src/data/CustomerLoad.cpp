@@ -14,20 +14,20 @@
 #include "data/AddressLoad.h"
 #include "data/CustomerReader.h"
 #include "data/RowMapping.h"
+#include "platform/GuardedConnect.h"
+#include "platform/Keys.h"
 
 namespace belegadressen {
 
 void CustomerLoad::connectSignals() {
     onLeave(ui.txtDNummer, ui.root, [this] { userLeftNummer(); });
     onKeyRelease(ui.txtDNummer, [this](int key, Qt::KeyboardModifiers mods) {
-        if (key != Qt::Key_F2 ||
-            (mods & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)))
-            return false;
+        if (!isPlainF2(key, mods)) return false;
         btnKundeClick();
         return true;
     });
-    QObject::connect(ui.btnKunde, &QToolButton::clicked, ui.btnKunde,
-                     [this] { guarded([&] { btnKundeClick(); }); });
+    connectGuarded(ui.btnKunde, &QToolButton::clicked, ui.btnKunde,
+                   [this] { guarded([&] { btnKundeClick(); }); });
 }
 
 void CustomerLoad::btnKundeClick() {

@@ -6,6 +6,7 @@
 #include "data/AddressLoad.h"
 #include "data/CustomerLoad.h"
 #include "data/DuplicateHint.h"
+#include "platform/GuardedConnect.h"
 
 namespace belegadressen {
 
@@ -19,7 +20,7 @@ void DuplicateCheck::connectSignals() {
     // Whatever changes the number, the name or the postal code (typing, a
     // load, showing another address) makes the listed matches stale.
     for (QLineEdit* field : {ui.txtDNummer, ui.txtDAdr[1], ui.txtDPostleitzahl})
-        QObject::connect(field, &QLineEdit::textChanged, field, [this] { dismiss(); });
+        connectGuarded(field, &QLineEdit::textChanged, field, [this] { dismiss(); });
 }
 
 void DuplicateCheck::setEnabled(bool on) {
@@ -40,7 +41,7 @@ void DuplicateCheck::dismiss() {
 
 void DuplicateCheck::placeLeft() {
     // A fill by the control itself (a load moving the focus) is no new entry.
-    if (!mEnabled || !state.mAenderungMelden || state.mLaedt) return;
+    if (!mEnabled || !state.aenderungMelden() || state.mLaedt) return;
     if (!state.hasAddress(state.AktAdresse)) return;
     if (!ui.txtDNummer->text().trimmed().isEmpty()) return;
     const QString bez1 = ui.txtDAdr[1]->text();

@@ -1,5 +1,6 @@
 #include "data/DuplicateHint.h"
 #include "control/ErrorStyles.h"
+#include "platform/GuardedConnect.h"
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -45,7 +46,7 @@ DuplicateHint::DuplicateHint(QWidget* anchor, QWidget* rowEnd, Choose choose)
     mClose->setAccessibleName(QStringLiteral("Hinweis schließen"));
     mClose->setFocusPolicy(Qt::NoFocus);
     row->addWidget(mClose);
-    QObject::connect(mClose, &QToolButton::clicked, this, [this] { dismiss(); });
+    connectGuarded(mClose, &QToolButton::clicked, this, [this] { dismiss(); });
     hide();
 }
 
@@ -83,8 +84,8 @@ void DuplicateHint::showFor(const std::vector<DuplicateCandidate>& candidates) {
         entry->setFont(f);
         row->insertWidget(1 + i, entry);
         // Copy: choosing reloads the address, which closes the hint.
-        QObject::connect(entry, &QPushButton::clicked, this,
-                         [this, c] { guarded([&] { mChoose(c); }); });
+        connectGuarded(entry, &QPushButton::clicked, this,
+                       [this, c] { guarded([&] { mChoose(c); }); });
         // Reached with Tab straight from the number field.
         QWidget::setTabOrder(previous, entry);
         previous = entry;

@@ -5,6 +5,7 @@
 #include "control/ErrorStyles.h"
 #include "control/ServiceHub.h"
 #include "control/Ui.h"
+#include "platform/GuardedConnect.h"
 #include "platform/SqlText.h"
 #include <QComboBox>
 #include <QLineEdit>
@@ -66,8 +67,8 @@ const QString kProzedur = QStringLiteral("btnAktKunde_Click");
 } // namespace
 
 void MasterUpdate::connectSignals() {
-    QObject::connect(mUi.btnAktKunde, &QToolButton::clicked, mUi.btnAktKunde,
-                     [this] { guarded([&] { btnAktKundeClick(); }); });
+    connectGuarded(mUi.btnAktKunde, &QToolButton::clicked, mUi.btnAktKunde,
+                   [this] { guarded([&] { btnAktKundeClick(); }); });
 }
 
 MasterAddress MasterUpdate::shownAddress() const {

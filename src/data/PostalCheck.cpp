@@ -2,40 +2,33 @@
 #include "contracts/PostalCodeManager.h"
 #include "control/AddressGuard.h"
 #include "control/ControlState.h"
+#include "control/DocumentKinds.h"
 #include "control/ErrorStyles.h"
 #include "control/EventSink.h"
 #include "control/ServiceHub.h"
 #include "control/Ui.h"
 #include "control/Widgets.h"
+#include "platform/GuardedConnect.h"
+#include "platform/Keys.h"
 #include <QLineEdit>
 #include <QToolButton>
 
 namespace belegadressen {
 
-namespace {
-
-// The two service layouts put the site on the second page; there the PO-box
-// postal code does not lead on to it.
-bool hasServiceLayout(qint16 belegart) { return belegart == 110 || belegart == 120; }
-
-} // namespace
-
 void PostalCheck::connectSignals() {
     Ui& u = mUi;
-    QObject::connect(u.btnPlz, &QToolButton::clicked, u.btnPlz,
-                     [this] { guarded([&] { btnPlzClick(); }); });
-    QObject::connect(u.btnAutoMap, &QToolButton::clicked, u.btnAutoMap,
-                     [this] { guarded([&] { btnAutoMapClick(); }); });
+    connectGuarded(u.btnPlz, &QToolButton::clicked, u.btnPlz,
+                   [this] { guarded([&] { btnPlzClick(); }); });
+    connectGuarded(u.btnAutoMap, &QToolButton::clicked, u.btnAutoMap,
+                   [this] { guarded([&] { btnAutoMapClick(); }); });
     for (QLineEdit* field : {u.txtDPostleitzahl, u.txtDPostfach, u.txtDPlzPostfach})
-        QObject::connect(field, &QLineEdit::textChanged, field,
-                         [this, field] { guarded([&] { postalFieldChanged(field); }); });
+        connectGuarded(field, &QLineEdit::textChanged, field,
+                       [this, field] { guarded([&] { postalFieldChanged(field); }); });
     // F2 in the postal code or the place searches as the button beside them
     // does, so that the search needs no mouse.
     for (QLineEdit* field : {u.txtDPostleitzahl, u.txtDAdr[6]})
         onKeyRelease(field, [this](int key, Qt::KeyboardModifiers mods) {
-            if (key != Qt::Key_F2 ||
-                (mods & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) ||
-                !shown(mUi.btnPlz) || !mUi.btnPlz->isEnabled())
+            if (!isPlainF2(key, mods) || !shown(mUi.btnPlz) || !mUi.btnPlz->isEnabled())
                 return false;
             guarded([&] { btnPlzClick(); });
             return true;
@@ -46,8 +39,9 @@ void PostalCheck::connectSignals() {
 
 PostalCodeManager& PostalCheck::manager() {
     if (!mState.mPlzManager)
-        throw Error(91, QStringLiteral("Objektvariable nicht festgelegt: Die "
-                                       "Postleitzahlenverwaltung ist nicht verfügbar."));
+        throw Error(Error::ObjectMissing,
+                    QStringLiteral("Objektvariable nicht festgelegt: Die "
+                                   "Postleitzahlenverwaltung ist nicht verfügbar."));
     return *mState.mPlzManager;
 }
 
@@ -79,7 +73,7 @@ void PostalCheck::btnPlzClick() {
 void PostalCheck::postleitzahlValidate() {
     ControlState& st = mState;
     QLineEdit* field = mUi.txtDPostleitzahl;
-    if (!st.mAenderungMelden) return;
+    if (!st.aenderungMelden()) return;
     if (field->text() == st.current().Postleitzahl) return;
     if (!st.MitPostleitzahl || field->text().isEmpty()) return;
     ChangeGate gate(st);
@@ -93,7 +87,7 @@ void PostalCheck::placeValidate() {
     Ui& u = mUi;
     QLineEdit* place = u.txtDAdr[6];
     QLineEdit* street = u.txtDAdr[5];
-    if (!st.mAenderungMelden || !st.MitPostleitzahl || place->text().isEmpty() ||
+    if (!st.aenderungMelden() || !st.MitPostleitzahl || place->text().isEmpty() ||
         place->text() == st.current().Ort)
         return;
     PostalCodeManager& m = manager();
@@ -135,7 +129,7 @@ void PostalCheck::placeValidate() {
 }
 
 void PostalCheck::postalFieldChanged(QLineEdit* field) {
-    if (!mState.mAenderungMelden) return;
+    if (!mState.aenderungMelden()) return;
     if (!mGuard.PruefeAdressnummer()) {
         ChangeGate gate(mState);
         skipOnError([&] { field->clear(); });
@@ -146,7 +140,10 @@ void PostalCheck::postalFieldChanged(QLineEdit* field) {
 
 void PostalCheck::plzPostfachLeft() {
     ControlState& st = mState;
-    if (!st.MitPostfach || st.mAnzSeiten != 1 || hasServiceLayout(st.mBelegart)) return;
+    // The service orders put the site on the second page; there the PO-box
+    // postal code does not lead on to it.
+    if (!st.MitPostfach || st.mAnzSeiten != 1 || documentKinds::isServiceOrder(st.mBelegart))
+        return;
     skipOnError([&] { focusIfShown(mUi.txtDNummer); });
     if (st.mSeiteVomBenutzer) skipOnError([&] { mEvents.raiseBtnSeite2Click(); });
 }

@@ -1,5 +1,6 @@
 #include "platform/InputFields.h"
 #include "platform/GermanNumbers.h"
+#include "platform/GuardedConnect.h"
 #include <QDoubleValidator>
 #include <QLocale>
 
@@ -11,7 +12,7 @@ NumberEdit::NumberEdit(int decimals, QWidget* parent) : QLineEdit(parent), mDeci
     validator->setLocale(QLocale(QLocale::German, QLocale::Germany));
     validator->setNotation(QDoubleValidator::StandardNotation);
     setValidator(validator);
-    connect(this, &QLineEdit::textChanged, this, &NumberEdit::valueChanged);
+    connectGuarded(this, &QLineEdit::textChanged, this, &NumberEdit::valueChanged);
 }
 
 double NumberEdit::value() const { return parseGerman(text()); }

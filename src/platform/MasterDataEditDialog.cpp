@@ -1,4 +1,5 @@
 #include "platform/MasterDataEditDialog.h"
+#include "platform/GuardedConnect.h"
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -55,10 +56,10 @@ MasterDataEditDialog::MasterDataEditDialog(const QString& title, const QStringLi
     buttonRow->addWidget(box);
     layout->addLayout(buttonRow);
 
-    connect(mNew, &QPushButton::clicked, this, &MasterDataEditDialog::addRow);
-    connect(mDelete, &QPushButton::clicked, this, &MasterDataEditDialog::deleteRow);
-    connect(box, &QDialogButtonBox::accepted, this, &MasterDataEditDialog::accept);
-    connect(box, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connectGuarded(mNew, &QPushButton::clicked, this, &MasterDataEditDialog::addRow);
+    connectGuarded(mDelete, &QPushButton::clicked, this, &MasterDataEditDialog::deleteRow);
+    connectGuarded(box, &QDialogButtonBox::accepted, this, &MasterDataEditDialog::accept);
+    connectGuarded(box, &QDialogButtonBox::rejected, this, &QDialog::reject);
     resize(qMax(420, mTable->horizontalHeader()->length() + 40), 320);
 }
 

@@ -1,4 +1,5 @@
 #include "platform/PostalChoiceDialog.h"
+#include "platform/GuardedConnect.h"
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -64,10 +65,10 @@ PostalChoiceDialog::PostalChoiceDialog(const QList<PostalEntry>& entries, bool w
     mOk->setText(QStringLiteral("Übernehmen"));
     buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Abbrechen"));
     layout->addWidget(buttons);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(mTable, &QTableWidget::cellDoubleClicked, this, &QDialog::accept);
-    connect(mFilter, &QLineEdit::textChanged, this, &PostalChoiceDialog::applyFilter);
+    connectGuarded(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connectGuarded(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connectGuarded(mTable, &QTableWidget::cellDoubleClicked, this, &QDialog::accept);
+    connectGuarded(mFilter, &QLineEdit::textChanged, this, &PostalChoiceDialog::applyFilter);
 
     if (!entries.isEmpty()) mTable->setCurrentCell(0, 0);
     mFilter->setFocus(Qt::OtherFocusReason);

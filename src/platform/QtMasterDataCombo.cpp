@@ -1,6 +1,8 @@
 #include "platform/QtMasterDataCombo.h"
 #include "contracts/Error.h"
 #include "platform/Defaults.h"
+#include "platform/GuardedConnect.h"
+#include "platform/Keys.h"
 #include "platform/MasterDataEditDialog.h"
 #include <QApplication>
 #include <QFocusEvent>
@@ -37,8 +39,7 @@ void MasterDataKeyEntry::keyPressEvent(QKeyEvent* event) {
     const bool altDown = event->key() == Qt::Key_Down && (mods & Qt::AltModifier);
     // F2 searches as in the other fields of the address block; with Shift it
     // opens the editing dialog, whose button takes no focus.
-    const bool f2 = event->key() == Qt::Key_F2 && mods == Qt::NoModifier;
-    if (event->key() == Qt::Key_F4 || altDown || f2) {
+    if (event->key() == Qt::Key_F4 || altDown || isPlainF2(event->key(), mods)) {
         emit listRequested();
         event->accept();
         return;
@@ -99,25 +100,25 @@ QtMasterDataCombo::QtMasterDataCombo(Kind kind, QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
     setFocusProxy(mKeyEntry);
 
-    connect(mKeyEntry, &QLineEdit::textEdited, this, &QtMasterDataCombo::onTextEdited);
-    connect(mKeyEntry, &QLineEdit::returnPressed, this, &QtMasterDataCombo::onReturn);
-    connect(mKeyEntry, &MasterDataKeyEntry::entered, this, &QtMasterDataCombo::onEntered);
-    connect(mKeyEntry, &MasterDataKeyEntry::left, this, &QtMasterDataCombo::onLeft);
-    connect(mKeyEntry, &MasterDataKeyEntry::listRequested, this, [this] {
+    connectGuarded(mKeyEntry, &QLineEdit::textEdited, this, &QtMasterDataCombo::onTextEdited);
+    connectGuarded(mKeyEntry, &QLineEdit::returnPressed, this, &QtMasterDataCombo::onReturn);
+    connectGuarded(mKeyEntry, &MasterDataKeyEntry::entered, this, &QtMasterDataCombo::onEntered);
+    connectGuarded(mKeyEntry, &MasterDataKeyEntry::left, this, &QtMasterDataCombo::onLeft);
+    connectGuarded(mKeyEntry, &MasterDataKeyEntry::listRequested, this, [this] {
         if (isListVisible())
             hideList();
         else
             showList();
     });
-    connect(mKeyEntry, &MasterDataKeyEntry::editRequested, this, [this] {
+    connectGuarded(mKeyEntry, &MasterDataKeyEntry::editRequested, this, [this] {
         if (mDesign.buttonvisible) openEditDialog();
     });
-    connect(mListButton, &QToolButton::clicked, this, [this] {
+    connectGuarded(mListButton, &QToolButton::clicked, this, [this] {
         // Entering the field first runs the leave of the field the user comes from.
         if (!mKeyEntry->hasFocus()) mKeyEntry->setFocus(Qt::MouseFocusReason);
         showList();
     });
-    connect(mDialogButton, &QToolButton::clicked, this, [this] {
+    connectGuarded(mDialogButton, &QToolButton::clicked, this, [this] {
         if (!mKeyEntry->hasFocus()) mKeyEntry->setFocus(Qt::MouseFocusReason);
         openEditDialog();
     });
@@ -294,7 +295,8 @@ void QtMasterDataCombo::fillList() {
         mList->setSelectionMode(QAbstractItemView::SingleSelection);
         mList->verticalHeader()->hide();
         mList->installEventFilter(this);
-        connect(mList, &QTableWidget::cellClicked, this, [this](int row, int) { pick(row); });
+        connectGuarded(mList, &QTableWidget::cellClicked, this,
+                       [this](int row, int) { pick(row); });
     }
     const QStringList headings = mTable.headings();
     const int rows = static_cast<int>(mTable.rows().size());

@@ -1,5 +1,6 @@
 #include "platform/StandortAuskunft.h"
 #include "contracts/Connection.h"
+#include "platform/GuardedConnect.h"
 #include "platform/SqlText.h"
 #include "platform/StandortListe2.h"
 #include <QDialog>
@@ -40,9 +41,9 @@ void StandortAuskunft::showStandortAuskunft() {
         mUebernehmen = true;
         dialog.accept();
     };
-    QObject::connect(liste, &SiteList::Uebernommen, &dialog, choose);
-    QObject::connect(take, &QPushButton::clicked, &dialog, choose);
-    QObject::connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
+    connectGuarded(liste, &SiteList::Uebernommen, &dialog, choose);
+    connectGuarded(take, &QPushButton::clicked, &dialog, choose);
+    connectGuarded(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
 
     liste->setAppObj(mApp);
     liste->setConnectString(mApp ? mApp->ConnectStringDB() : QString());
@@ -86,7 +87,7 @@ void StandortAuskunft::ShowAuskunftKommunikationsdaten(qint16, const QString& cu
     }
     if (rs) rs->Close();
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    connectGuarded(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     form->addRow(buttons);
     mDialogs->exec(dialog);
 }

@@ -1,5 +1,6 @@
 #include "platform/StandortListe2.h"
 #include "contracts/Connection.h"
+#include "platform/GuardedConnect.h"
 #include "platform/SqlText.h"
 #include <QApplication>
 #include <QHeaderView>
@@ -56,8 +57,8 @@ StandortListe2::StandortListe2(QWidget* parent) : SiteList(parent) {
     layout->addWidget(mBaum, 1);
     setFocusProxy(mSuche);
 
-    connect(mSuche, &QLineEdit::textChanged, this, &StandortListe2::filtern);
-    connect(mBaum, &QTreeWidget::itemDoubleClicked, this, [this] { uebernehmen(); });
+    connectGuarded(mSuche, &QLineEdit::textChanged, this, &StandortListe2::filtern);
+    connectGuarded(mBaum, &QTreeWidget::itemDoubleClicked, this, [this] { uebernehmen(); });
     mSuche->installEventFilter(this);
     mBaum->installEventFilter(this);
 }

@@ -1,4 +1,5 @@
 #include "scripting/ScriptBridge.h"
+#include "platform/GuardedConnect.h"
 
 #include "control/BelegAdressen.h"
 #include "scripting/ScriptValues.h"
@@ -49,7 +50,7 @@ QJSValue ScriptBridge::invoke(const QString& name, const QJSValue& args) {
     // script exception, which the script can catch.
     try {
         if (!mControl)
-            throw Error(scripting::kObjectGone,
+            throw Error(Error::ObjectMissing,
                         QStringLiteral("Der Adressblock ist nicht mehr vorhanden (%1)").arg(name));
         const QVariantList list = scripting::toArguments(args, name);
         const QVariant result = mControl->Invoke(name, scripting::kindFor(name, list.size()), list);
@@ -89,7 +90,7 @@ QJSValue ScriptBridge::members() const {
 template <class... Args>
 void ScriptBridge::forward(void (BelegAdressen::*event)(Args...),
                            void (ScriptBridge::*signal)(Args...)) {
-    connect(mControl.data(), event, this, [this, signal](Args... args) {
+    connectGuarded(mControl.data(), event, this, [this, signal](Args... args) {
         std::optional<scripting::ScriptWatchdog::Entry> entry;
         if (mWatchdog) entry.emplace(*mWatchdog);
         (this->*signal)(args...);

@@ -22,8 +22,8 @@ const QSet<QString>& propertyNames() {
 }
 
 [[noreturn]] void refuse(qint32 number, qsizetype position, const QString& member) {
-    const QString what =
-        number == kOverflow ? QStringLiteral("Überlauf") : QStringLiteral("Typen unverträglich");
+    const QString what = number == Error::Overflow ? QStringLiteral("Überlauf")
+                                                   : QStringLiteral("Typen unverträglich");
     throw Error(number,
                 QStringLiteral("%1: Argument %2 von %3").arg(what).arg(position + 1).arg(member));
 }
@@ -34,8 +34,8 @@ QVariant toArgument(const QJSValue& v, qsizetype position, const QString& member
     if (v.isString()) return v.toString();
     if (v.isNumber()) {
         const double d = v.toNumber();
-        if (std::isnan(d)) refuse(kTypeMismatch, position, member);
-        if (std::isinf(d)) refuse(kOverflow, position, member);
+        if (std::isnan(d)) refuse(Error::TypeMismatch, position, member);
+        if (std::isinf(d)) refuse(Error::Overflow, position, member);
         // Whole numbers go as integers so that a text member gets "12", not "12.0";
         // the member table range-checks them against 16 and 32 bits.
         if (d == std::trunc(d) && d >= std::numeric_limits<qint32>::min() &&
@@ -47,7 +47,7 @@ QVariant toArgument(const QJSValue& v, qsizetype position, const QString& member
     if (v.isVariant()) return v.toVariant();
     // Objects, arrays, dates and functions have no counterpart among the
     // members' parameters; a text member would otherwise take them as "".
-    refuse(kTypeMismatch, position, member);
+    refuse(Error::TypeMismatch, position, member);
 }
 
 } // namespace
@@ -61,7 +61,7 @@ InvokeKind kindFor(const QString& member, qsizetype argc) {
 QVariantList toArguments(const QJSValue& args, const QString& member) {
     if (args.isUndefined()) return {};
     if (!args.isArray())
-        throw Error(kTypeMismatch,
+        throw Error(Error::TypeMismatch,
                     QStringLiteral("Typen unverträglich: die Argumente von %1 gehören in eine "
                                    "Liste ([...])")
                         .arg(member));

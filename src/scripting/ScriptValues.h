@@ -9,12 +9,6 @@ class QJSEngine;
 
 namespace belegadressen::scripting {
 
-// Error numbers of a value the member table could not take either.
-constexpr qint32 kOverflow = 6;
-constexpr qint32 kTypeMismatch = 13;
-// The control behind a bridge has been destroyed.
-constexpr qint32 kObjectGone = 91;
-
 // Which call a member name with `argc` arguments means: a method by its row,
 // a property read without an argument and set with one. A name the table
 // does not know is tried as a method, which reports it as unknown.

@@ -5,6 +5,7 @@
 #include "control/ServiceHub.h"
 #include "control/Ui.h"
 #include "control/Widgets.h"
+#include "platform/GuardedConnect.h"
 #include "service/KeyHooks.h"
 #include "service/ServiceValues.h"
 
@@ -33,12 +34,12 @@ Appointments::Appointments(ControlState& state, Ui& ui, ServiceHub& services, Ev
 
 void Appointments::connectSignals() {
     Ui& u = mUi;
-    QObject::connect(u.btnVergebeTermin, &QPushButton::clicked, u.btnVergebeTermin,
-                     [this] { guarded([&] { btnVergebeTerminClick(); }); });
-    QObject::connect(u.btnTerminAssistent, &QPushButton::clicked, u.btnTerminAssistent,
-                     [this] { guarded([&] { btnTerminAssistentClick(); }); });
-    QObject::connect(u.btnLoeTermin, &QToolButton::clicked, u.btnLoeTermin,
-                     [this] { guarded([&] { LoescheTermin(false); }); });
+    connectGuarded(u.btnVergebeTermin, &QPushButton::clicked, u.btnVergebeTermin,
+                   [this] { guarded([&] { btnVergebeTerminClick(); }); });
+    connectGuarded(u.btnTerminAssistent, &QPushButton::clicked, u.btnTerminAssistent,
+                   [this] { guarded([&] { btnTerminAssistentClick(); }); });
+    connectGuarded(u.btnLoeTermin, &QToolButton::clicked, u.btnLoeTermin,
+                   [this] { guarded([&] { LoescheTermin(false); }); });
     onEditFinished(u.txtTermin, u.root, [this] { txtTerminFertig(); });
     onEditFinished(u.txtDatumLetzteWartung, u.root, [this] { txtDatumLetzteWartungFertig(); });
     onLeave(u.txtDauer, u.root, [this] { guarded([&] { txtDauerPruefen(); }); });
@@ -46,13 +47,12 @@ void Appointments::connectSignals() {
     for (QLineEdit* f :
          {static_cast<QLineEdit*>(u.txtTermin), static_cast<QLineEdit*>(u.txtUhrzeit),
           static_cast<QLineEdit*>(u.txtDauer), static_cast<QLineEdit*>(u.txtDatumLetzteWartung)})
-        QObject::connect(f, &QLineEdit::textChanged, f, [this] {
-            if (mState.mAenderungMelden) mEvents.raiseChange();
-        });
-    QObject::connect(u.txtStoerText, &QLineEdit::textChanged, u.txtStoerText,
-                     [this](const QString& text) {
-                         if (mState.AktAdresse == 2) mEvents.raiseChangeBetreff(text);
-                     });
+        connectGuarded(f, &QLineEdit::textChanged, f,
+                       [this] { mState.raiseWhileReporting([&] { mEvents.raiseChange(); }); });
+    connectGuarded(u.txtStoerText, &QLineEdit::textChanged, u.txtStoerText,
+                   [this](const QString& text) {
+                       if (mState.AktAdresse == 2) mEvents.raiseChangeBetreff(text);
+                   });
 }
 
 QString Appointments::terminText() const { return dateShown(mUi.txtTermin); }

@@ -9,7 +9,7 @@ namespace belegadressen {
 // the database is refused with its own words instead of being wrapped or cut.
 class NumberOutOfRange : public Error {
 public:
-    explicit NumberOutOfRange(const QString& text) : Error(6, text) {}
+    explicit NumberOutOfRange(const QString& text) : Error(Error::Overflow, text) {}
 };
 
 // `value` as a 16-bit number; `what` names it in the message ("Standortnummer").

@@ -7,6 +7,7 @@
 #include "control/ServiceHub.h"
 #include "control/Ui.h"
 #include "control/Values.h"
+#include "platform/GuardedConnect.h"
 #include "platform/SqlText.h"
 #include "service/Appointments.h"
 #include "service/ServiceValues.h"
@@ -37,8 +38,8 @@ SiteLoad::SiteLoad(ControlState& state, Ui& ui, ServiceHub& services, EventSink&
       mAppointments(appointments) {}
 
 void SiteLoad::connectSignals() {
-    QObject::connect(mUi.btnAnlage, &QToolButton::clicked, mUi.btnAnlage,
-                     [this] { guarded([&] { btnAnlage_Click(); }); });
+    connectGuarded(mUi.btnAnlage, &QToolButton::clicked, mUi.btnAnlage,
+                   [this] { guarded([&] { btnAnlage_Click(); }); });
 }
 
 void SiteLoad::LadeStandort(const QString& kundennummer, bool mitMeldung) {

@@ -3,6 +3,7 @@
 #include "control/ErrorStyles.h"
 #include "control/ServiceHub.h"
 #include "control/Twips.h"
+#include "platform/GuardedConnect.h"
 #include <QEvent>
 #include <QPushButton>
 
@@ -38,11 +39,11 @@ FrmAnlage::FrmAnlage(ServiceHub& services, QWidget* parent) : QDialog(parent), m
     // Enter belongs to the list (take over), never to "Zurück".
     mOk->setAutoDefault(false);
     mOk->setDefault(false);
-    connect(mListe, &SiteList::Uebernommen, this, [this] {
+    connectGuarded(mListe, &SiteList::Uebernommen, this, [this] {
         Uebernommen = true;
         accept();
     });
-    connect(mOk, &QPushButton::clicked, this, [this] {
+    connectGuarded(mOk, &QPushButton::clicked, this, [this] {
         Uebernommen = false;
         reject();
     });

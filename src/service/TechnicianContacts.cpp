@@ -7,6 +7,7 @@
 #include "control/ServiceHub.h"
 #include "control/Ui.h"
 #include "control/Widgets.h"
+#include "platform/GuardedConnect.h"
 #include "service/KeyHooks.h"
 #include "service/Staff.h"
 
@@ -20,13 +21,13 @@ void TechnicianContacts::connectSignals() {
     Ui& u = mUi;
     onLeave(u.txtMonteur[0], u.root, [this] { skipOnError([&] { txtMonteurVerlassen(); }); });
     for (int i = 0; i < static_cast<int>(u.btnMonteur.size()); ++i)
-        QObject::connect(u.btnMonteur[i], &QAbstractButton::clicked, u.btnMonteur[i],
-                         [this, i] { guarded([&] { btnMonteurClick(i); }); });
+        connectGuarded(u.btnMonteur[i], &QAbstractButton::clicked, u.btnMonteur[i],
+                       [this, i] { guarded([&] { btnMonteurClick(i); }); });
     for (QAbstractButton* b :
          {static_cast<QAbstractButton*>(u.btnAnsprechpartner),
           static_cast<QAbstractButton*>(u.btnAnpWart), static_cast<QAbstractButton*>(u.btnAnpBel)})
-        QObject::connect(b, &QAbstractButton::clicked, b,
-                         [this] { guarded([&] { btnAnsprechpartnerClick(); }); });
+        connectGuarded(b, &QAbstractButton::clicked, b,
+                       [this] { guarded([&] { btnAnsprechpartnerClick(); }); });
 
     // F2 in a field acts as the click of the button beside it.
     onKeyPress(u.txtMonteur[0], [this](int key, Qt::KeyboardModifiers mods) {
@@ -48,13 +49,13 @@ void TechnicianContacts::connectSignals() {
 
     for (QLineEdit* f : {u.txtMonteur[0], u.txtAnsprechpartner, u.txtAnsprechpartnerKD,
                          u.txtTelefon, u.txtMobil, u.txtFax})
-        QObject::connect(f, &QLineEdit::textChanged, f, [this] { guarded([&] { changed(); }); });
-    QObject::connect(u.chkDruckInAnschriftKD, &QCheckBox::clicked, u.chkDruckInAnschriftKD,
-                     [this] { guarded([&] { chkDruckInAnschriftKDClick(); }); });
+        connectGuarded(f, &QLineEdit::textChanged, f, [this] { guarded([&] { changed(); }); });
+    connectGuarded(u.chkDruckInAnschriftKD, &QCheckBox::clicked, u.chkDruckInAnschriftKD,
+                   [this] { guarded([&] { chkDruckInAnschriftKDClick(); }); });
 }
 
 void TechnicianContacts::changed() {
-    if (mState.mAenderungMelden) mEvents.raiseChange();
+    mState.raiseWhileReporting([&] { mEvents.raiseChange(); });
 }
 
 void TechnicianContacts::txtMonteurVerlassen() {
@@ -99,7 +100,7 @@ void TechnicianContacts::ansprechpartnerVerlassen(bool fuerWart) {
 }
 
 void TechnicianContacts::chkDruckInAnschriftKDClick() {
-    if (!mState.mAenderungMelden) return;
+    if (!mState.aenderungMelden()) return;
     if (!mGuard.PruefeAdressnummer()) return;
     mEvents.raiseChange();
 }

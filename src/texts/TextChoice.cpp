@@ -6,6 +6,7 @@
 #include "control/EventSink.h"
 #include "control/ServiceHub.h"
 #include "control/Ui.h"
+#include "platform/GuardedConnect.h"
 
 namespace belegadressen {
 
@@ -19,10 +20,10 @@ void TextChoice::connectSignals() {
     for (int kind = 0; kind < kTextKinds; ++kind) {
         QToolButton* kopf = mUi.btnKopf[static_cast<size_t>(kind)];
         QToolButton* fuss = mUi.btnFuss[static_cast<size_t>(kind)];
-        QObject::connect(kopf, &QToolButton::clicked, kopf,
-                         [this, kind] { guarded([&] { btnKopfClick(kind); }); });
-        QObject::connect(fuss, &QToolButton::clicked, fuss,
-                         [this, kind] { guarded([&] { btnFussClick(kind); }); });
+        connectGuarded(kopf, &QToolButton::clicked, kopf,
+                       [this, kind] { guarded([&] { btnKopfClick(kind); }); });
+        connectGuarded(fuss, &QToolButton::clicked, fuss,
+                       [this, kind] { guarded([&] { btnFussClick(kind); }); });
     }
 }
 
@@ -69,7 +70,8 @@ qint32 TextChoice::fktDragTextNummer(const QString& nummer) {
         QLineEdit* field = mUi.textRow(mTarget.element())[static_cast<size_t>(mTarget.textfeld)];
         // A field the user cannot reach takes no number.
         if (!field->isVisibleTo(mUi.root) || !field->isEnabled())
-            throw Error(5, QStringLiteral("Das Textfeld kann den Fokus nicht erhalten."));
+            throw Error(Error::InvalidCall,
+                        QStringLiteral("Das Textfeld kann den Fokus nicht erhalten."));
         field->setFocus(Qt::OtherFocusReason);
         field->setText(nummer);
         return -1;

@@ -5,6 +5,8 @@
 #include "control/EventSink.h"
 #include "control/Ui.h"
 #include "control/Widgets.h"
+#include "platform/GuardedConnect.h"
+#include "platform/Keys.h"
 #include "texts/TextChoice.h"
 #include <QEvent>
 #include <functional>
@@ -60,14 +62,11 @@ void TextNumberFields::connectSignals() {
     for (int element = 0; element < 2; ++element) {
         for (int kind = 0; kind < kTextKinds; ++kind) {
             QLineEdit* f = field(kind, element);
-            QObject::connect(f, &QLineEdit::textChanged, f, [this] {
-                if (mState.mAenderungMelden) mEvents.raiseChange();
-            });
+            connectGuarded(f, &QLineEdit::textChanged, f,
+                           [this] { mState.raiseWhileReporting([&] { mEvents.raiseChange(); }); });
             onFocusIn(f, [this, kind, element] { mChoice.aim(kind, element); });
             onKeyRelease(f, [this, kind, element](int key, Qt::KeyboardModifiers mods) {
-                if (key != Qt::Key_F2 ||
-                    (mods & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)))
-                    return false;
+                if (!isPlainF2(key, mods)) return false;
                 mChoice.click(kind, element);
                 return true;
             });

@@ -28,7 +28,7 @@ void Clipboard::mnu_Paste() { send(Command::Paste); }
 void Clipboard::send(Command command) {
     QWidget* active = mFields.activeControl();
     if (!active)
-        throw Error(91,
+        throw Error(Error::ObjectMissing,
                     QStringLiteral("Objektvariable nicht festgelegt: kein Feld hat den Fokus."));
     const int c = static_cast<int>(command);
     if (auto* line = qobject_cast<QLineEdit*>(active))

@@ -7,6 +7,7 @@
 #include "control/SubsystemPorts.h"
 #include "control/Ui.h"
 #include "control/Widgets.h"
+#include "platform/GuardedConnect.h"
 
 namespace belegadressen {
 
@@ -16,14 +17,14 @@ const QString kNoNumber = QStringLiteral("Es ist keine Adressnummer vorhanden.")
 
 void CommandButtons::connectSignals() {
     Ui& u = mUi;
-    QObject::connect(u.btnStammblatt, &QPushButton::clicked, u.btnStammblatt,
-                     [this] { guarded([&] { btnStammblattClick(); }); });
-    QObject::connect(u.btnBelegfreigabe, &QPushButton::clicked, u.btnBelegfreigabe,
-                     [this] { guarded([&] { btnBelegfreigabeClick(); }); });
-    QObject::connect(u.BtnKom, &QPushButton::clicked, u.BtnKom,
-                     [this] { guarded([&] { BtnKomClick(); }); });
-    QObject::connect(u.txtBemerkung, &QLineEdit::textChanged, u.txtBemerkung,
-                     [this] { guarded([&] { txtBemerkungChange(); }); });
+    connectGuarded(u.btnStammblatt, &QPushButton::clicked, u.btnStammblatt,
+                   [this] { guarded([&] { btnStammblattClick(); }); });
+    connectGuarded(u.btnBelegfreigabe, &QPushButton::clicked, u.btnBelegfreigabe,
+                   [this] { guarded([&] { btnBelegfreigabeClick(); }); });
+    connectGuarded(u.BtnKom, &QPushButton::clicked, u.BtnKom,
+                   [this] { guarded([&] { BtnKomClick(); }); });
+    connectGuarded(u.txtBemerkung, &QLineEdit::textChanged, u.txtBemerkung,
+                   [this] { guarded([&] { txtBemerkungChange(); }); });
     onLeave(u.txtBemerkung, u.root, [this] { skipOnError([&] { txtBemerkungLeft(); }); });
 }
 
@@ -57,7 +58,7 @@ void CommandButtons::BtnKomClick() {
 }
 
 void CommandButtons::txtBemerkungChange() {
-    if (mState.mAenderungMelden) mEvents.raiseChange();
+    mState.raiseWhileReporting([&] { mEvents.raiseChange(); });
 }
 
 // On a one-page address the remark is the last field: the focus goes round

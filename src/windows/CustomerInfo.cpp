@@ -6,6 +6,7 @@
 #include "control/Ui.h"
 #include "control/Values.h"
 #include "control/Widgets.h"
+#include "platform/GuardedConnect.h"
 #include "platform/SqlText.h"
 #include "windows/FrmInfo.h"
 #include "windows/RemarkText.h"
@@ -32,10 +33,10 @@ FrmInfo* CustomerInfo::window() const { return mWindow.data(); }
 
 void CustomerInfo::connectSignals() {
     for (qint16 i = 0; i < 2; ++i)
-        QObject::connect(mUi.btnInfo[i], &QPushButton::clicked, mUi.btnInfo[i],
-                         [this, i] { guarded([&] { btnInfoClick(i); }); });
-    QObject::connect(mUi.Timer1, &QTimer::timeout, mUi.Timer1,
-                     [this] { guarded([&] { timerFired(); }); });
+        connectGuarded(mUi.btnInfo[i], &QPushButton::clicked, mUi.btnInfo[i],
+                       [this, i] { guarded([&] { btnInfoClick(i); }); });
+    connectGuarded(mUi.Timer1, &QTimer::timeout, mUi.Timer1,
+                   [this] { guarded([&] { timerFired(); }); });
 }
 
 // The host hears of the click in every case, also after the message.
@@ -84,12 +85,7 @@ bool CustomerInfo::LeseKundeInfos(const QString& nummer) {
 void CustomerInfo::Anzeige_Kundeninfo(const QString& nummer) {
     skipOnError([&] {
         if (!mCustomers.LeseKunde(nummer)) return;
-        struct Restore {
-            ControlState& st;
-            bool value;
-            ~Restore() { st.mAenderungMelden = value; }
-        } restore{mState, mState.mAenderungMelden};
-        mState.mAenderungMelden = true;
+        ChangeReportingScope reporting(mState);
         const Recordset& rs = *mState.mRsKunde;
         const QString remark = column(rs, "InterneBemerkung");
         if (!remarkHasText(remark)) return;

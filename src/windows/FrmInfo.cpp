@@ -3,6 +3,7 @@
 #include "contracts/WindowPositionService.h"
 #include "control/ErrorStyles.h"
 #include "control/Twips.h"
+#include "platform/GuardedConnect.h"
 #include "platform/SqlText.h"
 #include "windows/FieldRecall.h"
 #include "windows/InfoWindowLayout.h"
@@ -94,8 +95,8 @@ FrmInfo::FrmInfo(WindowPositionService& positions, QWidget* parent)
     // Only the user's edits change the text: the window's own loading of the
     // box at activation blocks the box's signals, so that opening and closing
     // the window without typing writes nothing back.
-    connect(txtText, &QTextEdit::textChanged, this, [this] { mChanged = true; });
-    connect(btnOk, &QPushButton::clicked, this, [this] { guarded([&] { btnOkClick(); }); });
+    connectGuarded(txtText, &QTextEdit::textChanged, this, [this] { mChanged = true; });
+    connectGuarded(btnOk, &QPushButton::clicked, this, [this] { guarded([&] { btnOkClick(); }); });
     installRecallKeys(
         this, [this] { return focusWidget(); }, RecallScope::TextFieldsAndLists);
 

@@ -101,7 +101,7 @@ template <class F> bool openAfter(ControlState& st, ChangeGate::OnError onError,
         body();
     } catch (const Fault&) {
     }
-    return st.mAenderungMelden;
+    return st.aenderungMelden();
 }
 
 TEST(ChangeGate, OpensOnlyAtTheEndOfTheOutermostFill) {
@@ -111,12 +111,21 @@ TEST(ChangeGate, OpensOnlyAtTheEndOfTheOutermostFill) {
         ChangeGate load(st);
         // A reset in the middle of a load must not let field edits through.
         st.leereAdresse(0, false);
-        EXPECT_FALSE(st.mAenderungMelden);
+        EXPECT_FALSE(st.aenderungMelden());
         { ChangeGate show(st); }
-        EXPECT_FALSE(st.mAenderungMelden);
+        EXPECT_FALSE(st.aenderungMelden());
     }
-    EXPECT_TRUE(st.mAenderungMelden);
-    EXPECT_EQ(st.mGateDepth, 0);
+    EXPECT_TRUE(st.aenderungMelden());
+    // A window the user edits inside a fill opens the gate for its time only.
+    {
+        ChangeGate load(st);
+        {
+            ChangeReportingScope remark(st);
+            EXPECT_TRUE(st.aenderungMelden());
+        }
+        EXPECT_FALSE(st.aenderungMelden());
+    }
+    EXPECT_TRUE(st.aenderungMelden());
 }
 
 TEST(ChangeGate, ErrorsOpenTheGateExceptForAnAccessor) {
@@ -125,7 +134,9 @@ TEST(ChangeGate, ErrorsOpenTheGateExceptForAnAccessor) {
     EXPECT_FALSE(openAfter(st, ChangeGate::OnError::StayClosed, [] { throw Fault{}; }));
     // The next fill opens it again, whatever it was before.
     EXPECT_TRUE(openAfter(st, ChangeGate::OnError::StayClosed, [] {}));
-    EXPECT_EQ(st.mGateDepth, 0);
+    // No gate is left counted: the next one opens again at its end.
+    { ChangeGate next(st); }
+    EXPECT_TRUE(st.aenderungMelden());
 }
 
 class CustomerLoadFailure : public batest::OnEachEngine<> {};

@@ -1,9 +1,9 @@
 #include "control/BelegAdressen.h"
-#include "control/Collaborators.h"
 #include "control/ErrorStyles.h"
 #include "control/EventSink.h"
 #include "control/ServiceHub.h"
 #include "control/Ui.h"
+#include "facade/Collaborators.h"
 #include "platform/Defaults.h"
 #include <QVBoxLayout>
 

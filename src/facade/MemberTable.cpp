@@ -15,16 +15,12 @@
 namespace belegadressen {
 namespace {
 
-// Numbers of the conversion errors a late-bound caller can provoke besides 438.
-constexpr qint32 kTypeMismatch = 13;
-constexpr qint32 kOverflow = 6;
-
 template <typename T> struct IsSharedPtr : std::false_type {};
 template <typename T> struct IsSharedPtr<std::shared_ptr<T>> : std::true_type {};
 
 [[noreturn]] void failConversion(qint32 number, QStringView member) {
-    const QString text =
-        number == kOverflow ? QStringLiteral("Überlauf") : QStringLiteral("Typen unverträglich");
+    const QString text = number == Error::Overflow ? QStringLiteral("Überlauf")
+                                                   : QStringLiteral("Typen unverträglich");
     throw Error(number, QStringLiteral("%1 (%2)").arg(text, member));
 }
 
@@ -36,30 +32,30 @@ template <typename T> T argumentAs(const QVariant& v, QStringView member) {
         return v;
     } else if constexpr (IsSharedPtr<T>::value) {
         if (!v.isValid() || v.isNull()) return nullptr;
-        if (v.metaType() != QMetaType::fromType<T>()) failConversion(kTypeMismatch, member);
+        if (v.metaType() != QMetaType::fromType<T>()) failConversion(Error::TypeMismatch, member);
         return v.value<T>();
     } else if constexpr (std::is_same_v<T, QString>) {
         return v.toString();
     } else if constexpr (std::is_same_v<T, bool>) {
-        if (v.isValid() && !v.canConvert<bool>()) failConversion(kTypeMismatch, member);
+        if (v.isValid() && !v.canConvert<bool>()) failConversion(Error::TypeMismatch, member);
         return v.toBool();
     } else if constexpr (std::is_same_v<T, double>) {
         if (!v.isValid()) return 0.0;
         bool ok = false;
         const double d = v.toDouble(&ok);
-        if (!ok) failConversion(kTypeMismatch, member);
+        if (!ok) failConversion(Error::TypeMismatch, member);
         return d;
     } else if constexpr (std::is_integral_v<T>) {
         if (!v.isValid()) return T{0};
         bool ok = false;
         const qlonglong n = v.toLongLong(&ok);
-        if (!ok) failConversion(kTypeMismatch, member);
+        if (!ok) failConversion(Error::TypeMismatch, member);
         if (n < std::numeric_limits<T>::min() || n > std::numeric_limits<T>::max())
-            failConversion(kOverflow, member);
+            failConversion(Error::Overflow, member);
         return static_cast<T>(n);
     } else {
         if (v.isValid() && v.metaType() != QMetaType::fromType<T>())
-            failConversion(kTypeMismatch, member);
+            failConversion(Error::TypeMismatch, member);
         return v.value<T>();
     }
 }
