@@ -32,7 +32,7 @@ void AccountFields::connectSignals() {
     Ui& u = mUi;
     for (QLineEdit* field : {u.txtDHauptkonto, u.txtDUstIdentNr})
         connectGuarded(field, &QLineEdit::textChanged, field,
-                       [this, field] { guarded([&] { textChanged(field); }); });
+                       [this, field] { textChanged(field); });
     connectGuarded(u.txtDAuftragsrabatt, &NumberEdit::valueChanged, u.txtDAuftragsrabatt,
                    [this] { mState.raiseWhileReporting([&] { mEvents.raiseChange(); }); });
     // A refused tick stays: only the event is withheld.
@@ -47,12 +47,10 @@ void AccountFields::connectSignals() {
     // The VAT id check: a value the control fills in is checked at once, one
     // the user types when the field is left.
     connectGuarded(u.txtDUstIdentNr, &QLineEdit::textChanged, u.txtDUstIdentNr, [this] {
-        guarded([&] {
-            if (mState.aenderungMelden())
-                clearVatIdCheck();
-            else
-                showVatIdCheck();
-        });
+        if (mState.aenderungMelden())
+            clearVatIdCheck();
+        else
+            showVatIdCheck();
     });
     onLeave(u.txtDUstIdentNr, u.root, [this] { guarded([&] { showVatIdCheck(); }); });
 }

@@ -16,8 +16,7 @@ namespace belegadressen {
 void AddressPages::connectSignals() {
     for (int i = 0; i < 2; ++i) {
         QPushButton* b = ui.btnSeite[i];
-        connectGuarded(b, &QPushButton::clicked, b,
-                       [this, i] { guarded([&] { btnSeiteClick(i); }); });
+        connectGuarded(b, &QPushButton::clicked, b, [this, i] { btnSeiteClick(i); });
         onLeftMouseDown(b, [this] { state.mSeiteMausLinks = true; });
         onFocusIn(b, [this] { state.mSeiteMausLinks = false; });
     }

@@ -4,6 +4,7 @@
 #include "control/ErrorStyles.h"
 #include "control/ServiceHub.h"
 #include "control/Ui.h"
+#include "control/UiLayout.h"
 #include "control/Values.h"
 #include "control/Widgets.h"
 
@@ -43,6 +44,7 @@ void PageLayout::SetzeSeitenLayout(int anzSeiten) {
     const ControlState& st = state;
     u.btnAktKunde->setVisible(st.MitKundenaktualisierung);
     const bool two = anzSeiten == 2;
+    placeTextRows(u, two);
     u.btnAdresse->setVisible(!two);
     setVisible({u.btnSeite[0], u.btnSeite[1], u.chkKnzDivers, u.chkDruckAufbewahrungsfrist,
                 u.ocxZahlungsbedingungen, u.ocxZahlungsart, u.ocxMwstKnz, u.txtAnsprechpartnerKD,

@@ -13,6 +13,8 @@
 #include <array>
 #include <functional>
 
+class QVBoxLayout;
+
 namespace belegadressen {
 
 // The child controls of the address block, named as the host and the tests
@@ -25,6 +27,11 @@ struct Ui {
     // Page panels: panSeite[1] is page 1, panSeite[0] page 2.
     std::array<QFrame*, 2> panSeite{};
     std::array<QPushButton*, 2> btnSeite{};
+    // The text-number rows stand on page 2 (textRowPlace[0]); an address of
+    // one page has no page 2 to turn to, so there they stand on page 1
+    // (textRowPlace[1]). The area and its places carry no names.
+    QWidget* textRowArea = nullptr;
+    std::array<QVBoxLayout*, 2> textRowPlace{};
 
     // Number entry and address lines.
     QLineEdit* txtDNummer = nullptr;

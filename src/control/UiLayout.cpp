@@ -307,10 +307,18 @@ QLayout* commercialColumn(Ui& u, const Spacing& s, int captions) {
     return column;
 }
 
+// A place in a page's layout that the text rows can move into.
+QVBoxLayout* textRowPlace(QBoxLayout* pageLayout) {
+    auto* place = new QVBoxLayout;
+    noMargins(place);
+    pageLayout->addLayout(place);
+    return place;
+}
+
 QWidget* textRows(Ui& u, const Spacing& s, int captions) {
     // The rows' grid is the layout of an area of their own, so that a field
     // can be moved into another slot of its row.
-    auto* area = new QWidget(u.panSeite[1]);
+    auto* area = new QWidget(u.panSeite[0]);
     auto* grid = new QGridLayout(area);
     noMargins(grid);
     grid->setHorizontalSpacing(s.horizontal);
@@ -356,7 +364,8 @@ void layOutPage1(Ui& u, const Spacing& s) {
     main->addLayout(columns);
     layOutServicePanel(u, s, addressCaptions, commercialCaptions);
     main->addWidget(u.PanWart);
-    main->addWidget(textRows(u, s, addressCaptions));
+    u.textRowPlace[1] = textRowPlace(main);
+    u.textRowArea = textRows(u, s, addressCaptions);
     main->addStretch(1);
 
     // Command buttons, the page button at the far end as on page 2.
@@ -402,6 +411,8 @@ void layOutPage2(Ui& u, const Spacing& s) {
     form.add(u.lblKursbehandlung, row(s, {u.cdoDKursbehandlung}, true));
     u.lblKursbehandlung->setBuddy(u.cdoDKursbehandlung);
     box->addLayout(formLayout);
+    u.textRowPlace[0] = textRowPlace(box);
+    u.textRowPlace[0]->addWidget(u.textRowArea);
     box->addStretch(1);
     auto* commands = new QHBoxLayout;
     noMargins(commands);
@@ -489,22 +500,16 @@ void orderFocus(Ui& u) {
         u.btnAnlage, u.txtMonteur[0], u.txtTermin, u.btnLoeTermin, u.txtUhrzeit, u.txtDauer,
         u.btnVergebeTermin, u.btnTerminAssistent, u.btnAnsprechpartner, u.txtAnsprechpartner,
         u.txtTelefon, u.txtMobil, u.txtFax, u.txtStoerText, u.txtBemerkung, u.txtDatumLetzteWartung,
-        u.txtDatumLetzteRechnung};
-    // Text rows, row by row.
-    for (int element = 0; element < 2; ++element)
-        for (QLineEdit* e : u.textRow(element))
-            order.push_back(e);
-    for (QWidget* w : std::initializer_list<QWidget*>{u.btnInfo[0], u.btnInfo[1], u.btnStammblatt,
-                                                      u.BtnKom, u.btnBelegfreigabe, u.btnSeite[0],
-                                                      // Page 2.
-                                                      u.ocxWaehrung, u.txtDWechselkurs,
-                                                      u.cdoDKursbehandlung, u.btnSeite[1]})
-        order.push_back(w);
+        u.txtDatumLetzteRechnung, u.btnInfo[0], u.btnInfo[1], u.btnStammblatt, u.BtnKom,
+        u.btnBelegfreigabe, u.btnSeite[0],
+        // Page 2; the text rows join where placeTextRows puts them.
+        u.ocxWaehrung, u.txtDWechselkurs, u.cdoDKursbehandlung, u.btnSeite[1]};
     chainFocus(order);
 }
 
 // The height that holds both arrangements of page 1: a two-page address with
-// its commercial fields, and the one-page service order with its panel.
+// its commercial fields, and the one-page service order with its panel and
+// the text rows.
 int tallestPage1(Ui& u) {
     const int twoPages = u.root->sizeHint().height();
     const std::initializer_list<QWidget*> twoPageOnly = {
@@ -519,7 +524,9 @@ int tallestPage1(Ui& u) {
     for (QWidget* w : twoPageOnly)
         w->hide();
     u.PanWart->show();
+    placeTextRows(u, false);
     const int service = u.root->sizeHint().height();
+    placeTextRows(u, true);
     u.PanWart->hide();
     for (QWidget* w : twoPageOnly)
         w->show();
@@ -527,6 +534,29 @@ int tallestPage1(Ui& u) {
 }
 
 } // namespace
+
+void placeTextRows(Ui& u, bool onPage2) {
+    QWidget* page = u.panSeite[onPage2 ? 0 : 1];
+    if (u.textRowArea->parentWidget() != page) {
+        u.textRowPlace[onPage2 ? 1 : 0]->removeWidget(u.textRowArea);
+        u.textRowPlace[onPage2 ? 0 : 1]->addWidget(u.textRowArea);
+        u.textRowArea->show(); // moving keeps each field's own visibility
+    }
+    // The long-text preview opens beside the rows, on their page.
+    if (u.lblText->parentWidget() != page) {
+        u.lblText->setParent(page);
+        u.lblText->hide();
+    }
+    // Row by row, between the fields above them and the buttons below.
+    std::vector<QWidget*> order = {onPage2 ? static_cast<QWidget*>(u.cdoDKursbehandlung)
+                                           : static_cast<QWidget*>(u.txtDatumLetzteRechnung)};
+    for (int element = 0; element < 2; ++element)
+        for (QLineEdit* e : u.textRow(element))
+            order.push_back(e);
+    order.push_back(onPage2 ? static_cast<QWidget*>(u.btnSeite[1])
+                            : static_cast<QWidget*>(u.btnInfo[0]));
+    chainFocus(order);
+}
 
 void layOutUi(Ui& u) {
     QWidget* root = u.root;
@@ -543,6 +573,7 @@ void layOutUi(Ui& u) {
     layOutPage2(u, s);
     nameControls(u);
     orderFocus(u);
+    placeTextRows(u, true);
 
     // The normal display: pages and control as wide as the form; the wide
     // display widens all three the same way.

@@ -24,4 +24,8 @@ QString withoutAccessKeys(const QString& caption);
 // grids, field widths, the tab order and the accessible names.
 void layOutUi(Ui& ui);
 
+// Puts the text-number rows on page 2, or on page 1 for an address of one
+// page, with the keyboard order following them.
+void placeTextRows(Ui& ui, bool onPage2);
+
 } // namespace belegadressen

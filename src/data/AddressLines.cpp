@@ -16,8 +16,7 @@ void AddressLines::connectSignals() {
     Ui& u = ui;
     for (int i = 0; i < 7; ++i) {
         QLineEdit* line = u.txtDAdr[i];
-        connectGuarded(line, &QLineEdit::textChanged, line,
-                       [this, i] { guarded([&] { lineChanged(i); }); });
+        connectGuarded(line, &QLineEdit::textChanged, line, [this, i] { lineChanged(i); });
         onLeave(line, u.root, [this, i] {
             if (i == 6) skipOnError([&] { postal.placeValidate(); });
             if (i == 6) skipOnError([&] { duplicates.placeLeft(); });
@@ -28,7 +27,7 @@ void AddressLines::connectSignals() {
         connectGuarded(ref, &QLineEdit::textChanged, ref,
                        [this] { state.raiseWhileReporting([&] { events.raiseChange(); }); });
     connectGuarded(u.btnErwAdresse, &QPushButton::clicked, u.btnErwAdresse,
-                   [this] { guarded([&] { btnErwAdresseClick(); }); });
+                   [this] { btnErwAdresseClick(); });
 }
 
 void AddressLines::lineChanged(int index) {

@@ -15,7 +15,7 @@ namespace belegadressen {
 
 void AddressLoad::connectSignals() {
     connectGuarded(ui.btnAdresse, &QToolButton::clicked, ui.btnAdresse,
-                   [this] { guarded([&] { btnAdresseClick(); }); });
+                   [this] { btnAdresseClick(); });
 }
 
 void AddressLoad::btnAdresseClick() {

@@ -26,8 +26,7 @@ void CustomerLoad::connectSignals() {
         btnKundeClick();
         return true;
     });
-    connectGuarded(ui.btnKunde, &QToolButton::clicked, ui.btnKunde,
-                   [this] { guarded([&] { btnKundeClick(); }); });
+    connectGuarded(ui.btnKunde, &QToolButton::clicked, ui.btnKunde, [this] { btnKundeClick(); });
 }
 
 void CustomerLoad::btnKundeClick() {

@@ -84,8 +84,7 @@ void DuplicateHint::showFor(const std::vector<DuplicateCandidate>& candidates) {
         entry->setFont(f);
         row->insertWidget(1 + i, entry);
         // Copy: choosing reloads the address, which closes the hint.
-        connectGuarded(entry, &QPushButton::clicked, this,
-                       [this, c] { guarded([&] { mChoose(c); }); });
+        connectGuarded(entry, &QPushButton::clicked, this, [this, c] { mChoose(c); });
         // Reached with Tab straight from the number field.
         QWidget::setTabOrder(previous, entry);
         previous = entry;

@@ -68,7 +68,7 @@ const QString kProzedur = QStringLiteral("btnAktKunde_Click");
 
 void MasterUpdate::connectSignals() {
     connectGuarded(mUi.btnAktKunde, &QToolButton::clicked, mUi.btnAktKunde,
-                   [this] { guarded([&] { btnAktKundeClick(); }); });
+                   [this] { btnAktKundeClick(); });
 }
 
 MasterAddress MasterUpdate::shownAddress() const {

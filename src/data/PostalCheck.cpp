@@ -17,13 +17,12 @@ namespace belegadressen {
 
 void PostalCheck::connectSignals() {
     Ui& u = mUi;
-    connectGuarded(u.btnPlz, &QToolButton::clicked, u.btnPlz,
-                   [this] { guarded([&] { btnPlzClick(); }); });
+    connectGuarded(u.btnPlz, &QToolButton::clicked, u.btnPlz, [this] { btnPlzClick(); });
     connectGuarded(u.btnAutoMap, &QToolButton::clicked, u.btnAutoMap,
-                   [this] { guarded([&] { btnAutoMapClick(); }); });
+                   [this] { btnAutoMapClick(); });
     for (QLineEdit* field : {u.txtDPostleitzahl, u.txtDPostfach, u.txtDPlzPostfach})
         connectGuarded(field, &QLineEdit::textChanged, field,
-                       [this, field] { guarded([&] { postalFieldChanged(field); }); });
+                       [this, field] { postalFieldChanged(field); });
     // F2 in the postal code or the place searches as the button beside them
     // does, so that the search needs no mouse.
     for (QLineEdit* field : {u.txtDPostleitzahl, u.txtDAdr[6]})

@@ -35,11 +35,11 @@ Appointments::Appointments(ControlState& state, Ui& ui, ServiceHub& services, Ev
 void Appointments::connectSignals() {
     Ui& u = mUi;
     connectGuarded(u.btnVergebeTermin, &QPushButton::clicked, u.btnVergebeTermin,
-                   [this] { guarded([&] { btnVergebeTerminClick(); }); });
+                   [this] { btnVergebeTerminClick(); });
     connectGuarded(u.btnTerminAssistent, &QPushButton::clicked, u.btnTerminAssistent,
-                   [this] { guarded([&] { btnTerminAssistentClick(); }); });
+                   [this] { btnTerminAssistentClick(); });
     connectGuarded(u.btnLoeTermin, &QToolButton::clicked, u.btnLoeTermin,
-                   [this] { guarded([&] { LoescheTermin(false); }); });
+                   [this] { LoescheTermin(false); });
     onEditFinished(u.txtTermin, u.root, [this] { txtTerminFertig(); });
     onEditFinished(u.txtDatumLetzteWartung, u.root, [this] { txtDatumLetzteWartungFertig(); });
     onLeave(u.txtDauer, u.root, [this] { guarded([&] { txtDauerPruefen(); }); });

@@ -39,7 +39,7 @@ SiteLoad::SiteLoad(ControlState& state, Ui& ui, ServiceHub& services, EventSink&
 
 void SiteLoad::connectSignals() {
     connectGuarded(mUi.btnAnlage, &QToolButton::clicked, mUi.btnAnlage,
-                   [this] { guarded([&] { btnAnlage_Click(); }); });
+                   [this] { btnAnlage_Click(); });
 }
 
 void SiteLoad::LadeStandort(const QString& kundennummer, bool mitMeldung) {

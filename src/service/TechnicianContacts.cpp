@@ -22,12 +22,11 @@ void TechnicianContacts::connectSignals() {
     onLeave(u.txtMonteur[0], u.root, [this] { skipOnError([&] { txtMonteurVerlassen(); }); });
     for (int i = 0; i < static_cast<int>(u.btnMonteur.size()); ++i)
         connectGuarded(u.btnMonteur[i], &QAbstractButton::clicked, u.btnMonteur[i],
-                       [this, i] { guarded([&] { btnMonteurClick(i); }); });
+                       [this, i] { btnMonteurClick(i); });
     for (QAbstractButton* b :
          {static_cast<QAbstractButton*>(u.btnAnsprechpartner),
           static_cast<QAbstractButton*>(u.btnAnpWart), static_cast<QAbstractButton*>(u.btnAnpBel)})
-        connectGuarded(b, &QAbstractButton::clicked, b,
-                       [this] { guarded([&] { btnAnsprechpartnerClick(); }); });
+        connectGuarded(b, &QAbstractButton::clicked, b, [this] { btnAnsprechpartnerClick(); });
 
     // F2 in a field acts as the click of the button beside it.
     onKeyPress(u.txtMonteur[0], [this](int key, Qt::KeyboardModifiers mods) {
@@ -49,9 +48,9 @@ void TechnicianContacts::connectSignals() {
 
     for (QLineEdit* f : {u.txtMonteur[0], u.txtAnsprechpartner, u.txtAnsprechpartnerKD,
                          u.txtTelefon, u.txtMobil, u.txtFax})
-        connectGuarded(f, &QLineEdit::textChanged, f, [this] { guarded([&] { changed(); }); });
+        connectGuarded(f, &QLineEdit::textChanged, f, [this] { changed(); });
     connectGuarded(u.chkDruckInAnschriftKD, &QCheckBox::clicked, u.chkDruckInAnschriftKD,
-                   [this] { guarded([&] { chkDruckInAnschriftKDClick(); }); });
+                   [this] { chkDruckInAnschriftKDClick(); });
 }
 
 void TechnicianContacts::changed() {

@@ -36,6 +36,8 @@ LongTextLabel::LongTextLabel(QLabel* label, QWidget* rows)
 
 void LongTextLabel::show(const QString& text) {
     mText = text;
+    // The label moves with the rows from page to page.
+    if (QWidget* page = mLabel->parentWidget()) page->installEventFilter(this);
     mLabel->show();
     mLabel->raise();
     place();

@@ -20,10 +20,8 @@ void TextChoice::connectSignals() {
     for (int kind = 0; kind < kTextKinds; ++kind) {
         QToolButton* kopf = mUi.btnKopf[static_cast<size_t>(kind)];
         QToolButton* fuss = mUi.btnFuss[static_cast<size_t>(kind)];
-        connectGuarded(kopf, &QToolButton::clicked, kopf,
-                       [this, kind] { guarded([&] { btnKopfClick(kind); }); });
-        connectGuarded(fuss, &QToolButton::clicked, fuss,
-                       [this, kind] { guarded([&] { btnFussClick(kind); }); });
+        connectGuarded(kopf, &QToolButton::clicked, kopf, [this, kind] { btnKopfClick(kind); });
+        connectGuarded(fuss, &QToolButton::clicked, fuss, [this, kind] { btnFussClick(kind); });
     }
 }
 
@@ -53,13 +51,12 @@ void TextChoice::click(int index, int element) {
 // control switches there itself, so the page switch asks nothing and tells
 // the host nothing.
 void TextChoice::showTextPage() {
-    for (int page = 0; page < 2; ++page) {
-        QFrame* panel = mUi.panSeite[static_cast<size_t>(page)];
-        if (!panel->isAncestorOf(mUi.txtDAnNr[0]) || !panel->isHidden()) continue;
-        mState.mSeiteVomBenutzer = false;
-        skipOnError([&] { mPages.btnSeiteClick(page); });
-        mState.mSeiteVomBenutzer = true;
-    }
+    // The rows stand on page 2 of a two-page address: a number dropped while
+    // page 1 is shown turns to page 2, quietly, as its page button would.
+    if (!mUi.panSeite[0]->isAncestorOf(mUi.textRowArea) || mUi.panSeite[1]->isHidden()) return;
+    mState.mSeiteVomBenutzer = false;
+    skipOnError([&] { mPages.btnSeiteClick(0); });
+    mState.mSeiteVomBenutzer = true;
 }
 
 qint32 TextChoice::fktDragTextNummer(const QString& nummer) {

@@ -18,13 +18,12 @@ const QString kNoNumber = QStringLiteral("Es ist keine Adressnummer vorhanden.")
 void CommandButtons::connectSignals() {
     Ui& u = mUi;
     connectGuarded(u.btnStammblatt, &QPushButton::clicked, u.btnStammblatt,
-                   [this] { guarded([&] { btnStammblattClick(); }); });
+                   [this] { btnStammblattClick(); });
     connectGuarded(u.btnBelegfreigabe, &QPushButton::clicked, u.btnBelegfreigabe,
-                   [this] { guarded([&] { btnBelegfreigabeClick(); }); });
-    connectGuarded(u.BtnKom, &QPushButton::clicked, u.BtnKom,
-                   [this] { guarded([&] { BtnKomClick(); }); });
+                   [this] { btnBelegfreigabeClick(); });
+    connectGuarded(u.BtnKom, &QPushButton::clicked, u.BtnKom, [this] { BtnKomClick(); });
     connectGuarded(u.txtBemerkung, &QLineEdit::textChanged, u.txtBemerkung,
-                   [this] { guarded([&] { txtBemerkungChange(); }); });
+                   [this] { txtBemerkungChange(); });
     onLeave(u.txtBemerkung, u.root, [this] { skipOnError([&] { txtBemerkungLeft(); }); });
 }
 

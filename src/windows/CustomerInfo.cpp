@@ -34,9 +34,8 @@ FrmInfo* CustomerInfo::window() const { return mWindow.data(); }
 void CustomerInfo::connectSignals() {
     for (qint16 i = 0; i < 2; ++i)
         connectGuarded(mUi.btnInfo[i], &QPushButton::clicked, mUi.btnInfo[i],
-                       [this, i] { guarded([&] { btnInfoClick(i); }); });
-    connectGuarded(mUi.Timer1, &QTimer::timeout, mUi.Timer1,
-                   [this] { guarded([&] { timerFired(); }); });
+                       [this, i] { btnInfoClick(i); });
+    connectGuarded(mUi.Timer1, &QTimer::timeout, mUi.Timer1, [this] { timerFired(); });
 }
 
 // The host hears of the click in every case, also after the message.

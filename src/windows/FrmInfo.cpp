@@ -96,7 +96,7 @@ FrmInfo::FrmInfo(WindowPositionService& positions, QWidget* parent)
     // box at activation blocks the box's signals, so that opening and closing
     // the window without typing writes nothing back.
     connectGuarded(txtText, &QTextEdit::textChanged, this, [this] { mChanged = true; });
-    connectGuarded(btnOk, &QPushButton::clicked, this, [this] { guarded([&] { btnOkClick(); }); });
+    connectGuarded(btnOk, &QPushButton::clicked, this, [this] { btnOkClick(); });
     installRecallKeys(
         this, [this] { return focusWidget(); }, RecallScope::TextFieldsAndLists);
 

@@ -14,6 +14,9 @@ namespace {
 
 const QString kMissing = QStringLiteral("QelBelAdr[4]: Der Textbaustein Text ist nicht vorhanden.");
 
+// A control of the text page outside the rows, to leave a row to.
+const QString kAway = QStringLiteral("btnSeite_1");
+
 const QStringList kFields = {"txtDAnNr_0", "txtdAuNr_0", "txtdLsNr_0", "txtdReNr_0", "txtdGuNr_0",
                              "txtDAnNr_1", "txtdAuNr_1", "txtdLsNr_1", "txtdReNr_1", "txtdGuNr_1"};
 
@@ -34,6 +37,10 @@ protected:
         QObject::connect(&w(), &BelegAdressen::btnKopftextClick, record("Kopf"));
         QObject::connect(&w(), &BelegAdressen::btnFusstextClick, record("Fuss"));
         showTexts();
+        // The rows stand on page 2, which opens for an address with a number.
+        w().AddNummer("10001");
+        QMetaObject::invokeMethod(h.widget("btnSeite_0"), "click");
+        h.clearRecords();
         hover(&w(), {0, 0}); // away from where an earlier test left the mouse
     }
 
@@ -84,22 +91,39 @@ TEST_F(TextsTest, DocumentDecidesTheKindWhateverButtonIsClicked) {
 
 TEST_F(TextsTest, NumberGoesToTheFieldThatHadTheFocusLast) {
     h.focus("txtdLsNr_1");
-    h.focus("txtDAdr_1");
+    h.focus(kAway);
     EXPECT_EQ(w().fktDragTextNummer("004"), -1);
     EXPECT_EQ(h.edit("txtdLsNr_1")->text(), "004");
     EXPECT_EQ(QApplication::focusWidget(), h.edit("txtdLsNr_1"));
 
-    // From page 2 the page of the texts comes back, quietly.
-    w().AddNummer("10001");
+    // From page 1 the page of the texts comes back, quietly.
     h.focus("txtdReNr_0");
-    h.widget("btnSeite_0")->setFocus();
-    QMetaObject::invokeMethod(h.widget("btnSeite_0"), "click");
-    ASSERT_TRUE(h.widget("panSeite_1")->isHidden());
+    h.widget("btnSeite_1")->setFocus();
+    QMetaObject::invokeMethod(h.widget("btnSeite_1"), "click");
+    ASSERT_TRUE(h.widget("panSeite_0")->isHidden());
+    ASSERT_TRUE(w().fktAnzeigeSeite1().toBool());
     h.clearRecords();
     EXPECT_EQ(w().fktDragTextNummer("002"), -1);
-    EXPECT_FALSE(h.widget("panSeite_1")->isHidden());
+    EXPECT_FALSE(h.widget("panSeite_0")->isHidden());
+    EXPECT_TRUE(h.widget("panSeite_1")->isHidden());
+    EXPECT_FALSE(w().fktAnzeigeSeite1().toBool());
     EXPECT_EQ(h.edit("txtdReNr_0")->text(), "002");
     EXPECT_EQ(h.events() + h.messages(), QStringList{"Change"});
+}
+
+// An address of one page has no page 2 to turn to: its rows stand on page 1,
+// and a dropped number turns no page.
+TEST_F(TextsTest, RowsOfAnAddressOfOnePageStandOnItsOnlyPage) {
+    w().setAktAdresse(2);
+    ASSERT_TRUE(h.edit("txtdReNr_0")->isVisible());
+    h.focus("txtdReNr_0");
+    h.focus("txtDAdr_1");
+    h.clearRecords();
+    EXPECT_EQ(w().fktDragTextNummer("005"), -1);
+    EXPECT_TRUE(h.widget("panSeite_0")->isHidden());
+    EXPECT_EQ(h.edit("txtdReNr_0")->text(), "005");
+    w().setAktAdresse(1);
+    EXPECT_TRUE(h.widget("panSeite_0")->isAncestorOf(h.edit("txtdReNr_0")));
 }
 
 TEST_F(TextsTest, TextTypeOfAnotherKindIsRefusedWithItsMessage) {
@@ -126,7 +150,7 @@ TEST_F(TextsTest, LeavingChecksTheModuleAndKeepsTheNumber) {
         h.edit("txtDAnNr_0")->setText(QLatin1String(number));
         h.focus("txtDAnNr_0");
         h.clearRecords();
-        h.focus("txtDAdr_1");
+        h.focus(kAway);
         EXPECT_EQ(h.messages(), told ? QStringList{kMissing} : QStringList{});
         EXPECT_EQ(textStatements().size(), statements);
         EXPECT_EQ(h.edit("txtDAnNr_0")->text(), QLatin1String(number));
@@ -135,7 +159,7 @@ TEST_F(TextsTest, LeavingChecksTheModuleAndKeepsTheNumber) {
 
 TEST_F(TextsTest, MissingEmptyNullOrLostModulesUnderTheMouse) {
     h.edit("txtDAnNr_1")->setText("555");
-    h.focus("txtDAdr_1");
+    h.focus(kAway);
     h.clearRecords();
     hover(h.edit("txtDAnNr_1"));
     EXPECT_EQ(h.messages() << h.edit("txtDAnNr_1")->text(), QStringList({kMissing, "000"}));
@@ -143,7 +167,7 @@ TEST_F(TextsTest, MissingEmptyNullOrLostModulesUnderTheMouse) {
     EXPECT_TRUE(preview()->isHidden());
     EXPECT_TRUE(textStatements().first().contains("Textart = 'FAN' AND Textnummer = '555'"));
     // Further moves find "000" missing too, and say nothing.
-    h.focus("txtDAdr_1");
+    h.focus(kAway);
     h.clearRecords();
     hover(h.edit("txtDAnNr_1"), {3, 3});
     EXPECT_EQ(h.messages() + h.events() << h.edit("txtDAnNr_1")->text(), QStringList{"000"});
@@ -179,7 +203,7 @@ TEST_F(TextsTest, PreviewShowsTheModuleAndHidesElsewhere) {
     hover(h.edit("txtDAnNr_0"));
     EXPECT_EQ(preview()->text(), "Sehr geehrte Damen und Herren,\nanbei unser Angebot.");
     // Anything else of the page hides it.
-    hover(h.widget("panSeite_1"), {2, 2});
+    hover(h.widget("panSeite_0"), {2, 2});
     EXPECT_TRUE(preview()->isHidden());
     EXPECT_TRUE(h.messages().isEmpty());
 
@@ -189,7 +213,7 @@ TEST_F(TextsTest, PreviewShowsTheModuleAndHidesElsewhere) {
     for (int x = 2; x < 12; x += 2)
         hover(h.edit("txtdReNr_1"), {x, 4});
     EXPECT_EQ(textStatements().size(), 1);
-    hover(h.widget("txtDAdr_1"));
+    hover(h.widget(kAway));
     hover(h.edit("txtdReNr_1"));
     EXPECT_EQ(textStatements().size(), 2);
 }
