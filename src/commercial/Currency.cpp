@@ -7,12 +7,24 @@
 #include "control/Values.h"
 #include "platform/GermanNumbers.h"
 #include "platform/SqlText.h"
+#include <QLabel>
 
 namespace belegadressen {
 
 QString Currency::formatRate(double rate) { return formatGerman(rate, 5); }
 
 double Currency::parseRate(const QString& text) { return parseGerman(text); }
+
+void Currency::showHomeRate(QLabel* caption, double rate) {
+    caption->setText(formatRate(rate));
+    caption->setProperty("rate", rate);
+}
+
+double Currency::homeRate(const QLabel* caption) {
+    const QVariant rate = caption->property("rate");
+    if (rate.isValid() && formatRate(rate.toDouble()) == caption->text()) return rate.toDouble();
+    return parseRate(caption->text());
+}
 
 double Currency::HoleWaehrungskurs(const QString& code) {
     auto rs = services.connection()->Execute("Select Kurs from Währungen where Währung = " +
@@ -46,7 +58,7 @@ void Currency::zeige(const AdressDaten& r) {
     skipOnError([&] { SetzeWaehrungsanzeige(r.Waehrung); });
     skipOnError([&] { showRateFields(!isHomeCurrency(r.Waehrung)); });
     skipOnError([&] { u.TxtDHauswaehrung->setText(state.mLandeswaehrung); });
-    skipOnError([&] { u.txtDKursHauswaehrung->setText(formatRate(r.WechselkursHauswaehrung)); });
+    skipOnError([&] { showHomeRate(u.txtDKursHauswaehrung, r.WechselkursHauswaehrung); });
     skipOnError([&] { services.listSelection().Select(*u.cdoDKursbehandlung, r.Kursbehandlung); });
 }
 
@@ -55,7 +67,7 @@ void Currency::speichere(AdressDaten& r) {
     const QVariant key = u.ocxWaehrung->KeyValue();
     r.Waehrung = textOf(key);
     r.Waehrungserfassung = isHomeCurrency(r.Waehrung) ? 1 : 2;
-    r.WechselkursHauswaehrung = parseRate(u.txtDKursHauswaehrung->text());
+    r.WechselkursHauswaehrung = homeRate(u.txtDKursHauswaehrung);
     r.Kursbehandlung =
         static_cast<qint16>(services.listSelection().SelectedValue(*u.cdoDKursbehandlung).toInt());
 }
@@ -79,7 +91,7 @@ void Currency::AddWechselkursHauswaehrung(double rate) {
         skipOnError([&] { home = HoleWaehrungskurs(state.mLandeswaehrung); });
         r.WechselkursHauswaehrung = home == -1 ? 0 : home;
     }
-    skipOnError([&] { ui.txtDKursHauswaehrung->setText(formatRate(r.WechselkursHauswaehrung)); });
+    skipOnError([&] { showHomeRate(ui.txtDKursHauswaehrung, r.WechselkursHauswaehrung); });
     skipOnError([&] { ui.TxtDHauswaehrung->setText(state.mLandeswaehrung); });
 }
 
@@ -92,7 +104,7 @@ void Currency::AddKursbehandlung(qint16 value) {
 
 void Currency::raiseWaehrungchange() {
     const QVariant key = ui.ocxWaehrung->KeyValue();
-    events.raiseWaehrungchange(textOf(key), parseRate(ui.txtDKursHauswaehrung->text()),
+    events.raiseWaehrungchange(textOf(key), homeRate(ui.txtDKursHauswaehrung),
                                ui.txtDWechselkurs->value(),
                                static_cast<qint16>(ui.cdoDKursbehandlung->currentIndex()));
 }

@@ -2,6 +2,8 @@
 #include "control/SubsystemPorts.h"
 #include <QString>
 
+class QLabel;
+
 namespace belegadressen {
 
 struct ControlState;
@@ -36,6 +38,10 @@ public:
 
     static QString formatRate(double rate); // "##0.00000" in the German number format
     static double parseRate(const QString& text);
+    // The home rate's caption shows five decimals but keeps the rate as it
+    // came, so that a rate with more decimals compares and stores unchanged.
+    static void showHomeRate(QLabel* caption, double rate);
+    static double homeRate(const QLabel* caption);
 
 private:
     void showRateFields(bool foreign);

@@ -17,11 +17,6 @@ namespace {
 
 constexpr int kFestkurs = 2;
 
-// Rates are shown with five decimals; a rate is unchanged when it shows the same.
-bool sameRate(double a, double b) {
-    return std::llround(a * 100000.0) == std::llround(b * 100000.0);
-}
-
 } // namespace
 
 CurrencyChange::CurrencyChange(ControlState& state, Ui& ui, EventSink& events, Currency& currency,
@@ -51,7 +46,7 @@ void CurrencyChange::WaehrungGeaendert() {
         const double rate = mCurrency.HoleWaehrungskurs(code);
         u.txtDWechselkurs->setValue(rate == -1 ? 0 : rate);
         const double home = mCurrency.HoleWaehrungskurs(mState.mLandeswaehrung);
-        if (home != -1) u.txtDKursHauswaehrung->setText(Currency::formatRate(home));
+        if (home != -1) Currency::showHomeRate(u.txtDKursHauswaehrung, home);
     }
     mCurrency.raiseWaehrungchange();
     mEvents.raiseChange();
@@ -59,7 +54,7 @@ void CurrencyChange::WaehrungGeaendert() {
 
 void CurrencyChange::raiseWechselkurschange() {
     mEvents.raiseWechselkurschange(
-        Currency::parseRate(mUi.txtDKursHauswaehrung->text()), mUi.txtDWechselkurs->value(),
+        Currency::homeRate(mUi.txtDKursHauswaehrung), mUi.txtDWechselkurs->value(),
         static_cast<qint16>(mUi.cdoDKursbehandlung->currentIndex()), key());
 }
 
@@ -86,12 +81,12 @@ void CurrencyChange::fieldConfirm() {
     if (!mState.aenderungMelden() || key() != mLetzteWaehrung) return;
     const double rate = mCurrency.HoleWaehrungskurs(key());
     const double home = mCurrency.HoleWaehrungskurs(mState.mLandeswaehrung);
-    if (rate != -1 && !sameRate(mUi.txtDWechselkurs->value(), rate)) {
+    if (rate != -1 && mUi.txtDWechselkurs->value() != rate) {
         WaehrungGeaendert();
         raiseWechselkurschange();
         return;
     }
-    if (home == -1 || sameRate(Currency::parseRate(mUi.txtDKursHauswaehrung->text()), home)) return;
+    if (home == -1 || Currency::homeRate(mUi.txtDKursHauswaehrung) == home) return;
     WaehrungGeaendert();
     raiseWechselkurschange();
 }

@@ -117,7 +117,7 @@ void MasterDataCombos::connectSignals() {
     all.insert(all.end(), u.ocxVertreter.begin(), u.ocxVertreter.end());
     // A field's own check of its key decides whether it may be left.
     for (MasterDataCombo* combo : all)
-        connectGuarded(combo, &M::ValidateRequest, combo, [combo](bool* cancel) {
+        connectReportedByField(combo, &M::ValidateRequest, combo, [combo](bool* cancel) {
             if (!cancel) return;
             skipOnError([&] { combo->ValidateInput(*cancel); });
         });
@@ -125,43 +125,45 @@ void MasterDataCombos::connectSignals() {
     // Salutation, shipping method and tax key skip a failing step; payment
     // method, payment terms and the representatives hand a failure back to
     // the field that raised the event.
-    connectGuarded(u.ocxAnrede, &M::KeyChanged, u.ocxAnrede, [this] { anredeKeyChanged(); });
-    connectGuarded(u.ocxAnrede, &M::ItemSelected, u.ocxAnrede, [this] {
+    connectReportedByField(u.ocxAnrede, &M::KeyChanged, u.ocxAnrede,
+                           [this] { anredeKeyChanged(); });
+    connectReportedByField(u.ocxAnrede, &M::ItemSelected, u.ocxAnrede, [this] {
         if (gateOpen()) skipOnError([&] { mEvents.raiseClick(); });
     });
     auto versandart = [this] {
         if (gateOpen()) skipOnError([&] { mEvents.raiseChange(); });
     };
-    connectGuarded(u.ocxDVersandart, &M::ItemSelected, u.ocxDVersandart, versandart);
-    connectGuarded(u.ocxDVersandart, &M::EditChange, u.ocxDVersandart, versandart);
-    connectGuarded(u.ocxMwstKnz, &M::ItemSelected, u.ocxMwstKnz, [this] { mwstKnzItemSelected(); });
-    connectGuarded(u.ocxZahlungsart, &M::KeyChanged, u.ocxZahlungsart, [this] {
+    connectReportedByField(u.ocxDVersandart, &M::ItemSelected, u.ocxDVersandart, versandart);
+    connectReportedByField(u.ocxDVersandart, &M::EditChange, u.ocxDVersandart, versandart);
+    connectReportedByField(u.ocxMwstKnz, &M::ItemSelected, u.ocxMwstKnz,
+                           [this] { mwstKnzItemSelected(); });
+    connectReportedByField(u.ocxZahlungsart, &M::KeyChanged, u.ocxZahlungsart, [this] {
         if (mayReport()) mEvents.raiseChange();
     });
-    connectGuarded(u.ocxZahlungsart, &M::ItemSelected, u.ocxZahlungsart, [this] {
+    connectReportedByField(u.ocxZahlungsart, &M::ItemSelected, u.ocxZahlungsart, [this] {
         if (mayReport()) mEvents.raiseClick();
     });
-    connectGuarded(u.ocxZahlungsbedingungen, &M::KeyChanged, u.ocxZahlungsbedingungen,
-                   [this] { zahlungsbedingungenChanged(); });
-    connectGuarded(u.ocxZahlungsbedingungen, &M::ItemSelected, u.ocxZahlungsbedingungen,
-                   [this] { zahlungsbedingungenChanged(); });
+    connectReportedByField(u.ocxZahlungsbedingungen, &M::KeyChanged, u.ocxZahlungsbedingungen,
+                           [this] { zahlungsbedingungenChanged(); });
+    connectReportedByField(u.ocxZahlungsbedingungen, &M::ItemSelected, u.ocxZahlungsbedingungen,
+                           [this] { zahlungsbedingungenChanged(); });
     for (MasterDataCombo* v : u.ocxVertreter) {
-        connectGuarded(v, &M::KeyChanged, v, [this] {
+        connectReportedByField(v, &M::KeyChanged, v, [this] {
             if (gateOpen()) mEvents.raiseChange();
         });
-        connectGuarded(v, &M::ItemSelected, v, [this] {
+        connectReportedByField(v, &M::ItemSelected, v, [this] {
             if (gateOpen()) mEvents.raiseClick();
         });
     }
 
-    connectGuarded(u.ocxWaehrung, &M::KeyChanged, u.ocxWaehrung,
-                   [this] { mCurrency.keyChanged(); });
-    connectGuarded(u.ocxWaehrung, &M::ItemSelected, u.ocxWaehrung,
-                   [this] { mCurrency.itemSelected(); });
-    connectGuarded(u.ocxWaehrung, &M::FieldEnter, u.ocxWaehrung,
-                   [this] { mCurrency.fieldEnter(); });
-    connectGuarded(u.ocxWaehrung, &M::FieldConfirm, u.ocxWaehrung,
-                   [this] { mCurrency.fieldConfirm(); });
+    connectReportedByField(u.ocxWaehrung, &M::KeyChanged, u.ocxWaehrung,
+                           [this] { mCurrency.keyChanged(); });
+    connectReportedByField(u.ocxWaehrung, &M::ItemSelected, u.ocxWaehrung,
+                           [this] { mCurrency.itemSelected(); });
+    connectReportedByField(u.ocxWaehrung, &M::FieldEnter, u.ocxWaehrung,
+                           [this] { mCurrency.fieldEnter(); });
+    connectReportedByField(u.ocxWaehrung, &M::FieldConfirm, u.ocxWaehrung,
+                           [this] { mCurrency.fieldConfirm(); });
 }
 
 } // namespace belegadressen

@@ -1,4 +1,5 @@
 #pragma once
+#include "contracts/MasterDataCombo.h"
 #include <QObject>
 #include <functional>
 #include <type_traits>
@@ -6,15 +7,13 @@
 
 namespace belegadressen {
 
-// The one way the library connects a signal: the handler may reach host code
-// (events, messages, the database), and whatever it throws stays here, since
-// nothing may escape into Qt's event loop. The handler takes either all of the
-// signal's arguments or none; a member function is called on `receiver`.
-// A structure test refuses any other connect in the library's sources.
-template <class Sender, class Signal, class Receiver, class Handler>
-QMetaObject::Connection connectGuarded(const Sender* sender, Signal signal, Receiver* receiver,
-                                       Handler handler,
-                                       Qt::ConnectionType type = Qt::AutoConnection) {
+namespace detail {
+
+enum class Failures { StayHere, GoToSender };
+
+template <Failures failures, class Sender, class Signal, class Receiver, class Handler>
+QMetaObject::Connection connectHandler(const Sender* sender, Signal signal, Receiver* receiver,
+                                       Handler handler, Qt::ConnectionType type) {
     static_assert(std::is_base_of_v<QObject, Receiver>, "the receiver is a QObject");
     auto call = [receiver, handler = std::move(handler)](auto&&... args) mutable -> void {
         try {
@@ -30,9 +29,34 @@ QMetaObject::Connection connectGuarded(const Sender* sender, Signal signal, Rece
                     std::invoke(handler);
             }
         } catch (...) {
+            if constexpr (failures == Failures::GoToSender) throw;
         }
     };
     return QObject::connect(sender, signal, receiver, std::move(call), type);
+}
+
+} // namespace detail
+
+// The one way the library connects a signal: the handler may reach host code
+// (events, messages, the database), and whatever it throws stays here, since
+// nothing may escape into Qt's event loop. The handler takes either all of the
+// signal's arguments or none; a member function is called on `receiver`.
+// A structure test refuses any other connect in the library's sources.
+template <class Sender, class Signal, class Receiver, class Handler>
+QMetaObject::Connection connectGuarded(const Sender* sender, Signal signal, Receiver* receiver,
+                                       Handler handler,
+                                       Qt::ConnectionType type = Qt::AutoConnection) {
+    return detail::connectHandler<detail::Failures::StayHere>(sender, signal, receiver,
+                                                              std::move(handler), type);
+}
+
+// A master-data field reports what the handlers of its events throw, naming
+// itself and the event; its handlers hand their failures back to it.
+template <class Signal, class Receiver, class Handler>
+QMetaObject::Connection connectReportedByField(const MasterDataCombo* field, Signal signal,
+                                               Receiver* receiver, Handler handler) {
+    return detail::connectHandler<detail::Failures::GoToSender>(
+        field, signal, receiver, std::move(handler), Qt::DirectConnection);
 }
 
 } // namespace belegadressen

@@ -15,9 +15,16 @@ NumberEdit::NumberEdit(int decimals, QWidget* parent) : QLineEdit(parent), mDeci
     connectGuarded(this, &QLineEdit::textChanged, this, &NumberEdit::valueChanged);
 }
 
-double NumberEdit::value() const { return parseGerman(text()); }
+double NumberEdit::value() const {
+    if (!mSetText.isNull() && text() == mSetText) return mSetValue;
+    return parseGerman(text());
+}
 
-void NumberEdit::setValue(double value) { setText(formatGerman(value, mDecimals)); }
+void NumberEdit::setValue(double value) {
+    mSetValue = value;
+    mSetText = formatGerman(value, mDecimals);
+    setText(mSetText);
+}
 
 MaskedEdit::MaskedEdit(const QString& mask, QWidget* parent) : QLineEdit(parent) {
     setInputMask(mask);

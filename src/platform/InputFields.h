@@ -9,6 +9,8 @@ class NumberEdit : public QLineEdit {
     Q_OBJECT
 public:
     explicit NumberEdit(int decimals, QWidget* parent = nullptr);
+    // The value set last, as it came, while the shown text is still its
+    // rounding; else the number typed.
     double value() const;
     void setValue(double value);
     int decimals() const { return mDecimals; }
@@ -18,6 +20,8 @@ signals:
 
 private:
     int mDecimals;
+    double mSetValue = 0;
+    QString mSetText;
 };
 
 // A masked input. An untouched field shows its empty mask ("__.__.____",

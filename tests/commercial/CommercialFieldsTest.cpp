@@ -129,6 +129,24 @@ TEST_F(CommercialFieldsTest, ForeignCurrencyPickedShowsRatesAtFixedRate) {
     QTest::keyClick(entry, Qt::Key_Return);
     EXPECT_EQ(currency(), QStringList({"Waehrungchange(USD,1,1.2,2)", "Change",
                                        "Wechselkurschange(1,1.2,2,USD)"}));
+    h.clearRecords();
+
+    // Rates with more decimals than the fields show compare as they are:
+    // unchanged is quiet, a change beyond the fifth decimal is reported.
+    for (const auto& [usd, eur, reported] :
+         {std::tuple{"1.2345678", "1", true}, std::tuple{"1.2345678", "1", false},
+          std::tuple{"1.2345679", "1", true}, std::tuple{"1.2345679", "1.0000004", true},
+          std::tuple{"1.2345679", "1.0000004", false}}) {
+        SCOPED_TRACE(std::string(usd) + " " + eur);
+        h.database().exec(
+            QStringLiteral("UPDATE Währungen SET Kurs = %1 WHERE Währung = 'USD'").arg(usd));
+        h.database().exec(
+            QStringLiteral("UPDATE Währungen SET Kurs = %1 WHERE Währung = 'EUR'").arg(eur));
+        QTest::keyClick(entry, Qt::Key_Return);
+        EXPECT_EQ(currency().filter("Wechselkurschange").size(), reported ? 1 : 0)
+            << currency().join(' ').toStdString();
+        h.clearRecords();
+    }
 }
 
 TEST_F(CommercialFieldsTest, RatesSurviveShowAndStoreInGermanNotation) {
