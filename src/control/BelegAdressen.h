@@ -40,8 +40,10 @@ class BELEGADRESSEN_EXPORT BelegAdressen : public QWidget {
     Q_OBJECT
     Q_PROPERTY(qint32 BackColor READ BackColor WRITE setBackColor)
     Q_PROPERTY(qint32 ForeColor READ ForeColor WRITE setForeColor)
-    Q_PROPERTY(bool Enabled READ Enabled WRITE setEnabled)
-    Q_PROPERTY(QFont Font READ Font WRITE setFont)
+    // Held only: QWidget's own enabled and font act on the widget, and
+    // Designer lists only those.
+    Q_PROPERTY(bool Enabled READ EnabledProperty WRITE setEnabledProperty DESIGNABLE false)
+    Q_PROPERTY(QFont Font READ FontProperty WRITE setFontProperty DESIGNABLE false)
     // Whole-number properties are int in the meta-object, the type Designer's property
     // editor edits. AktAdresse stays out of the editor: design mode refuses its let.
     Q_PROPERTY(int BackStyle READ BackStyle WRITE setBackStyle)
@@ -100,14 +102,16 @@ public:
     qint32 ForeColor() const;
     /// Sets the foreground colour and reports the property change.
     void setForeColor(qint32 value);
-    /// Whether the control accepts input (stored, not applied).
-    bool Enabled() const;
-    /// Sets the stored input flag and reports the property change.
-    void setEnabled(bool value);
-    /// Font (stored, not applied).
-    QFont Font() const;
-    /// Replaces the stored font and reports the property change.
-    void setFont(const QFont& value);
+    /// The held property "Enabled" (stored, not applied; late-bound and
+    /// scripts call it "Enabled"). QWidget::setEnabled disables the widget.
+    bool EnabledProperty() const;
+    /// Sets the held "Enabled" and reports the property change.
+    void setEnabledProperty(bool value);
+    /// The held property "Font" (stored, not applied; late-bound and scripts
+    /// call it "Font"). QWidget::setFont changes the widget's font.
+    QFont FontProperty() const;
+    /// Replaces the held "Font" and reports the property change.
+    void setFontProperty(const QFont& value);
     /// Background style (stored, not applied).
     qint16 BackStyle() const;
     /// Sets the background style and reports the property change.
@@ -563,19 +567,21 @@ signals:
     void ChangeZahlungsbedingungen(const QString& Zahlungsbedingungen);
     /// The customer's discount changed.
     void ChangeKundenrabatt(double Rabattproz);
-    /// The control was double-clicked.
+    /// Declared for hosts of the interface and never raised: the control has
+    /// no double-click of its own. The same holds for the key and mouse
+    /// events below; hosts watch the widget with an event filter instead.
     void DblClick();
-    /// A key was pressed in the control.
+    /// Declared, never raised (see DblClick).
     void KeyDown(qint16 KeyCode, qint16 Shift);
-    /// A character was typed in the control.
+    /// Declared, never raised (see DblClick).
     void KeyPress(qint16 KeyAscii);
-    /// A key was released in the control.
+    /// Declared, never raised (see DblClick).
     void KeyUp(qint16 KeyCode, qint16 Shift);
-    /// A mouse button was pressed over the control.
+    /// Declared, never raised (see DblClick).
     void MouseDown(qint16 Button, qint16 Shift, float X, float Y);
-    /// The mouse moved over the control.
+    /// Declared, never raised (see DblClick).
     void MouseMove(qint16 Button, qint16 Shift, float X, float Y);
-    /// A mouse button was released over the control.
+    /// Declared, never raised (see DblClick).
     void MouseUp(qint16 Button, qint16 Shift, float X, float Y);
     /// The subject of the service order changed.
     void ChangeBetreff(const QString& pBetreff);

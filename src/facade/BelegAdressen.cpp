@@ -154,13 +154,13 @@ void BelegAdressen::setForeColor(qint32 v) {
     mSt->ForeColor = v;
     mSink->raisePropertyChanged("ForeColor");
 }
-bool BelegAdressen::Enabled() const { return mSt->Enabled; }
-void BelegAdressen::setEnabled(bool v) {
+bool BelegAdressen::EnabledProperty() const { return mSt->Enabled; }
+void BelegAdressen::setEnabledProperty(bool v) {
     mSt->Enabled = v;
     mSink->raisePropertyChanged("Enabled");
 }
-QFont BelegAdressen::Font() const { return mSt->Font; }
-void BelegAdressen::setFont(const QFont& v) {
+QFont BelegAdressen::FontProperty() const { return mSt->Font; }
+void BelegAdressen::setFontProperty(const QFont& v) {
     mSt->Font = v;
     mSink->raisePropertyChanged("Font");
 }

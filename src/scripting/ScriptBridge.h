@@ -103,19 +103,21 @@ signals:
     void ChangeZahlungsbedingungen(const QString& Zahlungsbedingungen);
     /// The customer's discount changed.
     void ChangeKundenrabatt(double Rabattproz);
-    /// The control was double-clicked.
+    /// Declared for hosts of the interface and never raised: the control has
+    /// no double-click of its own. The same holds for the key and mouse
+    /// events below; a script never receives them.
     void DblClick();
-    /// A key was pressed in the control.
+    /// Declared, never raised (see DblClick).
     void KeyDown(qint16 KeyCode, qint16 Shift);
-    /// A character was typed in the control.
+    /// Declared, never raised (see DblClick).
     void KeyPress(qint16 KeyAscii);
-    /// A key was released in the control.
+    /// Declared, never raised (see DblClick).
     void KeyUp(qint16 KeyCode, qint16 Shift);
-    /// A mouse button was pressed over the control.
+    /// Declared, never raised (see DblClick).
     void MouseDown(qint16 Button, qint16 Shift, float X, float Y);
-    /// The mouse moved over the control.
+    /// Declared, never raised (see DblClick).
     void MouseMove(qint16 Button, qint16 Shift, float X, float Y);
-    /// A mouse button was released over the control.
+    /// Declared, never raised (see DblClick).
     void MouseUp(qint16 Button, qint16 Shift, float X, float Y);
     /// The subject of the service order changed.
     void ChangeBetreff(const QString& pBetreff);

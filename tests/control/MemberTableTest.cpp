@@ -1,7 +1,10 @@
 // What a late-binding host reaches by position or name: members, refusals, fields, properties.
 #include "platform/PropertyBags.h"
 #include "support/ControlHarness.h"
+#include <QMetaMethod>
+#include <QMetaProperty>
 #include <QRegularExpression>
+#include <QSet>
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 #include <map>
@@ -276,3 +279,71 @@ TEST(Properties, AReadErrorReachesTheHostAWriteErrorSkipsTheKey) {
 }
 
 } // namespace
+
+namespace {
+
+// The C++ names a member of the interface would take by the naming rule
+// (transliterated; a property's put is set + name).
+QString cppName(const belegadressen::MemberInfo& m) {
+    QString name = m.name;
+    for (const auto& [from, to] : {std::pair{u"ä", u"ae"},
+                                   {u"ö", u"oe"},
+                                   {u"ü", u"ue"},
+                                   {u"ß", u"ss"},
+                                   {u"Ä", u"Ae"},
+                                   {u"Ö", u"Oe"},
+                                   {u"Ü", u"Ue"}})
+        name.replace(QString::fromUtf16(from), QString::fromUtf16(to));
+    return m.kind == belegadressen::InvokeKind::PropertyPut ? "set" + name : name;
+}
+
+// Every function QWidget declares to Qt's meta-object system, and the getter
+// and conventional setter of each of its properties.
+QSet<QString> widgetNames() {
+    QSet<QString> names;
+    const QMetaObject& mo = QWidget::staticMetaObject;
+    for (int i = 0; i < mo.methodCount(); ++i)
+        names.insert(QString::fromLatin1(mo.method(i).name()));
+    for (int i = 0; i < mo.propertyCount(); ++i) {
+        const QString p = QString::fromLatin1(mo.property(i).name());
+        names << p << "set" + p.left(1).toUpper() + p.mid(1);
+    }
+    return names;
+}
+
+} // namespace
+
+// A member that took the name of one of QWidget's would hide it: the host's
+// setEnabled(false) would only store a value. Those members carry other C++
+// names; the interface keeps the original names for late binding.
+TEST(MemberTable, NoCppNameHidesOneOfQWidgets) {
+    const QSet<QString> widget = widgetNames();
+    const QSet<QString> renamed = {"setEnabled", "setFont"};
+    QStringList hiding;
+    for (const auto& m : belegadressen::BelegAdressen::Members())
+        if (widget.contains(cppName(m)) && !renamed.contains(cppName(m))) hiding << cppName(m);
+    EXPECT_TRUE(hiding.isEmpty()) << hiding.join(' ').toStdString();
+}
+
+TEST(MemberTable, QWidgetsOwnEnabledAndFontStillWork) {
+    batest::ControlHarness h;
+    belegadressen::BelegAdressen& w = h.control();
+    w.setEnabled(false);
+    EXPECT_FALSE(h.edit("txtDNummer")->isEnabled());
+    h.typeNumber("10001");
+    EXPECT_TRUE(h.sql().statements.filter("Kundenstamm").isEmpty());
+    w.setEnabled(true);
+    // The held values stay apart from the widget's own.
+    w.Invoke("Enabled", belegadressen::InvokeKind::PropertyPut, {false});
+    EXPECT_TRUE(w.isEnabled());
+    EXPECT_FALSE(w.Invoke("Enabled", belegadressen::InvokeKind::PropertyGet).toBool());
+    QFont big = w.font();
+    big.setPointSize(big.pointSize() + 6);
+    w.setFont(big);
+    EXPECT_EQ(h.edit("txtDNummer")->font().pointSize(), big.pointSize());
+    // Designer lists the held ones under no name of QWidget's.
+    for (const char* name : {"Enabled", "Font"}) {
+        const int index = w.metaObject()->indexOfProperty(name);
+        EXPECT_TRUE(index < 0 || !w.metaObject()->property(index).isDesignable()) << name;
+    }
+}
