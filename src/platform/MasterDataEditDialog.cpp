@@ -1,4 +1,5 @@
 #include "platform/MasterDataEditDialog.h"
+#include "platform/GermanButtons.h"
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -52,6 +53,7 @@ MasterDataEditDialog::MasterDataEditDialog(const QString& title, const QStringLi
     buttonRow->addWidget(mDelete);
     buttonRow->addStretch();
     auto* box = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    germanStandardButtons(*box);
     buttonRow->addWidget(box);
     layout->addLayout(buttonRow);
 
