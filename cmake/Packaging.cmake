@@ -15,7 +15,6 @@ endif()
 
 set(CPACK_PACKAGE_NAME belegadressen)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Address block widget for commercial documents (Qt 6)")
 set(CPACK_PACKAGE_CONTACT "BelegAdressen maintainers <maintainers@belegadressen.invalid>")
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
@@ -48,12 +47,16 @@ endforeach()
 
 set(CPACK_DEBIAN_LIB_PACKAGE_NAME ${ba_lib_package})
 # The shlibs file tells dpkg-shlibdeps of a host's package what to depend on.
-set(CPACK_DEBIAN_LIB_PACKAGE_GENERATE_SHLIBS ON)
+set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS ON)
+# The dynamic linker's cache learns of the library through dpkg's trigger.
+set(CPACK_DEBIAN_LIB_PACKAGE_CONTROL_EXTRA ${PROJECT_SOURCE_DIR}/cmake/debian/triggers)
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS_POLICY ">=")
-set(CPACK_COMPONENT_LIB_DESCRIPTION "Address block widget for commercial documents (Qt 6)
- The shared library of the BelegAdressen control: customer and address
- capture for offers, orders, delivery notes, invoices and service orders,
- on SQLite or PostgreSQL through QtSql.")
+# The first line of each package's description is its synopsis; a common
+# CPACK_PACKAGE_DESCRIPTION_SUMMARY would be put before it.
+set(CPACK_DEBIAN_LIB_DESCRIPTION "Address block widget for commercial documents (Qt 6)
+The shared library of the BelegAdressen control: customer and address
+capture for offers, orders, delivery notes, invoices and service orders,
+on SQLite or PostgreSQL through QtSql.")
 # The SQLite driver is a plugin and so invisible to the linker, but the
 # control's embedded default database needs it.
 set(CPACK_DEBIAN_LIB_PACKAGE_DEPENDS "libc6 (>= 2.34), libstdc++6 (>= 12), \
@@ -64,9 +67,9 @@ set(CPACK_DEBIAN_LIB_PACKAGE_RECOMMENDS "libqt6sql6-psql")
 
 set(CPACK_DEBIAN_DEV_PACKAGE_NAME libbelegadressen-dev)
 set(CPACK_DEBIAN_DEV_PACKAGE_SECTION libdevel)
-set(CPACK_COMPONENT_DEV_DESCRIPTION "Address block widget for commercial documents: development files
- Public headers and the CMake package (find_package(BelegAdressen)) of the
- BelegAdressen control, its Qt Designer plugin and the database schema.")
+set(CPACK_DEBIAN_DEV_DESCRIPTION "Address block widget for commercial documents: development files
+Public headers and the CMake package (find_package(BelegAdressen)) of the
+BelegAdressen control, its Qt Designer plugin and the database schema.")
 # The Designer plugin in it is a binary of its own and names its run-time
 # libraries itself.
 set(CPACK_DEBIAN_DEV_PACKAGE_DEPENDS "${ba_lib_package} ${ba_exact}, qt6-base-dev (>= ${ba_qt_version}), \
@@ -77,9 +80,9 @@ set(CPACK_DEBIAN_DEV_PACKAGE_SUGGESTS "designer-qt6")
 
 set(CPACK_DEBIAN_DEMO_PACKAGE_NAME belegadressen-demo)
 set(CPACK_DEBIAN_DEMO_PACKAGE_SECTION misc)
-set(CPACK_COMPONENT_DEMO_DESCRIPTION "Address block widget for commercial documents: sample host
- A document window of a craft business around the BelegAdressen control and
- the writer of its sample database (SQLite or PostgreSQL).")
+set(CPACK_DEBIAN_DEMO_DESCRIPTION "Address block widget for commercial documents: sample host
+A document window of a craft business around the BelegAdressen control and
+the writer of its sample database (SQLite or PostgreSQL).")
 set(CPACK_DEBIAN_DEMO_PACKAGE_DEPENDS "${ba_lib_package} ${ba_exact}, libc6 (>= 2.34), \
 libstdc++6 (>= 12), libqt6core6 (>= ${ba_qt_version}), libqt6gui6 (>= ${ba_qt_version}), \
 libqt6widgets6 (>= ${ba_qt_version}), libqt6sql6 (>= ${ba_qt_version}), \
