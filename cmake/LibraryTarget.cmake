@@ -12,6 +12,8 @@ function(ba_library target export_name macro_base export_header)
     VISIBILITY_INLINES_HIDDEN ON
     VERSION ${PROJECT_VERSION}
     SOVERSION ${PROJECT_VERSION_MAJOR})
+  # The installed headers use C++20: a consumer on an older standard is raised.
+  target_compile_features(${target} INTERFACE cxx_std_20)
   generate_export_header(${target} BASE_NAME ${macro_base}
     EXPORT_FILE_NAME ${CMAKE_CURRENT_BINARY_DIR}/${export_header})
   get_target_property(type ${target} TYPE)

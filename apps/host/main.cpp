@@ -1,6 +1,7 @@
 // The sample host: one document window of a craft business's order
 // processing around the address block.
 #include "DocumentWindow.h"
+#include "GermanQt.h"
 #include "HostDatabase.h"
 #include "QuietOffscreen.h"
 #include "SafeApplication.h"
@@ -33,6 +34,10 @@ int main(int argc, char** argv) {
     SafeApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("belegadressen-host"));
     QApplication::setOrganizationName(QStringLiteral("BelegAdressen"));
+    // A German application: Qt's own buttons and menus say German too.
+    if (installGermanQtTranslations().isEmpty())
+        print(QStringLiteral("[Hinweis] Qts deutsche Übersetzungen (qtbase_de) fehlen; "
+                             "Standardknöpfe des Beispiels erscheinen englisch."));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Beispiel-Beleg mit dem Adressblock"));

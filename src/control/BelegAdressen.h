@@ -527,11 +527,15 @@ signals:
     void Change();
     /// The control was clicked.
     void Click();
-    /// The customer search button was pressed; answer with fktDragNummer().
+    /// The customer search was requested (button or F2); answer with fktDragNummer()
+    /// through a Qt::QueuedConnection: the control marks the search as started only
+    /// after this event returns, so a direct answer leaves the next typed number unloaded.
     void btnKundeClick();
-    /// The address search button was pressed; answer with fktDragNummerAdresse().
+    /// The address search was requested; answer with fktDragNummerAdresse() through a
+    /// Qt::QueuedConnection, for the same reason as btnKundeClick().
     void btnAdresseClick();
-    /// The technician search button was pressed; answer with fktDragPersonalNummer().
+    /// The technician search was requested; answer with fktDragPersonalNummer() (a
+    /// Qt::QueuedConnection, as for the other search events, serves as well).
     void btnMonteurClick();
     /// Declared for the service order's contact button; never raised.
     void btnAnpWartClick();

@@ -1,4 +1,5 @@
 #include "platform/MasterDataEditDialog.h"
+#include "platform/GermanButtons.h"
 #include "platform/GuardedConnect.h"
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -53,6 +54,7 @@ MasterDataEditDialog::MasterDataEditDialog(const QString& title, const QStringLi
     buttonRow->addWidget(mDelete);
     buttonRow->addStretch();
     auto* box = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    germanStandardButtons(*box);
     buttonRow->addWidget(box);
     layout->addLayout(buttonRow);
 

@@ -1,4 +1,5 @@
 #include "platform/PostalChoiceDialog.h"
+#include "platform/GermanButtons.h"
 #include "platform/GuardedConnect.h"
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -61,9 +62,9 @@ PostalChoiceDialog::PostalChoiceDialog(const QList<PostalEntry>& entries, bool w
     layout->addWidget(mTable);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    germanStandardButtons(*buttons);
     mOk = buttons->button(QDialogButtonBox::Ok);
     mOk->setText(QStringLiteral("Übernehmen"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Abbrechen"));
     layout->addWidget(buttons);
     connectGuarded(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connectGuarded(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -1,5 +1,6 @@
 #include "platform/StandortAuskunft.h"
 #include "contracts/Connection.h"
+#include "platform/GermanButtons.h"
 #include "platform/GuardedConnect.h"
 #include "platform/SqlText.h"
 #include "platform/StandortListe2.h"
@@ -87,6 +88,7 @@ void StandortAuskunft::ShowAuskunftKommunikationsdaten(qint16, const QString& cu
     }
     if (rs) rs->Close();
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
+    germanStandardButtons(*buttons);
     connectGuarded(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     form->addRow(buttons);
     mDialogs->exec(dialog);

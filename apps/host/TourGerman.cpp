@@ -1,0 +1,63 @@
+#include "DocumentWindow.h"
+#include "Tour.h"
+#include "control/BelegAdressen.h"
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QTest>
+#include <cstdio>
+
+// The dialogs with Qt's standard buttons, the control's and the host's own:
+// every button says German.
+void Tour::runGerman() {
+    belegadressen::BelegAdressen& c = mWindow.control();
+    const QString customer = firstValue(QStringLiteral(
+        "SELECT Kundennummer FROM Kundenstamm WHERE Bez1 IS NOT NULL ORDER BY Kundennummer "
+        "LIMIT 1"));
+    const QStringList english = {QStringLiteral("Cancel"), QStringLiteral("Close"),
+                                 QStringLiteral("Apply"),  QStringLiteral("Yes"),
+                                 QStringLiteral("No"),     QStringLiteral("Save")};
+    QString name;
+    mWindow.dialogs().setAnswer([&](QDialog& dialog) {
+        dialog.show();
+        settle(150);
+        QStringList texts;
+        for (const QAbstractButton* b : dialog.findChildren<QAbstractButton*>())
+            if (b->isVisible() && !b->text().isEmpty()) texts << b->text().remove(QLatin1Char('&'));
+        say(QStringLiteral("   %1: Knöpfe %2").arg(dialog.windowTitle(), texts.join(", ")));
+        for (const QString& text : texts)
+            if (english.contains(text))
+                mFindings << QStringLiteral("Englischer Knopf \"%1\" in \"%2\"")
+                                 .arg(text, dialog.windowTitle());
+        const QString file = QDir(mFolder).filePath(
+            QStringLiteral("%1-%2.png").arg(mStep, 2, 10, QLatin1Char('0')).arg(name));
+        if (dialog.grab().save(file)) {
+            mShots << file;
+            say(QStringLiteral("   Bildschirmfoto: %1").arg(file));
+        }
+        return int(QDialog::Rejected);
+    });
+
+    step(QStringLiteral("Deutsche Knöpfe: Stammdaten bearbeiten (Umschalt+F2)"));
+    mWindow.newDocument();
+    mWindow.switchAddress(1);
+    typeNumber(customer);
+    mWindow.activateWindow();
+    if (QWidget* field = c.findChild<QWidget*>(QStringLiteral("ocxZahlungsart"))) {
+        field->setFocus(Qt::TabFocusReason);
+        name = QStringLiteral("deutsch-stammdaten-bearbeiten");
+        if (QWidget* w = QApplication::focusWidget())
+            QTest::keyClick(w, Qt::Key_F2, Qt::ShiftModifier);
+        settle(200);
+    }
+
+    step(QStringLiteral("Deutsche Knöpfe: Kundensuche des Beispiels"));
+    name = QStringLiteral("deutsch-kundensuche");
+    if (auto* search = c.findChild<QAbstractButton*>(QStringLiteral("btnKunde"))) {
+        search->click();
+        settle(300); // the host answers the search request queued
+    }
+    std::fflush(stdout);
+    mWindow.dialogs().setAnswer({});
+}
