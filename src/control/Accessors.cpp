@@ -82,7 +82,7 @@ void Accessors::AddWartAnlagennummer(qint16 v) {
         const QVariant name = serviceData.HoleAnlagenbezeichnung(kunde, r.WartStandort, v);
         if (name.typeId() != QMetaType::Bool) {
             r.WartAnlagenBezeichnung = name.toString();
-            ui.txtAnlagenBezeichnung->setText(r.WartAnlagenBezeichnung);
+            view.showField(&AdressDaten::WartAnlagenBezeichnung);
         }
     }
     r.WartAnlagennummer = v;
@@ -93,13 +93,13 @@ void Accessors::AddWartMonteur(const QString& v) {
     AdressDaten& r = state.current();
     ChangeGate gate(state, ChangeGate::OnError::StayClosed);
     r.WartMonteur = v;
-    skipOnError([&] { ui.txtMonteur[0]->setText(v); });
+    skipOnError([&] { view.showField(&AdressDaten::WartMonteur); });
     if (v.trimmed().isEmpty()) return;
     skipOnError([&] {
         const QVariant name = serviceData.HoleMonteurname(v);
         if (name.typeId() == QMetaType::Bool) return;
-        ui.txtMonteurname[0]->setText(name.toString());
-        r.WartMonteurName = ui.txtMonteurname[0]->text();
+        r.WartMonteurName = name.toString();
+        view.showField(&AdressDaten::WartMonteurName);
     });
 }
 

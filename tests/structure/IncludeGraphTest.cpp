@@ -79,6 +79,18 @@ TEST(IncludeGraph, EverySignalGoesThroughTheGuardedConnection) {
     }
 }
 
+// A document type code means something only through a named rule.
+TEST(IncludeGraph, DocumentTypeCodesAreComparedOnlyInTheirRules) {
+    static const QRegularExpression compared(QStringLiteral(
+        "[bB]elegart\\s*(==|!=|<=|>=|<|>)\\s*\\d|\\d\\s*(==|!=)\\s*\\w*[bB]elegart"));
+    for (const SourceFile& f : sources()) {
+        if (f.relative == "control/DocumentKinds.h") continue;
+        for (int i = 0; i < f.lines.size(); ++i)
+            EXPECT_FALSE(compared.match(f.lines[i]).hasMatch())
+                << f.relative.toStdString() << ":" << i + 1 << ": " << f.lines[i].toStdString();
+    }
+}
+
 // The map of the code in docs/ARCHITECTURE.md names every source file by its
 // base name, and names no file that is gone.
 TEST(IncludeGraph, TheMapNamesEveryFile) {
