@@ -4,6 +4,8 @@
 #include "contracts/Recordset.h"
 #include "control/AdressDaten.h"
 #include <QFont>
+#include <QHash>
+#include <QStringList>
 #include <exception>
 #include <memory>
 #include <vector>
@@ -62,6 +64,16 @@ struct ControlState {
     // nor start a second load.
     bool mLaedt = false;
 
+    // The master columns a write-back compares, as the last load of an
+    // address read them (by address index): what differs at the write-back
+    // was changed by someone else since.
+    struct GeladeneStammzeile {
+        QString tabelle; // "Kundenstamm" or "Adressenstamm"
+        QString nummer;
+        QStringList werte;
+    };
+    QHash<int, GeladeneStammzeile> mGeladeneStammzeilen;
+
     bool hasAddress(int number) const {
         return number >= 1 && number <= static_cast<int>(mAdressen.size());
     }
@@ -111,6 +123,7 @@ private:
 
 inline void ControlState::leereAdresse(int index, bool resetAppointment) {
     ChangeGate gate(*this);
+    mGeladeneStammzeilen.remove(index);
     LeereAdresse(mAdressen.at(static_cast<size_t>(index)), index, resetAppointment, mLandeswaehrung,
                  mStandarddauer);
 }

@@ -13,6 +13,7 @@
 #include "control/Widgets.h"
 #include "data/AddressLoad.h"
 #include "data/CustomerReader.h"
+#include "data/MasterConflict.h"
 #include "data/RowMapping.h"
 
 namespace belegadressen {
@@ -96,6 +97,8 @@ void CustomerLoad::nummerVerlassen() {
                 state.mLandeswaehrung, i == 0 && documentKinds::loadsServiceData(state.mBelegart),
                 [this](const QString& code) { return steps.currency.HoleWaehrungskurs(code); }};
             fillFromCustomerRow(r, *rs, rules);
+            state.mGeladeneStammzeilen[i] = {MasterColumns::kunde().table, nummer,
+                                             MasterColumns::kunde().valuesOf(*rs)};
             if (i == 0) events.raiseChangeKundenrabatt(r.Rabatt);
             steps.view.ZeigeAdresse();
             if (i == 0) steps.services.LadeStandort(nummer, false);

@@ -122,7 +122,11 @@ void CustomerInfo::prepareRemark(const QString& kundennummer, const QString& rem
 // Loading the window restores its position; a window already loaded and not
 // yet shown is prepared again.
 FrmInfo& CustomerInfo::load() {
-    if (!mWindow) mWindow = new FrmInfo(mServices.windowPositions(), mUi.root->window());
+    if (!mWindow) {
+        mWindow = new FrmInfo(mServices.windowPositions(), mUi.root->window());
+        mWindow->setUserDialogs(&mServices.dialogs(),
+                                [this](const QString& text) { mServices.meldung(text); });
+    }
     return *mWindow;
 }
 

@@ -3,6 +3,8 @@
 #include "contracts/WindowPositionService.h"
 #include "control/ErrorStyles.h"
 #include "control/Twips.h"
+#include "control/Values.h"
+#include "platform/ConflictQuestion.h"
 #include "platform/SqlText.h"
 #include "windows/FieldRecall.h"
 #include "windows/InfoWindowLayout.h"
@@ -114,6 +116,11 @@ void FrmInfo::setMode(const QString& mode) {
     txtText->setAccessibleName(windowTitle());
 }
 
+void FrmInfo::setUserDialogs(DialogRunner* dialogs, std::function<void(const QString&)> tell) {
+    mDialogs = dialogs;
+    mTell = std::move(tell);
+}
+
 void FrmInfo::SetzeConnectionDb(std::shared_ptr<Connection> od) { mConnection = std::move(od); }
 
 void FrmInfo::SetzeWerte(const QString& pKdnr, const QString& pInputtext) {
@@ -158,22 +165,85 @@ void FrmInfo::activated() {
     setRemark(*txtText->document(), mText);
 }
 
+QString FrmInfo::column() const {
+    return mMode == QLatin1String("0") ? QStringLiteral("Kundeninfo")
+                                       : QStringLiteral("Internebemerkung");
+}
+
 QString FrmInfo::updateStatement() const {
-    const QString column = mMode == QLatin1String("0") ? QStringLiteral("Kundeninfo")
-                                                       : QStringLiteral("Internebemerkung");
-    return QStringLiteral("update Kundenstamm SET ") + column + QStringLiteral(" = '") +
+    return QStringLiteral("update Kundenstamm SET ") + column() + QStringLiteral(" = '") +
            doubledQuotes(txtText->toPlainText()) + QStringLiteral("'") +
            QStringLiteral(" where Kundennummer = '") + doubledQuotes(mKundennummer) +
            QStringLiteral("'");
 }
 
-// A failing update leaves the text unsaved without a word; the window closes.
-void FrmInfo::btnOkClick() {
-    if (mChanged) {
+// The stored text goes on top, the user's own below it: nothing typed is lost,
+// and the user sees both before writing again.
+void FrmInfo::takeOverStored(const QString& stored) {
+    const QString mine = txtText->toPlainText();
+    setRemark(*txtText->document(), stored);
+    txtText->append(QString());
+    txtText->append(mine);
+    mText = stored;
+    mChanged = true;
+}
+
+bool FrmInfo::writeBack() {
+    if (!mConnection) return true;
+    const QString what = QStringLiteral("„") + windowTitle() + QStringLiteral("“");
+    try {
+        auto rs = mConnection->Execute(QStringLiteral("select ") + column() +
+                                       QStringLiteral(" from Kundenstamm where Kundennummer = ") +
+                                       quoted(mKundennummer));
+        if (!rs || rs->Eof()) {
+            if (mTell)
+                mTell(QStringLiteral("Der Kunde %1 ist nicht mehr im Kundenstamm vorhanden; der "
+                                     "Text %2 wurde nicht gespeichert. Das Fenster bleibt offen, "
+                                     "damit Sie den Text kopieren können.")
+                          .arg(mKundennummer.trimmed(), what));
+            return !mTell;
+        }
+        const QString stored = textOf(rs->Value(column()));
+        rs->Close();
+        if (stored != mText && mDialogs) {
+            const QString question =
+                QStringLiteral(
+                    "Der Text %1 des Kunden %2 wurde inzwischen von einem anderen Benutzer "
+                    "geändert.\n\nÜberschreiben: Ihr Text ersetzt den des anderen Benutzers.\n"
+                    "Übernehmen: Der Text des anderen Benutzers wird oben eingefügt, Ihr Text "
+                    "bleibt darunter stehen; prüfen Sie ihn und klicken Sie erneut auf "
+                    "„Zurück“.\nAbbrechen: Es wird nichts gespeichert; das Fenster bleibt offen.")
+                    .arg(what, mKundennummer.trimmed());
+            switch (askConflict(*mDialogs, this, question)) {
+            case ConflictChoice::Cancel:
+                return false;
+            case ConflictChoice::TakeOver:
+                takeOverStored(stored);
+                return false;
+            case ConflictChoice::Overwrite:
+                break;
+            }
+        }
+        mConnection->Execute(updateStatement());
+        return true;
+    } catch (...) {
+        if (!mTell) return true;
+        const QString why = errorText(std::current_exception());
         skipOnError([&] {
-            if (mConnection) mConnection->Execute(updateStatement());
+            mTell(QStringLiteral(
+                      "Der Text %1 konnte nicht gespeichert werden: %2\nDas Fenster bleibt "
+                      "offen und Ihr Text ist noch da. Versuchen Sie es später erneut "
+                      "oder kopieren Sie den Text, bevor Sie das Fenster schließen.")
+                      .arg(what, why));
         });
+        return false;
     }
+}
+
+// A text that could not be written keeps the window open: a lost note cannot
+// be typed again from memory.
+void FrmInfo::btnOkClick() {
+    if (mChanged && !writeBack()) return;
     mPointer.restore();
     accept();
 }
