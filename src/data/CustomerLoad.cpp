@@ -39,6 +39,9 @@ void CustomerLoad::btnKundeClick() {
 // A failure the load itself does not handle must not leave a half-filled
 // address that looks loaded, nor reach the event loop.
 void CustomerLoad::userLeftNummer() {
+    // The load itself moves the focus on (to the salutation, for the remark
+    // window): that is no leave of the user's.
+    if (state.mLaedt) return;
     try {
         nummerVerlassen();
     } catch (...) {
