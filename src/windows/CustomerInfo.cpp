@@ -108,7 +108,8 @@ void CustomerInfo::showInternalRemark(const QString& kundennummer,
 }
 
 bool CustomerInfo::remarkHasText(const QString& remark) {
-    setRemark(*mUi.chkRtf->document(), remark.trimmed());
+    if (!setRemark(*mUi.chkRtf->document(), remark.trimmed()))
+        return hasVisibleText(remarkPlainText(remark.trimmed()));
     return hasVisibleText(mUi.chkRtf->toPlainText());
 }
 

@@ -16,6 +16,9 @@
 #include <QResizeEvent>
 #include <QShowEvent>
 #include <QSignalBlocker>
+#include <QTextCharFormat>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTextEdit>
 
 namespace belegadressen {
@@ -162,7 +165,23 @@ void FrmInfo::activated() {
     }
     if (mChanged) return;
     const QSignalBlocker quiet(txtText);
-    setRemark(*txtText->document(), mText);
+    showStored(mText);
+}
+
+// A text too large to show whole is shown from its beginning, read-only, and
+// never written back: the shortened text would replace the stored one.
+void FrmInfo::showStored(const QString& stored) {
+    mComplete = setRemark(*txtText->document(), stored);
+    txtText->setReadOnly(!mComplete);
+    if (mComplete) return;
+    QTextCursor cursor(txtText->document());
+    QTextCharFormat note;
+    note.setFontItalic(true);
+    cursor.insertText(QStringLiteral("Dieser Text ist mit %L1 Zeichen zu groß für dieses Fenster. "
+                                     "Gezeigt wird sein Anfang, schreibgeschützt; gespeichert "
+                                     "bleibt er unverändert.\n\n")
+                          .arg(stored.size()),
+                      note);
 }
 
 QString FrmInfo::column() const {
@@ -181,7 +200,7 @@ QString FrmInfo::updateStatement() const {
 // and the user sees both before writing again.
 void FrmInfo::takeOverStored(const QString& stored) {
     const QString mine = txtText->toPlainText();
-    setRemark(*txtText->document(), stored);
+    showStored(stored);
     txtText->append(QString());
     txtText->append(mine);
     mText = stored;
@@ -214,7 +233,9 @@ bool FrmInfo::writeBack() {
                     "bleibt darunter stehen; prüfen Sie ihn und klicken Sie erneut auf "
                     "„Zurück“.\nAbbrechen: Es wird nichts gespeichert; das Fenster bleibt offen.")
                     .arg(what, mKundennummer.trimmed());
-            switch (askConflict(*mDialogs, this, question)) {
+            // A stored text too large for the box cannot be shown above the user's.
+            QTextDocument probe;
+            switch (askConflict(*mDialogs, this, question, setRemark(probe, stored))) {
             case ConflictChoice::Cancel:
                 return false;
             case ConflictChoice::TakeOver:
@@ -243,7 +264,7 @@ bool FrmInfo::writeBack() {
 // A text that could not be written keeps the window open: a lost note cannot
 // be typed again from memory.
 void FrmInfo::btnOkClick() {
-    if (mChanged && !writeBack()) return;
+    if (mChanged && mComplete && !writeBack()) return;
     mPointer.restore();
     accept();
 }

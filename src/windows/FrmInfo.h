@@ -43,6 +43,8 @@ public:
     QString kundennummer() const { return mKundennummer; }
     QString text() const { return mText; }
     bool changed() const { return mChanged; }
+    // False while the box shows only the beginning of a text too large for it.
+    bool complete() const { return mComplete; }
 
     // How the window asks the user and tells them what went wrong; without
     // them a text that cannot be written is kept without a word.
@@ -74,6 +76,7 @@ private:
     // (then the user chooses) or the write fails; false keeps the window open.
     bool writeBack();
     void takeOverStored(const QString& stored);
+    void showStored(const QString& stored);
 
     WindowPositionService& mPositions;
     DialogRunner* mDialogs = nullptr;
@@ -81,6 +84,7 @@ private:
     std::shared_ptr<Connection> mConnection;
     QString mKundennummer, mText, mMode;
     bool mChanged = false;
+    bool mComplete = true; // the box shows the whole stored text
     // The first showing counts as the first activation, also where the
     // window system does not activate the window (or does so a moment later).
     bool mShown = false, mFirstActivationDone = false;

@@ -2,6 +2,7 @@
 #include "windows/FrmInfo.h"
 #include "windows/InfoSupport.h"
 #include <QMessageBox>
+#include <QSqlQuery>
 #include <QTextEdit>
 
 using namespace belegadressen;
@@ -102,7 +103,7 @@ TEST_P(NoteConflictTest, AnotherUsersNoteIsNeverOverwrittenUnasked) {
 // A full database (SQLite) or a lost server (PostgreSQL): the user is told, the
 // window keeps the text, and a later "Zurück" saves it.
 TEST_P(NoteConflictTest, ANoteThatCannotBeWrittenKeepsTheWindowOpen) {
-    const QString big(200000, QChar(u'x'));
+    const QString big = QString(QString(79, QChar(u'x')) + "\n").repeated(2500);
     if (engine() == Engine::SQLite) {
         const QString pages = s->h.database().rows("PRAGMA page_count").value(0);
         s->h.database().exec("PRAGMA max_page_count = " + pages);
@@ -128,6 +129,39 @@ TEST_P(NoteConflictTest, ANoteThatCannotBeWrittenKeepsTheWindowOpen) {
     EXPECT_TRUE(s->host->messages[0].contains("konnte nicht gespeichert werden"))
         << s->host->messages[0].toStdString();
     EXPECT_EQ(stored(), big);
+}
+
+// Remarks too large for the box open at once, from their beginning and
+// read-only; "Zurück" never writes the shortened text over the stored one.
+TEST_P(NoteConflictTest, AHugeRemarkOpensShortenedAndIsNeverWrittenBack) {
+    QString runs = "{\\rtf1\\ansi ";
+    for (int i = 0; i < 100000; ++i)
+        runs += i % 2 ? "\\b0 ab " : "\\b cd ";
+    const QString remarks[] = {"{\\rtf1\\ansi " + QString(1 << 20, QChar(u'x')) + "}", runs + "}",
+                               QString(1 << 20, QChar(u'y'))};
+    for (const QString& remark : remarks) {
+        SCOPED_TRACE(remark.left(20).toStdString());
+        QSqlQuery q(s->h.database().db());
+        q.prepare("UPDATE Kundenstamm SET InterneBemerkung = ? WHERE Kundennummer = '20003'");
+        q.bindValue(0, remark);
+        ASSERT_TRUE(q.exec());
+        s->h.sql().statements.clear();
+        bool readOnly = false;
+        QString start;
+        s->host->then([&](QDialog& d) {
+            FrmInfo& w = info(d);
+            readOnly = !w.complete() && w.txtText->isReadOnly();
+            start = w.txtText->toPlainText().left(40);
+            w.txtText->setPlainText("gekürzt");
+            w.btnOk->click();
+            return d.result();
+        });
+        qobject_cast<QAbstractButton*>(s->h.widget("btnInfo_1"))->click();
+        EXPECT_TRUE(readOnly);
+        EXPECT_TRUE(start.startsWith("Dieser Text ist mit")) << start.toStdString();
+        EXPECT_TRUE(s->updates().isEmpty());
+        EXPECT_EQ(s->remarkOf("20003"), remark);
+    }
 }
 
 } // namespace
