@@ -268,6 +268,7 @@ int Tour::run() {
     runInfoWindow();
     runPartSearch();
     runSafety();
+    runConflicts();
     mWindow.writeFormProperties();
     say(QString());
     say(QStringLiteral("== Ende: %1 Bildschirmfotos in %2")

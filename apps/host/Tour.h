@@ -38,6 +38,7 @@ private:
     void runKeyboard();   // TourKeyboard.cpp
     void runPartSearch(); // TourSearch.cpp
     void runDuplicate();  // TourDuplicate.cpp
+    void runConflicts();  // TourConflicts.cpp
 
     DocumentWindow& mWindow;
     QString mFolder;
