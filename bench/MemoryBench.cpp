@@ -85,8 +85,4 @@ void BM_Loads(benchmark::State& state) {
 
 } // namespace
 
-BENCHMARK(BM_Loads)
-    ->Name("Memory/loads")
-    ->Arg(20000)
-    ->Iterations(1)
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Loads)->Name("Memory/loads")->Arg(20000)->Iterations(1)->Unit(benchmark::kMillisecond);

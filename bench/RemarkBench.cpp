@@ -14,8 +14,7 @@ namespace ba = belegadressen;
 namespace {
 
 QString oneLine(qsizetype bytes) {
-    return QStringLiteral("{\\rtf1\\ansi ") + QString(bytes, QLatin1Char('a')) +
-           QLatin1Char('}');
+    return QStringLiteral("{\\rtf1\\ansi ") + QString(bytes, QLatin1Char('a')) + QLatin1Char('}');
 }
 
 QString manyRuns(int runs) {

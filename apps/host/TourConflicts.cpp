@@ -57,8 +57,8 @@ void Tour::runConflicts() {
     mWindow.dialogs().setAnswer([&](QDialog& dialog) {
         dialog.show();
         settle(120);
-        const QString name = dialog.objectName().isEmpty() ? QStringLiteral("dialog")
-                                                           : dialog.objectName();
+        const QString name =
+            dialog.objectName().isEmpty() ? QStringLiteral("dialog") : dialog.objectName();
         const QString file = QDir(mFolder).filePath(
             QStringLiteral("%1-%2.png").arg(mStep, 2, 10, QLatin1Char('0')).arg(name));
         if (dialog.grab().save(file)) {
@@ -85,13 +85,13 @@ void Tour::runConflicts() {
         street->setText(QStringLiteral("Neue Straße 7"));
     questionButton = QMessageBox::No;
     say(QStringLiteral("   ändert die Straße, klickt btnAktKunde und wählt „Übernehmen“"));
-    if (auto* update = c.findChild<QAbstractButton*>(QStringLiteral("btnAktKunde"))) update->click();
+    if (auto* update = c.findChild<QAbstractButton*>(QStringLiteral("btnAktKunde")))
+        update->click();
     say(QStringLiteral("   gespeichert: Name 2 \"%1\", Straße \"%2\"")
             .arg(firstValue(QStringLiteral("SELECT Bez2 FROM Kundenstamm WHERE Kundennummer = %1")
                                 .arg(key)),
-                 firstValue(
-                     QStringLiteral("SELECT Straße FROM Kundenstamm WHERE Kundennummer = %1")
-                         .arg(key))));
+                 firstValue(QStringLiteral("SELECT Straße FROM Kundenstamm WHERE Kundennummer = %1")
+                                .arg(key))));
     if (!question.contains(QStringLiteral("anderen Benutzer")))
         mFindings << QStringLiteral("Keine Frage vor dem Überschreiben fremder Änderungen");
     shoot(QStringLiteral("uebernommen"));
@@ -110,9 +110,8 @@ void Tour::runConflicts() {
     typeNumber(customer);
 
     step(QStringLiteral("Kundeninfo von zwei Benutzern: Abbrechen lässt das Fenster offen"));
-    other.exec(
-        QStringLiteral("UPDATE Kundenstamm SET Kundeninfo = 'Info' WHERE Kundennummer = %1")
-            .arg(key));
+    other.exec(QStringLiteral("UPDATE Kundenstamm SET Kundeninfo = 'Info' WHERE Kundennummer = %1")
+                   .arg(key));
     bool stayedOpen = false;
     mWindow.dialogs().setAnswer([&, inner = 0](QDialog& dialog) mutable {
         if (auto* box = qobject_cast<QMessageBox*>(&dialog)) {

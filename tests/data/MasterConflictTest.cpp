@@ -140,4 +140,27 @@ TEST_P(MasterConflictTest, ATypedNumberNotYetLoadedWritesNothing) {
         << h->messages()[0].toStdString();
 }
 
+// A general address the control loaded, its number then shown by the host:
+// the address master is compared just like the customer master.
+TEST_P(MasterConflictTest, AGeneralAddressIsComparedLikeACustomer) {
+    h->control().setAktAdresse(2);
+    h->typeNumber("A-100");
+    h->edit("txtDNummer")->setText("A-100");
+    h->edit("txtDAdr_5")->setText("Neue Straße 2");
+    {
+        OtherSession a(h->database());
+        a.exec("UPDATE Adressenstamm SET Bez2 = 'Rampe' WHERE AdressNummer = 'A-100'");
+    }
+    h->clearRecords();
+    answer = QMessageBox::No;
+    update();
+    ASSERT_EQ(questions.size(), 1);
+    EXPECT_TRUE(questions[0].contains("in den allgemeinen Adressen"));
+    EXPECT_TRUE(questions[0].contains("Name 2: „Rampe“ (von Ihnen geladen: „Lager“)"))
+        << questions[0].toStdString();
+    EXPECT_EQ(h->database().rows("SELECT Bez2, Straße FROM Adressenstamm WHERE AdressNummer = "
+                                 "'A-100'"),
+              QStringList{"Rampe|Neue Straße 2"});
+}
+
 } // namespace
