@@ -11,6 +11,7 @@
 #include "windows/RemarkText.h"
 #include <QApplication>
 #include <QLabel>
+#include <QLocale>
 #include <QPainter>
 #include <QPushButton>
 #include <QResizeEvent>
@@ -177,10 +178,10 @@ void FrmInfo::showStored(const QString& stored) {
     QTextCursor cursor(txtText->document());
     QTextCharFormat note;
     note.setFontItalic(true);
-    cursor.insertText(QStringLiteral("Dieser Text ist mit %L1 Zeichen zu groß für dieses Fenster. "
+    cursor.insertText(QStringLiteral("Dieser Text ist mit %1 Zeichen zu groß für dieses Fenster. "
                                      "Gezeigt wird sein Anfang, schreibgeschützt; gespeichert "
                                      "bleibt er unverändert.\n\n")
-                          .arg(stored.size()),
+                          .arg(QLocale(QLocale::German).toString(stored.size())),
                       note);
 }
 
