@@ -269,6 +269,7 @@ int Tour::run() {
     runPartSearch();
     runSafety();
     runGerman();
+    runConflicts();
     mWindow.writeFormProperties();
     say(QString());
     say(QStringLiteral("== Ende: %1 Bildschirmfotos in %2")

@@ -39,6 +39,7 @@ private:
     void runPartSearch(); // TourSearch.cpp
     void runDuplicate();  // TourDuplicate.cpp
     void runGerman();     // TourGerman.cpp
+    void runConflicts();  // TourConflicts.cpp
 
     DocumentWindow& mWindow;
     QString mFolder;

@@ -4,6 +4,8 @@
 #include "contracts/Recordset.h"
 #include "control/AdressDaten.h"
 #include <QFont>
+#include <QHash>
+#include <QStringList>
 #include <exception>
 #include <memory>
 #include <vector>
@@ -67,6 +69,16 @@ struct ControlState {
     // host may not re-create the records or change the current one then,
     // nor start a second load.
     bool mLaedt = false;
+
+    // The master columns a write-back compares, as the last load of an
+    // address read them (by address index): what differs at the write-back
+    // was changed by someone else since.
+    struct GeladeneStammzeile {
+        QString tabelle; // "Kundenstamm" or "Adressenstamm"
+        QString nummer;
+        QStringList werte;
+    };
+    QHash<int, GeladeneStammzeile> mGeladeneStammzeilen;
 
     bool hasAddress(int number) const {
         return number >= 1 && number <= static_cast<int>(mAdressen.size());
@@ -140,6 +152,7 @@ private:
 
 inline void ControlState::leereAdresse(int index, bool resetAppointment) {
     ChangeGate gate(*this);
+    mGeladeneStammzeilen.remove(index);
     LeereAdresse(mAdressen.at(static_cast<size_t>(index)), index, resetAppointment, mLandeswaehrung,
                  mStandarddauer);
 }

@@ -1,10 +1,19 @@
 #include "control/ErrorStyles.h"
 #include "control/ServiceHub.h"
+#include "platform/ConnectionRecovery.h"
 
 namespace belegadressen {
 
 void reportReaderFailure(ServiceHub& svc, const QString& procedure) {
     skipOnError([&] { svc.meldung(procedure); });
+    // A database that cannot be reached or is locked is no failure of the
+    // reader: the user learns the real cause besides the reader's name.
+    try {
+        if (std::exception_ptr e = std::current_exception()) std::rethrow_exception(e);
+    } catch (const ConnectionTrouble& trouble) {
+        skipOnError([&] { svc.meldung(trouble.text()); });
+    } catch (...) {
+    }
 }
 
 void reportCommandFailure(ServiceHub& svc, const QString& procedure, std::exception_ptr e) {

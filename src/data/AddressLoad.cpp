@@ -7,6 +7,7 @@
 #include "control/ServiceHub.h"
 #include "control/Ui.h"
 #include "control/Widgets.h"
+#include "data/MasterConflict.h"
 #include "data/RowMapping.h"
 #include "data/Statements.h"
 #include "platform/GuardedConnect.h"
@@ -46,6 +47,10 @@ void AddressLoad::fill() {
     try {
         state.leereAdresse(i, false);
         fillFromAddressRow(r, *state.mRsKunde);
+        // The document keeps no number for a general address; the row's own is the key.
+        state.mGeladeneStammzeilen[i] = {MasterColumns::adresse().table,
+                                         columnText(*state.mRsKunde, "AdressNummer"),
+                                         MasterColumns::adresse().valuesOf(*state.mRsKunde)};
     } catch (...) {
         view.leereUndZeige(i);
         throw;

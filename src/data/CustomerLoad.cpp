@@ -13,6 +13,7 @@
 #include "control/Widgets.h"
 #include "data/AddressLoad.h"
 #include "data/CustomerReader.h"
+#include "data/MasterConflict.h"
 #include "data/RowMapping.h"
 #include "platform/GuardedConnect.h"
 #include "platform/Keys.h"
@@ -37,6 +38,9 @@ void CustomerLoad::btnKundeClick() {
 // A failure the load itself does not handle must not leave a half-filled
 // address that looks loaded, nor reach the event loop.
 void CustomerLoad::userLeftNummer() {
+    // The load itself moves the focus on (to the salutation, for the remark
+    // window): that is no leave of the user's.
+    if (state.mLaedt) return;
     try {
         nummerVerlassen();
     } catch (...) {
@@ -95,6 +99,8 @@ void CustomerLoad::nummerVerlassen() {
                 state.mLandeswaehrung, i == 0 && documentKinds::loadsServiceData(state.mBelegart),
                 [this](const QString& code) { return steps.currency.HoleWaehrungskurs(code); }};
             fillFromCustomerRow(r, *rs, rules);
+            state.mGeladeneStammzeilen[i] = {MasterColumns::kunde().table, nummer,
+                                             MasterColumns::kunde().valuesOf(*rs)};
             if (i == 0) events.raiseChangeKundenrabatt(r.Rabatt);
             steps.view.ZeigeAdresse();
             if (i == 0) steps.services.LadeStandort(nummer, false);

@@ -6,6 +6,8 @@
 #include "control/ServiceHub.h"
 #include "control/Ui.h"
 #include "platform/GuardedConnect.h"
+#include "data/MasterConflict.h"
+#include "platform/ConflictQuestion.h"
 #include "platform/SqlText.h"
 #include <QComboBox>
 #include <QLineEdit>
@@ -94,39 +96,127 @@ void MasterUpdate::notice(const QString& text) {
     mServices.messages().Fehlermeldung(kModulName, kProzedur, 0, text, true);
 }
 
+void MasterUpdate::takeOver(const MasterColumns& master, const QStringList& stored,
+                            const std::vector<ForeignChange>& changes) {
+    Ui& u = mUi;
+    for (const ForeignChange& c : changes) {
+        const QString& column = master.columns[static_cast<size_t>(c.column)].name;
+        const QString& value = stored[c.column];
+        if (column == QLatin1String("Land"))
+            u.cdoDLand->setCurrentText(value);
+        else if (column.startsWith(QLatin1String("Anrede")))
+            u.ocxAnrede->setKeyValue(value);
+        else if (QLineEdit* field = fieldOf(column))
+            field->setText(value);
+    }
+}
+
+QLineEdit* MasterUpdate::fieldOf(const QString& column) const {
+    const Ui& u = mUi;
+    static const QStringList lines{QStringLiteral("Vorname"), QStringLiteral("Bez1"),
+                                   QStringLiteral("Bez2"),    QStringLiteral("Bez3"),
+                                   QStringLiteral("Bez4"),    QStringLiteral("Straße"),
+                                   QStringLiteral("Ort")};
+    const qsizetype line = lines.indexOf(column);
+    if (line >= 0) return u.txtDAdr[static_cast<size_t>(line)];
+    if (column == QLatin1String("Plz")) return u.txtDPostleitzahl;
+    if (column == QLatin1String("Postfach")) return u.txtDPostfach;
+    if (column == QLatin1String("PostfachPLZ")) return u.txtDPlzPostfach;
+    return nullptr;
+}
+
+// One master: the existence check (which, when this control loaded the row,
+// also brings the compared columns), the question when someone else changed
+// the row since, the update and its notice. False when the user cancelled.
+bool MasterUpdate::writeInto(const MasterColumns& master, MasterAddress& a) {
+    const std::shared_ptr<Connection> connection = mServices.connection();
+    const bool isKunde = &master == &MasterColumns::kunde();
+    const int index = mState.currentIndex();
+    const ControlState::GeladeneStammzeile loaded = mState.mGeladeneStammzeilen.value(index);
+    const bool compare = loaded.tabelle == master.table && loaded.nummer == a.nummer;
+    const auto release = [&] {
+        if (mState.mRsKunde) mState.mRsKunde->Close();
+        mState.mRsKunde.reset();
+    };
+    const QString check = compare   ? master.checkSelect(a.nummer)
+                          : isKunde ? masterstatements::kundeExists(a.nummer)
+                                    : masterstatements::adresseExists(a.nummer);
+    mState.mRsKunde = connection->Execute(check);
+    if (!mState.mRsKunde || mState.mRsKunde->Eof()) return true;
+
+    if (compare) {
+        const QStringList stored = master.valuesOf(*mState.mRsKunde);
+        const std::vector<ForeignChange> changes = foreignChanges(loaded.werte, stored);
+        if (!changes.empty()) {
+            switch (askConflict(mServices.dialogs(), mUi.root,
+                                conflictText(master, a.nummer, changes))) {
+            case ConflictChoice::Cancel:
+                release();
+                notice(QStringLiteral("Es wurde nichts gespeichert; die Adresse %1 bleibt, wie "
+                                      "der andere Benutzer sie gespeichert hat.")
+                           .arg(a.nummer.trimmed()));
+                return false;
+            case ConflictChoice::TakeOver:
+                takeOver(master, stored, changes);
+                a = shownAddress();
+                break;
+            case ConflictChoice::Overwrite:
+                break;
+            }
+        }
+    }
+    // Composed before the write, so a value the database cannot take writes nothing.
+    const QString update =
+        isKunde ? masterstatements::kundeUpdate(a) : masterstatements::adresseUpdate(a);
+    connection->Execute(update);
+    if (compare) {
+        // What is stored now is what this control wrote; a second write-back
+        // compares against that.
+        MasterAddress written = a;
+        const QStringList values =
+            isKunde ? QStringList{written.vorname,  written.bez1,        written.bez2,
+                                  written.bez3,     written.bez4,        written.strasse,
+                                  written.ort,      written.land,        written.plz,
+                                  written.postfach, written.postfachPlz, written.anrede}
+                    : QStringList{written.vorname, written.bez1,    written.bez2,
+                                  written.bez3,    written.strasse, written.ort,
+                                  written.land,    written.plz,     written.anrede};
+        mState.mGeladeneStammzeilen[index].werte = values;
+    }
+    notice(isKunde ? QStringLiteral("Die Adressdaten wurden im Kundenstamm aktualisiert.")
+                   : QStringLiteral("Die Adressdaten wurden in den allgemeinen Adressen "
+                                    "aktualisiert."));
+    release();
+    return true;
+}
+
 // Each update stands on its own, as the master data expects: a customer
 // update that already ran stays done when the address update fails, and its
 // notice has been shown. The command ends at the first failure.
 void MasterUpdate::btnAktKundeClick() {
     try {
-        const MasterAddress a = shownAddress();
+        MasterAddress a = shownAddress();
         if (a.nummer == QLatin1String("0") || a.nummer.isEmpty()) {
             notice(QStringLiteral("Es ist keine Nummer vorhanden"));
             return;
         }
+        // A number typed but not yet loaded (the button takes no focus, so
+        // the number field was not left): the shown address belongs to
+        // another number and must not go into this one.
+        if (mUi.txtDNummer->isModified() && a.nummer != mState.current().Nummer) {
+            notice(QStringLiteral("Die Nummer %1 ist eingegeben, aber noch nicht geladen; die "
+                                  "angezeigte Adresse gehört nicht zu ihr. Es wurde nichts "
+                                  "gespeichert. Verlassen Sie das Nummernfeld, damit die Adresse "
+                                  "geladen wird, und aktualisieren Sie dann erneut.")
+                       .arg(a.nummer.trimmed()));
+            return;
+        }
         // Both statements are composed before anything is written, so a value
         // the database cannot take stops the command before the first update.
-        const QString kundeUpdate = masterstatements::kundeUpdate(a);
-        const QString adresseUpdate = masterstatements::adresseUpdate(a);
-        const std::shared_ptr<Connection> connection = mServices.connection();
-        const auto release = [&] {
-            if (mState.mRsKunde) mState.mRsKunde->Close();
-            mState.mRsKunde.reset();
-        };
-
-        mState.mRsKunde = connection->Execute(masterstatements::kundeExists(a.nummer));
-        if (mState.mRsKunde && !mState.mRsKunde->Eof()) {
-            connection->Execute(kundeUpdate);
-            notice(QStringLiteral("Die Adressdaten wurden im Kundenstamm aktualisiert."));
-            release();
-        }
-        mState.mRsKunde = connection->Execute(masterstatements::adresseExists(a.nummer));
-        if (mState.mRsKunde && !mState.mRsKunde->Eof()) {
-            connection->Execute(adresseUpdate);
-            notice(QStringLiteral("Die Adressdaten wurden in den allgemeinen Adressen "
-                                  "aktualisiert."));
-            release();
-        }
+        (void)masterstatements::kundeUpdate(a);
+        (void)masterstatements::adresseUpdate(a);
+        if (!writeInto(MasterColumns::kunde(), a)) return;
+        writeInto(MasterColumns::adresse(), a);
     } catch (...) {
         const std::exception_ptr failure = std::current_exception();
         qint32 number = 0;

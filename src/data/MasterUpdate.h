@@ -1,12 +1,17 @@
 #pragma once
 #include <QString>
 #include <QStringList>
+#include <vector>
+
+class QLineEdit;
 
 namespace belegadressen {
 
 struct ControlState;
 struct Ui;
 class ServiceHub;
+struct MasterColumns;
+struct ForeignChange;
 
 // The address block as it is written back into the master data.
 struct MasterAddress {
@@ -34,13 +39,20 @@ public:
 
     // Updates the customer master, then the address master, each with its
     // notice; no transaction spans the two, so a customer update that already
-    // ran stays done. Errors are reported as "btnAktKunde_Click".
+    // ran stays done. Errors are reported as "btnAktKunde_Click". Where this
+    // control loaded the row, a row changed by someone else since is not
+    // overwritten unasked; a number typed but not loaded writes nothing.
     void btnAktKundeClick();
 
     MasterAddress shownAddress() const;
 
 private:
     void notice(const QString& text);
+    bool writeInto(const MasterColumns& master, MasterAddress& a);
+    // Puts the other user's values of the changed columns into the fields.
+    void takeOver(const MasterColumns& master, const QStringList& stored,
+                  const std::vector<ForeignChange>& changes);
+    QLineEdit* fieldOf(const QString& column) const;
 
     ControlState& mState;
     Ui& mUi;

@@ -31,6 +31,10 @@ MaskedEdit::MaskedEdit(const QString& mask, QWidget* parent) : QLineEdit(parent)
     mEmptyMask = displayText();
 }
 
+// setText, not clear(): clearing a masked field records each position in the
+// undo history, which would grow with every load for good.
+void MaskedEdit::clearValue() { setText(QString()); }
+
 QString MaskedEdit::maskedText() const { return displayText(); }
 
 } // namespace belegadressen

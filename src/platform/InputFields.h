@@ -33,7 +33,8 @@ public:
     QString maskedText() const;
     QString emptyMask() const { return mEmptyMask; }
     bool isEmptyMask() const { return maskedText() == mEmptyMask; }
-    void clearValue() { clear(); }
+    // Empties the field and its undo history.
+    void clearValue();
 
 private:
     QString mEmptyMask;

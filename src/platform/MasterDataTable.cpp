@@ -236,7 +236,10 @@ QString MasterDataTable::displayText(int row, int column) const {
 }
 
 QString MasterDataTable::editText(int row, int column) const {
-    const QVariant value = mRows.value(row).value(column);
+    return cellText(mRows.value(row).value(column));
+}
+
+QString MasterDataTable::cellText(const QVariant& value) {
     if (value.isNull()) return {};
     if (value.typeId() == QMetaType::Double || value.typeId() == QMetaType::Float)
         return german().toString(value.toDouble(), 'f', QLocale::FloatingPointShortest);
@@ -337,6 +340,45 @@ QString MasterDataTable::checkChanges(const MasterDataChanges& changes) const {
     return problems.join(QLatin1Char('\n'));
 }
 
+// Inside the transaction, before anything is written: each row the user
+// edited or deleted must still hold what the dialog showed. Without this an
+// edit would silently replace another user's text, and an edit of a row
+// another user deleted would match nothing and vanish.
+QStringList MasterDataTable::changedSinceRead(const MasterDataChanges& changes,
+                                              const QStringList& columns) const {
+    QStringList out;
+    const QStringList labels = headings();
+    auto check = [&](int row, bool deleting) {
+        const QString where = whereKey(row);
+        if (where.isEmpty()) return;
+        const QString name = quotedName(keyOf(row).toString());
+        auto rs =
+            mConnection->Execute(QStringLiteral("Select ") + columns.join(QStringLiteral(", ")) +
+                                 QStringLiteral(" from ") + mTableName + where);
+        if (!rs || rs->Eof()) {
+            // Deleting what is gone already loses nothing.
+            if (!deleting)
+                out << QStringLiteral("– %1 wurde gelöscht; Ihre Änderung daran hätte nichts "
+                                      "gespeichert.")
+                           .arg(name);
+            return;
+        }
+        QStringList changed;
+        for (int c = 0; c < columns.size(); ++c)
+            if (cellText(rs->Value(columns[c])) != editText(row, c))
+                changed << labels.value(c, columns[c]);
+        rs->Close();
+        if (!changed.isEmpty())
+            out << QStringLiteral("– %1 wurde geändert (%2).")
+                       .arg(name, changed.join(QStringLiteral(", ")));
+    };
+    for (int row : changes.deleted)
+        check(row, true);
+    for (const auto& edit : changes.edited)
+        check(edit.first, false);
+    return out;
+}
+
 QString MasterDataTable::whereKey(int row) const {
     const QVariant old = keyOf(row);
     if (old.isNull()) return {};
@@ -402,7 +444,10 @@ void MasterDataTable::save(const MasterDataChanges& changes) {
     // All or nothing: the rows the user sees in the dialog are one change.
     mConnection->Execute(QStringLiteral("BEGIN"));
     QString failure = QStringLiteral("Die Änderungen ließen sich nicht festschreiben.");
+    QStringList conflicts;
     try {
+        conflicts = changedSinceRead(changes, columns);
+        if (!conflicts.isEmpty()) throw Error(Error::Database, QString());
         for (const Step& step : steps) {
             failure = step.failure;
             mConnection->Execute(step.sql);
@@ -415,7 +460,16 @@ void MasterDataTable::save(const MasterDataChanges& changes) {
         } catch (const std::exception&) {
             // A connection that lost the transaction has undone it already.
         }
-        refresh();
+        // The rows stay as the dialog read them: its row numbers point into
+        // them, and the caller reads the table again when the dialog closes.
+        if (!conflicts.isEmpty())
+            throw Error(Error::Database,
+                        QStringLiteral("Die Änderungen an %1 wurden nicht gespeichert, weil ein "
+                                       "anderer Benutzer die Tabelle inzwischen geändert hat:\n"
+                                       "%2\nIhre Eingaben stehen noch im Dialog. Brechen Sie ihn "
+                                       "ab und öffnen Sie ihn erneut, um den aktuellen Stand zu "
+                                       "sehen; tragen Sie Ihre Änderungen dann erneut ein.")
+                            .arg(quotedName(mTableName), conflicts.join(QLatin1Char('\n'))));
         throw Error(Error::Database,
                     QStringLiteral("Die Änderungen an %1 wurden nicht gespeichert: %2 Die Tabelle "
                                    "ist unverändert.")

@@ -81,7 +81,9 @@ public:
     QString checkChanges(const MasterDataChanges& changes) const;
     // Writes the changes in one transaction and forgets the rows. Changes
     // that checkChanges refuses are not written; a failing statement undoes
-    // the ones before it. Both throw Error with a German explanation.
+    // the ones before it, and so does a row to be changed that another user
+    // changed or deleted since it was read. All throw Error with a German
+    // explanation and keep the rows as read (refresh() is the caller's).
     void save(const MasterDataChanges& changes);
 
 private:
@@ -91,6 +93,11 @@ private:
     // `why` when it is no value of its column.
     QString literal(int column, const QString& text, QString& why) const;
     QString whereKey(int row) const;
+    // The rows to be changed that another user changed or deleted since they
+    // were read, in words; runs one select per row.
+    QStringList changedSinceRead(const MasterDataChanges& changes,
+                                 const QStringList& columns) const;
+    static QString cellText(const QVariant& value);
 
     QString mTableName, mKeyColumn, mVisibleColumn;
     std::shared_ptr<Connection> mConnection;

@@ -478,15 +478,37 @@ void QtMasterDataCombo::openEditDialog() {
         auto explain = [this](const QString& why) {
             messages().Meldung(why, 48, captionOrTable(), 0);
         };
-        dialog.setCheck([this](const MasterDataChanges& c) { return mTable.checkChanges(c); },
-                        explain);
-        if (dialogs().exec(dialog) != QDialog::Accepted) return;
-        try {
-            mTable.save(dialog.changes());
-        } catch (const Error& e) {
+        // OK writes while the dialog is still open, so that a refused write
+        // (another user changed the rows meanwhile) keeps the user's input.
+        bool saved = false, failed = false;
+        dialog.setCheck(
+            [&](const MasterDataChanges& c) {
+                QString why = mTable.checkChanges(c);
+                if (!why.isEmpty()) return why;
+                try {
+                    mTable.save(c);
+                    saved = true;
+                } catch (const Error& e) {
+                    failed = true;
+                    why = e.text();
+                }
+                return why;
+            },
+            explain);
+        const int result = dialogs().exec(dialog);
+        if (failed && !saved) {
             refresh();
-            explain(e.text());
             return;
+        }
+        if (result != QDialog::Accepted) return;
+        if (!saved) {
+            try {
+                mTable.save(dialog.changes());
+            } catch (const Error& e) {
+                refresh();
+                explain(e.text());
+                return;
+            }
         }
         mListFilled = false;
         const std::optional<QString> chosen = dialog.chosenKey();

@@ -142,15 +142,31 @@ SqlConnection::SqlConnection(QSqlDatabase db) : mDb(std::move(db)) {
         throw Error(Error::Database, QStringLiteral("Die Datenbankverbindung ist nicht geöffnet."));
     mPostgres = mDb.driver()->dbmsType() == QSqlDriver::PostgreSQL;
     if (mPostgres) requireSafePostgresSettings(mDb);
+    mRecovery = std::make_unique<ConnectionRecovery>(
+        mDb, mPostgres,
+        [this] {
+            if (mPostgres) requireSafePostgresSettings(mDb);
+        },
+        mFailure);
 }
 
 std::shared_ptr<Recordset> SqlConnection::Execute(const QString& sql) {
+    return mRecovery->run(sql, [&] { return runOnce(sql); });
+}
+
+void SqlConnection::fail(const QSqlError& error) {
+    mFailure = error;
+    throw databaseError(error);
+}
+
+std::shared_ptr<Recordset> SqlConnection::runOnce(const QString& sql) {
+    mFailure = QSqlError();
     // The host shares this session and may have changed its settings since
     // it was opened (SET, RESET, a pooled connection).
     if (mPostgres && dependsOnSessionSettings(sql)) requireSafePostgresSettings(mDb);
     QSqlQuery query(mDb);
     query.setForwardOnly(true);
-    if (!query.exec(sql)) throw databaseError(query.lastError());
+    if (!query.exec(sql)) fail(query.lastError());
     if (!query.isSelect()) return std::make_shared<BufferedRecordset>();
 
     const QSqlRecord record = query.record();
@@ -167,7 +183,7 @@ std::shared_ptr<Recordset> SqlConnection::Execute(const QString& sql) {
             cells << query.value(i);
     }
     // A row can still fail while it is fetched (PostgreSQL sends rows one by one).
-    if (query.lastError().isValid()) throw databaseError(query.lastError());
+    if (query.lastError().isValid()) fail(query.lastError());
     return std::make_shared<BufferedRecordset>(std::move(columns), std::move(cells));
 }
 

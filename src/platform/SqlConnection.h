@@ -2,6 +2,7 @@
 #include "belegadressen_export.h"
 #include "contracts/Connection.h"
 #include "contracts/Recordset.h"
+#include "platform/ConnectionRecovery.h"
 #include <QSqlDatabase>
 #include <QStringList>
 #include <QVariant>
@@ -55,6 +56,8 @@ public:
     /// otherwise be read as an escape) and the client encoding UTF8;
     /// otherwise, or when the database is not open, this throws Error.
     explicit SqlConnection(QSqlDatabase db);
+    SqlConnection(const SqlConnection&) = delete;
+    SqlConnection& operator=(const SqlConnection&) = delete;
 
     /// Runs one statement; a failure throws Error (Error::Database) with the
     /// driver's text. On PostgreSQL a statement holding a backslash or a
@@ -63,12 +66,19 @@ public:
     /// anything else an empty recordset.
     std::shared_ptr<Recordset> Execute(const QString& sql) override;
 
-    /// The wrapped database.
+    /// The wrapped database. A connection found lost (server restarted) is
+    /// closed and opened again on it at the next statement, outside a
+    /// transaction begun through Execute; a locked database is reported as such.
     QSqlDatabase database() const { return mDb; }
 
 private:
+    std::shared_ptr<Recordset> runOnce(const QString& sql);
+    [[noreturn]] void fail(const QSqlError& error);
+
     QSqlDatabase mDb;
     bool mPostgres = false;
+    QSqlError mFailure; // the driver's error of the last failed statement
+    std::unique_ptr<ConnectionRecovery> mRecovery;
 };
 
 } // namespace belegadressen

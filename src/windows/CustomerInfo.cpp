@@ -103,7 +103,8 @@ void CustomerInfo::showInternalRemark(const QString& kundennummer,
 }
 
 bool CustomerInfo::remarkHasText(const QString& remark) {
-    setRemark(*mUi.chkRtf->document(), remark.trimmed());
+    if (!setRemark(*mUi.chkRtf->document(), remark.trimmed()))
+        return hasVisibleText(remarkPlainText(remark.trimmed()));
     return hasVisibleText(mUi.chkRtf->toPlainText());
 }
 
@@ -117,7 +118,11 @@ void CustomerInfo::prepareRemark(const QString& kundennummer, const QString& rem
 // Loading the window restores its position; a window already loaded and not
 // yet shown is prepared again.
 FrmInfo& CustomerInfo::load() {
-    if (!mWindow) mWindow = new FrmInfo(mServices.windowPositions(), mUi.root->window());
+    if (!mWindow) {
+        mWindow = new FrmInfo(mServices.windowPositions(), mUi.root->window());
+        mWindow->setUserDialogs(&mServices.dialogs(),
+                                [this](const QString& text) { mServices.meldung(text); });
+    }
     return *mWindow;
 }
 

@@ -4,17 +4,23 @@
 #include "control/ErrorStyles.h"
 #include "control/Twips.h"
 #include "platform/GuardedConnect.h"
+#include "control/Values.h"
+#include "platform/ConflictQuestion.h"
 #include "platform/SqlText.h"
 #include "windows/FieldRecall.h"
 #include "windows/InfoWindowLayout.h"
 #include "windows/RemarkText.h"
 #include <QApplication>
 #include <QLabel>
+#include <QLocale>
 #include <QPainter>
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QShowEvent>
 #include <QSignalBlocker>
+#include <QTextCharFormat>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTextEdit>
 
 namespace belegadressen {
@@ -115,6 +121,11 @@ void FrmInfo::setMode(const QString& mode) {
     txtText->setAccessibleName(windowTitle());
 }
 
+void FrmInfo::setUserDialogs(DialogRunner* dialogs, std::function<void(const QString&)> tell) {
+    mDialogs = dialogs;
+    mTell = std::move(tell);
+}
+
 void FrmInfo::SetzeConnectionDb(std::shared_ptr<Connection> od) { mConnection = std::move(od); }
 
 void FrmInfo::SetzeWerte(const QString& pKdnr, const QString& pInputtext) {
@@ -156,25 +167,106 @@ void FrmInfo::activated() {
     }
     if (mChanged) return;
     const QSignalBlocker quiet(txtText);
-    setRemark(*txtText->document(), mText);
+    showStored(mText);
+}
+
+// A text too large to show whole is shown from its beginning, read-only, and
+// never written back: the shortened text would replace the stored one.
+void FrmInfo::showStored(const QString& stored) {
+    mComplete = setRemark(*txtText->document(), stored);
+    txtText->setReadOnly(!mComplete);
+    if (mComplete) return;
+    QTextCursor cursor(txtText->document());
+    QTextCharFormat note;
+    note.setFontItalic(true);
+    cursor.insertText(QStringLiteral("Dieser Text ist mit %1 Zeichen zu groß für dieses Fenster. "
+                                     "Gezeigt wird sein Anfang, schreibgeschützt; gespeichert "
+                                     "bleibt er unverändert.\n\n")
+                          .arg(QLocale(QLocale::German).toString(stored.size())),
+                      note);
+}
+
+QString FrmInfo::column() const {
+    return mMode == QLatin1String("0") ? QStringLiteral("Kundeninfo")
+                                       : QStringLiteral("Internebemerkung");
 }
 
 QString FrmInfo::updateStatement() const {
-    const QString column = mMode == QLatin1String("0") ? QStringLiteral("Kundeninfo")
-                                                       : QStringLiteral("Internebemerkung");
-    return QStringLiteral("update Kundenstamm SET ") + column + QStringLiteral(" = '") +
+    return QStringLiteral("update Kundenstamm SET ") + column() + QStringLiteral(" = '") +
            doubledQuotes(txtText->toPlainText()) + QStringLiteral("'") +
            QStringLiteral(" where Kundennummer = '") + doubledQuotes(mKundennummer) +
            QStringLiteral("'");
 }
 
-// A failing update leaves the text unsaved without a word; the window closes.
-void FrmInfo::btnOkClick() {
-    if (mChanged) {
+// The stored text goes on top, the user's own below it: nothing typed is lost,
+// and the user sees both before writing again.
+void FrmInfo::takeOverStored(const QString& stored) {
+    const QString mine = txtText->toPlainText();
+    showStored(stored);
+    txtText->append(QString());
+    txtText->append(mine);
+    mText = stored;
+    mChanged = true;
+}
+
+bool FrmInfo::writeBack() {
+    if (!mConnection) return true;
+    const QString what = QStringLiteral("„") + windowTitle() + QStringLiteral("“");
+    try {
+        auto rs = mConnection->Execute(QStringLiteral("select ") + column() +
+                                       QStringLiteral(" from Kundenstamm where Kundennummer = ") +
+                                       quoted(mKundennummer));
+        if (!rs || rs->Eof()) {
+            if (mTell)
+                mTell(QStringLiteral("Der Kunde %1 ist nicht mehr im Kundenstamm vorhanden; der "
+                                     "Text %2 wurde nicht gespeichert. Das Fenster bleibt offen, "
+                                     "damit Sie den Text kopieren können.")
+                          .arg(mKundennummer.trimmed(), what));
+            return !mTell;
+        }
+        const QString stored = textOf(rs->Value(column()));
+        rs->Close();
+        if (stored != mText && mDialogs) {
+            const QString question =
+                QStringLiteral(
+                    "Der Text %1 des Kunden %2 wurde inzwischen von einem anderen Benutzer "
+                    "geändert.\n\nÜberschreiben: Ihr Text ersetzt den des anderen Benutzers.\n"
+                    "Übernehmen: Der Text des anderen Benutzers wird oben eingefügt, Ihr Text "
+                    "bleibt darunter stehen; prüfen Sie ihn und klicken Sie erneut auf "
+                    "„Zurück“.\nAbbrechen: Es wird nichts gespeichert; das Fenster bleibt offen.")
+                    .arg(what, mKundennummer.trimmed());
+            // A stored text too large for the box cannot be shown above the user's.
+            QTextDocument probe;
+            switch (askConflict(*mDialogs, this, question, setRemark(probe, stored))) {
+            case ConflictChoice::Cancel:
+                return false;
+            case ConflictChoice::TakeOver:
+                takeOverStored(stored);
+                return false;
+            case ConflictChoice::Overwrite:
+                break;
+            }
+        }
+        mConnection->Execute(updateStatement());
+        return true;
+    } catch (...) {
+        if (!mTell) return true;
+        const QString why = errorText(std::current_exception());
         skipOnError([&] {
-            if (mConnection) mConnection->Execute(updateStatement());
+            mTell(QStringLiteral(
+                      "Der Text %1 konnte nicht gespeichert werden: %2\nDas Fenster bleibt "
+                      "offen und Ihr Text ist noch da. Versuchen Sie es später erneut "
+                      "oder kopieren Sie den Text, bevor Sie das Fenster schließen.")
+                      .arg(what, why));
         });
+        return false;
     }
+}
+
+// A text that could not be written keeps the window open: a lost note cannot
+// be typed again from memory.
+void FrmInfo::btnOkClick() {
+    if (mChanged && mComplete && !writeBack()) return;
     mPointer.restore();
     accept();
 }

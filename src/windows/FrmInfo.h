@@ -1,5 +1,6 @@
 #pragma once
 #include <QDialog>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -10,6 +11,7 @@ class QTextEdit;
 namespace belegadressen {
 
 class Connection;
+class DialogRunner;
 class WindowPositionService;
 
 // The screen's mouse pointer: the application's override cursor, if any.
@@ -41,6 +43,12 @@ public:
     QString kundennummer() const { return mKundennummer; }
     QString text() const { return mText; }
     bool changed() const { return mChanged; }
+    // False while the box shows only the beginning of a text too large for it.
+    bool complete() const { return mComplete; }
+
+    // How the window asks the user and tells them what went wrong; without
+    // them a text that cannot be written is kept without a word.
+    void setUserDialogs(DialogRunner* dialogs, std::function<void(const QString&)> tell);
 
     // Saves the window's position and lets go of the connection.
     void unload();
@@ -63,11 +71,20 @@ private:
     void activated();
     void btnOkClick();
     QString updateStatement() const;
+    QString column() const;
+    // Writes the box back unless someone else changed the stored text since
+    // (then the user chooses) or the write fails; false keeps the window open.
+    bool writeBack();
+    void takeOverStored(const QString& stored);
+    void showStored(const QString& stored);
 
     WindowPositionService& mPositions;
+    DialogRunner* mDialogs = nullptr;
+    std::function<void(const QString&)> mTell;
     std::shared_ptr<Connection> mConnection;
     QString mKundennummer, mText, mMode;
     bool mChanged = false;
+    bool mComplete = true; // the box shows the whole stored text
     // The first showing counts as the first activation, also where the
     // window system does not activate the window (or does so a moment later).
     bool mShown = false, mFirstActivationDone = false;

@@ -6,19 +6,63 @@
 
 namespace belegadressen {
 
-void setRemark(QTextDocument& document, const QString& stored) {
-    if (!looksLikeRtf(stored)) {
-        document.setPlainText(stored);
-        return;
+namespace {
+
+// What the box lays out quickly: laying out one paragraph grows faster than
+// its length, and each format change costs its own fragment.
+constexpr qsizetype kShownCharacters = 100000;
+constexpr qsizetype kParagraphCharacters = 5000;
+constexpr qsizetype kShownRuns = 5000;
+
+// The runs from the beginning up to the first limit; false when cut.
+bool shownPart(const QList<RtfRun>& runs, QList<RtfRun>& shown) {
+    qsizetype total = 0, paragraph = 0;
+    for (const RtfRun& run : runs) {
+        if (shown.size() == kShownRuns) return false;
+        qsizetype taken = 0;
+        bool cut = false;
+        for (const QChar c : run.text) {
+            const bool newline = c == QLatin1Char('\n');
+            if (total == kShownCharacters || (!newline && paragraph == kParagraphCharacters)) {
+                cut = true;
+                break;
+            }
+            ++total;
+            ++taken;
+            paragraph = newline ? 0 : paragraph + 1;
+        }
+        if (taken > 0) {
+            RtfRun part = run;
+            part.text = run.text.left(taken);
+            shown.append(part);
+        }
+        if (cut) return false;
     }
-    const RtfText rtf = readRtf(stored);
+    return true;
+}
+
+} // namespace
+
+bool setRemark(QTextDocument& document, const QString& stored) {
+    const bool rtf = looksLikeRtf(stored);
+    QList<RtfRun> runs;
+    if (rtf)
+        runs = readRtf(stored).runs;
+    else
+        runs.append(RtfRun{stored});
+    QList<RtfRun> shown;
+    const bool complete = shownPart(runs, shown);
+    if (complete && !rtf) {
+        document.setPlainText(stored);
+        return true;
+    }
     // Loading is no edit the user could undo.
     const bool undo = document.isUndoRedoEnabled();
     document.setUndoRedoEnabled(false);
     document.clear();
     QTextCursor cursor(&document);
     cursor.beginEditBlock();
-    for (const RtfRun& run : rtf.runs) {
+    for (const RtfRun& run : complete ? runs : shown) {
         QTextCharFormat format;
         format.setFontWeight(run.bold ? QFont::Bold : QFont::Normal);
         format.setFontItalic(run.italic);
@@ -27,6 +71,7 @@ void setRemark(QTextDocument& document, const QString& stored) {
     }
     cursor.endEditBlock();
     document.setUndoRedoEnabled(undo);
+    return complete;
 }
 
 QString remarkPlainText(const QString& stored) {

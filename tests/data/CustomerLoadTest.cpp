@@ -248,3 +248,39 @@ TEST_P(CustomerLoad, LeavingAnUnchangedPlaceChecksNothingAndRaisesNothing) {
 }
 
 } // namespace
+
+namespace {
+
+// The host's search drops a customer with an internal remark: the load moves
+// the focus on to the salutation, which must not count as the user leaving
+// the number field in the middle of the load.
+TEST_P(CustomerLoad, ADroppedCustomerWithARemarkLoadsOnceWithoutAMessage) {
+    ControlHarness h(engine());
+    h.focus("txtDAdr_1");
+    EXPECT_EQ(h.control().fktDragNummer("O'Brien"), -1);
+    EXPECT_EQ(h.control().GetBez1(), "O'Brien & Söhne");
+    EXPECT_EQ(h.messages(), QStringList());
+    EXPECT_EQ(h.events(),
+              QStringList({"ChangeKundenrabatt(0)", "Waehrungchange(EUR,1,0,2)", "Change"}));
+}
+
+} // namespace
+
+namespace {
+
+// Loads clear the date and time fields; what a load clears is no edit of the
+// user's to undo, and a history kept per load would grow the process for good.
+TEST(LoadMemory, ClearedDateAndTimeFieldsKeepNoUndoHistory) {
+    ControlHarness h;
+    for (int round = 0; round < 3; ++round) {
+        h.typeNumber("10001");
+        h.typeNumber("10002");
+    }
+    for (const char* name :
+         {"txtTermin", "txtUhrzeit", "txtDatumLetzteWartung", "txtDatumLetzteRechnung"}) {
+        SCOPED_TRACE(name);
+        EXPECT_FALSE(h.edit(name)->isUndoAvailable());
+    }
+}
+
+} // namespace

@@ -123,4 +123,37 @@ QStringList TestDatabase::rows(const QString& sql) const {
     return out;
 }
 
+OtherSession::OtherSession(const TestDatabase& base)
+    : mName(QStringLiteral("batest_other_") + uniqueSuffix()) {
+    QSqlDatabase db;
+    if (base.engine() == Engine::SQLite) {
+        db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), mName);
+        db.setDatabaseName(base.db().databaseName());
+        if (!db.open()) fail(QStringLiteral("cannot open SQLite file"), db.lastError());
+    } else {
+        db = openPostgres(mName, postgresConnInfo(), base.db().databaseName());
+        QSqlQuery use(db);
+        if (!use.exec(QStringLiteral("SET search_path TO %1").arg(base.pgSchema())))
+            fail(QStringLiteral("cannot use schema %1").arg(base.pgSchema()), use.lastError());
+    }
+}
+
+OtherSession::~OtherSession() {
+    mConnection.reset();
+    QSqlDatabase::database(mName, false).close();
+    QSqlDatabase::removeDatabase(mName);
+}
+
+QSqlDatabase OtherSession::db() const { return QSqlDatabase::database(mName, false); }
+
+std::shared_ptr<belegadressen::SqlConnection> OtherSession::connection() {
+    if (!mConnection) mConnection = std::make_shared<belegadressen::SqlConnection>(db());
+    return mConnection;
+}
+
+void OtherSession::exec(const QString& sql) const {
+    QSqlDatabase database = db();
+    belegadressen::dbsetup::run(database, {sql});
+}
+
 } // namespace batest

@@ -52,6 +52,24 @@ private:
     std::shared_ptr<belegadressen::SqlConnection> mConnection;
 };
 
+// A second session on the same database (the other user): the same SQLite
+// file or the same PostgreSQL schema through a connection of its own.
+class OtherSession {
+public:
+    explicit OtherSession(const TestDatabase& db);
+    ~OtherSession();
+    OtherSession(const OtherSession&) = delete;
+    OtherSession& operator=(const OtherSession&) = delete;
+    QSqlDatabase db() const;
+    std::shared_ptr<belegadressen::SqlConnection> connection();
+    // Runs statements in this session; throws on failure.
+    void exec(const QString& sql) const;
+
+private:
+    QString mName;
+    std::shared_ptr<belegadressen::SqlConnection> mConnection;
+};
+
 // A bare SQLite database for components that bring their own tables.
 class SqliteDb : public TestDatabase {
 public:

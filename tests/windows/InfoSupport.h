@@ -95,7 +95,7 @@ inline const QString kNoNumber = "QelBelAdr[4]: Es ist keine Adressnummer vorhan
 // The control with the scripted host, side-window events recorded, customers with remarks.
 class SideWindows {
 public:
-    SideWindows() {
+    explicit SideWindows(Engine engine = Engine::SQLite) : h(3, engine) {
         QSqlQuery q(h.database().db());
         q.prepare("INSERT INTO Kundenstamm (Kundennummer, Bez1, Währung, Kundeninfo, "
                   "InterneBemerkung) VALUES (?, ?, 'EUR', ?, ?)");

@@ -1,0 +1,125 @@
+#include "platform/ConnectionRecovery.h"
+#include "platform/SqlConnection.h"
+
+namespace belegadressen {
+
+namespace {
+
+const QString kLost = QStringLiteral(
+    "Die Verbindung zur Datenbank ist unterbrochen: Der Datenbankserver antwortet nicht oder "
+    "wurde neu gestartet. Sobald er wieder erreichbar ist, wird die Verbindung beim nächsten "
+    "Zugriff von selbst wiederhergestellt; wiederholen Sie dann den Vorgang.");
+
+const QString kLostInTransaction = QStringLiteral(
+    "Die Verbindung zur Datenbank wurde während einer laufenden Änderung unterbrochen; der "
+    "Datenbankserver hat die Änderung verworfen. Es wurde nichts davon gespeichert.");
+
+const QString kBusy = QStringLiteral(
+    "Die Datenbank ist gerade von einem anderen Programm oder Benutzer gesperrt. Warten Sie "
+    "einen Moment und wiederholen Sie den Vorgang.");
+
+QString firstWord(const QString& sql) {
+    return sql.trimmed().section(QLatin1Char(' '), 0, 0).toLower().remove(QLatin1Char(';'));
+}
+
+ConnectionTrouble trouble(const QString& text, const QSqlError& error) {
+    const QString detail = error.text().trimmed();
+    return ConnectionTrouble(
+        detail.isEmpty() ? text : text + QStringLiteral("\n(") + detail + QLatin1Char(')'));
+}
+
+} // namespace
+
+Trouble troubleOf(const QSqlError& error, bool postgres) {
+    if (!error.isValid()) return Trouble::None;
+    const QString code = error.nativeErrorCode();
+    const QString text = error.text();
+    if (!postgres) {
+        // SQLITE_BUSY and SQLITE_LOCKED: another connection holds a lock.
+        if (code == QLatin1String("5") || code == QLatin1String("6") ||
+            text.contains(QLatin1String("database is locked")))
+            return Trouble::Busy;
+        return Trouble::None;
+    }
+    // Connection exceptions (class 08) and a server shutting down (57P01..57P03).
+    if (code.startsWith(QLatin1String("08")) || code.startsWith(QLatin1String("57P0")))
+        return Trouble::Lost;
+    static const char* const kSigns[] = {
+        "server closed the connection", "no connection to the server",
+        "terminating connection",       "could not connect",
+        "connection to server",         "connection not open",
+        "could not send data",          "could not receive data"};
+    for (const char* sign : kSigns)
+        if (text.contains(QLatin1String(sign), Qt::CaseInsensitive)) return Trouble::Lost;
+    return error.type() == QSqlError::ConnectionError ? Trouble::Lost : Trouble::None;
+}
+
+bool ConnectionRecovery::reopen() {
+    mDb.close();
+    if (!mDb.open()) return false;
+    // A new session has the server's and the connect options' settings, not
+    // the ones the old one was checked with.
+    try {
+        if (mCheckSession) mCheckSession();
+    } catch (...) {
+        mDb.close();
+        throw;
+    }
+    mLost = false;
+    return true;
+}
+
+void ConnectionRecovery::track(const QString& sql) {
+    const QString word = firstWord(sql);
+    if (word == QLatin1String("begin") || word == QLatin1String("start"))
+        mInTransaction = true;
+    else if (word == QLatin1String("commit") || word == QLatin1String("rollback") ||
+             word == QLatin1String("end"))
+        mInTransaction = false;
+}
+
+std::shared_ptr<Recordset> ConnectionRecovery::runTracked(const QString& sql,
+                                                          const Statement& statement) {
+    std::shared_ptr<Recordset> rs = statement();
+    track(sql);
+    return rs;
+}
+
+std::shared_ptr<Recordset> ConnectionRecovery::run(const QString& sql, const Statement& statement) {
+    if (mLost) {
+        if (mInTransaction) {
+            // The server undid the transaction with the session; what follows
+            // in it must not run outside it on a new one.
+            if (firstWord(sql) != QLatin1String("rollback")) throw trouble(kLostInTransaction, {});
+            mInTransaction = false;
+            if (!reopen()) throw trouble(kLost, {});
+            return std::make_shared<BufferedRecordset>();
+        }
+        if (!reopen()) throw trouble(kLost, mDb.lastError());
+    }
+    try {
+        return runTracked(sql, statement);
+    } catch (const Error& e) {
+        // A failure outside the statement itself (the session check) left no
+        // driver error behind; its text tells the same.
+        const QSqlError failure =
+            mFailure.isValid() ? mFailure : QSqlError(e.text(), {}, QSqlError::UnknownError);
+        switch (troubleOf(failure, mPostgres)) {
+        case Trouble::None:
+            throw;
+        case Trouble::Busy:
+            throw trouble(kBusy, failure);
+        case Trouble::Lost:
+            break;
+        }
+        mLost = true;
+        if (mInTransaction) throw trouble(kLostInTransaction, failure);
+        // A select changes nothing: after a restart of the server it runs
+        // on the reopened session as if nothing had happened.
+        if (firstWord(sql) == QLatin1String("select") && reopen())
+            return runTracked(sql, statement);
+        throw trouble(kLost, failure);
+    }
+}
+
+} // namespace belegadressen

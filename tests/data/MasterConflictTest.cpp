@@ -1,0 +1,166 @@
+// Two users on one customer: the write-back never overwrites the other's work unseen.
+#include "support/ControlHarness.h"
+#include <QMessageBox>
+#include <QTest>
+#include <QToolButton>
+
+using namespace belegadressen;
+using namespace batest;
+
+namespace {
+
+const QString kNotice = QStringLiteral("QelBelAdr/btnAktKunde_Click/0: ");
+const QString kKunde = QStringLiteral("Die Adressdaten wurden im Kundenstamm aktualisiert.");
+const QString kKundeRow =
+    QStringLiteral("SELECT Bez2, Straße FROM Kundenstamm WHERE Kundennummer = '10001'");
+
+// This control (B) loads 10001; the other user (A) then writes name line 2
+// through a connection of their own; B changes the street.
+class MasterConflictTest : public OnEachEngine<> {
+protected:
+    void SetUp() override {
+        OnEachEngine::SetUp();
+        if (IsSkipped()) return;
+        h = std::make_unique<ControlHarness>(engine());
+        h->control().SetzeAnzSeiten(1, 1);
+        h->control().setMitKundenaktualisierung(true);
+        h->services().script = [this](QDialog& d) {
+            if (auto* box = qobject_cast<QMessageBox*>(&d)) questions << box->text();
+            return answer;
+        };
+    }
+    void loadAndEdit() {
+        h->typeNumber("10001");
+        h->edit("txtDAdr_5")->setText("Neue Straße 2");
+        h->clearRecords();
+    }
+    void otherUserWrites(const QString& set) {
+        OtherSession a(h->database());
+        a.exec("UPDATE Kundenstamm SET " + set + " WHERE Kundennummer = '10001'");
+    }
+    void update() { static_cast<QToolButton*>(h->widget("btnAktKunde"))->click(); }
+    QStringList selects() const {
+        QStringList out;
+        for (const QString& s : h->sql().statements)
+            out << s.section(' ', 0, 1);
+        return out;
+    }
+
+    std::unique_ptr<ControlHarness> h;
+    QStringList questions;
+    int answer = QMessageBox::Cancel;
+};
+INSTANTIATE_TEST_SUITE_P(, MasterConflictTest, engines(), EngineName());
+
+TEST_P(MasterConflictTest, TheUserChoosesWhatHappensToTheOtherUsersChange) {
+    struct Case {
+        const char* name;
+        int answer;
+        QString row;        // Bez2|Straße afterwards
+        QString shownLine2; // txtDAdr_2 afterwards
+        bool written;
+    };
+    const Case cases[] = {
+        {"cancel", QMessageBox::Cancel, "Von A|Hauptstraße 1", "Heizung & Sanitär", false},
+        {"overwrite", QMessageBox::Yes, "Heizung & Sanitär|Neue Straße 2", "Heizung & Sanitär",
+         true},
+        {"take over", QMessageBox::No, "Von A|Neue Straße 2", "Von A", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        h->database().exec(
+            "UPDATE Kundenstamm SET Bez2 = 'Heizung & Sanitär', Straße = 'Hauptstraße 1' "
+            "WHERE Kundennummer = '10001'");
+        h->typeNumber("");
+        loadAndEdit();
+        otherUserWrites("Bez2 = 'Von A'");
+        questions.clear();
+        answer = c.answer;
+        update();
+        ASSERT_EQ(questions.size(), 1);
+        EXPECT_TRUE(
+            questions[0].contains("Name 2: „Von A“ (von Ihnen geladen: „Heizung & Sanitär“)"))
+            << questions[0].toStdString();
+        EXPECT_FALSE(questions[0].contains("Straße:"));
+        EXPECT_EQ(h->database().rows(kKundeRow), QStringList{c.row});
+        EXPECT_EQ(h->edit("txtDAdr_2")->text(), c.shownLine2);
+        if (c.written) {
+            EXPECT_EQ(h->messages(), QStringList{kNotice + kKunde});
+            // No statement is added: the existence check brings the row along.
+            EXPECT_EQ(selects(), QStringList({"Select Kundennummer,", "Update Kundenstamm",
+                                              "Select AdressNummer"}));
+        } else {
+            ASSERT_EQ(h->messages().size(), 1);
+            EXPECT_TRUE(h->messages()[0].contains("Es wurde nichts gespeichert"));
+            EXPECT_EQ(selects(), QStringList{"Select Kundennummer,"});
+        }
+    }
+}
+
+// Writing twice, and writing a row nobody else touched, asks nothing.
+TEST_P(MasterConflictTest, OwnWritesAreNoConflict) {
+    loadAndEdit();
+    update();
+    h->edit("txtDAdr_5")->setText("Dritte Straße 3");
+    update();
+    EXPECT_TRUE(questions.isEmpty());
+    EXPECT_EQ(h->messages(), QStringList({kNotice + kKunde, kNotice + kKunde}));
+    EXPECT_EQ(h->database().rows(kKundeRow), QStringList{"Heizung & Sanitär|Dritte Straße 3"});
+}
+
+// A host that filled the address itself has loaded nothing to compare with:
+// the statements are exactly those of the plain write-back.
+TEST_P(MasterConflictTest, AHostFilledAddressRunsThePlainStatements) {
+    h->edit("txtDNummer")->setText("10001");
+    h->edit("txtDAdr_1")->setText("Vom Beleg");
+    otherUserWrites("Bez2 = 'Von A'");
+    h->clearRecords();
+    update();
+    EXPECT_TRUE(questions.isEmpty());
+    EXPECT_TRUE(h->sql().statements.contains(
+        "Select Kundennummer from Kundenstamm where Kundennummer = '10001'"));
+    EXPECT_EQ(h->messages(), QStringList{kNotice + kKunde});
+}
+
+// A number typed but not left: the shown address of 10001 never goes into 10002.
+TEST_P(MasterConflictTest, ATypedNumberNotYetLoadedWritesNothing) {
+    h->typeNumber("10001");
+    const QStringList before = h->database().rows("SELECT * FROM Kundenstamm ORDER BY 1");
+    QLineEdit* nummer = h->edit("txtDNummer");
+    nummer->setFocus();
+    nummer->selectAll();
+    QTest::keyClicks(nummer, "10002");
+    h->clearRecords();
+    update();
+    EXPECT_EQ(h->database().rows("SELECT * FROM Kundenstamm ORDER BY 1"), before);
+    EXPECT_TRUE(h->sql().statements.isEmpty());
+    ASSERT_EQ(h->messages().size(), 1);
+    EXPECT_TRUE(
+        h->messages()[0].contains("Die Nummer 10002 ist eingegeben, aber noch nicht geladen"))
+        << h->messages()[0].toStdString();
+}
+
+// A general address the control loaded, its number then shown by the host:
+// the address master is compared just like the customer master.
+TEST_P(MasterConflictTest, AGeneralAddressIsComparedLikeACustomer) {
+    h->control().setAktAdresse(2);
+    h->typeNumber("A-100");
+    h->edit("txtDNummer")->setText("A-100");
+    h->edit("txtDAdr_5")->setText("Neue Straße 2");
+    {
+        OtherSession a(h->database());
+        a.exec("UPDATE Adressenstamm SET Bez2 = 'Rampe' WHERE AdressNummer = 'A-100'");
+    }
+    h->clearRecords();
+    answer = QMessageBox::No;
+    update();
+    ASSERT_EQ(questions.size(), 1);
+    EXPECT_TRUE(questions[0].contains("in den allgemeinen Adressen"));
+    EXPECT_TRUE(questions[0].contains("Name 2: „Rampe“ (von Ihnen geladen: „Lager“)"))
+        << questions[0].toStdString();
+    EXPECT_EQ(h->database().rows("SELECT Bez2, Straße FROM Adressenstamm WHERE AdressNummer = "
+                                 "'A-100'"),
+              QStringList{"Rampe|Neue Straße 2"});
+}
+
+} // namespace

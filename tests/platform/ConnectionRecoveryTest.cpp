@@ -1,0 +1,115 @@
+// A database server restarted under a running control, and a SQLite file
+// locked by another writer: the user learns the cause, and the control works
+// again by itself once the database answers.
+#include "platform/ConnectionRecovery.h"
+#include "support/ControlHarness.h"
+#include <QProcess>
+#include <QTemporaryDir>
+
+using namespace belegadressen;
+using namespace batest;
+
+namespace {
+
+// A PostgreSQL server of its own (never the one the other tests share),
+// halted and started again in the same folder, so on the same port.
+class OwnServer {
+public:
+    OwnServer() {
+        mDir.setAutoRemove(false); // the script removes it on stop
+        conninfo = run("start");
+    }
+    ~OwnServer() { run("stop"); }
+    void halt() { run("halt"); }
+    bool startAgain() { return run("start") == conninfo; }
+
+    QString conninfo;
+
+private:
+    QString run(const char* command) {
+        QProcess p;
+        p.start("bash", {QStringLiteral(BA_SOURCE_DIR "/scripts/pg-test-server"),
+                         QString::fromLatin1(command), mDir.path()});
+        p.waitForFinished(120000);
+        return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
+    }
+    QTemporaryDir mDir;
+};
+
+bool saysLost(const QString& text) {
+    return text.contains("Die Verbindung zur Datenbank ist unterbrochen");
+}
+
+TEST(PostgresRestart, ALoadTellsTheLostConnectionAndWorksAgainAfterTheRestart) {
+    if (postgresConnInfo().isEmpty())
+        GTEST_SKIP() << "BA_PG_CONNINFO is not set; PostgreSQL tests skipped";
+    OwnServer server;
+    ASSERT_FALSE(server.conninfo.isEmpty());
+    const QByteArray shared = qgetenv("BA_PG_CONNINFO");
+    qputenv("BA_PG_CONNINFO", server.conninfo.toUtf8());
+    auto h = std::make_unique<ControlHarness>(Engine::PostgreSQL);
+    qputenv("BA_PG_CONNINFO", shared);
+    // The host's session settings that must survive a reopening go into the
+    // connect options.
+    h->database().db().setConnectOptions("options=-csearch_path=" + h->database().pgSchema());
+
+    server.halt();
+    h->typeNumber("10001");
+    EXPECT_EQ(h->control().GetBez1(), QString());
+    EXPECT_EQ(h->messages().filter("unterbrochen").size(), 1)
+        << h->messages().join('\n').toStdString();
+    EXPECT_TRUE(saysLost(h->messages().filter("unterbrochen").value(0)));
+
+    ASSERT_TRUE(server.startAgain());
+    h->clearRecords();
+    h->typeNumber("");
+    h->typeNumber("10001");
+    EXPECT_EQ(h->control().GetBez1(), "Müller Haustechnik GmbH");
+    EXPECT_EQ(h->messages(), QStringList());
+
+    // A restart inside a transaction begun through the connection: nothing of
+    // it runs on a new session until it is rolled back.
+    auto connection = h->database().connection();
+    connection->Execute("BEGIN");
+    connection->Execute("UPDATE Kundenstamm SET Bez2 = 'halb' WHERE Kundennummer = '10001'");
+    server.halt();
+    ASSERT_TRUE(server.startAgain());
+    for (const char* sql : {"UPDATE Kundenstamm SET Bez3 = 'halb' WHERE Kundennummer = '10001'",
+                            "select Bez2 from Kundenstamm", "COMMIT"}) {
+        SCOPED_TRACE(sql);
+        try {
+            connection->Execute(QString::fromUtf8(sql));
+            ADD_FAILURE() << "ran outside its transaction";
+        } catch (const ConnectionTrouble& e) {
+            EXPECT_TRUE(e.text().contains("verworfen")) << e.text().toStdString();
+        }
+    }
+    connection->Execute("ROLLBACK");
+    EXPECT_EQ(h->database().rows("select Bez2, Bez3 from Kundenstamm where Kundennummer = "
+                                 "'10001'"),
+              QStringList{"Heizung & Sanitär|"});
+    connection.reset();
+    h.reset();
+}
+
+TEST(SqliteBusy, ALockedDatabaseIsToldAndTheNextLoadWorks) {
+    ControlHarness h;
+    // The host's wait for a lock; the default would hold each action 5 s.
+    h.database().exec("PRAGMA busy_timeout = 50");
+    {
+        OtherSession other(h.database());
+        other.exec("BEGIN EXCLUSIVE");
+        h.typeNumber("10001");
+        EXPECT_EQ(h.control().GetBez1(), QString());
+        EXPECT_EQ(h.messages().filter("gesperrt").size(), 1)
+            << h.messages().join('\n').toStdString();
+        other.exec("COMMIT");
+    }
+    h.clearRecords();
+    h.typeNumber("");
+    h.typeNumber("10001");
+    EXPECT_EQ(h.control().GetBez1(), "Müller Haustechnik GmbH");
+    EXPECT_EQ(h.messages(), QStringList());
+}
+
+} // namespace

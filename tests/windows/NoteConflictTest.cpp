@@ -1,0 +1,167 @@
+// Customer notes of two users, and a note the database cannot take: never lost unseen.
+#include "windows/FrmInfo.h"
+#include "windows/InfoSupport.h"
+#include <QMessageBox>
+#include <QSqlQuery>
+#include <QTextEdit>
+
+using namespace belegadressen;
+using namespace batest;
+
+namespace {
+
+FrmInfo& info(QDialog& d) { return static_cast<FrmInfo&>(d); }
+
+class NoteConflictTest : public OnEachEngine<> {
+protected:
+    void SetUp() override {
+        OnEachEngine::SetUp();
+        if (IsSkipped()) return;
+        s = std::make_unique<SideWindows>(engine());
+        s->h.edit("txtDNummer")->setText("20003");
+    }
+    // The user appends `typed` and clicks "Zurück"; notes whether the window stayed
+    // open and what it shows, then leaves it with Escape when it is still open.
+    void typeAndGoBack(const QString& typed, const std::function<void()>& meanwhile = {}) {
+        s->host->then([=, this](QDialog& d) {
+            FrmInfo& w = info(d);
+            if (meanwhile) meanwhile();
+            w.txtText->moveCursor(QTextCursor::End);
+            w.txtText->insertPlainText(typed);
+            w.btnOk->click();
+            stayedOpen = d.result() != QDialog::Accepted;
+            shown = w.txtText->toPlainText();
+            if (stayedOpen && retry) {
+                retry();
+                w.btnOk->click();
+                stayedOpen = d.result() != QDialog::Accepted;
+            }
+            return d.result();
+        });
+    }
+    void openInfo() { qobject_cast<QAbstractButton*>(s->h.widget("btnInfo_0"))->click(); }
+    void answer(int button) {
+        s->host->then([this, button](QDialog& d) {
+            if (auto* box = qobject_cast<QMessageBox*>(&d)) questions << box->text();
+            return button;
+        });
+    }
+    QString stored() { return s->remarkOf("20003", "Kundeninfo"); }
+
+    std::unique_ptr<SideWindows> s;
+    bool stayedOpen = false;
+    QString shown;
+    QStringList questions;
+    std::function<void()> retry;
+};
+INSTANTIATE_TEST_SUITE_P(, NoteConflictTest, engines(), EngineName());
+
+TEST_P(NoteConflictTest, AnotherUsersNoteIsNeverOverwrittenUnasked) {
+    struct Case {
+        const char* name;
+        int button;
+        bool open;
+        QString shownAfter, storedAfter;
+    };
+    const Case cases[] = {
+        {"cancel", QMessageBox::Cancel, true, "Info B", "Info von A"},
+        {"take over", QMessageBox::No, true, "Info von A\n\nInfo B", "Info von A"},
+        {"overwrite", QMessageBox::Yes, false, "Info B", "Info B"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        s->h.database().exec("UPDATE Kundenstamm SET Kundeninfo = 'Info' WHERE Kundennummer = "
+                             "'20003'");
+        questions.clear();
+        typeAndGoBack(" B", [this] {
+            OtherSession(s->h.database())
+                .exec("UPDATE Kundenstamm SET Kundeninfo = 'Info von A' WHERE Kundennummer = "
+                      "'20003'");
+        });
+        answer(c.button);
+        openInfo();
+        ASSERT_EQ(questions.size(), 1);
+        EXPECT_TRUE(questions[0].contains("von einem anderen Benutzer geändert"));
+        EXPECT_EQ(stayedOpen, c.open);
+        EXPECT_EQ(shown, c.shownAfter);
+        EXPECT_EQ(stored(), c.storedAfter);
+    }
+    // Taken over, the next "Zurück" writes both texts without asking again.
+    questions.clear();
+    retry = [] {};
+    typeAndGoBack(" B", [this] {
+        OtherSession(s->h.database())
+            .exec("UPDATE Kundenstamm SET Kundeninfo = 'Von A' WHERE Kundennummer = '20003'");
+    });
+    answer(QMessageBox::No);
+    openInfo();
+    EXPECT_EQ(questions.size(), 1);
+    EXPECT_FALSE(stayedOpen);
+    EXPECT_EQ(stored(), "Von A\n\nInfo B B");
+}
+
+// A full database (SQLite) or a lost server (PostgreSQL): the user is told, the
+// window keeps the text, and a later "Zurück" saves it.
+TEST_P(NoteConflictTest, ANoteThatCannotBeWrittenKeepsTheWindowOpen) {
+    const QString big = QString(QString(79, QChar(u'x')) + "\n").repeated(2500);
+    if (engine() == Engine::SQLite) {
+        const QString pages = s->h.database().rows("PRAGMA page_count").value(0);
+        s->h.database().exec("PRAGMA max_page_count = " + pages);
+        retry = [this] { s->h.database().exec("PRAGMA max_page_count = 1073741823"); };
+    } else {
+        s->h.sql().failWhenContains = "update Kundenstamm";
+        retry = [this] { s->h.sql().failWhenContains.clear(); };
+    }
+    bool keptText = false;
+    s->host->then([&](QDialog& d) {
+        FrmInfo& w = info(d);
+        w.txtText->setPlainText(big);
+        w.btnOk->click();
+        keptText = d.result() != QDialog::Accepted && w.txtText->toPlainText() == big;
+        EXPECT_EQ(stored(), "Info");
+        retry();
+        w.btnOk->click();
+        return d.result();
+    });
+    qobject_cast<QAbstractButton*>(s->h.widget("btnInfo_0"))->click();
+    EXPECT_TRUE(keptText);
+    ASSERT_EQ(s->host->messages.size(), 1);
+    EXPECT_TRUE(s->host->messages[0].contains("konnte nicht gespeichert werden"))
+        << s->host->messages[0].toStdString();
+    EXPECT_EQ(stored(), big);
+}
+
+// Remarks too large for the box open at once, from their beginning and
+// read-only; "Zurück" never writes the shortened text over the stored one.
+TEST_P(NoteConflictTest, AHugeRemarkOpensShortenedAndIsNeverWrittenBack) {
+    QString runs = "{\\rtf1\\ansi ";
+    for (int i = 0; i < 100000; ++i)
+        runs += i % 2 ? "\\b0 ab " : "\\b cd ";
+    const QString remarks[] = {"{\\rtf1\\ansi " + QString(1 << 20, QChar(u'x')) + "}", runs + "}",
+                               QString(1 << 20, QChar(u'y'))};
+    for (const QString& remark : remarks) {
+        SCOPED_TRACE(remark.left(20).toStdString());
+        QSqlQuery q(s->h.database().db());
+        q.prepare("UPDATE Kundenstamm SET InterneBemerkung = ? WHERE Kundennummer = '20003'");
+        q.bindValue(0, remark);
+        ASSERT_TRUE(q.exec());
+        s->h.sql().statements.clear();
+        bool readOnly = false;
+        QString start;
+        s->host->then([&](QDialog& d) {
+            FrmInfo& w = info(d);
+            readOnly = !w.complete() && w.txtText->isReadOnly();
+            start = w.txtText->toPlainText().left(40);
+            w.txtText->setPlainText("gekürzt");
+            w.btnOk->click();
+            return d.result();
+        });
+        qobject_cast<QAbstractButton*>(s->h.widget("btnInfo_1"))->click();
+        EXPECT_TRUE(readOnly);
+        EXPECT_TRUE(start.startsWith("Dieser Text ist mit")) << start.toStdString();
+        EXPECT_TRUE(s->updates().isEmpty());
+        EXPECT_EQ(s->remarkOf("20003"), remark);
+    }
+}
+
+} // namespace
