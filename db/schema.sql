@@ -217,12 +217,19 @@ CREATE TABLE Kostenzuordnung (
 );
 
 -- Postal directory: a postal code may cover several places and districts,
--- each with its streets, so there is no unique key.
+-- each with its streets, so there is no unique key. Land is the country as
+-- the address field holds it (D, A, CH, ...); the same code means another
+-- place in another country. OrtWort (first word of the place) and
+-- StrasseSuche (the street) are in search spelling, written by the importer,
+-- so that a lookup ignores case and umlaut spelling through an index.
 CREATE TABLE Postleitzahlen (
+    Land VARCHAR(3) NOT NULL DEFAULT 'D',
     Plz VARCHAR(10) NOT NULL,
     Ort TEXT NOT NULL,
     Ortsteil TEXT,
-    Strasse TEXT
+    Strasse TEXT,
+    OrtWort TEXT,
+    StrasseSuche TEXT
 );
 
 -- Searching customers by name and by place.
@@ -235,5 +242,5 @@ CREATE INDEX ix_adressenstamm_bez1_ort ON Adressenstamm (Bez1, Ort);
 -- so the index alone answers.
 CREATE INDEX ix_kundenstamm_plz_name ON Kundenstamm (PLZ, lower(substr(trim(Bez1), 1, 6)), Bez1, Kundennummer);
 CREATE INDEX ix_adressenstamm_plz_name ON Adressenstamm (PLZ, lower(substr(trim(Bez1), 1, 6)), Bez1, AdressNummer);
-CREATE INDEX ix_postleitzahlen_plz ON Postleitzahlen (Plz, Ort, Strasse);
-CREATE INDEX ix_postleitzahlen_ort ON Postleitzahlen (Ort, Plz);
+CREATE INDEX ix_postleitzahlen_plz ON Postleitzahlen (Land, Plz, Ort, Strasse);
+CREATE INDEX ix_postleitzahlen_ort ON Postleitzahlen (Land, OrtWort, StrasseSuche);

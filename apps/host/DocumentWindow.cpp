@@ -1,5 +1,6 @@
 #include "DocumentWindow.h"
 #include "AddressKeys.h"
+#include "AddressPreview.h"
 #include "DocumentGuard.h"
 #include "EventLog.h"
 #include "HostAppObject.h"
@@ -133,6 +134,7 @@ void DocumentWindow::buildUi() {
     dock->setWidget(pane);
     addDockWidget(Qt::RightDockWidgetArea, dock);
     addServicePane(*this);
+    addAddressPreview(*this);
     resize(1400, 820);
     statusBar()->showMessage(
         QStringLiteral("%1 – Benutzer %2").arg(mSetup.description, mSetup.user));

@@ -211,6 +211,7 @@ int Tour::run() {
     runTexts();
     runCommercial();
     runPostal();
+    runAddressCheck();
     runDuplicate();
     runKeyboard();
 

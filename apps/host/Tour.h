@@ -35,11 +35,12 @@ private:
     bool compareDocuments();
     void runService(); // TourService.cpp
     void runTexts();
-    void runKeyboard();   // TourKeyboard.cpp
-    void runPartSearch(); // TourSearch.cpp
-    void runDuplicate();  // TourDuplicate.cpp
-    void runGerman();     // TourGerman.cpp
-    void runConflicts();  // TourConflicts.cpp
+    void runKeyboard();     // TourKeyboard.cpp
+    void runPartSearch();   // TourSearch.cpp
+    void runDuplicate();    // TourDuplicate.cpp
+    void runGerman();       // TourGerman.cpp
+    void runConflicts();    // TourConflicts.cpp
+    void runAddressCheck(); // TourAddressCheck.cpp
 
     DocumentWindow& mWindow;
     QString mFolder;

@@ -4,6 +4,7 @@
 #include "SampleData.h"
 #include "SampleRemarks.h"
 #include "ServiceSamples.h"
+#include "platform/PostalSpelling.h"
 #include <QDate>
 #include <QRegularExpression>
 #include <QSqlDriver>
@@ -375,10 +376,13 @@ void SampleWriter::writeMasterData(SampleCounts& counts) {
     }
     counts.textModules = texte.rows();
 
-    Insert plz(mDb, QStringLiteral("Postleitzahlen"), columns("Plz, Ort, Ortsteil, Strasse"));
+    Insert plz(mDb, QStringLiteral("Postleitzahlen"),
+               columns("Land, Plz, Ort, Ortsteil, Strasse, OrtWort, StrasseSuche"));
     for (const sample::Place& p : l.places) {
         for (const QString& street : p.streets) {
-            plz << p.plz << p.ort << textOrNull(p.ortsteil) << street;
+            // The search spellings as the importer writes them.
+            plz << QStringLiteral("D") << p.plz << p.ort << textOrNull(p.ortsteil) << street
+                << belegadressen::placeWord(p.ort) << belegadressen::streetSpelling(street);
             plz.exec();
         }
     }

@@ -1,6 +1,7 @@
 // belegadressen-sampledb: writes the sample database of a craft business.
 #include "../../db/DatabaseSetup.h"
 #include "SampleWriter.h"
+#include "platform/PostalImport.h"
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -46,6 +47,42 @@ void preparePostgres(QSqlDatabase& db, const QString& script, bool replace) {
     setup::run(db, drops);
 }
 
+// --import-plz: loads a postal directory in the import format into a database
+// that has the schema already, replacing the rows of that country only.
+int importPostalCodes(const QString& file, const QString& land, const QString& sqliteFile,
+                      const QString& pgConnInfo) {
+    QFile in(file);
+    if (!in.open(QIODevice::ReadOnly))
+        fail(QStringLiteral("%1 lässt sich nicht lesen: %2").arg(file, in.errorString()));
+    const auto entries = belegadressen::PostalImport::read(in);
+    belegadressen::PostalImportCounts counts;
+    {
+        QSqlDatabase db;
+        if (!pgConnInfo.isEmpty()) {
+            db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), QStringLiteral("import"));
+            setup::setConnInfo(db, pgConnInfo);
+        } else {
+            // An import never creates a database: a mistyped name must not
+            // leave an empty file behind.
+            if (!QFile::exists(sqliteFile))
+                fail(QStringLiteral("%1 gibt es nicht; zuerst die Datenbank schreiben.")
+                         .arg(sqliteFile));
+            db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("import"));
+            db.setDatabaseName(sqliteFile);
+        }
+        if (!db.open()) fail(QStringLiteral("Datenbank: ") + db.lastError().text());
+        counts = belegadressen::PostalImport::write(db, land, entries);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("import"));
+    print(QStringLiteral("Postleitzahlen %1: %2 Postleitzahlen, %3 Orte, %4 Zeilen")
+              .arg(land)
+              .arg(counts.codes)
+              .arg(counts.places)
+              .arg(counts.rows));
+    return 0;
+}
+
 int run(QCoreApplication& app) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -67,8 +104,23 @@ int run(QCoreApplication& app) {
     const QCommandLineOption replaceOption(
         QStringLiteral("replace"),
         QStringLiteral("Mit --pg: vorhandene Tabellen des Schemas vorher löschen."));
-    parser.addOptions({customersOption, outOption, pgOption, replaceOption});
+    const QCommandLineOption importOption(
+        QStringLiteral("import-plz"),
+        QStringLiteral("Statt die Beispieldaten zu schreiben: ein Postleitzahlenverzeichnis "
+                       "(UTF-8, je Zeile Postleitzahl, Ort, Ortsteil, Straße durch Tabulatoren "
+                       "getrennt) in die vorhandene Datenbank (--out oder --pg) laden; die "
+                       "Zeilen des Landes werden ersetzt."),
+        QStringLiteral("FILE"));
+    const QCommandLineOption landOption(
+        QStringLiteral("land"),
+        QStringLiteral("Mit --import-plz: das Land der Einträge (D, A, CH, ...; Vorgabe D)."),
+        QStringLiteral("LAND"), QStringLiteral("D"));
+    parser.addOptions(
+        {customersOption, outOption, pgOption, replaceOption, importOption, landOption});
     parser.process(app);
+    if (parser.isSet(importOption))
+        return importPostalCodes(parser.value(importOption), parser.value(landOption),
+                                 parser.value(outOption), parser.value(pgOption));
 
     bool ok = false;
     const int customers = parser.value(customersOption).toInt(&ok);

@@ -33,4 +33,23 @@ public:
     virtual void setOkMeldungUnterdrucken(bool suppress) = 0;
 };
 
+/// What a manager may learn beyond the members above. The control looks for
+/// it on the manager (dynamic_cast) and fills it before each search; a manager
+/// without it is called exactly as before.
+class BELEGADRESSEN_EXPORT PostalCodeManagerExtension {
+public:
+    virtual ~PostalCodeManagerExtension() = default;
+    /// The address the following searches belong to: its country as the
+    /// address field holds it (D, A, CH, ...; empty for the home country) and
+    /// the place as typed, which Suche_Ort keeps when it belongs to the code.
+    virtual void setAnschrift(const QString& land, const QString& ort) = 0;
+    /// The user asked for this search: ask again, even about a value the
+    /// manager has answered before.
+    virtual void neueSuche() = 0;
+    /// After Suche_Ort: the typed place does not belong to the postal code and
+    /// no place replaced it; the control empties the place rather than leave a
+    /// place of another code.
+    virtual bool OrtVerworfen() const = 0;
+};
+
 } // namespace belegadressen

@@ -207,6 +207,13 @@ void AddressView::leereUndZeige(int index) {
     ZeigeAdresse();
 }
 
+AdressDaten AddressView::angezeigteAdresse() {
+    AdressDaten r = state.address(state.mAngezeigteAdresse);
+    for (const Binding& b : mBindings)
+        store(b, r);
+    return r;
+}
+
 void AddressView::SpeichereAdresse() {
     AdressDaten& r = state.address(state.mAngezeigteAdresse);
     r.AnzSeiten = state.mAnzSeiten;

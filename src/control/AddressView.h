@@ -53,6 +53,8 @@ public:
     void SpeichereAdresse();
     // Shows one field of the current record (the accessors' step 3).
     void showField(const FieldRef& field);
+    // The shown address as SpeichereAdresse would store it; the record stays as it is.
+    AdressDaten angezeigteAdresse();
     // Resets address `index` keeping its Kennzeichen, and shows the current address.
     void leereUndZeige(int index);
 

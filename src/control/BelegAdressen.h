@@ -464,6 +464,19 @@ public:
     void setDuplikatWarnung(bool on);
     /// Whether the duplicate warning for new addresses is on.
     bool duplikatWarnung() const;
+    /// The printable lines of address `adresse` (1-based; the shown one as its
+    /// fields hold it) for the address zone of a window envelope, as the post
+    /// of the destination country wants them: at most six lines of at most 35
+    /// characters where abbreviations allow, no blank lines, abroad the
+    /// country in German capitals as the last line. Error 9 for an address
+    /// that does not exist. Widget-free rules: control/AddressBlock.h.
+    QStringList Anschriftzeilen(qint16 adresse);
+    /// The country letters go out from, as the country field writes it (D
+    /// unless set); an address with an empty country lies there, and the
+    /// postal check looks it up there.
+    void setHeimatland(const QString& land);
+    /// The country letters go out from.
+    QString heimatland() const;
     /// Shows or hides the invoice-address number fields.
     void setMitRechnungsanschrift(bool v);
     /// Whether the header-text row is shown.

@@ -51,6 +51,8 @@ struct ControlState {
     bool MitVersandarten = false, MitSachbearbeiter = false, MitAuftragsrabatt = false;
     bool MitRechnungPerPDF = false, MitDebitorenkonto = false;
     bool MitPostleitzahl = false, MitPostleitzahlOnline = false;
+    // The country of an address whose country field is empty.
+    QString Heimatland = QStringLiteral("D");
     bool MitKundenaktualisierung = false;
     bool AnzeigeBreit = false;
 

@@ -10,6 +10,7 @@
 #include "control/Widgets.h"
 #include "platform/GuardedConnect.h"
 #include "platform/Keys.h"
+#include <QComboBox>
 #include <QLineEdit>
 #include <QToolButton>
 
@@ -36,6 +37,15 @@ void PostalCheck::connectSignals() {
     onLeave(u.txtDPlzPostfach, u.root, [this] { guarded([&] { plzPostfachLeft(); }); });
 }
 
+PostalCodeManagerExtension* PostalCheck::context(PostalCodeManager& m) {
+    auto* x = dynamic_cast<PostalCodeManagerExtension*>(&m);
+    if (!x) return nullptr;
+    QString land = mUi.cdoDLand->currentText().trimmed();
+    if (land.isEmpty()) land = mState.Heimatland;
+    x->setAnschrift(land, mUi.txtDAdr[6]->text());
+    return x;
+}
+
 PostalCodeManager& PostalCheck::manager() {
     if (!mState.mPlzManager)
         throw Error(Error::ObjectMissing,
@@ -51,6 +61,8 @@ void PostalCheck::btnPlzClick() {
         const QString ort = u.txtDAdr[6]->text();
         const QString strasse = u.txtDAdr[5]->text();
         PostalCodeManager& m = manager();
+        // The user asks: a value answered before is asked about again.
+        if (PostalCodeManagerExtension* x = context(m)) x->neueSuche();
         m.Suche_Plz(plz, ort, strasse, true);
         if (!m.Geprueft()) return;
         // The gate stays open: each field written reports its change.
@@ -77,8 +89,12 @@ void PostalCheck::postleitzahlValidate() {
     if (!st.MitPostleitzahl || field->text().isEmpty()) return;
     ChangeGate gate(st);
     PostalCodeManager& m = manager();
+    PostalCodeManagerExtension* x = context(m);
     const QString place = m.Suche_Ort(field->text());
-    if (!place.isEmpty() && m.Geprueft()) mUi.txtDAdr[6]->setText(place);
+    if (!place.isEmpty() && m.Geprueft())
+        mUi.txtDAdr[6]->setText(place);
+    else if (x && x->OrtVerworfen())
+        mUi.txtDAdr[6]->clear(); // never a place of another code beside this one
 }
 
 void PostalCheck::placeValidate() {
@@ -91,6 +107,7 @@ void PostalCheck::placeValidate() {
         return;
     PostalCodeManager& m = manager();
     if (!st.MitPostleitzahlOnline) {
+        context(m);
         m.Suche_Plz(u.txtDPostleitzahl->text(), place->text(), street->text());
         if (m.Geprueft()) {
             place->setText(m.Ort());
@@ -106,6 +123,7 @@ void PostalCheck::placeValidate() {
     }
     ChangeGate gate(st);
     QString plz = u.txtDPostleitzahl->text(), ort = place->text(), strasse = street->text();
+    context(m);
     m.setOkMeldungUnterdrucken(true);
     try {
         m.Suche_Plz(plz, ort, strasse, false);

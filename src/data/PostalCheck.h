@@ -11,6 +11,7 @@ class ServiceHub;
 class EventSink;
 class AddressGuard;
 class PostalCodeManager;
+class PostalCodeManagerExtension;
 
 // Postal code, place and street against the postal-code manager: the search
 // button, leaving the postal-code field and the place line, the change rule of
@@ -37,6 +38,8 @@ public:
 
 private:
     PostalCodeManager& manager();
+    // Tells a manager that offers it the country and the typed place.
+    PostalCodeManagerExtension* context(PostalCodeManager& m);
 
     ControlState& mState;
     Ui& mUi;

@@ -1,4 +1,5 @@
 #include "control/BelegAdressen.h"
+#include "control/AddressBlock.h"
 #include "control/ErrorStyles.h"
 #include "control/EventSink.h"
 #include "control/ServiceHub.h"
@@ -501,6 +502,17 @@ bool BelegAdressen::MitRechnungsanschrift() const { return mSt->MitRechnungsansc
 void BelegAdressen::setMitKundenaktualisierung(bool v) { mC->layout.setMitKundenaktualisierung(v); }
 void BelegAdressen::setDuplikatWarnung(bool on) { mC->duplicates.setEnabled(on); }
 bool BelegAdressen::duplikatWarnung() const { return mC->duplicates.enabled(); }
+QStringList BelegAdressen::Anschriftzeilen(qint16 adresse) {
+    const AdressDaten r = adresse == mSt->mAngezeigteAdresse && mSt->hasAddress(adresse)
+                              ? mC->view.angezeigteAdresse()
+                              : mSt->address(adresse);
+    return anschriftZeilen(anschriftAus(r), mSt->Heimatland);
+}
+void BelegAdressen::setHeimatland(const QString& land) {
+    const QString l = land.trimmed().toUpper();
+    mSt->Heimatland = l.isEmpty() ? QStringLiteral("D") : l;
+}
+QString BelegAdressen::heimatland() const { return mSt->Heimatland; }
 void BelegAdressen::setMitRechnungsanschrift(bool v) {
     mC->layout.setMitRechnungsanschrift(v);
     mSink->raisePropertyChanged("MitRechnungsanschrift");

@@ -5,13 +5,17 @@ namespace belegadressen {
 
 namespace {
 
-// One number with an optional letter suffix: "5", "5a", "12bis", "12 b".
-const QString kNumber = QStringLiteral(R"(\d+(?:[a-zA-Z]{1,3}\b|\s[a-zA-Z]\b)?)");
-// Ranges and the Austrian staircase/door parts: "3-5", "1/2", "12/3/14".
+// One number with an optional letter suffix or letter range: "5", "5a",
+// "12bis", "12 b", "12 a-c".
+const QString kNumber =
+    QStringLiteral(R"(\d+(?:[a-zA-Z]{1,3}\b|\s?[a-zA-Z]\s*[-–]\s*[a-zA-Z]\b|\s[a-zA-Z]\b)?)");
+// Ranges, lists and the Austrian staircase/door parts: "3-5", "1/2",
+// "12/3/14", "12 u. 14", "12+14".
 const QString kRange =
-    kNumber + QStringLiteral(R"((?:\s*[-–/]\s*)") + kNumber + QStringLiteral(")*");
-// "/Top 4", "/Stiege 2", "/Tür 7" after the number.
-const QString kUnit = QStringLiteral(R"((?:\s*/?\s*(?:Top|Stiege|Stg\.|Tür)\s*\d+[a-zA-Z]?)*)");
+    kNumber + QStringLiteral(R"((?:\s*(?:[-–/+]|u\.|und)\s*)") + kNumber + QStringLiteral(")*");
+// "/Top 4", ", Stiege 2", " Stg 2", " Whg. 3", "/Tür 7" after the number.
+const QString kUnit = QStringLiteral(
+    R"((?:\s*[,/]?\s*(?i:Top|Stiege|Stg\.?|Tür|Whg\.?|Wohnung|App\.?)\s*\d+[a-zA-Z]?)*)");
 
 const QRegularExpression& trailingNumber() {
     static const QRegularExpression re(QStringLiteral(R"(^(.*?)(\s+|(?<=[\p{L}.])(?=\d)))") +
@@ -27,12 +31,31 @@ const QRegularExpression& onlyNumber() {
     return re;
 }
 
+// The squares of Mannheim: a letter and a number name the block, the house
+// number follows after a comma.
+const QRegularExpression& square() {
+    static const QRegularExpression re(QStringLiteral(R"(^([A-Za-z]\s?\d{1,2})\s*,\s*(.+)$)"));
+    return re;
+}
+
 } // namespace
+
+bool isPostOfficeBox(const QString& line) {
+    static const QRegularExpression re(
+        QStringLiteral(R"(^(?:postfach|postf\.?|pf|case postale|casella postale)\s*\d[\d ]*$)"),
+        QRegularExpression::CaseInsensitiveOption);
+    return re.match(line.trimmed()).hasMatch();
+}
 
 StreetAndNumber splitHouseNumber(const QString& line) {
     const QString text = line.trimmed();
     if (text.isEmpty()) return {};
+    if (isPostOfficeBox(text)) return {text, QString(), true};
     if (onlyNumber().match(text).hasMatch()) return {QString(), text};
+    if (const QRegularExpressionMatch m = square().match(text); m.hasMatch()) {
+        const QString rest = m.captured(2).trimmed();
+        if (onlyNumber().match(rest).hasMatch()) return {m.captured(1), rest};
+    }
     const QRegularExpressionMatch m = trailingNumber().match(text);
     if (!m.hasMatch()) return {text, QString()};
     const QString street = m.captured(1).trimmed();
@@ -43,6 +66,10 @@ StreetAndNumber splitHouseNumber(const QString& line) {
 }
 
 QString joinHouseNumber(const QString& street, const QString& number) {
+    // A square of Mannheim keeps its comma before the house number.
+    static const QRegularExpression squareName(QStringLiteral(R"(^[A-Za-z]\s?\d{1,2}$)"));
+    if (!number.trimmed().isEmpty() && squareName.match(street.trimmed()).hasMatch())
+        return street.trimmed() + QStringLiteral(", ") + number.trimmed();
     return (street.trimmed() + QLatin1Char(' ') + number.trimmed()).trimmed();
 }
 

@@ -14,7 +14,7 @@
 namespace belegadressen {
 
 PostalChoiceDialog::PostalChoiceDialog(const QList<PostalEntry>& entries, bool withDistricts,
-                                       bool withStreet, QWidget* parent)
+                                       bool withStreet, const QStringList& changes, QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("frmPlzAuswahl"));
     setWindowTitle(QStringLiteral("Postleitzahl auswählen"));
@@ -39,6 +39,14 @@ PostalChoiceDialog::PostalChoiceDialog(const QList<PostalEntry>& entries, bool w
     QStringList headings{QStringLiteral("PLZ"), QStringLiteral("Ort")};
     if (withDistricts) headings << QStringLiteral("Ortsteil");
     if (withStreet) headings << QStringLiteral("Straße");
+    bool marked = false;
+    for (const QString& c : changes)
+        marked = marked || !c.isEmpty();
+    if (marked) {
+        headings << QStringLiteral("Ändert");
+        hint->setText(QStringLiteral("Die Angaben passen nicht zusammen. Bitte wählen Sie eine "
+                                     "Anschrift aus; was sie ändert, ist hervorgehoben."));
+    }
     mTable =
         new QTableWidget(static_cast<int>(entries.size()), static_cast<int>(headings.size()), this);
     mTable->setObjectName(QStringLiteral("tblTreffer"));
@@ -55,8 +63,23 @@ PostalChoiceDialog::PostalChoiceDialog(const QList<PostalEntry>& entries, bool w
         QStringList cells{e.plz, e.ort};
         if (withDistricts) cells << e.ortsteil;
         if (withStreet) cells << e.strasse;
-        for (int c = 0; c < cells.size(); ++c)
-            mTable->setItem(r, c, new QTableWidgetItem(cells[c]));
+        const QString change = changes.value(r);
+        // Which columns the entry changes, so that a correction stands out.
+        QList<int> bold;
+        if (change.contains(QLatin1String("PLZ"))) bold << 0;
+        if (change.contains(QLatin1String("Ort"))) bold << 1;
+        if (withStreet && change.contains(QLatin1String("Straße")))
+            bold << static_cast<int>(cells.size()) - 1;
+        if (marked) cells << change;
+        for (int c = 0; c < cells.size(); ++c) {
+            auto* item = new QTableWidgetItem(cells[c]);
+            if (bold.contains(c)) {
+                QFont font = item->font();
+                font.setBold(true);
+                item->setFont(font);
+            }
+            mTable->setItem(r, c, item);
+        }
     }
     mTable->resizeColumnsToContents();
     layout->addWidget(mTable);

@@ -12,12 +12,14 @@ namespace belegadressen {
 // filters the list (any column, without regard to case); the arrow and page
 // keys move through the rows that are left while the cursor stays in the
 // filter, Enter takes the marked row and Escape cancels, so the mouse is
-// never needed.
+// never needed. With `changes` (one text per entry, "PLZ", "Ort, Straße"),
+// a column says what taking the entry changes in the typed address, and the
+// changed cells are bold.
 class PostalChoiceDialog : public QDialog {
     Q_OBJECT
 public:
     PostalChoiceDialog(const QList<PostalEntry>& entries, bool withDistricts, bool withStreet,
-                       QWidget* parent = nullptr);
+                       const QStringList& changes = {}, QWidget* parent = nullptr);
 
     // The entry marked when the dialog was accepted, -1 when none.
     int chosen() const;

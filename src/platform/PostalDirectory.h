@@ -20,11 +20,14 @@ struct PostalEntry {
 
 /// What a lookup asks for; empty members are not compared. `strassen` holds the
 /// spellings of one street name ("Hauptstr." and "Hauptstraße"), any of them
-/// matches.
+/// matches. A source may answer more than was asked (places that begin with
+/// the typed one, other spellings): the manager sorts the answers itself.
 struct PostalQuery {
-    QString plz;          ///< postal code, or empty
-    QString ort;          ///< place, or empty
-    QStringList strassen; ///< spellings of the street, or empty
+    QString plz;              ///< postal code, or empty
+    QString ort;              ///< place as typed, or empty
+    QStringList strassen;     ///< spellings of the street, or empty
+    QString land;             ///< country as the address holds it (D, A, CH); empty: any
+    bool mitStrassen = false; ///< answer the streets even when none is asked for
 };
 
 /// A source of postal data. The local directory table is the default; a host
@@ -40,8 +43,11 @@ public:
     virtual QList<PostalEntry> find(const PostalQuery& query) = 0;
 };
 
-/// The directory table Postleitzahlen(Plz, Ort, Ortsteil, Strasse) of the
-/// host's database.
+/// The directory table Postleitzahlen(Land, Plz, Ort, Ortsteil, Strasse,
+/// OrtWort, StrasseSuche) of the host's database, as PostalImport writes it.
+/// Places and streets are compared in search spelling (case, blanks, umlaut
+/// and ß spelling do not matter); a typed place also finds the places that
+/// begin with it word by word.
 class BELEGADRESSEN_EXPORT SqlPostalDirectory : public PostalDirectory {
 public:
     /// Reads the table through `connection`, with districts when asked.

@@ -1,6 +1,8 @@
 #include "platform/SqlPostalCodeManager.h"
 #include "platform/HouseNumber.h"
 #include "platform/PostalChoiceDialog.h"
+#include "platform/PostalSpelling.h"
+#include <utility>
 
 namespace belegadressen {
 
@@ -38,11 +40,27 @@ void SqlPostalCodeManager::Init(std::shared_ptr<HostApplication> /*app*/,
     mOrtsteile = ortsteileAnzeigen;
     mLocal = connection ? std::make_shared<SqlPostalDirectory>(std::move(connection), mOrtsteile)
                         : nullptr;
+    mMemoAsked.clear();
+    mMemoAnswered.clear();
+    mOrtMemo.clear();
 }
 
 void SqlPostalCodeManager::setOnline(bool online, std::shared_ptr<PostalDirectory> provider) {
     mOnline = online;
     mProvider = std::move(provider);
+    mMemoAsked.clear();
+    mMemoAnswered.clear();
+    mOrtMemo.clear();
+}
+
+void SqlPostalCodeManager::setAnschrift(const QString& land, const QString& ort) {
+    mKontext = true;
+    mLand = land.trimmed().toUpper();
+    mTypedOrt = ort.trimmed();
+}
+
+QString SqlPostalCodeManager::land() const {
+    return mKontext && !mLand.isEmpty() ? mLand : mHeimatland;
 }
 
 PostalDirectory* SqlPostalCodeManager::directory() {
@@ -52,89 +70,246 @@ PostalDirectory* SqlPostalCodeManager::directory() {
 
 void SqlPostalCodeManager::reset() {
     mGeprueft = false;
+    mOrtVerworfen = false;
     mPlz.clear();
     mOrt.clear();
     mStrasse.clear();
     mHausnummer.clear();
 }
 
-int SqlPostalCodeManager::choose(const QList<PostalEntry>& hits, bool withStreet) {
-    PostalChoiceDialog dialog(hits, mOrtsteile, withStreet);
+int SqlPostalCodeManager::choose(const QList<PostalEntry>& hits, bool withStreet,
+                                 const QStringList& changes) {
+    PostalChoiceDialog dialog(hits, mOrtsteile, withStreet, changes);
     if (mDialogs->exec(dialog) != QDialog::Accepted) return -1;
     return dialog.chosen();
 }
 
+namespace {
+
+QString memoKey(const QString& land, const QString& plz, const QString& ort, const QString& strasse,
+                bool mitdialog) {
+    return QStringList{land, plz, ort, strasse, mitdialog ? QStringLiteral("1") : QString()}.join(
+        QChar(0x1F));
+}
+
+// One answer that differs from the typed address, with what it changes.
+struct Correction {
+    PostalEntry entry;
+    QString changes;
+};
+
+} // namespace
+
 void SqlPostalCodeManager::Suche_Plz(const QString& plz, const QString& ort, const QString& strasse,
                                      bool mitdialog) {
+    const QString country = land();
+    const QString key =
+        memoKey(country, plz.trimmed(), ort.trimmed(), strasse.trimmed(), mitdialog);
+    mKontext = false;
+    const bool fresh = std::exchange(mFresh, false);
+    // Asked once already (or the values are the answer given): the same
+    // answer again, without a dialog or message.
+    if (!fresh && (key == mMemoAsked || key == mMemoAnswered)) {
+        reset();
+        mGeprueft = mMemo.geprueft;
+        mPlz = mMemo.plz;
+        mOrt = mMemo.ort;
+        mStrasse = mMemo.strasse;
+        mHausnummer = mMemo.hausnummer;
+        return;
+    }
+    search(country, plz, ort, strasse, mitdialog);
+    mMemoAsked = key;
+    mMemo = {mGeprueft, mPlz, mOrt, mStrasse, mHausnummer};
+    mMemoAnswered =
+        mGeprueft ? memoKey(country, mPlz, mOrt, joinHouseNumber(mStrasse, mHausnummer), mitdialog)
+                  : QString();
+}
+
+void SqlPostalCodeManager::search(const QString& country, const QString& plz, const QString& ort,
+                                  const QString& strasse, bool mitdialog) {
     reset();
-    const QString p = plz.trimmed(), o = ort.trimmed(), s = strasse.trimmed();
+    const QString p = plz.trimmed(), s = strasse.trimmed();
+    QString o = ort.trimmed();
     PostalDirectory* dir = directory();
-    if (!dir || (p.isEmpty() && o.isEmpty() && s.isEmpty())) return;
-    const StreetAndNumber typed = splitHouseNumber(s);
+    if (!dir || (p.isEmpty() && o.isEmpty())) return;
+    // A post-office box typed into the street is no street of the directory.
+    const StreetAndNumber typed = isPostOfficeBox(s) ? StreetAndNumber{} : splitHouseNumber(s);
+    const QString streetKey = streetSpelling(typed.street);
 
-    // From the full address to ever fewer values, until something matches.
-    QList<PostalQuery> steps;
-    if (!typed.street.isEmpty()) steps.append({p, o, streetSpellings(typed.street)});
-    if (!p.isEmpty() || !o.isEmpty()) steps.append({p, o, {}});
-    if (!p.isEmpty() && !o.isEmpty()) {
-        steps.append({p, QString(), {}});
-        steps.append({QString(), o, {}});
+    const QList<PostalEntry> byCode =
+        p.isEmpty() ? QList<PostalEntry>{} : dir->find({p, QString(), {}, country, true});
+    // Without a place, the street is looked up in the place of the code, so
+    // that a street of another code of that place is not confirmed.
+    if (o.isEmpty() && !streetKey.isEmpty()) {
+        QStringList places;
+        for (const PostalEntry& e : byCode)
+            if (!places.contains(e.ort)) places << e.ort;
+        if (places.size() == 1) o = places.first();
     }
-    QList<PostalEntry> hits;
-    bool withStreet = false;
-    for (const PostalQuery& step : steps) {
-        hits = dir->find(step);
-        withStreet = !step.strassen.isEmpty();
-        if (!hits.isEmpty()) break;
+    const QString placeKey = searchSpelling(o);
+    const QList<PostalEntry> byPlaceStreet =
+        o.isEmpty() || streetKey.isEmpty()
+            ? QList<PostalEntry>{}
+            : dir->find({QString(), o, streetSpellings(typed.street), country});
+    const QList<PostalEntry> byPlace =
+        o.isEmpty() ? QList<PostalEntry>{} : dir->find({QString(), o, {}, country});
+
+    const auto samePlace = [&](const PostalEntry& e) { return searchSpelling(e.ort) == placeKey; };
+    const auto sameStreet = [&](const PostalEntry& e) {
+        return !e.strasse.isEmpty() && streetSpelling(e.strasse) == streetKey;
+    };
+    const auto placeOnly = [](PostalEntry e) {
+        e.strasse.clear();
+        return e;
+    };
+    const auto add = [](QList<PostalEntry>& list, const PostalEntry& e) {
+        if (!list.contains(e)) list << e;
+    };
+
+    // 1. Answers that keep everything typed (a district or spelling may differ).
+    QList<PostalEntry> exact;
+    bool streetFromDirectory = false;
+    if (!p.isEmpty()) {
+        QList<PostalEntry> ofCode;
+        for (const PostalEntry& e : byCode)
+            if (o.isEmpty() || samePlace(e)) ofCode << e;
+        if (!streetKey.isEmpty())
+            for (const PostalEntry& e : ofCode)
+                if (sameStreet(e)) add(exact, e);
+        streetFromDirectory = !exact.isEmpty();
+        // The street settles nothing when the directory does not know it in
+        // this place under any code (a new street, or a list without streets).
+        if (exact.isEmpty() && byPlaceStreet.isEmpty())
+            for (const PostalEntry& e : ofCode)
+                add(exact, placeOnly(e));
+    } else {
+        for (const PostalEntry& e : byPlaceStreet)
+            if (samePlace(e) && sameStreet(e)) add(exact, e);
+        streetFromDirectory = !exact.isEmpty();
+        if (exact.isEmpty())
+            for (const PostalEntry& e : byPlace)
+                if (samePlace(e)) add(exact, placeOnly(e));
     }
 
-    if (hits.isEmpty()) {
+    // 2. Otherwise corrections, the ones that keep the typed place and street first.
+    QList<Correction> corrections;
+    if (exact.isEmpty()) {
+        QList<PostalEntry> seen;
+        const auto offer = [&](const PostalEntry& e) {
+            if (seen.contains(e)) return;
+            seen << e;
+            QStringList what;
+            if (!p.isEmpty() && e.plz != p) what << QStringLiteral("PLZ");
+            if (!o.isEmpty() && searchSpelling(e.ort) != placeKey) what << QStringLiteral("Ort");
+            if (!e.strasse.isEmpty() && !streetKey.isEmpty() && !sameStreet(e))
+                what << QStringLiteral("Straße");
+            if (what.isEmpty() && !p.isEmpty() && !o.isEmpty()) return;
+            corrections.append({e, what.join(QStringLiteral(", "))});
+        };
+        for (const PostalEntry& e : byPlaceStreet) // new code, place and street kept
+            if (samePlace(e) && sameStreet(e)) offer(e);
+        for (const PostalEntry& e : byPlaceStreet) // place completed, street kept
+            if (!samePlace(e) && sameStreet(e)) offer(e);
+        for (const PostalEntry& e : byCode) // code kept, place completed
+            if (!o.isEmpty() && placeBegins(e.ort, o) && !samePlace(e)) offer(placeOnly(e));
+        for (const PostalEntry& e : byPlace) // place kept, new code
+            if (samePlace(e)) offer(placeOnly(e));
+        for (const PostalEntry& e : byPlace) // place completed, new code
+            if (!samePlace(e)) offer(placeOnly(e));
+        for (const PostalEntry& e : byCode) // code kept, place replaced
+            if (!o.isEmpty() && !placeBegins(e.ort, o)) offer(placeOnly(e));
+    }
+
+    if (exact.isEmpty() && corrections.isEmpty()) {
         if (mitdialog)
             mDialogs->information(kTitel, QStringLiteral("Zu den Angaben wurde keine passende "
                                                          "Postleitzahl gefunden."));
         return;
     }
-    int row = 0;
-    if (hits.size() > 1) {
-        if (mitdialog) {
-            row = choose(hits, withStreet);
+    PostalEntry hit;
+    bool single = false;
+    if (!exact.isEmpty()) {
+        single = true;
+        for (const PostalEntry& e : exact)
+            // Entries that differ in the district alone are one address.
+            if (e.plz != exact[0].plz || e.ort != exact[0].ort || e.strasse != exact[0].strasse)
+                single = false;
+        int row = 0;
+        if (exact.size() > 1 && (!single || (mitdialog && mOrtsteile))) {
+            if (!mitdialog) return;
+            row = choose(exact, streetFromDirectory);
             if (row < 0) return;
-        } else {
-            // Without a dialog only entries that differ in the district alone
-            // are one address.
-            for (const PostalEntry& e : hits)
-                if (e.plz != hits[0].plz || e.ort != hits[0].ort || e.strasse != hits[0].strasse)
-                    return;
         }
+        hit = exact[row];
+    } else {
+        // A correction is never taken without the user.
+        if (!mitdialog) return;
+        QList<PostalEntry> entries;
+        QStringList changes;
+        bool withStreet = false;
+        for (const Correction& c : corrections) {
+            entries << c.entry;
+            changes << c.changes;
+            withStreet = withStreet || !c.entry.strasse.isEmpty();
+        }
+        const int row = choose(entries, withStreet, changes);
+        if (row < 0) return;
+        hit = entries[row];
     }
-    const PostalEntry& hit = hits[row];
     mGeprueft = true;
     mPlz = hit.plz;
     mOrt = hit.ort;
-    const QString name = withStreet ? hit.strasse : typed.street;
+    const bool withStreet = !hit.strasse.isEmpty();
     if (mOnline) {
-        mStrasse = name;
+        mStrasse = withStreet ? hit.strasse : typed.street;
         mHausnummer = typed.number;
     } else {
         mStrasse = withStreet ? joinHouseNumber(hit.strasse, typed.number) : s;
     }
-    if (mitdialog && hits.size() == 1 && !mOkMeldungUnterdrucken)
+    if (mitdialog && exact.size() == 1 && !mOkMeldungUnterdrucken)
         mDialogs->information(kTitel,
                               QStringLiteral("Die Anschrift %1 %2 ist geprüft.").arg(mPlz, mOrt));
 }
 
 QString SqlPostalCodeManager::Suche_Ort(const QString& plz) {
     reset();
+    const bool kontext = std::exchange(mKontext, false);
+    const bool fresh = std::exchange(mFresh, false);
     const QString p = plz.trimmed();
+    const QString country = kontext && !mLand.isEmpty() ? mLand : mHeimatland;
+    const QString typed = kontext ? mTypedOrt : QString();
     PostalDirectory* dir = directory();
     if (!dir || p.isEmpty()) return {};
-    QStringList places;
-    for (const PostalEntry& e : dir->find({p, QString(), {}}))
-        if (!places.contains(e.ort)) places << e.ort;
-    if (places.size() != 1) return {};
+    QList<PostalEntry> places;
+    for (const PostalEntry& e : dir->find({p, QString(), {}, country})) {
+        const PostalEntry place{e.plz, e.ort, QString(), QString()};
+        if (!places.contains(place)) places << place;
+    }
+    if (places.isEmpty()) return {};
+    int row = places.size() == 1 ? 0 : -1;
+    for (int i = 0; row < 0 && i < places.size(); ++i)
+        if (!typed.isEmpty() && searchSpelling(places[i].ort) == searchSpelling(typed)) row = i;
+    if (row < 0) {
+        if (!kontext) return {};
+        // Offered once per code; a second departure does not ask again.
+        const QString memo = country + QChar(0x1F) + p;
+        if (fresh || memo != mOrtMemo) {
+            mOrtMemo = memo;
+            QStringList changes;
+            for (qsizetype i = 0; i < places.size(); ++i)
+                changes << (typed.isEmpty() ? QString() : QStringLiteral("Ort"));
+            PostalChoiceDialog dialog(places, false, false, changes);
+            if (mDialogs->exec(dialog) == QDialog::Accepted) row = dialog.chosen();
+        }
+        if (row < 0) {
+            mOrtVerworfen = !typed.isEmpty();
+            return {};
+        }
+    }
     mGeprueft = true;
     mPlz = p;
-    mOrt = places.first();
+    mOrt = places[row].ort;
     return mOrt;
 }
 

@@ -12,7 +12,8 @@ namespace belegadressen {
 /// the provider a host plugs in. Every dialog and message goes through the
 /// dialog runner the control hands in, so that a host or a test that answers
 /// the control's dialogs answers these too.
-class BELEGADRESSEN_EXPORT SqlPostalCodeManager : public PostalCodeManager {
+class BELEGADRESSEN_EXPORT SqlPostalCodeManager : public PostalCodeManager,
+                                                  public PostalCodeManagerExtension {
 public:
     /// Asks the user to choose through the given dialog runner.
     explicit SqlPostalCodeManager(std::shared_ptr<DialogRunner> dialogs);
@@ -29,21 +30,33 @@ public:
     /// Whether lookups go to the online provider.
     bool online() const { return mOnline; }
 
-    /// The house number is split off the typed street, the street name is
-    /// looked up with its common spellings ("Hauptstr." for "Hauptstraße").
-    /// Matches the non-empty values; when nothing matches, the street is left
-    /// out (the typed street is kept), then postal code and place are tried on
-    /// their own. One match is taken as it is (with mitdialog confirmed by a
-    /// message unless suppressed). Several matches: with mitdialog the user
-    /// chooses (cancel leaves the address unconfirmed); without, the address
-    /// stays unconfirmed rather than guessing. With mitdialog, no match is
-    /// reported.
+    /// The house number is split off the typed street ("Postfach 1234" is no
+    /// street and is kept as typed); places and streets are compared in
+    /// search spelling, in the country of the address. An address whose code,
+    /// place and street (where the directory has streets) belong together is
+    /// confirmed as typed (with mitdialog by a message unless suppressed);
+    /// several such addresses are offered (with mitdialog) or left open.
+    /// Anything else is a correction and never silent: with mitdialog the
+    /// candidates are offered with what each changes, those that keep the
+    /// typed place and street first, then those that keep the code; without,
+    /// the address stays unconfirmed. The answer is remembered: the same
+    /// values, or the values it answered, are answered again without asking
+    /// until neueSuche.
     void Suche_Plz(const QString& plz, const QString& ort, const QString& strasse,
                    bool mitdialog = true) override;
     /// The place of the postal code when there is exactly one (then Geprueft is
-    /// set); empty and unconfirmed for an unknown postal code or one shared by
-    /// several places, which only a search with dialog can settle.
+    /// set). For a code with several places: the place handed to setAnschrift
+    /// when it is one of them; otherwise, when setAnschrift came first, the
+    /// places are offered (once per code until neueSuche), and without a
+    /// choice a typed place is given up (OrtVerworfen). Empty and unconfirmed
+    /// for an unknown postal code.
     QString Suche_Ort(const QString& plz) override;
+
+    void setAnschrift(const QString& land, const QString& ort) override;
+    void neueSuche() override { mFresh = true; }
+    bool OrtVerworfen() const override { return mOrtVerworfen; }
+    /// The country of an address without one (D unless set).
+    void setHeimatland(const QString& land) { mHeimatland = land.trimmed().toUpper(); }
 
     bool Geprueft() const override { return mGeprueft; }
     QString Plz() const override { return mPlz; }
@@ -55,9 +68,16 @@ public:
     bool OkMeldungUnterdrucken() const { return mOkMeldungUnterdrucken; }
 
 private:
+    struct Result {
+        bool geprueft = false;
+        QString plz, ort, strasse, hausnummer;
+    };
     void reset();
+    QString land() const;
     PostalDirectory* directory();
-    int choose(const QList<PostalEntry>& hits, bool withStreet);
+    int choose(const QList<PostalEntry>& hits, bool withStreet, const QStringList& changes = {});
+    void search(const QString& country, const QString& plz, const QString& ort,
+                const QString& strasse, bool mitdialog);
 
     std::shared_ptr<DialogRunner> mDialogs;
     std::shared_ptr<PostalDirectory> mLocal;
@@ -67,6 +87,15 @@ private:
     bool mOkMeldungUnterdrucken = false;
     bool mGeprueft = false;
     QString mPlz, mOrt, mStrasse, mHausnummer;
+    QString mHeimatland = QStringLiteral("D");
+    // The context of the next search, handed in by setAnschrift.
+    bool mKontext = false;
+    QString mLand, mTypedOrt;
+    bool mOrtVerworfen = false;
+    bool mFresh = false;
+    // The last answer: the values asked, the values answered, the result.
+    QString mMemoAsked, mMemoAnswered, mOrtMemo;
+    Result mMemo;
 };
 
 // The spellings of a street name that a directory may hold: "Hauptstr." also

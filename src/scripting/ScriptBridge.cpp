@@ -66,6 +66,32 @@ QJSValue ScriptBridge::invoke(const QString& name, const QJSValue& args) {
     return QJSValue(QJSValue::UndefinedValue);
 }
 
+QJSValue ScriptBridge::anschriftzeilen(const QJSValue& adresse) {
+    QJSEngine* engine = qjsEngine(this);
+    if (!engine) return QJSValue(QJSValue::UndefinedValue);
+    try {
+        if (!mControl)
+            throw Error(
+                Error::ObjectMissing,
+                QStringLiteral("Der Adressblock ist nicht mehr vorhanden (anschriftzeilen)"));
+        const double number = adresse.toNumber();
+        // A fraction, NaN or a number beyond 16 bits names no address.
+        if (!(number >= 1 && number <= 32767) || number != static_cast<qint16>(number))
+            throw Error(Error::IndexOutOfRange,
+                        QStringLiteral("Index außerhalb des gültigen Bereichs"));
+        const QStringList lines = mControl->Anschriftzeilen(static_cast<qint16>(number));
+        QJSValue list = engine->newArray(static_cast<uint>(lines.size()));
+        for (qsizetype i = 0; i < lines.size(); ++i)
+            list.setProperty(static_cast<quint32>(i), lines[i]);
+        return list;
+    } catch (const Error& e) {
+        engine->throwError(scripting::errorObject(*engine, e.number(), e.text()));
+    } catch (const std::exception& e) {
+        engine->throwError(QJSValue::GenericError, QString::fromUtf8(e.what()));
+    }
+    return QJSValue(QJSValue::UndefinedValue);
+}
+
 QJSValue ScriptBridge::members() const {
     QJSEngine* engine = qjsEngine(this);
     if (!engine) return QJSValue(QJSValue::UndefinedValue);

@@ -57,6 +57,10 @@ public:
     /// The members in interface order, each as {position, name, kind}, kind being
     /// "Method", "PropertyGet" or "PropertyPut".
     Q_INVOKABLE QJSValue members() const;
+    /// The printable lines of address `adresse` (1-based) for a window
+    /// envelope, as an array of strings (BelegAdressen::Anschriftzeilen); not
+    /// one of the members. A missing address throws error 9.
+    Q_INVOKABLE QJSValue anschriftzeilen(const QJSValue& adresse);
 
 signals:
     /// The user changed a value of the address block.

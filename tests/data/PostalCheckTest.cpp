@@ -1,3 +1,4 @@
+#include "platform/PostalImport.h"
 #include "support/ControlHarness.h"
 #include "support/ScriptedPostalManager.h"
 #include <QDialog>
@@ -14,12 +15,13 @@ class PostalControl {
 public:
     // `manager` empty: the control's own manager on the harness database.
     explicit PostalControl(std::shared_ptr<ScriptedManager> manager = {}) {
-        h.database().exec(QStringLiteral(
-            "INSERT INTO Postleitzahlen (Plz, Ort, Ortsteil, Strasse) VALUES "
-            "('70173','Stuttgart','Mitte','Hauptstraße'), "
-            "('70173','Stuttgart','Mitte','Königstraße'),"
-            " ('88045','Friedrichshafen','',''), ('88045','Immenstaad','',''),"
-            " ('31111','Neustadt','','Marktplatz'), ('31112','Neustadt','','Lindenweg')"));
+        PostalImport::write(h.database().db(), "D",
+                            {{"70173", "Stuttgart", "Mitte", "Hauptstraße"},
+                             {"70173", "Stuttgart", "Mitte", "Königstraße"},
+                             {"88045", "Friedrichshafen", "", ""},
+                             {"88045", "Immenstaad", "", ""},
+                             {"31111", "Neustadt", "", "Marktplatz"},
+                             {"31112", "Neustadt", "", "Lindenweg"}});
         Services s;
         if (manager) s.postalCodeManager = [manager] { return manager; };
         h.setServices(s);
@@ -138,10 +140,42 @@ TEST(PostalCheck, LeavingAChangedPostalCodeFillsThePlaceFromTheDirectory) {
     p.type("txtDPostleitzahl", "31111", "txtDAdr_5");
     EXPECT_EQ(p.address(), "31111|Neustadt|Hauptstraße 1");
 
-    // A code of two places leaves the place alone; the search button settles it.
+    // A code of two places keeps a place that is one of them ...
+    p.h.edit("txtDAdr_6")->setText("immenstaad");
     p.type("txtDPostleitzahl", "88045", "txtDAdr_5");
-    EXPECT_EQ(p.address(), "88045|Neustadt|Hauptstraße 1");
+    EXPECT_EQ(p.address(), "88045|Immenstaad|Hauptstraße 1");
     EXPECT_TRUE(p.answers.shown.isEmpty());
+    // ... and offers them over a place of another code; cancelled, that place
+    // goes rather than stand beside a code it does not belong to.
+    p.type("txtDPostleitzahl", "31111", "txtDAdr_5");
+    p.type("txtDPostleitzahl", "88045", "txtDAdr_5");
+    EXPECT_EQ(p.answers.shown, QStringList{"Postleitzahl auswählen"});
+    EXPECT_EQ(p.address(), "88045||Hauptstraße 1");
+}
+
+// Offline, every departure from a changed place checks it, but the user is
+// asked once per value; the button asks again.
+TEST(PostalCheck, OfflinePlaceEditsAskOncePerValue) {
+    PostalControl p;
+    p.enable();
+    p.setAddress("31111", "Neustadt", "Lindenweg 4"); // the street lies in 31112
+    const auto departures = [&p] {
+        for (int pass = 0; pass < 3; ++pass) {
+            p.h.focus("txtDAdr_6");
+            p.h.focus("txtDAdr_5");
+        }
+    };
+    departures();
+    EXPECT_EQ(p.answers.shown, QStringList{"Postleitzahl auswählen"}) << "cancelled once";
+    EXPECT_EQ(p.address(), "31111|Neustadt|Lindenweg 4");
+
+    p.answers.script = [](QDialog&) { return int(QDialog::Accepted); };
+    p.click("btnPlz");
+    EXPECT_EQ(p.answers.shown.size(), 2) << "the button asks again";
+    EXPECT_EQ(p.address(), "31112|Neustadt|Lindenweg 4");
+    departures();
+    EXPECT_EQ(p.answers.shown.size(), 2);
+    EXPECT_TRUE(p.answers.informations.isEmpty()) << "no confirmation on every departure";
 }
 
 TEST(PostalCheck, PostalCodeRulesAroundTheSearch) {

@@ -1,5 +1,6 @@
 #include "platform/HouseNumber.h"
 #include "platform/PostalChoiceDialog.h"
+#include "platform/PostalImport.h"
 #include "platform/SqlPostalCodeManager.h"
 #include "support/RecordingServices.h"
 #include "support/TestDatabase.h"
@@ -14,13 +15,16 @@ namespace {
 
 // 12345: one place, two districts; 54321: two places; Neustadt: two postal codes.
 void fillDirectory(SqliteDb& db) {
-    db.exec(QStringLiteral("create table Postleitzahlen (Plz text, Ort text, Ortsteil text, "
-                           "Strasse text)"));
-    db.exec(QStringLiteral(
-        "insert into Postleitzahlen values ('12345', 'Musterstadt', 'Nord', 'Hauptstraße'), "
-        "('12345', 'Musterstadt', 'Süd', 'Bahnhofstraße'), ('77777', 'O''Hara', '', ''), "
-        "('54321', 'Beispielort', '', 'Dorfweg'), ('54321', 'Anderort', '', 'Am Bach'), "
-        "('31111', 'Neustadt', '', 'Marktplatz'), ('31112', 'Neustadt', '', 'Lindenweg')"));
+    db.exec(QStringLiteral("create table Postleitzahlen (Land text, Plz text, Ort text, Ortsteil "
+                           "text, Strasse text, OrtWort text, StrasseSuche text)"));
+    PostalImport::write(db.db(), "D",
+                        {{"12345", "Musterstadt", "Nord", "Hauptstraße"},
+                         {"12345", "Musterstadt", "Süd", "Bahnhofstraße"},
+                         {"77777", "O'Hara", "", ""},
+                         {"54321", "Beispielort", "", "Dorfweg"},
+                         {"54321", "Anderort", "", "Am Bach"},
+                         {"31111", "Neustadt", "", "Marktplatz"},
+                         {"31112", "Neustadt", "", "Lindenweg"}});
 }
 
 TEST(SqlPostalCodeManager, SearchesAndChooses) {
@@ -31,7 +35,8 @@ TEST(SqlPostalCodeManager, SearchesAndChooses) {
         {"NewStreet", "12345|Musterstadt|Neuer  Weg 3", "", "12345|Musterstadt|Neuer  Weg 3||0|0"},
         {"TwoPlacesWithoutDialogStayOpen", "54321||", "", "||||0|0"},
         {"StreetSettlesTwoCodes", "|Neustadt|Lindenweg 4", "D", "31112|Neustadt|Lindenweg 4||0|1"},
-        {"WrongPlaceFallsBackToPlz", "54321|Musterstadt|", "D", "54321|Anderort|||1|0"},
+        {"WrongPlaceOffersTheTypedPlacesCodeFirst", "54321|Musterstadt|", "D",
+         "12345|Musterstadt|||1|0"},
         {"PlaceAloneWithQuote", "|O'Hara|", "", "77777|O'Hara|||0|0"},
         {"DistrictsAskWithDialog", "12345||", "DT1", "12345|Musterstadt|||1|0"},
         {"SingleMatchConfirmedByMessage", "12345||", "D", "12345|Musterstadt|||0|1"},

@@ -1,0 +1,121 @@
+#include "DocumentWindow.h"
+#include "Tour.h"
+#include "control/BelegAdressen.h"
+#include <QComboBox>
+#include <QDialog>
+#include <QDir>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTableWidget>
+
+// The check against the real directory of the sample database: spelling
+// that does not matter, a correction only through the marked choice, a code
+// of several places typed over a place of another code, and the printed
+// address block beside the document.
+void Tour::runAddressCheck() {
+    belegadressen::BelegAdressen& c = mWindow.control();
+    auto* plz = c.findChild<QLineEdit*>(QStringLiteral("txtDPostleitzahl"));
+    auto* place = c.findChild<QLineEdit*>(QStringLiteral("txtDAdr_6"));
+    auto* street = c.findChild<QLineEdit*>(QStringLiteral("txtDAdr_5"));
+    auto* name = c.findChild<QLineEdit*>(QStringLiteral("txtDAdr_1"));
+    auto* land = c.findChild<QComboBox*>(QStringLiteral("cdoDLand"));
+    auto* preview = mWindow.findChild<QPlainTextEdit*>(QStringLiteral("txtAnschrift"));
+    if (!plz || !place || !street || !name || !land || !preview) {
+        mFindings << QStringLiteral("Felder der Anschriftprüfung nicht gefunden");
+        return;
+    }
+    if (firstValue(QStringLiteral("SELECT COUNT(*) FROM Postleitzahlen WHERE Land = 'D'")).toInt() <
+        8000)
+        say(QStringLiteral(
+            "   (das Verzeichnis ist nicht das echte deutsche: scripts/demo lädt es)"));
+    const auto leave = [&](QLineEdit* field, QLineEdit* next) {
+        if (!mWindow.isActiveWindow()) {
+            mWindow.activateWindow();
+            settle(30);
+        }
+        field->setFocus(Qt::TabFocusReason);
+        settle(20);
+        next->setFocus(Qt::TabFocusReason);
+        settle(80);
+    };
+    const auto fields = [&] {
+        return QStringLiteral("\"%1\" \"%2\" \"%3\"")
+            .arg(plz->text(), place->text(), street->text());
+    };
+    // The choice dialog: what it offers, a screenshot, then the row the tour takes.
+    QString offered;
+    const auto answer = [&](const QString& file, const QString& filter) {
+        mWindow.dialogs().setAnswer([&, file, filter](QDialog& dialog) {
+            auto* table = dialog.findChild<QTableWidget*>(QStringLiteral("tblTreffer"));
+            auto* typed = dialog.findChild<QLineEdit*>(QStringLiteral("txtFilter"));
+            if (!table || !typed || table->rowCount() == 0) return int(QDialog::Rejected);
+            QStringList first;
+            for (int col = 0; col < table->columnCount(); ++col)
+                first << table->item(0, col)->text();
+            offered = QStringLiteral("%1 Zeilen, die erste: %2")
+                          .arg(table->rowCount())
+                          .arg(first.join(QStringLiteral(" | ")));
+            dialog.show();
+            settle(50);
+            const QString path = QDir(mFolder).filePath(
+                QStringLiteral("%1-%2.png").arg(mStep, 2, 10, QLatin1Char('0')).arg(file));
+            if (dialog.grab().save(path)) mShots << path;
+            if (!filter.isEmpty()) typed->insert(filter);
+            press(typed, Qt::Key_Return);
+            return dialog.result();
+        });
+    };
+
+    step(QStringLiteral("Echtes Verzeichnis: Schreibweise ohne Bedeutung"));
+    mWindow.switchAddress(1);
+    land->setEditText(QString());
+    name->setText(QStringLiteral("Bäckerei Sonnenschein"));
+    plz->setText(QStringLiteral("80331"));
+    street->setText(QStringLiteral("Marienplatz 8"));
+    place->setText(QStringLiteral("MUENCHEN"));
+    leave(place, street);
+    say(QStringLiteral("   tippt 80331 \"MUENCHEN\", verlässt den Ort: %1").arg(fields()));
+    if (place->text() != QStringLiteral("München"))
+        mFindings << QStringLiteral("\"MUENCHEN\" nicht als München bestätigt");
+
+    step(QStringLiteral("Korrektur nur mit Auswahl: Frankfurt"));
+    offered.clear();
+    answer(QStringLiteral("korrektur-markiert"), QString());
+    plz->setText(QStringLiteral("60311"));
+    street->setText(QStringLiteral("Zeil 1"));
+    place->setText(QStringLiteral("Frankfurt"));
+    leave(place, street);
+    mWindow.dialogs().setAnswer({});
+    say(QStringLiteral("   tippt 60311 \"Frankfurt\": Auswahl %1").arg(offered));
+    say(QStringLiteral("   übernommen: %1").arg(fields()));
+    if (offered.isEmpty()) mFindings << QStringLiteral("\"Frankfurt\" ohne Auswahl geändert");
+
+    step(QStringLiteral("Postleitzahl mehrerer Orte über einem fremden Ort"));
+    offered.clear();
+    answer(QStringLiteral("orte-der-plz"), QStringLiteral("Sierks"));
+    plz->setText(QStringLiteral("23730"));
+    settle(100);
+    leave(plz, street);
+    mWindow.dialogs().setAnswer({});
+    say(QStringLiteral("   tippt 23730 über \"Frankfurt am Main\": Auswahl %1, tippt \"Sierks\"")
+            .arg(offered));
+    say(QStringLiteral("   übernommen: %1").arg(fields()));
+    if (place->text() == QStringLiteral("Frankfurt am Main"))
+        mFindings << QStringLiteral("Ort einer anderen Postleitzahl stehen geblieben");
+
+    step(QStringLiteral("Anschrift im Fensterumschlag: Österreich"));
+    land->setEditText(QStringLiteral("A"));
+    name->setText(QStringLiteral("Huber Installationen Gesellschaft mit beschränkter Haftung"));
+    street->setText(QStringLiteral("Graben 7, Stiege 2, Top 14"));
+    plz->setText(QStringLiteral("1010"));
+    place->setText(QStringLiteral("Wien"));
+    settle(150);
+    const QStringList lines = c.Anschriftzeilen(c.AktAdresse());
+    for (const QString& line : lines)
+        say(QStringLiteral("   | %1").arg(line));
+    if (preview->toPlainText() != lines.join(QLatin1Char('\n')))
+        mFindings << QStringLiteral("Vorschau zeigt nicht die Anschriftzeilen");
+    if (lines.isEmpty() || lines.last() != QStringLiteral("ÖSTERREICH"))
+        mFindings << QStringLiteral("Auslandsanschrift ohne Länderzeile");
+    shoot(QStringLiteral("anschrift-oesterreich"));
+}

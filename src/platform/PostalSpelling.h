@@ -1,0 +1,25 @@
+#pragma once
+#include "belegadressen_export.h"
+#include <QString>
+
+namespace belegadressen {
+
+// How places and streets are compared: lower case, umlauts and ß written out
+// (ä → ae, ß → ss), other accents dropped, punctuation and runs of blanks as
+// one blank. "MÜNCHEN", "muenchen" and " München " give "muenchen";
+// "Frankfurt (Oder)" gives "frankfurt oder".
+BELEGADRESSEN_EXPORT QString searchSpelling(const QString& text);
+
+// The first word of a place in search spelling: the directory keeps it beside
+// each place, so that "Frankfurt" finds "Frankfurt am Main" through an index.
+BELEGADRESSEN_EXPORT QString placeWord(const QString& place);
+
+// A street in search spelling with its usual endings written out:
+// "Hauptstr.", "Hauptstrasse" and "Haupt-Straße" all give "hauptstrasse".
+BELEGADRESSEN_EXPORT QString streetSpelling(const QString& street);
+
+// Whether the place `candidate` is the typed place or begins with it word by
+// word ("Frankfurt" begins "Frankfurt am Main", not "Frankfurter Berg").
+bool placeBegins(const QString& candidate, const QString& typed);
+
+} // namespace belegadressen
