@@ -267,6 +267,7 @@ int Tour::run() {
     runService();
     runInfoWindow();
     runPartSearch();
+    runTypingSearch();
     runSafety();
     mWindow.writeFormProperties();
     say(QString());
