@@ -10,6 +10,10 @@
 #include "contracts/MessageService.h"
 #include "control/BelegAdressen.h"
 #include "platform/SqlConnection.h"
+#include "platform/StandortListe2.h"
+#ifdef BA_WITH_HOST_SEARCH
+#include "CustomerSearch.h"
+#endif
 #include <QApplication>
 #include <QDialog>
 #include <QEnterEvent>
@@ -18,6 +22,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QToolButton>
+#include <QTreeWidget>
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <chrono>
@@ -225,6 +230,33 @@ const Action kActions[] = {
              QApplication::sendEvent(field, &move);
          });
      }},
+    // The site window's list of a customer with 500 sites: opened, a row
+    // chosen and taken over.
+    {"site_window_500", 110,
+     [](Rig& r) {
+         auto list = std::make_shared<ba::StandortListe2>();
+         list->setAppObj(std::make_shared<BenchHost>(r.connection));
+         list->setKundennummer(QStringLiteral("S-0005"));
+         return std::function<void(int)>([list](int) {
+             list->Laden();
+             list->baum()->setCurrentItem(list->baum()->topLevelItem(7));
+             list->uebernehmen();
+             auto site = list->GewaehlterStandort();
+             benchmark::DoNotOptimize(site);
+         });
+     }},
+#ifdef BA_WITH_HOST_SEARCH
+    // One search of the host as typing pauses: a part of a name.
+    {"host_search", 50,
+     [](Rig& r) {
+         auto search = std::make_shared<CustomerSearch>(r.relayed);
+         return std::function<void(int)>([search](int i) {
+             auto found =
+                 search->find(i % 2 ? QStringLiteral("Fliesen") : QStringLiteral("Bäcker"));
+             benchmark::DoNotOptimize(found);
+         });
+     }},
+#endif
     // Writing the shown customer back into the master data.
     {"btnAktKunde", 50,
      [](Rig& r) {
