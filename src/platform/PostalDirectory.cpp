@@ -40,4 +40,52 @@ QList<PostalEntry> SqlPostalDirectory::find(const PostalQuery& query) {
     return entries;
 }
 
+QList<PostalEntry> SqlPostalDirectory::findFirst(const QList<PostalQuery>& queries, int& which) {
+    which = -1;
+    QList<PostalEntry> entries;
+    if (!mConnection) return entries;
+    // One select per query, numbered, with the same columns in each; the
+    // caller needs only the first that matches, the server answers them all
+    // in one round trip.
+    QStringList selects;
+    for (qsizetype i = 0; i < queries.size(); ++i) {
+        const PostalQuery& query = queries[i];
+        QStringList where;
+        if (!query.plz.isEmpty()) where << QStringLiteral("Plz = ") + quoted(query.plz);
+        if (!query.ort.isEmpty()) where << QStringLiteral("Ort = ") + quoted(query.ort);
+        if (!query.strassen.isEmpty()) {
+            QStringList spellings;
+            for (const QString& s : query.strassen)
+                spellings << quoted(s);
+            where << QStringLiteral("Strasse in (") + spellings.join(QStringLiteral(", ")) +
+                         QLatin1Char(')');
+        }
+        if (where.isEmpty()) continue;
+        selects << QStringLiteral("Select Distinct %1 as Stufe, Plz, Ort, %2 as Ortsteil, %3 as "
+                                  "Strasse from Postleitzahlen where %4")
+                       .arg(i)
+                       .arg(mWithDistricts ? QStringLiteral("Ortsteil") : QStringLiteral("''"))
+                       .arg(query.strassen.isEmpty() ? QStringLiteral("''")
+                                                     : QStringLiteral("Strasse"))
+                       .arg(where.join(QStringLiteral(" and ")));
+    }
+    if (selects.isEmpty()) return entries;
+    auto rs = mConnection->Execute(selects.join(QStringLiteral(" union all ")) +
+                                   QStringLiteral(" order by Stufe, Plz, Ort, Ortsteil, Strasse"));
+    if (!rs) return entries;
+    const auto text = [&rs](const char* column) {
+        return rs->Value(QString::fromLatin1(column)).toString().trimmed();
+    };
+    for (; !rs->Eof(); rs->MoveNext()) {
+        const int stufe = rs->Value(QStringLiteral("Stufe")).toInt();
+        if (which < 0) which = stufe;
+        if (stufe != which) break;
+        PostalEntry e{text("Plz"), text("Ort"), text("Ortsteil"), text("Strasse")};
+        // Trimming can make two rows alike.
+        if (!entries.contains(e)) entries << e;
+    }
+    rs->Close();
+    return entries;
+}
+
 } // namespace belegadressen

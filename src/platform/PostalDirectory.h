@@ -49,6 +49,9 @@ public:
         : mConnection(std::move(connection)), mWithDistricts(withDistricts) {}
     /// The entries of the table that match `query`.
     QList<PostalEntry> find(const PostalQuery& query) override;
+    /// The entries of the first of `queries` that has any, as find() would
+    /// answer them, in one statement; `which` gets its index (-1 for none).
+    QList<PostalEntry> findFirst(const QList<PostalQuery>& queries, int& which);
 
 private:
     std::shared_ptr<Connection> mConnection;

@@ -82,10 +82,17 @@ void SqlPostalCodeManager::Suche_Plz(const QString& plz, const QString& ort, con
     }
     QList<PostalEntry> hits;
     bool withStreet = false;
-    for (const PostalQuery& step : steps) {
-        hits = dir->find(step);
-        withStreet = !step.strassen.isEmpty();
-        if (!hits.isEmpty()) break;
+    if (dir == mLocal.get()) {
+        // The local table answers every step in one round trip.
+        int which = -1;
+        hits = mLocal->findFirst(steps, which);
+        withStreet = which >= 0 && !steps[which].strassen.isEmpty();
+    } else {
+        for (const PostalQuery& step : steps) {
+            hits = dir->find(step);
+            withStreet = !step.strassen.isEmpty();
+            if (!hits.isEmpty()) break;
+        }
     }
 
     if (hits.isEmpty()) {

@@ -60,7 +60,7 @@ private:
     int choose(const QList<PostalEntry>& hits, bool withStreet);
 
     std::shared_ptr<DialogRunner> mDialogs;
-    std::shared_ptr<PostalDirectory> mLocal;
+    std::shared_ptr<SqlPostalDirectory> mLocal;
     std::shared_ptr<PostalDirectory> mProvider;
     bool mOnline = false;
     bool mOrtsteile = false;

@@ -1,6 +1,7 @@
 #include "platform/HouseNumber.h"
 #include "platform/PostalChoiceDialog.h"
 #include "platform/SqlPostalCodeManager.h"
+#include "support/RecordingConnection.h"
 #include "support/RecordingServices.h"
 #include "support/TestDatabase.h"
 #include <QLineEdit>
@@ -13,7 +14,7 @@ using namespace batest;
 namespace {
 
 // 12345: one place, two districts; 54321: two places; Neustadt: two postal codes.
-void fillDirectory(SqliteDb& db) {
+void fillDirectory(TestDatabase& db) {
     db.exec(QStringLiteral("create table Postleitzahlen (Plz text, Ort text, Ortsteil text, "
                            "Strasse text)"));
     db.exec(QStringLiteral(
@@ -38,29 +39,38 @@ TEST(SqlPostalCodeManager, SearchesAndChooses) {
         {"NothingFound", "99999||", "D", "||||0|1"},
         {"NothingGiven", "| |", "D", "||||0|0"},
     };
-    SqliteDb db;
-    fillDirectory(db);
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c[0]);
-        const QString mode = QString::fromUtf8(c[2]);
-        const QStringList given = QString::fromUtf8(c[1]).split('|');
-        auto runner = std::make_shared<ScriptedDialogRunner>();
-        runner->script = [&](QDialog& dialog) {
-            dialog.findChild<QTableWidget*>("tblTreffer")
-                ->setCurrentCell(mode.contains('1') ? 1 : 0, 0);
-            return int(QDialog::Accepted);
-        };
-        SqlPostalCodeManager manager(runner);
-        manager.Init(nullptr, QString(), db.connection(), mode.contains('T'));
-        manager.setOnline(mode.contains('O'));
-        manager.Suche_Plz(given[0], given[1], given[2], mode.contains('D'));
-        const QString found = QString::fromUtf8(c[3]); // with the dialogs and information boxes
-        EXPECT_EQ(manager.Geprueft(), !found.startsWith(QLatin1String("||||")));
-        EXPECT_EQ(QStringList({manager.Plz(), manager.Ort(), manager.Strasse(),
-                               manager.Hausnummer(), QString::number(runner->shown.size()),
-                               QString::number(runner->informations.size())})
-                      .join('|'),
-                  found);
+    std::vector<Engine> engines{Engine::SQLite};
+    if (!postgresConnInfo().isEmpty()) engines.push_back(Engine::PostgreSQL);
+    for (Engine engine : engines) {
+        TestDatabase db(engine, false);
+        fillDirectory(db);
+        // Each search, with all its fallbacks, is one round trip.
+        auto sql = std::make_shared<RecordingConnection>(db.connection());
+        for (const auto& c : cases) {
+            SCOPED_TRACE(std::string(c[0]) +
+                         (engine == Engine::SQLite ? " on SQLite" : " on PostgreSQL"));
+            sql->statements.clear();
+            const QString mode = QString::fromUtf8(c[2]);
+            const QStringList given = QString::fromUtf8(c[1]).split('|');
+            auto runner = std::make_shared<ScriptedDialogRunner>();
+            runner->script = [&](QDialog& dialog) {
+                dialog.findChild<QTableWidget*>("tblTreffer")
+                    ->setCurrentCell(mode.contains('1') ? 1 : 0, 0);
+                return int(QDialog::Accepted);
+            };
+            SqlPostalCodeManager manager(runner);
+            manager.Init(nullptr, QString(), sql, mode.contains('T'));
+            manager.setOnline(mode.contains('O'));
+            manager.Suche_Plz(given[0], given[1], given[2], mode.contains('D'));
+            EXPECT_LE(sql->statements.size(), 1);
+            const QString found = QString::fromUtf8(c[3]); // with the dialogs and information boxes
+            EXPECT_EQ(manager.Geprueft(), !found.startsWith(QLatin1String("||||")));
+            EXPECT_EQ(QStringList({manager.Plz(), manager.Ort(), manager.Strasse(),
+                                   manager.Hausnummer(), QString::number(runner->shown.size()),
+                                   QString::number(runner->informations.size())})
+                          .join('|'),
+                      found);
+        }
     }
 }
 
