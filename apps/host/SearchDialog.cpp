@@ -48,6 +48,8 @@ SearchDialog::SearchDialog(const SearchTarget& target, QSqlDatabase db, QWidget*
     connect(&mThread, &QThread::finished, mWorker, &QObject::deleteLater);
     connect(mWorker, &SearchWorker::answered, this, &SearchDialog::showAnswer);
     mThread.start();
+    // The worker's own connection opens while the user starts typing.
+    QMetaObject::invokeMethod(mWorker, [worker = mWorker] { worker->open(); });
 
     mDebounce.setSingleShot(true);
     mDebounce.setInterval(kTypingPause);
@@ -64,7 +66,12 @@ SearchDialog::SearchDialog(const SearchTarget& target, QSqlDatabase db, QWidget*
         if (!chosenKey().isEmpty()) accept();
     });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    searchNow();
+    // The first rows come from the window's connection, which is open
+    // already; the worker's is not yet.
+    mClock.start();
+    const SearchWorker::Answer first =
+        SearchWorker::searchOn(mDb, mTarget, mCustomers ? &*mCustomers : nullptr, mEdit->text());
+    showAnswer(mAsked, mEdit->text(), first.rows, first.failure);
 }
 
 QString SearchDialog::chosenKey() const {

@@ -20,38 +20,46 @@ SearchWorker::~SearchWorker() {
     QSqlDatabase::removeDatabase(mName);
 }
 
-QList<QStringList> SearchWorker::rows(const QString& typed) {
-    if (!mOpen) {
-        QSqlDatabase copy = QSqlDatabase::cloneDatabase(mOriginal, mName);
-        mOpen = true;
-        if (!copy.open()) throw SearchFailed(copy.lastError().text().toStdString());
-        if (mTarget.table == QLatin1String("Kundenstamm")) mCustomers.emplace(copy);
+void SearchWorker::open() {
+    if (mOpen) return;
+    mOpen = true;
+    QSqlDatabase copy = QSqlDatabase::cloneDatabase(mOriginal, mName);
+    // A copy that does not open answers every search with the driver's reason.
+    if (copy.open() && mTarget.table == QLatin1String("Kundenstamm")) mCustomers.emplace(copy);
+}
+
+SearchWorker::Answer SearchWorker::searchOn(QSqlDatabase db, const SearchTarget& target,
+                                            const CustomerSearch* customers, const QString& typed) {
+    Answer answer;
+    try {
+        if (!db.isOpen()) throw SearchFailed(db.lastError().text().toStdString());
+        if (customers) {
+            answer.rows = customers->find(typed).rows;
+            return answer;
+        }
+        QSqlQuery query(db);
+        query.setForwardOnly(true);
+        if (!query.exec(searchStatement(target, typed)))
+            throw SearchFailed(query.lastError().text().toStdString());
+        while (query.next()) {
+            QStringList row;
+            for (int c = 0; c < target.shownColumns.size(); ++c)
+                row << query.value(c).toString();
+            answer.rows << row;
+        }
+    } catch (const SearchFailed& e) {
+        answer.failure =
+            QStringLiteral("Suche fehlgeschlagen: %1").arg(QString::fromUtf8(e.what()));
+    } catch (const std::exception& e) {
+        // A NUL or a broken character typed or pasted into the field.
+        answer.failure = QStringLiteral("Suche nicht möglich: %1").arg(QString::fromUtf8(e.what()));
     }
-    if (mCustomers) return mCustomers->find(typed).rows;
-    QSqlQuery query(QSqlDatabase::database(mName, false));
-    query.setForwardOnly(true);
-    if (!query.exec(searchStatement(mTarget, typed)))
-        throw SearchFailed(query.lastError().text().toStdString());
-    QList<QStringList> out;
-    while (query.next()) {
-        QStringList row;
-        for (int c = 0; c < mTarget.shownColumns.size(); ++c)
-            row << query.value(c).toString();
-        out << row;
-    }
-    return out;
+    return answer;
 }
 
 void SearchWorker::search(quint64 asked, const QString& typed) {
-    QList<QStringList> found;
-    QString failure;
-    try {
-        found = rows(typed);
-    } catch (const SearchFailed& e) {
-        failure = QStringLiteral("Suche fehlgeschlagen: %1").arg(QString::fromUtf8(e.what()));
-    } catch (const std::exception& e) {
-        // A NUL or a broken character typed or pasted into the field.
-        failure = QStringLiteral("Suche nicht möglich: %1").arg(QString::fromUtf8(e.what()));
-    }
-    emit answered(asked, typed, found, failure);
+    open();
+    const Answer answer = searchOn(QSqlDatabase::database(mName, false), mTarget,
+                                   mCustomers ? &*mCustomers : nullptr, typed);
+    emit answered(asked, typed, answer.rows, answer.failure);
 }

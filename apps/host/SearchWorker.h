@@ -15,9 +15,20 @@ public:
     SearchWorker(QString original, SearchTarget target);
     ~SearchWorker() override;
 
+    // Opens the copy; called once the thread runs, so that the first search
+    // finds it ready.
+    void open();
     // Searches `typed` and answers through answered(); `asked` numbers the
     // search so that the window can tell the newest answer.
     void search(quint64 asked, const QString& typed);
+
+    // One search on `db` in the calling thread: the rows, or a German reason.
+    struct Answer {
+        QList<QStringList> rows;
+        QString failure;
+    };
+    static Answer searchOn(QSqlDatabase db, const SearchTarget& target,
+                           const CustomerSearch* customers, const QString& typed);
 
 signals:
     // `failure` is a German reason (rows empty) or empty.
@@ -25,8 +36,6 @@ signals:
                   const QString& failure);
 
 private:
-    QList<QStringList> rows(const QString& typed);
-
     QString mOriginal;
     QString mName;
     SearchTarget mTarget;
