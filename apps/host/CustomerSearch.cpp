@@ -66,18 +66,26 @@ QList<QStringList> CustomerSearch::rows(const QString& sql) const {
 CustomerSearch::Result CustomerSearch::find(const QString& typed, int limit) const {
     const QString text = typed.trimmed();
     Result result;
-    // Beginnings first: they come from the plain indexes at once and are
-    // what a user typing a number or a name expects at the top.
-    result.rows = rows(searchStatement(SearchTarget::customers(), text, limit));
-    if (!mParts || text.toUcs4().size() < kMinimumPart || result.rows.size() >= limit)
+    const QString beginnings = searchStatement(SearchTarget::customers(), text, limit);
+    if (!mParts || text.toUcs4().size() < kMinimumPart) {
+        result.rows = rows(beginnings);
         return result;
+    }
     result.kind = Kind::Part;
+    // Beginnings first: they come from the plain indexes at once and are
+    // what a user typing a number or a name expects at the top. Parts follow
+    // in the same statement, one round trip; the engine looks at the part
+    // index only when the beginnings leave room (the count is checked once,
+    // before the part scan starts). Twice the limit of parts, so that the
+    // beginnings among them cannot crowd out the rest.
+    const QString sql =
+        QStringLiteral("WITH Anfang AS (%1) SELECT *, 0 AS Rang FROM Anfang UNION ALL SELECT "
+                       "*, 1 FROM (%2) AS Teil WHERE (SELECT count(*) FROM Anfang) < %3 ORDER "
+                       "BY Rang")
+            .arg(beginnings, partStatement(text, 2 * limit))
+            .arg(limit);
     QSet<QString> seen;
-    for (const QStringList& row : result.rows)
-        seen.insert(row.value(0));
-    // Asked for enough rows that the beginnings already shown cannot crowd
-    // out the rest.
-    for (QStringList& row : rows(partStatement(text, limit + int(seen.size())))) {
+    for (QStringList& row : rows(sql)) {
         if (result.rows.size() >= limit) break;
         if (seen.contains(row.value(0))) continue;
         seen.insert(row.value(0));

@@ -1,19 +1,20 @@
 #include "SearchDialog.h"
+#include "SearchWorker.h"
 #include "platform/SqlText.h"
 #include <QDialogButtonBox>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
 
 SearchDialog::SearchDialog(const SearchTarget& target, QSqlDatabase db, QWidget* parent)
     : QDialog(parent), mTarget(target), mDb(std::move(db)), mEdit(new QLineEdit(this)),
-      mTable(new QTableWidget(this)), mStatus(new QLabel(this)) {
+      mTable(new QTableWidget(this)), mStatus(new QLabel(this)),
+      mWorker(new SearchWorker(mDb.connectionName(), target)) {
     setWindowTitle(target.title);
     setObjectName(target.table == QLatin1String("Kundenstamm")
                       ? QStringLiteral("frmKundensuche")
@@ -43,13 +44,20 @@ SearchDialog::SearchDialog(const SearchTarget& target, QSqlDatabase db, QWidget*
     layout->addWidget(buttons);
     resize(720, 420);
 
+    mWorker->moveToThread(&mThread);
+    connect(&mThread, &QThread::finished, mWorker, &QObject::deleteLater);
+    connect(mWorker, &SearchWorker::answered, this, &SearchDialog::showAnswer);
+    mThread.start();
+    // The worker's own connection opens while the user starts typing.
+    QMetaObject::invokeMethod(mWorker, [worker = mWorker] { worker->open(); });
+
     mDebounce.setSingleShot(true);
-    mDebounce.setInterval(200);
-    connect(&mDebounce, &QTimer::timeout, this, &SearchDialog::searchNow);
+    mDebounce.setInterval(kTypingPause);
+    connect(&mDebounce, &QTimer::timeout, this, [this] { ask(); });
     connect(mEdit, &QLineEdit::textChanged, this, [this] { mDebounce.start(); });
     // Enter in the search field takes the first hit.
     connect(mEdit, &QLineEdit::returnPressed, this, [this] {
-        if (mDebounce.isActive()) searchNow();
+        if (mDebounce.isActive() || mAnswered != mAsked) searchNow();
         if (mTable->rowCount() > 0) chooseRow(mTable->currentRow() < 0 ? 0 : mTable->currentRow());
     });
     connect(mTable, &QTableWidget::cellDoubleClicked, this,
@@ -58,7 +66,12 @@ SearchDialog::SearchDialog(const SearchTarget& target, QSqlDatabase db, QWidget*
         if (!chosenKey().isEmpty()) accept();
     });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    searchNow();
+    // The first rows come from the window's connection, which is open
+    // already; the worker's is not yet.
+    mClock.start();
+    const SearchWorker::Answer first =
+        SearchWorker::searchOn(mDb, mTarget, mCustomers ? &*mCustomers : nullptr, mEdit->text());
+    showAnswer(mAsked, mEdit->text(), first.rows, first.failure);
 }
 
 QString SearchDialog::chosenKey() const {
@@ -72,41 +85,47 @@ void SearchDialog::setSearchText(const QString& text) {
     searchNow();
 }
 
-QList<QStringList> SearchDialog::searchRows(const QString& typed) {
-    if (mCustomers) return mCustomers->find(typed).rows;
-    QSqlQuery query(mDb);
-    query.setForwardOnly(true);
-    const QString sql = searchStatement(mTarget, typed);
-    if (!query.exec(sql)) throw SearchFailed(query.lastError().text().toStdString());
-    QList<QStringList> rows;
-    while (query.next()) {
-        QStringList row;
-        for (int c = 0; c < mTarget.shownColumns.size(); ++c)
-            row << query.value(c).toString();
-        rows << row;
-    }
-    return rows;
+SearchDialog::~SearchDialog() {
+    // The worker finishes a search under way and goes with its thread.
+    mThread.quit();
+    mThread.wait();
+}
+
+quint64 SearchDialog::ask() {
+    mDebounce.stop();
+    mClock.start();
+    const quint64 asked = ++mAsked;
+    const QString typed = mEdit->text();
+    QMetaObject::invokeMethod(mWorker,
+                              [worker = mWorker, asked, typed] { worker->search(asked, typed); });
+    return asked;
 }
 
 void SearchDialog::searchNow() {
-    mDebounce.stop();
-    QElapsedTimer clock;
-    clock.start();
+    // Connected before asking, so that a quick answer cannot slip past; the
+    // answer itself is shown first (connected in the constructor).
+    QEventLoop wait;
+    quint64 asked = 0;
+    connect(mWorker, &SearchWorker::answered, &wait, [this, &wait, &asked] {
+        if (asked != 0 && mAnswered >= asked) wait.quit();
+    });
+    asked = ask();
+    if (mAnswered < asked) wait.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
+void SearchDialog::showAnswer(quint64 asked, const QString& typed, const QList<QStringList>& found,
+                              const QString& failure) {
+    mAnswered = std::max(mAnswered, asked);
+    // An answer to an older text, or to a text typed over since: a newer
+    // search is asked or will be once typing pauses.
+    if (asked != mAsked || typed != mEdit->text()) return;
+    ++mShown;
     mTable->setRowCount(0);
-    QList<QStringList> rows;
-    try {
-        rows = searchRows(mEdit->text());
-    } catch (const SearchFailed& e) {
-        mStatus->setText(
-            QStringLiteral("Suche fehlgeschlagen: %1").arg(QString::fromUtf8(e.what())));
-        return;
-    } catch (const std::exception& e) {
-        // A NUL or a broken character typed or pasted into the field: no
-        // statement, the reason in the status line.
-        mStatus->setText(
-            QStringLiteral("Suche nicht möglich: %1").arg(QString::fromUtf8(e.what())));
+    if (!failure.isEmpty()) {
+        mStatus->setText(failure);
         return;
     }
+    QList<QStringList> rows = found;
     std::sort(rows.begin(), rows.end(), [](const QStringList& a, const QStringList& b) {
         const int byName = QString::localeAwareCompare(a.value(1), b.value(1));
         return byName != 0 ? byName < 0 : a.value(0) < b.value(0);
@@ -120,7 +139,7 @@ void SearchDialog::searchNow() {
     QString status = QStringLiteral("%1 Treffer%2 (%3 ms)")
                          .arg(rows.size())
                          .arg(rows.size() >= 50 ? QStringLiteral(", weiter eingrenzen") : QString())
-                         .arg(clock.elapsed());
+                         .arg(mClock.elapsed());
     if (mCustomers && !mCustomers->findsParts())
         status += QStringLiteral(" – ") + mCustomers->notice();
     mStatus->setText(status);

@@ -268,6 +268,7 @@ int Tour::run() {
     runService();
     runInfoWindow();
     runPartSearch();
+    runTypingSearch();
     runSafety();
     runGerman();
     runConflicts();

@@ -41,6 +41,7 @@ private:
     void runGerman();       // TourGerman.cpp
     void runConflicts();    // TourConflicts.cpp
     void runAddressCheck(); // TourAddressCheck.cpp
+    void runTypingSearch(); // TourTyping.cpp
 
     DocumentWindow& mWindow;
     QString mFolder;

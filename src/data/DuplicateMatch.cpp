@@ -121,37 +121,39 @@ QString prefixCondition(const QString& bez1) {
 
 } // namespace
 
-QString kundenMitPlz(const QString& plz, const QString& bez1) {
-    return QStringLiteral("select Kundennummer, Bez1 from Kundenstamm where ") + plzCondition(plz) +
-           QStringLiteral(" and ") + prefixCondition(bez1);
-}
-
-QString adressenMitPlz(const QString& plz, const QString& bez1) {
-    return QStringLiteral("select AdressNummer, Bez1 from Adressenstamm where ") +
-           plzCondition(plz) + QStringLiteral(" and ") + prefixCondition(bez1);
+QString dublettenMitPlz(const QString& plz, const QString& bez1) {
+    const QString where = plzCondition(plz) + QStringLiteral(" and ") + prefixCondition(bez1);
+    return QStringLiteral("select 1 as Quelle, Kundennummer as Nummer, Bez1 from Kundenstamm "
+                          "where ") +
+           where +
+           QStringLiteral(" union all select 2, AdressNummer, Bez1 from Adressenstamm where ") +
+           where;
 }
 
 } // namespace statements
 
 namespace {
 
-void collect(Connection& connection, const QString& sql, const QString& numberColumn,
-             DuplicateSource source, const QString& wanted,
+// Customers first, then general addresses, each in number order.
+void collect(Connection& connection, const QString& sql, const QString& wanted,
              std::vector<DuplicateCandidate>& found) {
-    const auto first = static_cast<std::ptrdiff_t>(found.size());
     const std::shared_ptr<Recordset> rs = connection.Execute(sql);
     if (!rs) return;
     for (; !rs->Eof(); rs->MoveNext()) {
         const QString bez1 = rs->Value(QStringLiteral("Bez1")).toString();
         if (normalisedName(bez1) != wanted) continue;
-        found.push_back({source, rs->Value(numberColumn).toString(), bez1});
+        found.push_back({rs->Value(QStringLiteral("Quelle")).toInt() == 1
+                             ? DuplicateSource::Kunde
+                             : DuplicateSource::Adresse,
+                         rs->Value(QStringLiteral("Nummer")).toString(), bez1});
     }
     rs->Close();
     // Ordered here, among the matches only: the rows come in index order.
-    std::sort(found.begin() + first, found.end(),
-              [](const DuplicateCandidate& a, const DuplicateCandidate& b) {
-                  return a.nummer < b.nummer;
-              });
+    std::stable_sort(found.begin(), found.end(),
+                     [](const DuplicateCandidate& a, const DuplicateCandidate& b) {
+                         if (a.source != b.source) return a.source == DuplicateSource::Kunde;
+                         return a.nummer < b.nummer;
+                     });
 }
 
 } // namespace
@@ -162,10 +164,7 @@ std::vector<DuplicateCandidate> findDuplicates(Connection& connection, const QSt
     const QString wanted = normalisedName(bez1);
     const QString code = plz.trimmed();
     if (wanted.isEmpty() || code.isEmpty()) return found;
-    collect(connection, statements::kundenMitPlz(code, bez1), QStringLiteral("Kundennummer"),
-            DuplicateSource::Kunde, wanted, found);
-    collect(connection, statements::adressenMitPlz(code, bez1), QStringLiteral("AdressNummer"),
-            DuplicateSource::Adresse, wanted, found);
+    collect(connection, statements::dublettenMitPlz(code, bez1), wanted, found);
     return found;
 }
 

@@ -48,10 +48,10 @@ std::vector<DuplicateCandidate> findDuplicates(Connection& connection, const QSt
                                                const QString& plz);
 
 namespace statements {
-// Number and first name line of the rows with postal code `plz` whose name
-// may match `bez1`.
-QString kundenMitPlz(const QString& plz, const QString& bez1);
-QString adressenMitPlz(const QString& plz, const QString& bez1);
+// Source (1 customer, 2 general address), number and first name line of the
+// rows of both masters with postal code `plz` whose name may match `bez1`,
+// in one statement: one round trip for the whole check.
+QString dublettenMitPlz(const QString& plz, const QString& bez1);
 } // namespace statements
 
 } // namespace belegadressen

@@ -1,5 +1,6 @@
 #include "platform/SqlConnection.h"
 #include "contracts/Error.h"
+#include "platform/PgSession.h"
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -13,31 +14,6 @@ Error databaseError(const QSqlError& error) {
     QString text = error.text().trimmed();
     if (text.isEmpty()) text = QStringLiteral("Die SQL-Anweisung ist fehlgeschlagen.");
     return Error(Error::Database, text);
-}
-
-// Values go into statements as quoted text (see SqlText.h); that is safe on
-// PostgreSQL only if a backslash is an ordinary character and the server
-// reads our UTF-8 as UTF-8.
-void requireSafePostgresSettings(const QSqlDatabase& db) {
-    QSqlQuery query(db);
-    if (!query.exec(QStringLiteral("select current_setting('standard_conforming_strings'), "
-                                   "pg_client_encoding()")) ||
-        !query.next())
-        throw databaseError(query.lastError());
-    const QString standardStrings = query.value(0).toString();
-    const QString encoding = query.value(1).toString();
-    if (standardStrings.compare(QLatin1String("on"), Qt::CaseInsensitive) != 0)
-        throw Error(Error::Database,
-                    QStringLiteral("Die PostgreSQL-Verbindung arbeitet mit "
-                                   "standard_conforming_strings = %1: Backslashes in Texten "
-                                   "würden als Escapezeichen gelesen. Bitte "
-                                   "standard_conforming_strings = on einstellen.")
-                        .arg(standardStrings));
-    if (encoding.compare(QLatin1String("UTF8"), Qt::CaseInsensitive) != 0)
-        throw Error(Error::Database,
-                    QStringLiteral("Die PostgreSQL-Verbindung verwendet die Zeichenkodierung "
-                                   "%1. Bitte die Client-Kodierung UTF8 einstellen.")
-                        .arg(encoding));
 }
 
 // Only a backslash or a byte outside ASCII is read differently when the
@@ -141,11 +117,11 @@ SqlConnection::SqlConnection(QSqlDatabase db) : mDb(std::move(db)) {
     if (!mDb.isOpen())
         throw Error(Error::Database, QStringLiteral("Die Datenbankverbindung ist nicht geöffnet."));
     mPostgres = mDb.driver()->dbmsType() == QSqlDriver::PostgreSQL;
-    if (mPostgres) requireSafePostgresSettings(mDb);
+    if (mPostgres) requireSafePostgresSession(mDb);
     mRecovery = std::make_unique<ConnectionRecovery>(
         mDb, mPostgres,
         [this] {
-            if (mPostgres) requireSafePostgresSettings(mDb);
+            if (mPostgres) requireSafePostgresSession(mDb);
         },
         mFailure);
 }
@@ -163,7 +139,7 @@ std::shared_ptr<Recordset> SqlConnection::runOnce(const QString& sql) {
     mFailure = QSqlError();
     // The host shares this session and may have changed its settings since
     // it was opened (SET, RESET, a pooled connection).
-    if (mPostgres && dependsOnSessionSettings(sql)) requireSafePostgresSettings(mDb);
+    if (mPostgres && dependsOnSessionSettings(sql)) requireSafePostgresSession(mDb);
     QSqlQuery query(mDb);
     query.setForwardOnly(true);
     if (!query.exec(sql)) fail(query.lastError());

@@ -62,8 +62,9 @@ public:
     /// Runs one statement; a failure throws Error (Error::Database) with the
     /// driver's text. On PostgreSQL a statement holding a backslash or a
     /// character beyond ASCII runs only after the session settings above are
-    /// checked again (the host may have changed them); otherwise Error. A select answers its rows,
-    /// anything else an empty recordset.
+    /// checked again (the host may have changed them), from the values the
+    /// server reported, without a round trip; otherwise Error. A select answers its rows, anything
+    /// else an empty recordset.
     std::shared_ptr<Recordset> Execute(const QString& sql) override;
 
     /// The wrapped database. A connection found lost (server restarted) is

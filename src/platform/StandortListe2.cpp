@@ -1,6 +1,7 @@
 #include "platform/StandortListe2.h"
 #include "contracts/Connection.h"
 #include "platform/GuardedConnect.h"
+#include "platform/SqlConnection.h"
 #include "platform/SqlText.h"
 #include <QApplication>
 #include <QHeaderView>
@@ -10,6 +11,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <map>
+#include <optional>
 
 namespace belegadressen {
 
@@ -20,6 +22,24 @@ constexpr int kAnlageRolle = Qt::UserRole + 1;
 QString text(const Recordset& rs, const char* column) {
     const QVariant v = rs.Value(QString::fromUtf8(column));
     return v.isNull() ? QString() : v.toString().trimmed();
+}
+
+// The current row of a buffered result, or nothing for a host's own
+// recordset, which does not tell its columns.
+template <class Zeile> std::optional<Zeile> zeileVon(const Recordset& rs) {
+    const auto* buffered = dynamic_cast<const BufferedRecordset*>(&rs);
+    if (!buffered) return std::nullopt;
+    Zeile zeile{buffered->columns(), {}};
+    for (const QString& column : zeile.columns)
+        zeile.cells << rs.Value(column);
+    return zeile;
+}
+
+template <class Map, class Key>
+std::shared_ptr<Recordset> gehalteneZeile(const Map& zeilen, const Key& key) {
+    const auto it = zeilen.find(key);
+    if (it == zeilen.end()) return nullptr;
+    return std::make_shared<BufferedRecordset>(it->second.columns, it->second.cells);
 }
 
 QString joined(const QStringList& parts, const QString& sep) {
@@ -67,6 +87,8 @@ void StandortListe2::Laden() {
     mBaum->clear();
     mGewaehlterStandort = -1;
     mGewaehlteAnlage = 0;
+    mStandortZeilen.clear();
+    mAnlageZeilen.clear();
     if (!mApp || mKundennummer.trimmed().isEmpty()) return;
     auto connection = mApp->ConnectionDB();
     if (!connection) return;
@@ -91,6 +113,7 @@ void StandortListe2::Laden() {
         item->setData(0, kAnlageRolle, 0);
         sites[nr] = item;
         top << item;
+        if (auto zeile = zeileVon<Zeile>(*rs)) mStandortZeilen[nr] = *zeile;
     }
     rs->Close();
     auto eq = connection->Execute("Select * from Anlagenstamm where Kundennummer = " + kunde +
@@ -109,6 +132,7 @@ void StandortListe2::Laden() {
         item->setText(3, text(*eq, "VertragsNummer"));
         item->setData(0, kStandortRolle, site);
         item->setData(0, kAnlageRolle, nr);
+        if (auto zeile = zeileVon<Zeile>(*eq)) mAnlageZeilen[{site, nr}] = *zeile;
     }
     eq->Close();
     mBaum->addTopLevelItems(top);
@@ -177,6 +201,7 @@ bool StandortListe2::uebernehmen() {
 
 std::shared_ptr<Recordset> StandortListe2::GewaehlterStandort() const {
     if (mGewaehlterStandort < 0 || !mApp) return nullptr;
+    if (auto held = gehalteneZeile(mStandortZeilen, qint64(mGewaehlterStandort))) return held;
     auto rs = mApp->ConnectionDB()->Execute(
         "Select * from Standorte where Kundennummer = " + quoted(mKundennummer.trimmed()) +
         " and Standortnummer = " + QString::number(mGewaehlterStandort));
@@ -185,6 +210,9 @@ std::shared_ptr<Recordset> StandortListe2::GewaehlterStandort() const {
 
 std::shared_ptr<Recordset> StandortListe2::GewaehlteAnlage() const {
     if (mGewaehlterStandort < 0 || mGewaehlteAnlage == 0 || !mApp) return nullptr;
+    if (auto held = gehalteneZeile(
+            mAnlageZeilen, std::pair<qint64, qint64>(mGewaehlterStandort, mGewaehlteAnlage)))
+        return held;
     auto rs = mApp->ConnectionDB()->Execute(
         "Select * from Anlagenstamm where Kundennummer = " + quoted(mKundennummer.trimmed()) +
         " and Standortnummer = " + QString::number(mGewaehlterStandort) +

@@ -1,5 +1,9 @@
 #pragma once
 #include "contracts/SiteList.h"
+#include <QStringList>
+#include <QVariantList>
+#include <map>
+#include <utility>
 
 class QLineEdit;
 class QTreeWidget;
@@ -50,6 +54,14 @@ private:
     // The row taken over last: site and equipment (0 for none), -1 for none.
     qint32 mGewaehlterStandort = -1;
     qint32 mGewaehlteAnlage = 0;
+    // The rows Laden read, so that the rows taken over need no second round
+    // trip to the server: by site, and by site and equipment.
+    struct Zeile {
+        QStringList columns;
+        QVariantList cells;
+    };
+    std::map<qint64, Zeile> mStandortZeilen;
+    std::map<std::pair<qint64, qint64>, Zeile> mAnlageZeilen;
 };
 
 } // namespace belegadressen

@@ -197,8 +197,9 @@ TYPED_TEST(SiteListEngines, ListsSitesWithEquipmentAndHandsTheChosenRowsBack) {
             "('Andere', 1, 'Fremd', 'Ulm')");
     db.exec("INSERT INTO Anlagenstamm (Kundennummer, Standortnummer, Anlagenummer, Bezeichnung) "
             "VALUES ('O''Hara', 40000, 3, 'Stapler'), ('O''Hara', 2, 1, 'Tor')");
+    auto sql = std::make_shared<batest::RecordingConnection>(this->connection());
     StandortListe2 list;
-    list.setAppObj(std::make_shared<batest::ServiceHost>(this->connection()));
+    list.setAppObj(std::make_shared<batest::ServiceHost>(sql));
     list.setKundennummer("O'Hara");
     list.Laden();
     QTreeWidget* tree = list.baum();
@@ -217,6 +218,11 @@ TYPED_TEST(SiteListEngines, ListsSitesWithEquipmentAndHandsTheChosenRowsBack) {
     ASSERT_TRUE(site && equipment);
     EXPECT_EQ(site->Value("StandortBez1").toString() + equipment->Value("Anlagenummer").toString(),
               "Lager3");
+    // The rows come from the two reads of the list, and stay readable after
+    // the caller closed an earlier answer.
+    site->Close();
+    EXPECT_EQ(list.GewaehlterStandort()->Value("StandortOrt").toString(), "Hof");
+    EXPECT_EQ(sql->statements.size(), 2);
 }
 
 } // namespace

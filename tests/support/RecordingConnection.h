@@ -12,6 +12,8 @@ public:
     explicit RecordingConnection(std::shared_ptr<belegadressen::Connection> inner)
         : mInner(std::move(inner)) {}
     std::shared_ptr<belegadressen::Recordset> Execute(const QString& sql) override;
+    // Sends the following statements to another connection.
+    void reroute(std::shared_ptr<belegadressen::Connection> inner) { mInner = std::move(inner); }
 
     QStringList statements;
     // Statements containing this text fail like a lost connection.

@@ -1,0 +1,14 @@
+#pragma once
+#include <QSqlDatabase>
+
+namespace belegadressen {
+
+/// Throws Error unless the PostgreSQL session behind `db` reads a backslash
+/// in a quoted value literally (standard_conforming_strings on) and takes
+/// our text as UTF-8 (client_encoding UTF8). Both settings are reported by
+/// the server whenever they change, so the check normally reads the values
+/// the client library keeps and costs no round trip; only when that library
+/// cannot be reached in the running process does it ask the server.
+void requireSafePostgresSession(const QSqlDatabase& db);
+
+} // namespace belegadressen
