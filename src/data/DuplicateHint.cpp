@@ -1,20 +1,29 @@
 #include "data/DuplicateHint.h"
 #include "control/ErrorStyles.h"
+#include "platform/GuardedConnect.h"
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 namespace belegadressen {
 
 namespace {
 
 QString entryText(const DuplicateCandidate& c) {
+    const PartyAddress& a = c.address;
+    QStringList parts;
+    const QString name = (a.vorname.trimmed() + QLatin1Char(' ') + a.bez1.trimmed()).trimmed();
+    for (const QString& p : {name, a.strasse.trimmed(),
+                             (a.plz.trimmed() + QLatin1Char(' ') + a.ort.trimmed()).trimmed()})
+        if (!p.isEmpty()) parts << p;
     return (c.source == DuplicateSource::Kunde ? QStringLiteral("Kunde ")
                                                : QStringLiteral("Adresse ")) +
-           c.nummer;
+           c.nummer + QStringLiteral(": ") + parts.join(QStringLiteral(", ")) +
+           QStringLiteral(" (") + c.reason + QLatin1Char(')');
 }
 
 } // namespace
@@ -30,9 +39,12 @@ DuplicateHint::DuplicateHint(QWidget* anchor, QWidget* rowEnd, Choose choose)
     setPalette(p);
     setAccessibleName(QStringLiteral("Mögliche Dubletten"));
 
-    auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(4, 1, 1, 1);
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(4, 1, 1, 2);
+    column->setSpacing(0);
+    auto* row = new QHBoxLayout;
     row->setSpacing(4);
+    column->addLayout(row);
     mCaption = new QLabel(this);
     mCaption->setObjectName(QStringLiteral("lblDuplikat"));
     mCaption->setTextFormat(Qt::PlainText);
@@ -44,8 +56,9 @@ DuplicateHint::DuplicateHint(QWidget* anchor, QWidget* rowEnd, Choose choose)
     mClose->setToolTip(QStringLiteral("Hinweis schließen (Esc)"));
     mClose->setAccessibleName(QStringLiteral("Hinweis schließen"));
     mClose->setFocusPolicy(Qt::NoFocus);
+    row->addStretch(1);
     row->addWidget(mClose);
-    QObject::connect(mClose, &QToolButton::clicked, this, [this] { dismiss(); });
+    connectGuarded(mClose, &QToolButton::clicked, this, [this] { dismiss(); });
     hide();
 }
 
@@ -67,7 +80,7 @@ void DuplicateHint::showFor(const std::vector<DuplicateCandidate>& candidates) {
     mCaption->setText(more > 0      ? QStringLiteral("Mögliche Dubletten (%1 weitere):").arg(more)
                       : listed == 1 ? QStringLiteral("Mögliche Dublette:")
                                     : QStringLiteral("Mögliche Dubletten:"));
-    auto* row = static_cast<QHBoxLayout*>(layout());
+    auto* column = static_cast<QVBoxLayout*>(layout());
     QWidget* previous = mAnchor;
     for (int i = 0; i < listed; ++i) {
         const DuplicateCandidate& c = mCandidates[static_cast<size_t>(i)];
@@ -75,16 +88,16 @@ void DuplicateHint::showFor(const std::vector<DuplicateCandidate>& candidates) {
         entry->setObjectName(QStringLiteral("btnDuplikat_%1").arg(i));
         entry->setFlat(true);
         entry->setCursor(Qt::PointingHandCursor);
-        entry->setToolTip(c.bez1 + QStringLiteral(" übernehmen"));
-        entry->setAccessibleName(entryText(c) + QStringLiteral(", ") + c.bez1);
+        entry->setStyleSheet(QStringLiteral("text-align: left"));
+        entry->setToolTip(QStringLiteral("Diese Adresse übernehmen"));
+        entry->setAccessibleName(entryText(c));
         entry->setFocusPolicy(Qt::StrongFocus);
         QFont f = entry->font();
         f.setUnderline(true);
         entry->setFont(f);
-        row->insertWidget(1 + i, entry);
+        column->addWidget(entry);
         // Copy: choosing reloads the address, which closes the hint.
-        QObject::connect(entry, &QPushButton::clicked, this,
-                         [this, c] { guarded([&] { mChoose(c); }); });
+        connectGuarded(entry, &QPushButton::clicked, this, [this, c] { mChoose(c); });
         // Reached with Tab straight from the number field.
         QWidget::setTabOrder(previous, entry);
         previous = entry;
