@@ -7,7 +7,6 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QSqlRecord>
 #include <QStringList>
 #include <stdexcept>
 #include <utility>
@@ -98,8 +97,7 @@ inline QStringList duplicateKeyTriggers(const QSqlDatabase& db) {
                               "NEW.Namensschluessel := NULL; NEW.Anschriftschluessel := NULL; "
                               "RETURN NEW; END $$ LANGUAGE plpgsql")
                    .arg(name)
-            << QStringLiteral("DROP TRIGGER IF EXISTS %1 ON %2").arg(name, t)
-            << QStringLiteral("CREATE TRIGGER %1 BEFORE UPDATE ON %2 FOR EACH ROW WHEN "
+            << QStringLiteral("CREATE OR REPLACE TRIGGER %1 BEFORE UPDATE ON %2 FOR EACH ROW WHEN "
                               "(OLD.Vorname IS DISTINCT FROM NEW.Vorname OR OLD.Bez1 IS DISTINCT "
                               "FROM NEW.Bez1 OR OLD.Straße IS DISTINCT FROM NEW.Straße OR OLD.PLZ "
                               "IS DISTINCT FROM NEW.PLZ OR OLD.Ort IS DISTINCT FROM NEW.Ort) "
@@ -116,11 +114,16 @@ inline QStringList duplicateKeyTriggers(const QSqlDatabase& db) {
 inline void addDuplicateKeys(QSqlDatabase& db) {
     for (const char* table : {"Kundenstamm", "Adressenstamm"}) {
         const QString t = QLatin1String(table);
-        const QSqlRecord columns = db.record(t);
-        for (const char* column : {"Namensschluessel", "Anschriftschluessel"})
-            if (columns.indexOf(QLatin1String(column)) < 0)
-                run(db, {QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 TEXT")
-                             .arg(t, QLatin1String(column))});
+        for (const char* column : {"Namensschluessel", "Anschriftschluessel"}) {
+            // Asked of the table itself: the drivers' catalogue lookups do
+            // not all follow PostgreSQL's search path.
+            QSqlQuery probe(db);
+            if (probe.exec(
+                    QStringLiteral("SELECT %1 FROM %2 WHERE 1 = 0").arg(QLatin1String(column), t)))
+                continue;
+            run(db, {QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 TEXT")
+                         .arg(t, QLatin1String(column))});
+        }
         run(db, {QStringLiteral("CREATE INDEX IF NOT EXISTS ix_%1_dublette_name ON %2 "
                                 "(Namensschluessel, PLZ)")
                      .arg(t.toLower(), t),
