@@ -212,6 +212,7 @@ int Tour::run() {
     runCommercial();
     runPostal();
     runDuplicate();
+    runDuplicateVariants();
     runKeyboard();
 
     step(QStringLiteral("Beleg speichern"));

@@ -35,9 +35,10 @@ private:
     bool compareDocuments();
     void runService(); // TourService.cpp
     void runTexts();
-    void runKeyboard();   // TourKeyboard.cpp
-    void runPartSearch(); // TourSearch.cpp
-    void runDuplicate();  // TourDuplicate.cpp
+    void runKeyboard();          // TourKeyboard.cpp
+    void runPartSearch();        // TourSearch.cpp
+    void runDuplicate();         // TourDuplicate.cpp
+    void runDuplicateVariants(); // TourDuplicateVariants.cpp
 
     DocumentWindow& mWindow;
     QString mFolder;

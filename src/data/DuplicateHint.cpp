@@ -13,6 +13,8 @@ namespace belegadressen {
 
 namespace {
 
+// Two lines, so that the entry fits beside the number field: who and why,
+// then name, street and place.
 QString entryText(const DuplicateCandidate& c) {
     const PartyAddress& a = c.address;
     QStringList parts;
@@ -22,8 +24,8 @@ QString entryText(const DuplicateCandidate& c) {
         if (!p.isEmpty()) parts << p;
     return (c.source == DuplicateSource::Kunde ? QStringLiteral("Kunde ")
                                                : QStringLiteral("Adresse ")) +
-           c.nummer + QStringLiteral(": ") + parts.join(QStringLiteral(", ")) +
-           QStringLiteral(" (") + c.reason + QLatin1Char(')');
+           c.nummer + QStringLiteral(" (") + c.reason + QStringLiteral(")\n") +
+           parts.join(QStringLiteral(", "));
 }
 
 } // namespace
@@ -90,7 +92,7 @@ void DuplicateHint::showFor(const std::vector<DuplicateCandidate>& candidates) {
         entry->setCursor(Qt::PointingHandCursor);
         entry->setStyleSheet(QStringLiteral("text-align: left"));
         entry->setToolTip(QStringLiteral("Diese Adresse übernehmen"));
-        entry->setAccessibleName(entryText(c));
+        entry->setAccessibleName(entryText(c).replace(QLatin1Char('\n'), QStringLiteral(": ")));
         entry->setFocusPolicy(Qt::StrongFocus);
         QFont f = entry->font();
         f.setUnderline(true);
@@ -129,8 +131,11 @@ void DuplicateHint::place() {
     const QRect field(mAnchor->mapTo(panel, QPoint(0, 0)), mAnchor->size());
     const int x = (mRowEnd->isVisible() ? end.right() : field.right()) + 6;
     const int width = std::min(sizeHint().width(), std::max(0, panel->width() - x));
-    setGeometry(x, field.top() + (field.height() - sizeHint().height()) / 2, width,
-                sizeHint().height());
+    // Its top at the number's row, going down over the right-hand fields;
+    // kept inside the panel, whose top would cut off the caption.
+    const int height = sizeHint().height();
+    const int y = std::max(0, std::min(field.top() - 2, panel->height() - height));
+    setGeometry(x, y, width, height);
 }
 
 bool DuplicateHint::inControl(QObject* o) const {
