@@ -125,7 +125,7 @@ inline void addDuplicateKeys(QSqlDatabase& db) {
                          .arg(t, QLatin1String(column))});
         }
         run(db, {QStringLiteral("CREATE INDEX IF NOT EXISTS ix_%1_dublette_name ON %2 "
-                                "(Namensschluessel, PLZ)")
+                                "(Namensschluessel, PLZ, Anschriftschluessel)")
                      .arg(t.toLower(), t),
                  QStringLiteral("CREATE INDEX IF NOT EXISTS ix_%1_dublette_anschrift ON %2 "
                                 "(Anschriftschluessel)")

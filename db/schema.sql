@@ -236,11 +236,12 @@ CREATE INDEX ix_kundenstamm_bez1_ort ON Kundenstamm (Bez1, Ort);
 CREATE INDEX ix_kundenstamm_ort_bez1 ON Kundenstamm (Ort, Bez1);
 CREATE INDEX ix_adressenstamm_bez1_ort ON Adressenstamm (Bez1, Ort);
 -- Finding an existing address before a new one is typed in twice: the
--- sound of the name under a postal code, and place, street and number; the
--- IS NULL arm of the lookup uses the first index as well.
-CREATE INDEX ix_kundenstamm_dublette_name ON Kundenstamm (Namensschluessel, PLZ);
+-- sound of the name under a postal code (with the address key, which the
+-- lookup filters on), and place, street and number; the IS NULL arm of the
+-- lookup uses the first index as well.
+CREATE INDEX ix_kundenstamm_dublette_name ON Kundenstamm (Namensschluessel, PLZ, Anschriftschluessel);
 CREATE INDEX ix_kundenstamm_dublette_anschrift ON Kundenstamm (Anschriftschluessel);
-CREATE INDEX ix_adressenstamm_dublette_name ON Adressenstamm (Namensschluessel, PLZ);
+CREATE INDEX ix_adressenstamm_dublette_name ON Adressenstamm (Namensschluessel, PLZ, Anschriftschluessel);
 CREATE INDEX ix_adressenstamm_dublette_anschrift ON Adressenstamm (Anschriftschluessel);
 CREATE INDEX ix_postleitzahlen_plz ON Postleitzahlen (Plz, Ort, Strasse);
 CREATE INDEX ix_postleitzahlen_ort ON Postleitzahlen (Ort, Plz);

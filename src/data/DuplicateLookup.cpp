@@ -19,19 +19,32 @@ QString plzIn(const QString& plz) {
     return QStringLiteral("PLZ in (") + values.join(QStringLiteral(", ")) + QLatin1Char(')');
 }
 
-// Each arm is answered by one index: (Namensschluessel, PLZ) for the first
-// two, (Anschriftschluessel) for the third.
-QString candidates(const char* numberColumn, const char* table, const PartyAddress& typed) {
+// Each arm is answered by one index: (Namensschluessel, PLZ,
+// Anschriftschluessel) for the first two, (Anschriftschluessel) for the
+// third. With a street typed, a row of the same name at another street can
+// never match (it is a branch), so the first arm keeps only rows without a
+// street or with the same street and number; the index holds both columns,
+// so the engine drops the others before reading the row.
+QString candidates(const char* source, const char* numberColumn, const char* table,
+                   const PartyAddress& typed) {
     const QString plz = plzIn(typed.plz.trimmed());
     QStringList keys;
     for (const QString& k : nameKeysOf(typed.vorname, typed.bez1))
         keys << quoted(k);
-    QString sql = QStringLiteral("select %1, Vorname, Bez1, Straße, PLZ, Ort from %2 where "
-                                 "(Namensschluessel in (%3) and %4) or "
-                                 "(Namensschluessel is null and %4)")
-                      .arg(QLatin1String(numberColumn), QLatin1String(table),
-                           keys.join(QStringLiteral(", ")), plz);
     const QString address = addressKey(typed.strasse, typed.ort);
+    QString sameName =
+        QStringLiteral("Namensschluessel in (%1) and %2").arg(keys.join(QStringLiteral(", ")), plz);
+    if (!address.isEmpty()) {
+        // The street part of the key holds letters, digits and blanks only:
+        // no character that LIKE would read as a pattern.
+        const QString street = address.mid(address.indexOf(QLatin1Char('|')));
+        sameName += QStringLiteral(" and (Anschriftschluessel = '' or Anschriftschluessel like ") +
+                    quoted(QLatin1Char('%') + street) + QLatin1Char(')');
+    }
+    QString sql = QStringLiteral("select '%1' as Quelle, %2 as Nummer, Vorname, Bez1, Straße, PLZ, "
+                                 "Ort from %3 where (%4) or (Namensschluessel is null and %5)")
+                      .arg(QLatin1String(source), QLatin1String(numberColumn), QLatin1String(table),
+                           sameName, plz);
     if (!address.isEmpty()) sql += QStringLiteral(" or Anschriftschluessel = ") + quoted(address);
     return sql;
 }
@@ -39,11 +52,15 @@ QString candidates(const char* numberColumn, const char* table, const PartyAddre
 } // namespace
 
 QString kundenDubletten(const PartyAddress& typed) {
-    return candidates("Kundennummer", "Kundenstamm", typed);
+    return candidates("K", "Kundennummer", "Kundenstamm", typed);
 }
 
 QString adressenDubletten(const PartyAddress& typed) {
-    return candidates("AdressNummer", "Adressenstamm", typed);
+    return candidates("A", "AdressNummer", "Adressenstamm", typed);
+}
+
+QString dubletten(const PartyAddress& typed) {
+    return kundenDubletten(typed) + QStringLiteral(" union all ") + adressenDubletten(typed);
 }
 
 } // namespace statements
@@ -59,30 +76,27 @@ PartyAddress partyOf(const Recordset& rs) {
             text(rs, "Ort")};
 }
 
-void collect(Connection& connection, const QString& sql, const char* numberColumn,
-             DuplicateSource source, const PartyAddress& typed,
-             std::vector<DuplicateCandidate>& found) {
-    const std::shared_ptr<Recordset> rs = connection.Execute(sql);
-    if (!rs) return;
-    for (; !rs->Eof(); rs->MoveNext()) {
-        const PartyAddress stored = partyOf(*rs);
-        const DuplicateVerdict v = compareParties(typed, stored);
-        if (v.duplicate)
-            found.push_back({source, text(*rs, numberColumn), stored, v.score, v.reason});
-    }
-    rs->Close();
-}
-
 } // namespace
 
 std::vector<DuplicateCandidate> findDuplicates(Connection& connection, const PartyAddress& typed) {
     std::vector<DuplicateCandidate> found;
     if (nameWords(typed.vorname, typed.bez1).isEmpty() || typed.plz.trimmed().isEmpty())
         return found;
-    collect(connection, statements::kundenDubletten(typed), "Kundennummer", DuplicateSource::Kunde,
-            typed, found);
-    collect(connection, statements::adressenDubletten(typed), "AdressNummer",
-            DuplicateSource::Adresse, typed, found);
+    const PartyForm form(typed);
+    // One round trip for both masters: on a server each statement costs a
+    // wait of its own.
+    const std::shared_ptr<Recordset> rs = connection.Execute(statements::dubletten(typed));
+    if (!rs) return found;
+    for (; !rs->Eof(); rs->MoveNext()) {
+        const PartyAddress stored = partyOf(*rs);
+        const DuplicateVerdict v = compareParties(form, PartyForm(stored));
+        if (!v.duplicate) continue;
+        const DuplicateSource source = text(*rs, "Quelle") == QLatin1String("K")
+                                           ? DuplicateSource::Kunde
+                                           : DuplicateSource::Adresse;
+        found.push_back({source, text(*rs, "Nummer"), stored, v.score, v.reason});
+    }
+    rs->Close();
     // Surest first; among equals customers before general addresses, then by number.
     std::stable_sort(found.begin(), found.end(),
                      [](const DuplicateCandidate& a, const DuplicateCandidate& b) {

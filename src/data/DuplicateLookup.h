@@ -19,11 +19,12 @@ struct DuplicateCandidate {
 };
 
 // Customers and general addresses that are probably the party `typed`
-// describes, surest first. One statement per master fetches the candidates
-// through the stored keys (db/schema.sql indexes them): the same sound of the
-// name under the same postal code, the same street and number in the same
-// place, and under the same postal code every row whose keys are not yet
-// written. compareParties then decides. Throws when a statement fails.
+// describes, surest first. One statement, one indexed select per master,
+// fetches the candidates through the stored keys (db/schema.sql indexes
+// them): the same sound of the name under the same postal code, the same
+// street and number in the same place, and under the same postal code every
+// row whose keys are not yet written. compareParties then decides. Throws
+// when the statement fails.
 std::vector<DuplicateCandidate> findDuplicates(Connection& connection, const PartyAddress& typed);
 
 // Writes the keys of every row of both masters that has none (rows written
@@ -32,8 +33,10 @@ std::vector<DuplicateCandidate> findDuplicates(Connection& connection, const Par
 int fillDuplicateKeys(Connection& connection);
 
 namespace statements {
+// The select of each master, and both joined by "union all".
 QString kundenDubletten(const PartyAddress& typed);
 QString adressenDubletten(const PartyAddress& typed);
+QString dubletten(const PartyAddress& typed);
 } // namespace statements
 
 } // namespace belegadressen

@@ -64,14 +64,14 @@ bool endsRegisteredForm(const QString& next) {
            next == QLatin1String("kfm") || next == QLatin1String("kfr");
 }
 
-QStringList words(const QString& text) {
+QStringList foldedWords(const QString& text) {
     return foldedText(text).split(QLatin1Char(' '), Qt::SkipEmptyParts);
 }
 
 } // namespace
 
 QStringList nameWords(const QString& vorname, const QString& bez1) {
-    const QStringList all = words(vorname) + words(bez1);
+    const QStringList all = foldedWords(vorname) + foldedWords(bez1);
     QStringList kept;
     for (qsizetype i = 0; i < all.size(); ++i) {
         const QString& w = all.at(i);
@@ -144,14 +144,16 @@ QString soundCode(const QString& folded) {
 
 StreetForm streetForm(const QString& line) {
     const StreetAndNumber split = splitHouseNumber(line);
-    QString street = words(split.street).join(QString());
+    QString street = foldedWords(split.street).join(QString());
     street.replace(QLatin1String("strasse"), QLatin1String("str"));
-    return {street, words(split.number).join(QString())};
+    return {street, foldedWords(split.number).join(QString())};
 }
 
+// Never a null string: stored, that would read as "not yet keyed".
 QString nameKey(const QString& vorname, const QString& bez1) {
     const QStringList line = nameWords(QString(), bez1);
-    return soundCode((line.isEmpty() ? nameWords(vorname, QString()) : line).join(QString()));
+    return QStringLiteral("") +
+           soundCode((line.isEmpty() ? nameWords(vorname, QString()) : line).join(QString()));
 }
 
 QStringList nameKeysOf(const QString& vorname, const QString& bez1) {
@@ -169,8 +171,9 @@ QStringList nameKeysOf(const QString& vorname, const QString& bez1) {
 
 QString addressKey(const QString& strasse, const QString& ort) {
     const StreetForm s = streetForm(strasse);
-    if (s.street.isEmpty()) return {};
-    return words(ort).join(QString()) + QLatin1Char('|') + s.street + QLatin1Char(' ') + s.number;
+    if (s.street.isEmpty()) return QStringLiteral("");
+    return foldedWords(ort).join(QString()) + QLatin1Char('|') + s.street + QLatin1Char(' ') +
+           s.number;
 }
 
 namespace {
@@ -214,44 +217,45 @@ NameAgreement compareNames(const QStringList& a, const QStringList& b) {
     return NameAgreement::None;
 }
 
+PartyForm::PartyForm(const PartyAddress& a)
+    : words(nameWords(a.vorname, a.bez1)), lineWords(nameWords(QString(), a.bez1)),
+      hasFirstName(!nameWords(a.vorname, QString()).isEmpty()), street(streetForm(a.strasse)),
+      plz(a.plz.trimmed()), town(foldedWords(a.ort).join(QString())) {}
+
 namespace {
 
 // A first name on one side only says nothing against the other: "Meier"
 // and "Hans" + "Meier", or a firm with and without its contact's first name.
-NameAgreement nameAgreement(const PartyAddress& a, const PartyAddress& b) {
-    NameAgreement best = compareNames(nameWords(a.vorname, a.bez1), nameWords(b.vorname, b.bez1));
-    const bool firstA = !nameWords(a.vorname, QString()).isEmpty();
-    const bool firstB = !nameWords(b.vorname, QString()).isEmpty();
-    if (firstA != firstB) {
-        const PartyAddress& with = firstA ? a : b;
-        const PartyAddress& without = firstA ? b : a;
-        best = std::max(best, compareNames(nameWords(QString(), with.bez1),
-                                           nameWords(without.vorname, without.bez1)));
-    }
-    return best;
+NameAgreement nameAgreement(const PartyForm& a, const PartyForm& b) {
+    NameAgreement best = compareNames(a.words, b.words);
+    if (best == NameAgreement::Same || a.hasFirstName == b.hasFirstName) return best;
+    const PartyForm& with = a.hasFirstName ? a : b;
+    const PartyForm& without = a.hasFirstName ? b : a;
+    return std::max(best, compareNames(with.lineWords, without.words));
 }
 
 } // namespace
 
 DuplicateVerdict compareParties(const PartyAddress& typed, const PartyAddress& stored) {
-    DuplicateVerdict v;
-    const NameAgreement name = nameAgreement(typed, stored);
-    if (name == NameAgreement::None) return v;
+    return compareParties(PartyForm(typed), PartyForm(stored));
+}
 
-    const StreetForm ta = streetForm(typed.strasse), sa = streetForm(stored.strasse);
+DuplicateVerdict compareParties(const PartyForm& typed, const PartyForm& stored) {
+    DuplicateVerdict v;
+    const StreetForm &ta = typed.street, &sa = stored.street;
     const bool streetKnown = !ta.street.isEmpty() && !sa.street.isEmpty();
     const bool sameStreet = streetKnown && ta.street == sa.street && ta.number == sa.number;
     // Another street or number is another site of the party: a branch, not a repeat.
     if (streetKnown && !sameStreet) return v;
 
     const bool samePlz =
-        !typed.plz.trimmed().isEmpty() &&
-        typed.plz.trimmed().compare(stored.plz.trimmed(), Qt::CaseInsensitive) == 0;
-    const QString townA = words(typed.ort).join(QString()),
-                  townB = words(stored.ort).join(QString());
-    const bool sameTown = !townA.isEmpty() && townA == townB;
+        !typed.plz.isEmpty() && typed.plz.compare(stored.plz, Qt::CaseInsensitive) == 0;
+    const bool sameTown = !typed.town.isEmpty() && typed.town == stored.town;
     // Under another postal code only the same street and number in the same town tell.
     if (!samePlz && !(sameTown && sameStreet)) return v;
+
+    const NameAgreement name = nameAgreement(typed, stored);
+    if (name == NameAgreement::None) return v;
 
     v.duplicate = true;
     QStringList why;

@@ -59,6 +59,19 @@ struct DuplicateVerdict {
     QString reason; // "gleicher Name, gleiche Straße"
 };
 
+// An address in the forms the comparison reads, computed once: the typed
+// address is compared with many stored ones.
+struct PartyForm {
+    explicit PartyForm(const PartyAddress& a);
+    QStringList words;     // first name and name line
+    QStringList lineWords; // the name line alone
+    bool hasFirstName = false;
+    StreetForm street;
+    QString plz; // trimmed
+    QString town;
+};
+
+DuplicateVerdict compareParties(const PartyForm& typed, const PartyForm& stored);
 DuplicateVerdict compareParties(const PartyAddress& typed, const PartyAddress& stored);
 
 // How two lists of name words agree, the strongest way that applies.

@@ -43,7 +43,9 @@ TEST_P(Lookup, FindsVariantsThroughKeysAndRowsWithoutKeys) {
         {{"", "Müller Haustechnik", "", "70173' or '1'='1", "Stuttgart"}, "", ""},
         {{"", "", "Hauptstraße 5", "70173", "Stuttgart"}, "", ""}};
     for (const bool keyed : {false, true}) {
-        if (keyed) EXPECT_EQ(fillDuplicateKeys(*db.connection()), 6);
+        if (keyed) {
+            EXPECT_EQ(fillDuplicateKeys(*db.connection()), 6);
+        }
         for (const auto& [typed, before, after] : cases) {
             SCOPED_TRACE(typed.bez1.toStdString() + (keyed ? " keyed" : " unkeyed"));
             EXPECT_EQ(found(db, typed), keyed ? after : before);

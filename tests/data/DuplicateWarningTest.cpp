@@ -65,7 +65,7 @@ TEST_P(DuplicateWarning, MatchListsCustomerAndGeneralAddress) {
                                 "Hauptstraße 1, 70173 Stuttgart"));
     EXPECT_EQ(a.entry(1)->text(), QString::fromUtf8("Adresse A-200 (gleicher Name)\nMUELLER "
                                                     "HAUSTECHNIK GMBH, 70173 Stuttgart"));
-    EXPECT_EQ(a.lookups(), 2);
+    EXPECT_EQ(a.lookups(), 1) << "one statement for both masters";
     EXPECT_TRUE(a.h.messages().isEmpty() && a.h.informations().isEmpty());
 }
 
