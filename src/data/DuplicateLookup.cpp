@@ -41,10 +41,12 @@ QString candidates(const char* source, const char* numberColumn, const char* tab
         sameName += QStringLiteral(" and (Anschriftschluessel = '' or Anschriftschluessel like ") +
                     quoted(QLatin1Char('%') + street) + QLatin1Char(')');
     }
-    QString sql = QStringLiteral("select '%1' as Quelle, %2 as Nummer, Vorname, Bez1, Straße, PLZ, "
-                                 "Ort from %3 where (%4) or (Namensschluessel is null and %5)")
-                      .arg(QLatin1String(source), QLatin1String(numberColumn), QLatin1String(table),
-                           sameName, plz);
+    QString sql =
+        QStringLiteral(
+            "select '%1' as Quelle, %2 as Nummer, Vorname, Bez1, Straße, PLZ, "
+            "Ort, Anschriftschluessel from %3 where (%4) or (Namensschluessel is null and %5)")
+            .arg(QLatin1String(source), QLatin1String(numberColumn), QLatin1String(table), sameName,
+                 plz);
     if (!address.isEmpty()) sql += QStringLiteral(" or Anschriftschluessel = ") + quoted(address);
     return sql;
 }
@@ -89,7 +91,8 @@ std::vector<DuplicateCandidate> findDuplicates(Connection& connection, const Par
     if (!rs) return found;
     for (; !rs->Eof(); rs->MoveNext()) {
         const PartyAddress stored = partyOf(*rs);
-        const DuplicateVerdict v = compareParties(form, PartyForm(stored));
+        const DuplicateVerdict v =
+            compareParties(form, PartyForm(stored, text(*rs, "Anschriftschluessel")));
         if (!v.duplicate) continue;
         const DuplicateSource source = text(*rs, "Quelle") == QLatin1String("K")
                                            ? DuplicateSource::Kunde

@@ -222,6 +222,21 @@ PartyForm::PartyForm(const PartyAddress& a)
       hasFirstName(!nameWords(a.vorname, QString()).isEmpty()), street(streetForm(a.strasse)),
       plz(a.plz.trimmed()), town(foldedWords(a.ort).join(QString())) {}
 
+PartyForm::PartyForm(const PartyAddress& a, const QString& storedAddressKey)
+    : words(nameWords(a.vorname, a.bez1)), lineWords(nameWords(QString(), a.bez1)),
+      hasFirstName(!nameWords(a.vorname, QString()).isEmpty()), plz(a.plz.trimmed()) {
+    const qsizetype bar = storedAddressKey.indexOf(QLatin1Char('|'));
+    const qsizetype blank = storedAddressKey.lastIndexOf(QLatin1Char(' '));
+    if (bar < 0 || blank < bar) {
+        // No street, or no key yet: what the fields say.
+        street = streetForm(a.strasse);
+        town = foldedWords(a.ort).join(QString());
+        return;
+    }
+    town = storedAddressKey.left(bar);
+    street = {storedAddressKey.mid(bar + 1, blank - bar - 1), storedAddressKey.mid(blank + 1)};
+}
+
 namespace {
 
 // A first name on one side only says nothing against the other: "Meier"

@@ -63,6 +63,9 @@ struct DuplicateVerdict {
 // address is compared with many stored ones.
 struct PartyForm {
     explicit PartyForm(const PartyAddress& a);
+    // A stored row with its address key: street, number and place are read
+    // from the key, which addressKey wrote from the same fields.
+    PartyForm(const PartyAddress& a, const QString& storedAddressKey);
     QStringList words;     // first name and name line
     QStringList lineWords; // the name line alone
     bool hasFirstName = false;

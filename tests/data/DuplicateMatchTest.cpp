@@ -110,3 +110,26 @@ TEST(CompareParties, SplitNameAndTitle) {
 }
 
 } // namespace
+
+namespace {
+
+// A stored row's street, number and place read back from its key are what
+// its fields give; rows without a street or key fall back to the fields.
+TEST(PartyForm, StoredKeyReadsAsTheFields) {
+    const PartyAddress rows[] = {{"", "A", "Hauptstraße 5a", "70173", "Stuttgart"},
+                                 {"", "A", "Straße des 17. Juni 3-5", "10115", "Berlin"},
+                                 {"", "A", "Am Markt", "01067", "Dresden"},
+                                 {"", "A", "", "24103", "Kiel"},
+                                 {"", "A", "Weg 1", "79098", "Freiburg im Breisgau"}};
+    for (const PartyAddress& a : rows) {
+        SCOPED_TRACE(a.strasse.toStdString());
+        const PartyForm fields(a);
+        for (const QString& key : {addressKey(a.strasse, a.ort), QString()}) {
+            const PartyForm keyed(a, key);
+            EXPECT_EQ(keyed.street.street + '|' + keyed.street.number + '|' + keyed.town,
+                      fields.street.street + '|' + fields.street.number + '|' + fields.town);
+        }
+    }
+}
+
+} // namespace
