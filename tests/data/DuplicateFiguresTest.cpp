@@ -1,6 +1,7 @@
 // Precision and recall of the duplicate hint on the two labelled sets: every
 // stored address in a real database, each typed one through the real lookup,
 // so that a duplicate the candidate statement never fetches counts as missed.
+// BA_DUPLICATE_MISSES=1 prints every pair judged wrong.
 #include "DuplicatePairs.h"
 #include "data/DuplicateHint.h"
 #include "data/DuplicateLookup.h"
@@ -67,6 +68,13 @@ Figures measure(const std::vector<LabelledPair>& pairs) {
         if (shown && p.same) ++f.truePositives;
         if (shown && !p.same) ++f.falsePositives;
         if (!shown && p.same) ++f.falseNegatives;
+        if (shown != p.same && qEnvironmentVariableIsSet("BA_DUPLICATE_MISSES"))
+            std::printf(
+                "%s %s: %s | %s | %s %s  <->  %s | %s | %s %s\n", p.same ? "missed" : "false hint",
+                p.kind, qPrintable(p.typed.vorname + ' ' + p.typed.bez1),
+                qPrintable(p.typed.strasse), qPrintable(p.typed.plz), qPrintable(p.typed.ort),
+                qPrintable(p.stored.vorname + ' ' + p.stored.bez1), qPrintable(p.stored.strasse),
+                qPrintable(p.stored.plz), qPrintable(p.stored.ort));
         auto& k = f.byKind[p.kind];
         k.first += shown == p.same ? 1 : 0;
         ++k.second;
