@@ -9,6 +9,7 @@
 #include <QSqlQuery>
 #include <QStringList>
 #include <stdexcept>
+#include <utility>
 
 namespace belegadressen::dbsetup {
 
@@ -74,9 +75,69 @@ inline QStringList sqliteSearchIndexes() {
                            "Adressenstamm (Ort COLLATE NOCASE)")};
 }
 
-// Creates every table and index of the script at `path`.
+// The columns that, changed by any program, make the duplicate keys of a
+// row stale; the database clears the keys then, the control's code writes
+// them again (fillDuplicateKeys). Our own key update changes none of them.
+inline QStringList duplicateKeyTriggers(const QSqlDatabase& db) {
+    const bool sqlite = db.driverName() == QLatin1String("QSQLITE");
+    QStringList out;
+    for (const auto& [table, number] :
+         {std::pair{"Kundenstamm", "Kundennummer"}, std::pair{"Adressenstamm", "AdressNummer"}}) {
+        const QString t = QLatin1String(table), n = QLatin1String(number);
+        const QString name = QStringLiteral("tr_%1_dublette").arg(t.toLower());
+        if (sqlite) {
+            out << QStringLiteral("CREATE TRIGGER IF NOT EXISTS %1 AFTER UPDATE OF Vorname, Bez1, "
+                                  "Straße, PLZ, Ort ON %2 BEGIN UPDATE %2 SET "
+                                  "Namensschluessel = NULL, Anschriftschluessel = NULL WHERE %3 = "
+                                  "NEW.%3; END")
+                       .arg(name, t, n);
+            continue;
+        }
+        out << QStringLiteral("CREATE OR REPLACE FUNCTION %1() RETURNS trigger AS $$ BEGIN "
+                              "NEW.Namensschluessel := NULL; NEW.Anschriftschluessel := NULL; "
+                              "RETURN NEW; END $$ LANGUAGE plpgsql")
+                   .arg(name)
+            << QStringLiteral("CREATE OR REPLACE TRIGGER %1 BEFORE UPDATE ON %2 FOR EACH ROW WHEN "
+                              "(OLD.Vorname IS DISTINCT FROM NEW.Vorname OR OLD.Bez1 IS DISTINCT "
+                              "FROM NEW.Bez1 OR OLD.Straße IS DISTINCT FROM NEW.Straße OR OLD.PLZ "
+                              "IS DISTINCT FROM NEW.PLZ OR OLD.Ort IS DISTINCT FROM NEW.Ort) "
+                              "EXECUTE FUNCTION %1()")
+                   .arg(name, t);
+    }
+    return out;
+}
+
+// Brings a database written before the duplicate keys existed up to date:
+// the key columns, their indexes and the triggers. The keys themselves stay
+// NULL until fillDuplicateKeys writes them; the lookup compares such rows of
+// the same postal code all the same.
+inline void addDuplicateKeys(QSqlDatabase& db) {
+    for (const char* table : {"Kundenstamm", "Adressenstamm"}) {
+        const QString t = QLatin1String(table);
+        for (const char* column : {"Namensschluessel", "Anschriftschluessel"}) {
+            // Asked of the table itself: the drivers' catalogue lookups do
+            // not all follow PostgreSQL's search path.
+            QSqlQuery probe(db);
+            if (probe.exec(
+                    QStringLiteral("SELECT %1 FROM %2 WHERE 1 = 0").arg(QLatin1String(column), t)))
+                continue;
+            run(db, {QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 TEXT")
+                         .arg(t, QLatin1String(column))});
+        }
+        run(db, {QStringLiteral("CREATE INDEX IF NOT EXISTS ix_%1_dublette_name ON %2 "
+                                "(Namensschluessel, PLZ, Anschriftschluessel)")
+                     .arg(t.toLower(), t),
+                 QStringLiteral("CREATE INDEX IF NOT EXISTS ix_%1_dublette_anschrift ON %2 "
+                                "(Anschriftschluessel)")
+                     .arg(t.toLower(), t)});
+    }
+    run(db, duplicateKeyTriggers(db));
+}
+
+// Creates every table, index and trigger of the script at `path`.
 inline void applySchema(QSqlDatabase& db, const QString& path) {
     run(db, statements(readScript(path)));
+    run(db, duplicateKeyTriggers(db));
 }
 
 // Carries a libpq "key=value ..." string (values may stand in single quotes)

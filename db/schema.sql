@@ -74,7 +74,11 @@ CREATE TABLE Kundenstamm (
     Kundeninfo TEXT,
     InterneBemerkung TEXT,
     Kundengruppe VARCHAR(20),
-    RechnungPerPDF SMALLINT
+    RechnungPerPDF SMALLINT,
+    -- Keys of the duplicate warning, written by the control's code; NULL
+    -- until written, and again after another program changed the address.
+    Namensschluessel TEXT,
+    Anschriftschluessel TEXT
 );
 
 -- General address master.
@@ -100,7 +104,9 @@ CREATE TABLE Adressenstamm (
     BezTelefon3 TEXT,
     BezTelefax TEXT,
     BezEMail TEXT,
-    BezHomepage TEXT
+    BezHomepage TEXT,
+    Namensschluessel TEXT,
+    Anschriftschluessel TEXT
 );
 
 -- Customer sites.
@@ -236,11 +242,13 @@ CREATE TABLE Postleitzahlen (
 CREATE INDEX ix_kundenstamm_bez1_ort ON Kundenstamm (Bez1, Ort);
 CREATE INDEX ix_kundenstamm_ort_bez1 ON Kundenstamm (Ort, Bez1);
 CREATE INDEX ix_adressenstamm_bez1_ort ON Adressenstamm (Bez1, Ort);
--- Finding an existing address by postal code and the beginning of its first
--- name line before a new one is typed in twice (the expression must stay
--- exactly as the control's statement writes it); name and number ride along,
--- so the index alone answers.
-CREATE INDEX ix_kundenstamm_plz_name ON Kundenstamm (PLZ, lower(substr(trim(Bez1), 1, 6)), Bez1, Kundennummer);
-CREATE INDEX ix_adressenstamm_plz_name ON Adressenstamm (PLZ, lower(substr(trim(Bez1), 1, 6)), Bez1, AdressNummer);
+-- Finding an existing address before a new one is typed in twice: the
+-- sound of the name under a postal code (with the address key, which the
+-- lookup filters on), and place, street and number; the IS NULL arm of the
+-- lookup uses the first index as well.
+CREATE INDEX ix_kundenstamm_dublette_name ON Kundenstamm (Namensschluessel, PLZ, Anschriftschluessel);
+CREATE INDEX ix_kundenstamm_dublette_anschrift ON Kundenstamm (Anschriftschluessel);
+CREATE INDEX ix_adressenstamm_dublette_name ON Adressenstamm (Namensschluessel, PLZ, Anschriftschluessel);
+CREATE INDEX ix_adressenstamm_dublette_anschrift ON Adressenstamm (Anschriftschluessel);
 CREATE INDEX ix_postleitzahlen_plz ON Postleitzahlen (Land, Plz, Ort, Strasse);
 CREATE INDEX ix_postleitzahlen_ort ON Postleitzahlen (Land, OrtWort, StrasseSuche);

@@ -1,5 +1,7 @@
 #include "HostDatabase.h"
 #include "../../db/DatabaseSetup.h"
+#include "data/DuplicateLookup.h"
+#include "data/SqlConnection.h"
 #include <QFileInfo>
 #include <QSqlError>
 #include <QStringList>
@@ -62,6 +64,14 @@ OpenedDatabase openPostgres(const QString& connInfo, const QString& name) {
 } // namespace
 
 OpenedDatabase openHostDatabase(const DatabaseChoice& choice, const QString& connectionName) {
-    if (!choice.pgConnInfo.isEmpty()) return openPostgres(choice.pgConnInfo, connectionName);
-    return openSqlite(choice.sqliteFile, connectionName);
+    OpenedDatabase opened = !choice.pgConnInfo.isEmpty()
+                                ? openPostgres(choice.pgConnInfo, connectionName)
+                                : openSqlite(choice.sqliteFile, connectionName);
+    // The duplicate warning finds rows by keys our code computes: a database
+    // of an older writer gets the columns, and rows that another program
+    // wrote or changed since the last start get their keys now.
+    belegadressen::dbsetup::addDuplicateKeys(opened.db);
+    belegadressen::SqlConnection connection(opened.db);
+    belegadressen::fillDuplicateKeys(connection);
+    return opened;
 }

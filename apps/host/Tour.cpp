@@ -213,6 +213,7 @@ int Tour::run() {
     runPostal();
     runAddressCheck();
     runDuplicate();
+    runDuplicateVariants();
     runKeyboard();
 
     step(QStringLiteral("Beleg speichern"));

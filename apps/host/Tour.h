@@ -35,13 +35,14 @@ private:
     bool compareDocuments();
     void runService(); // TourService.cpp
     void runTexts();
-    void runKeyboard();     // TourKeyboard.cpp
-    void runPartSearch();   // TourSearch.cpp
-    void runDuplicate();    // TourDuplicate.cpp
-    void runGerman();       // TourGerman.cpp
-    void runConflicts();    // TourConflicts.cpp
-    void runAddressCheck(); // TourAddressCheck.cpp
-    void runTypingSearch(); // TourTyping.cpp
+    void runKeyboard();          // TourKeyboard.cpp
+    void runPartSearch();        // TourSearch.cpp
+    void runDuplicate();         // TourDuplicate.cpp
+    void runGerman();            // TourGerman.cpp
+    void runConflicts();         // TourConflicts.cpp
+    void runAddressCheck();      // TourAddressCheck.cpp
+    void runTypingSearch();      // TourTyping.cpp
+    void runDuplicateVariants(); // TourDuplicateVariants.cpp
 
     DocumentWindow& mWindow;
     QString mFolder;

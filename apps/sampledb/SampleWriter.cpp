@@ -4,15 +4,19 @@
 #include "SampleData.h"
 #include "SampleRemarks.h"
 #include "ServiceSamples.h"
+#include "data/DuplicateMatch.h"
 #include "platform/PostalSpelling.h"
 #include <QDate>
 #include <QRegularExpression>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <array>
 #include <cstdio>
 #include <sqlite3.h>
 #include <stdexcept>
+#include <utility>
+#include <vector>
 
 using sample::Rng;
 
@@ -236,11 +240,13 @@ SampleCounts SampleWriter::write(const QString& schemaScript) {
     counts.sites += service.sites;
     counts.equipment += service.equipment;
     writeRemarkSamples(mDb, mCustomers);
+    keyRemainingRows();
     if (!mDb.commit()) fail(QStringLiteral("commit"), mDb.lastError());
     // Indexes built once over the loaded rows are far cheaper than kept up
     // row by row.
     setup::run(mDb, indexes);
     if (sqlite) setup::run(mDb, setup::sqliteSearchIndexes());
+    setup::run(mDb, setup::duplicateKeyTriggers(mDb));
     writeSearchIndex();
     setup::run(mDb, {QStringLiteral("ANALYZE")});
     if (sqlite)
@@ -248,6 +254,34 @@ SampleCounts SampleWriter::write(const QString& schemaScript) {
                          QStringLiteral("PRAGMA synchronous = FULL"),
                          QStringLiteral("PRAGMA locking_mode = NORMAL")});
     return counts;
+}
+
+void SampleWriter::keyRemainingRows() {
+    // The few rows written by fixed statements (the service samples) get
+    // their duplicate keys here, as the control's code computes them.
+    for (const auto& [table, number] :
+         {std::pair{"Kundenstamm", "Kundennummer"}, std::pair{"Adressenstamm", "AdressNummer"}}) {
+        QSqlQuery read(mDb), write(mDb);
+        if (!read.exec(QStringLiteral("SELECT %1, Vorname, Bez1, Straße, Ort FROM %2 WHERE "
+                                      "Namensschluessel IS NULL")
+                           .arg(QLatin1String(number), QLatin1String(table))))
+            fail(QStringLiteral("read keys"), read.lastError());
+        std::vector<std::array<QString, 3>> rows;
+        while (read.next())
+            rows.push_back(
+                {read.value(0).toString(),
+                 belegadressen::nameKey(read.value(1).toString(), read.value(2).toString()),
+                 belegadressen::addressKey(read.value(3).toString(), read.value(4).toString())});
+        write.prepare(QStringLiteral("UPDATE %1 SET Namensschluessel = ?, Anschriftschluessel = ? "
+                                     "WHERE %2 = ?")
+                          .arg(QLatin1String(table), QLatin1String(number)));
+        for (const auto& row : rows) {
+            write.addBindValue(row[1]);
+            write.addBindValue(row[2]);
+            write.addBindValue(row[0]);
+            if (!write.exec()) fail(QStringLiteral("write keys"), write.lastError());
+        }
+    }
 }
 
 void SampleWriter::writeSearchIndex() {
@@ -405,7 +439,7 @@ void SampleWriter::writeCustomers(SampleCounts& counts) {
                          "BezHompage, RG_KdNr, VS_KdNr, VS_AdrNr, RG_AdrNr, KopftextAN, "
                          "KopftextAB, KopftextLS, KopftextRG, KopftextGS, FußtextAN, FußtextAB, "
                          "FußtextLS, FußtextRG, FußtextGS, Kundeninfo, InterneBemerkung, "
-                         "Kundengruppe, RechnungPerPDF"));
+                         "Kundengruppe, RechnungPerPDF, Namensschluessel, Anschriftschluessel"));
     Insert standort(mDb, QStringLiteral("Standorte"),
                     columns("Kundennummer, Standortnummer, StandortKdnr, VertragsNummer, "
                             "MonteurNummer, StandortAnrede, StandortVorname, StandortBez1, "
@@ -521,6 +555,8 @@ void SampleWriter::writeCustomers(SampleCounts& counts) {
                                            : QVariant(QString::fromUtf8(groupsCompany[r.below(4)])))
                             : QVariant(QStringLiteral("PRIVAT")))
               << flag(20, 50);
+        kunde << belegadressen::nameKey(p.vorname, p.bez1)
+              << belegadressen::addressKey(p.strasse, p.ort);
         kunde.exec();
 
         // Sites with their equipment for some customers, many for a few.
@@ -578,7 +614,7 @@ void SampleWriter::writeCustomers(SampleCounts& counts) {
                    columns("AdressNummer, AnredeHW, Vorname, Bez1, Bez2, Bez3, Straße, Land, PLZ, "
                            "Ort, Telefon, Telefon2, Telefon3, Telefax, EMail, Homepage, "
                            "BezTelefon1, BezTelefon2, BezTelefon3, BezTelefax, BezEMail, "
-                           "BezHomepage"));
+                           "BezHomepage, Namensschluessel, Anschriftschluessel"));
     for (int a = 1; a <= addressCount; ++a) {
         // Seeded apart from the customers so that both stay independent of the count.
         Rng r(0x4164726573736500ull + static_cast<quint64>(a));
@@ -594,6 +630,8 @@ void SampleWriter::writeCustomers(SampleCounts& counts) {
                         : kNull);
         for (const QString& label : labels)
             adresse << label;
+        adresse << belegadressen::nameKey(p.vorname, p.bez1)
+                << belegadressen::addressKey(p.strasse, p.ort);
         adresse.exec();
     }
     counts.addresses = adresse.rows();

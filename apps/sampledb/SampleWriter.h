@@ -29,6 +29,7 @@ private:
     void writeMasterData(SampleCounts& counts);
     void writeCustomers(SampleCounts& counts);
     void writeSearchIndex();
+    void keyRemainingRows();
 
     QSqlDatabase mDb;
     int mCustomers;

@@ -56,6 +56,7 @@ void AddressLoad::fill() {
         throw;
     }
     view.ZeigeAdresse();
+    if (mFilled) skipOnError(mFilled);
     skipOnError([&] {
         if (shown(ui.ocxAnrede)) ui.ocxAnrede->setFocus(Qt::OtherFocusReason);
     });

@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <functional>
 
 namespace belegadressen {
 
@@ -25,6 +26,9 @@ public:
     void fill();
     qint32 fktDragNummerAdresse(const QString& nummer);
     void btnAdresseClick();
+    // Called after every fill, so that the duplicate warning knows the
+    // address as taken from the master.
+    void setFilledHandler(std::function<void()> handler) { mFilled = std::move(handler); }
 
 private:
     ControlState& state;
@@ -32,6 +36,7 @@ private:
     ServiceHub& services;
     EventSink& events;
     AddressView& view;
+    std::function<void()> mFilled;
 };
 
 } // namespace belegadressen

@@ -10,6 +10,18 @@
 
 namespace belegadressen {
 
+namespace {
+
+// What a lookup depends on besides the street: the street alone changing
+// does not offer the hint again.
+QString settledForm(const QString& vorname, const QString& bez1, const QString& plz,
+                    const QString& ort) {
+    return nameWords(vorname, bez1).join(QLatin1Char(' ')) + QLatin1Char('|') +
+           plz.trimmed().toLower() + QLatin1Char('|') + foldedText(ort).simplified();
+}
+
+} // namespace
+
 DuplicateCheck::DuplicateCheck(ControlState& state, Ui& ui, ServiceHub& services,
                                CustomerLoad& customers, AddressLoad& addresses)
     : state(state), ui(ui), services(services), customers(customers), addresses(addresses) {}
@@ -19,8 +31,14 @@ DuplicateCheck::~DuplicateCheck() = default;
 void DuplicateCheck::connectSignals() {
     // Whatever changes the number, the name or the postal code (typing, a
     // load, showing another address) makes the listed matches stale.
-    for (QLineEdit* field : {ui.txtDNummer, ui.txtDAdr[1], ui.txtDPostleitzahl})
+    for (QLineEdit* field : {ui.txtDNummer, ui.txtDAdr[0], ui.txtDAdr[1], ui.txtDPostleitzahl})
         connectGuarded(field, &QLineEdit::textChanged, field, [this] { dismiss(); });
+    // An address emptied is a new one again, whatever it held before.
+    connectGuarded(ui.txtDAdr[1], &QLineEdit::textChanged, ui.txtDAdr[1],
+                   [this](const QString& text) {
+                       if (text.trimmed().isEmpty()) mSettled.erase(state.AktAdresse);
+                   });
+    addresses.setFilledHandler([this] { addressTaken(); });
 }
 
 void DuplicateCheck::setEnabled(bool on) {
@@ -39,15 +57,24 @@ void DuplicateCheck::dismiss() {
     if (mHint) mHint->dismiss();
 }
 
+void DuplicateCheck::addressTaken() {
+    const AdressDaten& r = state.current();
+    mSettled[state.AktAdresse] = settledForm(r.Vorname, r.Bez1, r.Postleitzahl, r.Ort);
+}
+
 void DuplicateCheck::placeLeft() {
     // A fill by the control itself (a load moving the focus) is no new entry.
     if (!mEnabled || !state.aenderungMelden() || state.mLaedt) return;
     if (!state.hasAddress(state.AktAdresse)) return;
     if (!ui.txtDNummer->text().trimmed().isEmpty()) return;
-    const QString bez1 = ui.txtDAdr[1]->text();
-    const QString plz = ui.txtDPostleitzahl->text();
-    if (normalisedName(bez1).isEmpty() || normalisedPostalCode(plz).isEmpty()) return;
-    const std::vector<DuplicateCandidate> found = findDuplicates(*services.connection(), bez1, plz);
+    const PartyAddress typed{ui.txtDAdr[0]->text(), ui.txtDAdr[1]->text(), ui.txtDAdr[5]->text(),
+                             ui.txtDPostleitzahl->text(), ui.txtDAdr[6]->text()};
+    if (nameWords(typed.vorname, typed.bez1).isEmpty() || typed.plz.trimmed().isEmpty()) return;
+    const QString settled = settledForm(typed.vorname, typed.bez1, typed.plz, typed.ort);
+    const auto known = mSettled.find(state.AktAdresse);
+    if (known != mSettled.end() && known->second == settled) return;
+    const std::vector<DuplicateCandidate> found = findDuplicates(*services.connection(), typed);
+    mSettled[state.AktAdresse] = settled;
     mShownFor = state.AktAdresse;
     hint().showFor(found);
 }

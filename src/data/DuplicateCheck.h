@@ -1,6 +1,7 @@
 #pragma once
-#include "data/DuplicateMatch.h"
-#include <memory>
+#include "data/DuplicateLookup.h"
+#include <QString>
+#include <map>
 
 namespace belegadressen {
 
@@ -13,8 +14,8 @@ class DuplicateHint;
 
 // The host's opt-in warning about a new address that already exists: leaving
 // the place line of an address without a number looks for customers and
-// general addresses with the same first name line and postal code and lists
-// them beside the number field; choosing one loads it as the host's own
+// general addresses that are probably the same party (findDuplicates) and
+// lists them beside the number field; choosing one loads it as the host's own
 // searches would. Off, it sends no statement and shows nothing.
 class DuplicateCheck {
 public:
@@ -26,7 +27,8 @@ public:
     void setEnabled(bool on);
     bool enabled() const { return mEnabled; }
 
-    // Leaving the place line: looks up and shows the matches, if any.
+    // Leaving the place line: looks up and shows the matches, once for each
+    // name, postal code and place an address is given.
     void placeLeft();
     // Loads a listed match into the address the hint was shown for.
     void choose(const DuplicateCandidate& candidate);
@@ -34,6 +36,8 @@ public:
 
 private:
     DuplicateHint& hint();
+    // A general address was filled in: it is known, not new.
+    void addressTaken();
 
     ControlState& state;
     Ui& ui;
@@ -41,7 +45,10 @@ private:
     CustomerLoad& customers;
     AddressLoad& addresses;
     bool mEnabled = false;
-    int mShownFor = 0;              // the address the hint lists matches for
+    int mShownFor = 0; // the address the hint lists matches for
+    // Per address, the name, postal code and place last looked up or taken
+    // from the master: passing the place line again asks nothing new.
+    std::map<int, QString> mSettled;
     DuplicateHint* mHint = nullptr; // a child of the number field's panel
 };
 

@@ -7,15 +7,25 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 namespace belegadressen {
 
 namespace {
 
+// Two lines, so that the entry fits beside the number field: who and why,
+// then name, street and place.
 QString entryText(const DuplicateCandidate& c) {
+    const PartyAddress& a = c.address;
+    QStringList parts;
+    const QString name = (a.vorname.trimmed() + QLatin1Char(' ') + a.bez1.trimmed()).trimmed();
+    for (const QString& p : {name, a.strasse.trimmed(),
+                             (a.plz.trimmed() + QLatin1Char(' ') + a.ort.trimmed()).trimmed()})
+        if (!p.isEmpty()) parts << p;
     return (c.source == DuplicateSource::Kunde ? QStringLiteral("Kunde ")
                                                : QStringLiteral("Adresse ")) +
-           c.nummer;
+           c.nummer + QStringLiteral(" (") + c.reason + QStringLiteral(")\n") +
+           parts.join(QStringLiteral(", "));
 }
 
 } // namespace
@@ -31,9 +41,12 @@ DuplicateHint::DuplicateHint(QWidget* anchor, QWidget* rowEnd, Choose choose)
     setPalette(p);
     setAccessibleName(QStringLiteral("Mögliche Dubletten"));
 
-    auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(4, 1, 1, 1);
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(4, 1, 1, 2);
+    column->setSpacing(0);
+    auto* row = new QHBoxLayout;
     row->setSpacing(4);
+    column->addLayout(row);
     mCaption = new QLabel(this);
     mCaption->setObjectName(QStringLiteral("lblDuplikat"));
     mCaption->setTextFormat(Qt::PlainText);
@@ -45,6 +58,7 @@ DuplicateHint::DuplicateHint(QWidget* anchor, QWidget* rowEnd, Choose choose)
     mClose->setToolTip(QStringLiteral("Hinweis schließen (Esc)"));
     mClose->setAccessibleName(QStringLiteral("Hinweis schließen"));
     mClose->setFocusPolicy(Qt::NoFocus);
+    row->addStretch(1);
     row->addWidget(mClose);
     connectGuarded(mClose, &QToolButton::clicked, this, [this] { dismiss(); });
     hide();
@@ -68,7 +82,7 @@ void DuplicateHint::showFor(const std::vector<DuplicateCandidate>& candidates) {
     mCaption->setText(more > 0      ? QStringLiteral("Mögliche Dubletten (%1 weitere):").arg(more)
                       : listed == 1 ? QStringLiteral("Mögliche Dublette:")
                                     : QStringLiteral("Mögliche Dubletten:"));
-    auto* row = static_cast<QHBoxLayout*>(layout());
+    auto* column = static_cast<QVBoxLayout*>(layout());
     QWidget* previous = mAnchor;
     for (int i = 0; i < listed; ++i) {
         const DuplicateCandidate& c = mCandidates[static_cast<size_t>(i)];
@@ -76,13 +90,14 @@ void DuplicateHint::showFor(const std::vector<DuplicateCandidate>& candidates) {
         entry->setObjectName(QStringLiteral("btnDuplikat_%1").arg(i));
         entry->setFlat(true);
         entry->setCursor(Qt::PointingHandCursor);
-        entry->setToolTip(c.bez1 + QStringLiteral(" übernehmen"));
-        entry->setAccessibleName(entryText(c) + QStringLiteral(", ") + c.bez1);
+        entry->setStyleSheet(QStringLiteral("text-align: left"));
+        entry->setToolTip(QStringLiteral("Diese Adresse übernehmen"));
+        entry->setAccessibleName(entryText(c).replace(QLatin1Char('\n'), QStringLiteral(": ")));
         entry->setFocusPolicy(Qt::StrongFocus);
         QFont f = entry->font();
         f.setUnderline(true);
         entry->setFont(f);
-        row->insertWidget(1 + i, entry);
+        column->addWidget(entry);
         // Copy: choosing reloads the address, which closes the hint.
         connectGuarded(entry, &QPushButton::clicked, this, [this, c] { mChoose(c); });
         // Reached with Tab straight from the number field.
@@ -116,8 +131,11 @@ void DuplicateHint::place() {
     const QRect field(mAnchor->mapTo(panel, QPoint(0, 0)), mAnchor->size());
     const int x = (mRowEnd->isVisible() ? end.right() : field.right()) + 6;
     const int width = std::min(sizeHint().width(), std::max(0, panel->width() - x));
-    setGeometry(x, field.top() + (field.height() - sizeHint().height()) / 2, width,
-                sizeHint().height());
+    // Its top at the number's row, going down over the right-hand fields;
+    // kept inside the panel, whose top would cut off the caption.
+    const int height = sizeHint().height();
+    const int y = std::max(0, std::min(field.top() - 2, panel->height() - height));
+    setGeometry(x, y, width, height);
 }
 
 bool DuplicateHint::inControl(QObject* o) const {

@@ -1,5 +1,5 @@
 #pragma once
-#include "data/DuplicateMatch.h"
+#include "data/DuplicateLookup.h"
 #include <QFrame>
 #include <functional>
 #include <vector>
@@ -11,8 +11,9 @@ class QToolButton;
 namespace belegadressen {
 
 // The small frame beside the number field that lists possible duplicates of a
-// new address: one clickable entry per match, reached with Tab from the
-// number field, closed by Esc, by its close button or by its owner. It never
+// new address, surest first: one clickable entry per match with its number,
+// name, street, place and why it matches, reached with Tab from the number
+// field, closed by Esc, by its close button or by its owner. It never
 // takes the focus by itself, so typing goes on where it was.
 class DuplicateHint : public QFrame {
 public:
@@ -26,7 +27,7 @@ public:
     void dismiss();
 
     // At most this many entries are listed; the caption counts the rest.
-    static constexpr int kMaxEntries = 5;
+    static constexpr int kMaxEntries = 3;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,171 +1,304 @@
 #include "data/DuplicateMatch.h"
-#include "contracts/Connection.h"
-#include "contracts/Recordset.h"
-#include "platform/SqlText.h"
-#include <QStringList>
+#include "platform/HouseNumber.h"
+#include <QSet>
 #include <algorithm>
+#include <vector>
 
 namespace belegadressen {
 
-namespace {
-
-// The umlauts and ß with the spelling a keyboard without them gives.
-struct Umlaut {
-    char16_t letter;
-    const char* spelled;
-};
-constexpr Umlaut kUmlauts[] = {{0x00E4, "ae"}, {0x00F6, "oe"}, {0x00FC, "ue"}, {0x00DF, "ss"}};
-
-} // namespace
-
-QString normalisedName(const QString& name) {
-    // Composed form first: a "ü" typed as "u" plus a combining diaeresis is
-    // the same letter.
-    const QString s = name.normalized(QString::NormalizationForm_C).trimmed().toLower();
+QString foldedText(const QString& text) {
+    // Composed first, so that "u" plus a combining diaeresis is the umlaut.
+    const QString s = text.normalized(QString::NormalizationForm_C).toLower();
     QString out;
     out.reserve(s.size() + 4);
     for (const QChar c : s) {
-        const auto u = std::find_if(std::begin(kUmlauts), std::end(kUmlauts),
-                                    [c](const Umlaut& x) { return x.letter == c.unicode(); });
-        if (u != std::end(kUmlauts))
-            out += QLatin1String(u->spelled);
-        else
-            out += c;
+        switch (c.unicode()) {
+        case 0x00E4:
+            out += QLatin1String("ae");
+            continue;
+        case 0x00F6:
+            out += QLatin1String("oe");
+            continue;
+        case 0x00FC:
+            out += QLatin1String("ue");
+            continue;
+        case 0x00DF:
+        case 0x1E9E:
+            out += QLatin1String("ss");
+            continue;
+        default:
+            break;
+        }
+        if (c.unicode() < 128) {
+            out += c.isLetterOrNumber() ? c : QLatin1Char(' ');
+            continue;
+        }
+        // Other accented letters count as their base letter ("é" as "e").
+        const QString parts = QString(c).normalized(QString::NormalizationForm_D);
+        const QChar base = parts.isEmpty() ? c : parts.at(0);
+        out += base.isLetterOrNumber() ? base : QLatin1Char(' ');
     }
     return out;
 }
 
-QString normalisedPostalCode(const QString& plz) { return plz.trimmed().toLower(); }
+namespace {
 
-bool sameName(const QString& a, const QString& b) { return normalisedName(a) == normalisedName(b); }
+// Legal forms, titles and joining words: they say nothing about who the
+// party is, and one record has them where another leaves them out.
+const QSet<QString>& fillerWords() {
+    static const QSet<QString> words{
+        QStringLiteral("gmbh"),      QStringLiteral("mbh"),  QStringLiteral("ag"),
+        QStringLiteral("kg"),        QStringLiteral("kgaa"), QStringLiteral("ohg"),
+        QStringLiteral("gbr"),       QStringLiteral("ug"),   QStringLiteral("haftungsbeschraenkt"),
+        QStringLiteral("co"),        QStringLiteral("inh"),  QStringLiteral("inhaber"),
+        QStringLiteral("inhaberin"), QStringLiteral("dr"),   QStringLiteral("dres"),
+        QStringLiteral("prof"),      QStringLiteral("dipl"), QStringLiteral("ing"),
+        QStringLiteral("med"),       QStringLiteral("und"),  QStringLiteral("u")};
+    return words;
+}
+
+// "e.K.", "e.Kfm.", "e.V." fold to two words; the "e" alone is dropped only
+// when one of these follows it.
+bool endsRegisteredForm(const QString& next) {
+    return next == QLatin1String("k") || next == QLatin1String("v") ||
+           next == QLatin1String("kfm") || next == QLatin1String("kfr");
+}
+
+QStringList foldedWords(const QString& text) {
+    return foldedText(text).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+}
+
+} // namespace
+
+QStringList nameWords(const QString& vorname, const QString& bez1) {
+    const QStringList all = foldedWords(vorname) + foldedWords(bez1);
+    QStringList kept;
+    for (qsizetype i = 0; i < all.size(); ++i) {
+        const QString& w = all.at(i);
+        if (w == QLatin1String("e") && i + 1 < all.size() && endsRegisteredForm(all.at(i + 1))) {
+            ++i;
+            continue;
+        }
+        if (!fillerWords().contains(w)) kept << w;
+    }
+    return kept.isEmpty() ? all : kept;
+}
 
 namespace {
 
-constexpr QChar kDiaeresis(0x0308);
-constexpr QChar kCapitalSharpS(0x1E9E);
-
-// One character of a stored name after the engines' lower(): ASCII letters
-// come out small on every engine, other letters small on one and unchanged
-// on another, so both cases are candidates.
-QStringList asLowered(QChar c) {
-    QStringList forms{QString(c)};
-    if (c.unicode() >= 128 && c.toUpper() != c) forms << QString(c.toUpper());
-    if (c.unicode() == 0x00DF) forms << QString(kCapitalSharpS);
-    return forms;
+bool in(char16_t c, const char* set) {
+    for (; *set; ++set)
+        if (c == char16_t(*set)) return true;
+    return false;
 }
 
-// Walks the normalised name one stored character at a time: a letter as it
-// is, or "ae", "oe", "ue", "ss" as the umlaut or ß it may have been typed as
-// (composed, or decomposed into letter and diaeresis).
-void expand(const QString& n, qsizetype pos, const QString& built, int points, QStringList& out) {
-    if (points >= kNamePrefixLength || pos >= n.size()) {
-        if (!out.contains(built)) out << built;
-        return;
-    }
-    const qsizetype width = n.at(pos).isHighSurrogate() && pos + 1 < n.size() ? 2 : 1;
-    if (width == 2) {
-        expand(n, pos + 2, built + n.mid(pos, 2), points + 1, out);
-    } else {
-        for (const QString& f : asLowered(n.at(pos)))
-            expand(n, pos + 1, built + f, points + 1, out);
-    }
-    const QStringView pair = QStringView(n).mid(pos, 2);
-    for (const Umlaut& u : kUmlauts) {
-        if (pair != QLatin1String(u.spelled)) continue;
-        for (const QString& f : asLowered(QChar(u.letter)))
-            expand(n, pos + 2, built + f, points + 1, out);
-        if (u.letter == 0x00DF) continue;
-        const QString base = built + QLatin1Char(u.spelled[0]);
-        if (points + 2 > kNamePrefixLength) {
-            if (!out.contains(base)) out << base;
-        } else {
-            expand(n, pos + 2, base + kDiaeresis, points + 2, out);
+} // namespace
+
+QString soundCode(const QString& folded) {
+    QString letters;
+    for (const QChar c : folded)
+        if (c >= QLatin1Char('a') && c <= QLatin1Char('z')) letters += c;
+    QString raw;
+    for (qsizetype i = 0; i < letters.size(); ++i) {
+        const char16_t c = letters.at(i).unicode();
+        const char16_t prev = i > 0 ? letters.at(i - 1).unicode() : 0;
+        const char16_t next = i + 1 < letters.size() ? letters.at(i + 1).unicode() : 0;
+        if (in(c, "aeijouy")) {
+            raw += QLatin1Char('0');
+        } else if (c == u'h') {
+            continue;
+        } else if (c == u'b') {
+            raw += QLatin1Char('1');
+        } else if (c == u'p') {
+            raw += QLatin1Char(next == u'h' ? '3' : '1');
+        } else if (c == u'd' || c == u't') {
+            raw += QLatin1Char(in(next, "csz") ? '8' : '2');
+        } else if (in(c, "fvw")) {
+            raw += QLatin1Char('3');
+        } else if (in(c, "gkq")) {
+            raw += QLatin1Char('4');
+        } else if (c == u'c') {
+            const bool hard =
+                i == 0 ? in(next, "ahkloqrux") : !in(prev, "sz") && in(next, "ahkoqux");
+            raw += QLatin1Char(hard ? '4' : '8');
+        } else if (c == u'x') {
+            raw += in(prev, "ckq") ? QStringLiteral("8") : QStringLiteral("48");
+        } else if (c == u'l') {
+            raw += QLatin1Char('5');
+        } else if (c == u'm' || c == u'n') {
+            raw += QLatin1Char('6');
+        } else if (c == u'r') {
+            raw += QLatin1Char('7');
+        } else if (c == u's' || c == u'z') {
+            raw += QLatin1Char('8');
         }
     }
-}
-
-} // namespace
-
-QStringList namePrefixes(const QString& normalised) {
-    QStringList out;
-    expand(normalised, 0, QString(), 0, out);
-    return out;
-}
-
-namespace statements {
-
-namespace {
-
-// The code as typed, in capitals and in small letters: an equality per
-// spelling keeps the lookup on the postal-code index.
-QString plzCondition(const QString& plz) {
-    QStringList spellings{plz};
-    for (const QString& s : {plz.toUpper(), plz.toLower()})
-        if (!spellings.contains(s)) spellings << s;
-    if (spellings.size() == 1) return QStringLiteral("PLZ = ") + quoted(plz);
-    QStringList values;
-    for (const QString& s : spellings)
-        values << quoted(s);
-    return QStringLiteral("PLZ in (") + values.join(QStringLiteral(", ")) + QLatin1Char(')');
-}
-
-// The name's beginning as the index on PLZ and kNamePrefixExpression holds
-// it: one equality per spelling that may begin a matching name.
-QString prefixCondition(const QString& bez1) {
-    QStringList values;
-    for (const QString& p : namePrefixes(normalisedName(bez1)))
-        values << quoted(p);
-    return QString::fromLatin1(kNamePrefixExpression) + QStringLiteral(" in (") +
-           values.join(QStringLiteral(", ")) + QLatin1Char(')');
-}
-
-} // namespace
-
-QString dublettenMitPlz(const QString& plz, const QString& bez1) {
-    const QString where = plzCondition(plz) + QStringLiteral(" and ") + prefixCondition(bez1);
-    return QStringLiteral("select 1 as Quelle, Kundennummer as Nummer, Bez1 from Kundenstamm "
-                          "where ") +
-           where +
-           QStringLiteral(" union all select 2, AdressNummer, Bez1 from Adressenstamm where ") +
-           where;
-}
-
-} // namespace statements
-
-namespace {
-
-// Customers first, then general addresses, each in number order.
-void collect(Connection& connection, const QString& sql, const QString& wanted,
-             std::vector<DuplicateCandidate>& found) {
-    const std::shared_ptr<Recordset> rs = connection.Execute(sql);
-    if (!rs) return;
-    for (; !rs->Eof(); rs->MoveNext()) {
-        const QString bez1 = rs->Value(QStringLiteral("Bez1")).toString();
-        if (normalisedName(bez1) != wanted) continue;
-        found.push_back({rs->Value(QStringLiteral("Quelle")).toInt() == 1
-                             ? DuplicateSource::Kunde
-                             : DuplicateSource::Adresse,
-                         rs->Value(QStringLiteral("Nummer")).toString(), bez1});
+    QString code;
+    for (qsizetype i = 0; i < raw.size(); ++i) {
+        if (i > 0 && raw.at(i) == raw.at(i - 1)) continue;
+        if (raw.at(i) == QLatin1Char('0') && i > 0) continue;
+        code += raw.at(i);
     }
-    rs->Close();
-    // Ordered here, among the matches only: the rows come in index order.
-    std::stable_sort(found.begin(), found.end(),
-                     [](const DuplicateCandidate& a, const DuplicateCandidate& b) {
-                         if (a.source != b.source) return a.source == DuplicateSource::Kunde;
-                         return a.nummer < b.nummer;
-                     });
+    return code;
+}
+
+StreetForm streetForm(const QString& line) {
+    const StreetAndNumber split = splitHouseNumber(line);
+    QString street = foldedWords(split.street).join(QString());
+    street.replace(QLatin1String("strasse"), QLatin1String("str"));
+    return {street, foldedWords(split.number).join(QString())};
+}
+
+// Never a null string: stored, that would read as "not yet keyed".
+QString nameKey(const QString& vorname, const QString& bez1) {
+    const QStringList line = nameWords(QString(), bez1);
+    return QStringLiteral("") +
+           soundCode((line.isEmpty() ? nameWords(vorname, QString()) : line).join(QString()));
+}
+
+QStringList nameKeysOf(const QString& vorname, const QString& bez1) {
+    QStringList keys;
+    const auto add = [&](const QStringList& words) {
+        const QString k = soundCode(words.join(QString()));
+        if (!words.isEmpty() && !keys.contains(k)) keys << k;
+    };
+    add(nameWords(vorname, bez1));
+    const QStringList line = nameWords(QString(), bez1);
+    add(line);
+    if (nameWords(vorname, QString()).isEmpty() && line.size() > 1) add(line.mid(1));
+    return keys;
+}
+
+QString addressKey(const QString& strasse, const QString& ort) {
+    const StreetForm s = streetForm(strasse);
+    if (s.street.isEmpty()) return QStringLiteral("");
+    return foldedWords(ort).join(QString()) + QLatin1Char('|') + s.street + QLatin1Char(' ') +
+           s.number;
+}
+
+namespace {
+
+// Edits (insert, delete, replace, swap of neighbours) that turn a into b.
+int editDistance(const QString& a, const QString& b) {
+    const auto n = a.size(), m = b.size();
+    std::vector<std::vector<int>> d(static_cast<size_t>(n + 1), std::vector<int>(size_t(m + 1)));
+    for (qsizetype i = 0; i <= n; ++i)
+        d[size_t(i)][0] = int(i);
+    for (qsizetype j = 0; j <= m; ++j)
+        d[0][size_t(j)] = int(j);
+    for (qsizetype i = 1; i <= n; ++i) {
+        for (qsizetype j = 1; j <= m; ++j) {
+            const int cost = a.at(i - 1) == b.at(j - 1) ? 0 : 1;
+            int v = std::min({d[size_t(i - 1)][size_t(j)] + 1, d[size_t(i)][size_t(j - 1)] + 1,
+                              d[size_t(i - 1)][size_t(j - 1)] + cost});
+            if (i > 1 && j > 1 && a.at(i - 1) == b.at(j - 2) && a.at(i - 2) == b.at(j - 1))
+                v = std::min(v, d[size_t(i - 2)][size_t(j - 2)] + 1);
+            d[size_t(i)][size_t(j)] = v;
+        }
+    }
+    return d[size_t(n)][size_t(m)];
+}
+
+// A typo or two, more for longer names; short names must match otherwise.
+int allowedEdits(qsizetype length) { return length >= 12 ? 2 : length >= 6 ? 1 : 0; }
+
+} // namespace
+
+NameAgreement compareNames(const QStringList& a, const QStringList& b) {
+    if (a.isEmpty() || b.isEmpty()) return NameAgreement::None;
+    const QString ja = a.join(QString()), jb = b.join(QString());
+    QStringList sa = a, sb = b;
+    sa.sort();
+    sb.sort();
+    if (ja == jb || sa == sb) return NameAgreement::Same;
+    if (soundCode(ja) == soundCode(jb)) return NameAgreement::Sound;
+    const qsizetype shorter = std::min(ja.size(), jb.size());
+    if (editDistance(ja, jb) <= allowedEdits(shorter)) return NameAgreement::Similar;
+    return NameAgreement::None;
+}
+
+PartyForm::PartyForm(const PartyAddress& a)
+    : words(nameWords(a.vorname, a.bez1)), lineWords(nameWords(QString(), a.bez1)),
+      hasFirstName(!nameWords(a.vorname, QString()).isEmpty()), street(streetForm(a.strasse)),
+      plz(a.plz.trimmed()), town(foldedWords(a.ort).join(QString())) {}
+
+PartyForm::PartyForm(const PartyAddress& a, const QString& storedAddressKey)
+    : words(nameWords(a.vorname, a.bez1)), lineWords(nameWords(QString(), a.bez1)),
+      hasFirstName(!nameWords(a.vorname, QString()).isEmpty()), plz(a.plz.trimmed()) {
+    const qsizetype bar = storedAddressKey.indexOf(QLatin1Char('|'));
+    const qsizetype blank = storedAddressKey.lastIndexOf(QLatin1Char(' '));
+    if (bar < 0 || blank < bar) {
+        // No street, or no key yet: what the fields say.
+        street = streetForm(a.strasse);
+        town = foldedWords(a.ort).join(QString());
+        return;
+    }
+    town = storedAddressKey.left(bar);
+    street = {storedAddressKey.mid(bar + 1, blank - bar - 1), storedAddressKey.mid(blank + 1)};
+}
+
+namespace {
+
+// A first name on one side only says nothing against the other: "Meier"
+// and "Hans" + "Meier", or a firm with and without its contact's first name.
+NameAgreement nameAgreement(const PartyForm& a, const PartyForm& b) {
+    NameAgreement best = compareNames(a.words, b.words);
+    if (best == NameAgreement::Same || a.hasFirstName == b.hasFirstName) return best;
+    const PartyForm& with = a.hasFirstName ? a : b;
+    const PartyForm& without = a.hasFirstName ? b : a;
+    return std::max(best, compareNames(with.lineWords, without.words));
 }
 
 } // namespace
 
-std::vector<DuplicateCandidate> findDuplicates(Connection& connection, const QString& bez1,
-                                               const QString& plz) {
-    std::vector<DuplicateCandidate> found;
-    const QString wanted = normalisedName(bez1);
-    const QString code = plz.trimmed();
-    if (wanted.isEmpty() || code.isEmpty()) return found;
-    collect(connection, statements::dublettenMitPlz(code, bez1), wanted, found);
-    return found;
+DuplicateVerdict compareParties(const PartyAddress& typed, const PartyAddress& stored) {
+    return compareParties(PartyForm(typed), PartyForm(stored));
+}
+
+DuplicateVerdict compareParties(const PartyForm& typed, const PartyForm& stored) {
+    DuplicateVerdict v;
+    const StreetForm &ta = typed.street, &sa = stored.street;
+    const bool streetKnown = !ta.street.isEmpty() && !sa.street.isEmpty();
+    const bool sameStreet = streetKnown && ta.street == sa.street && ta.number == sa.number;
+    // Another street or number is another site of the party: a branch, not a repeat.
+    if (streetKnown && !sameStreet) return v;
+
+    const bool samePlz =
+        !typed.plz.isEmpty() && typed.plz.compare(stored.plz, Qt::CaseInsensitive) == 0;
+    const bool sameTown = !typed.town.isEmpty() && typed.town == stored.town;
+    // Under another postal code only the same street and number in the same town tell.
+    if (!samePlz && !(sameTown && sameStreet)) return v;
+
+    const NameAgreement name = nameAgreement(typed, stored);
+    if (name == NameAgreement::None) return v;
+
+    v.duplicate = true;
+    QStringList why;
+    switch (name) {
+    case NameAgreement::Same:
+        why << QStringLiteral("gleicher Name");
+        v.score = 100;
+        break;
+    case NameAgreement::Sound:
+        why << QStringLiteral("gleich klingender Name");
+        v.score = 90;
+        break;
+    default:
+        why << QStringLiteral("ähnlicher Name");
+        v.score = 75;
+        break;
+    }
+    if (sameStreet) {
+        why << QStringLiteral("gleiche Straße");
+        v.score += 20;
+    }
+    if (samePlz) {
+        v.score += 10;
+    } else {
+        why << QStringLiteral("andere PLZ");
+    }
+    v.reason = why.join(QStringLiteral(", "));
+    return v;
 }
 
 } // namespace belegadressen

@@ -1,57 +1,83 @@
 #pragma once
 #include <QString>
 #include <QStringList>
-#include <vector>
 
 namespace belegadressen {
 
-class Connection;
-
-// Which master a possible duplicate comes from; it decides how choosing it
-// loads it (a customer number or a general address number).
-enum class DuplicateSource { Kunde, Adresse };
-
-struct DuplicateCandidate {
-    DuplicateSource source;
-    QString nummer;
-    QString bez1; // as stored, for the entry's tool tip
+// The parts of an address that tell whether two of them are the same party.
+struct PartyAddress {
+    QString vorname;
+    QString bez1;
+    QString strasse;
+    QString plz;
+    QString ort;
 };
 
-// The form two names are compared in: surrounding blanks dropped, lower case,
-// umlauts and ß spelled out ("Müller" and " MUELLER " give "mueller"), so
-// that the spellings a keyboard without umlauts produces match.
-QString normalisedName(const QString& name);
+// Small letters, umlauts and ß spelled out, other accents dropped, every
+// character that is neither letter nor digit a blank: "Müller-Lüdenscheidt &
+// Co." gives "mueller luedenscheidt   co ".
+QString foldedText(const QString& text);
 
-// Postal codes match without regard to case and surrounding blanks.
-QString normalisedPostalCode(const QString& plz);
+// The words that name the party: first name and name line read together,
+// without legal forms ("GmbH & Co. KG", "e.K.", "UG (haftungsbeschränkt)"),
+// titles ("Dr.", "Prof.", "Dipl.-Ing."), "&" and "und". A name that is
+// nothing but such words keeps them.
+QStringList nameWords(const QString& vorname, const QString& bez1);
 
-bool sameName(const QString& a, const QString& b);
+// The code by which German names that sound alike compare equal ("Meier",
+// "Meyer", "Maier" give "67"): letters map to digit classes, repeats collapse
+// and vowels count only at the start.
+QString soundCode(const QString& folded);
 
-// The beginning of a name as the lookup's index holds it, the same SQL on
-// SQLite and PostgreSQL: the first six characters of the name without its
-// surrounding blanks, in small letters. A host that wants the lookup fast
-// gives both masters an index on (PLZ, this expression); db/schema.sql has it.
-inline constexpr const char* kNamePrefixExpression = "lower(substr(trim(Bez1), 1, 6))";
-inline constexpr int kNamePrefixLength = 6;
+// The street without the house number, in the form its spellings share
+// ("Hauptstraße", "Haupt-Str." give "hauptstr"), and the number without blanks.
+struct StreetForm {
+    QString street;
+    QString number;
+};
+StreetForm streetForm(const QString& line);
 
-// Every value kNamePrefixExpression can have for a stored name that matches
-// the normalised name `normalised`, whatever case and umlaut spelling it was
-// stored in and whether the engine's lower() knows umlauts.
-QStringList namePrefixes(const QString& normalised);
+// The keys the masters store so that one indexed statement finds the
+// candidates: the sound code of the name line (the first name only when the
+// line is empty), and place, street and house number together. Empty when
+// there is nothing to key.
+QString nameKey(const QString& vorname, const QString& bez1);
+QString addressKey(const QString& strasse, const QString& ort);
 
-// Customers and general addresses with the postal code `plz` whose first name
-// line matches `bez1`: customers first, each master ordered by number. The
-// statements narrow the rows by postal code and the name's beginning (an
-// index answers both); the names are compared here, the same way on every
-// engine. Throws when a statement fails or a value cannot be quoted.
-std::vector<DuplicateCandidate> findDuplicates(Connection& connection, const QString& bez1,
-                                               const QString& plz);
+// The stored name keys a typed name may meet: its whole name (first name in
+// the line of a stored row), its name line alone (the stored row has no first
+// name), and without a first name of its own its line less the first word
+// (the stored row keeps that word as its first name).
+QStringList nameKeysOf(const QString& vorname, const QString& bez1);
 
-namespace statements {
-// Source (1 customer, 2 general address), number and first name line of the
-// rows of both masters with postal code `plz` whose name may match `bez1`,
-// in one statement: one round trip for the whole check.
-QString dublettenMitPlz(const QString& plz, const QString& bez1);
-} // namespace statements
+enum class NameAgreement { None, Similar, Sound, Same };
+
+// Whether `stored` is the party `typed` describes, how sure, and why.
+struct DuplicateVerdict {
+    bool duplicate = false;
+    int score = 0;  // higher is surer; only for ordering
+    QString reason; // "gleicher Name, gleiche Straße"
+};
+
+// An address in the forms the comparison reads, computed once: the typed
+// address is compared with many stored ones.
+struct PartyForm {
+    explicit PartyForm(const PartyAddress& a);
+    // A stored row with its address key: street, number and place are read
+    // from the key, which addressKey wrote from the same fields.
+    PartyForm(const PartyAddress& a, const QString& storedAddressKey);
+    QStringList words;     // first name and name line
+    QStringList lineWords; // the name line alone
+    bool hasFirstName = false;
+    StreetForm street;
+    QString plz; // trimmed
+    QString town;
+};
+
+DuplicateVerdict compareParties(const PartyForm& typed, const PartyForm& stored);
+DuplicateVerdict compareParties(const PartyAddress& typed, const PartyAddress& stored);
+
+// How two lists of name words agree, the strongest way that applies.
+NameAgreement compareNames(const QStringList& a, const QStringList& b);
 
 } // namespace belegadressen

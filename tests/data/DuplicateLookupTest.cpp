@@ -1,0 +1,123 @@
+// The candidate lookup of the duplicate warning on both engines: the stored
+// keys, rows without them, the keys cleared by the database when another
+// program changes an address, and the indexes that answer the statement.
+#include "data/DuplicateLookup.h"
+#include "../../db/DatabaseSetup.h"
+#include "support/TestDatabase.h"
+
+using namespace belegadressen;
+using namespace batest;
+
+namespace {
+
+class Lookup : public OnEachEngine<> {};
+INSTANTIATE_TEST_SUITE_P(, Lookup, engines(), EngineName());
+
+QString found(TestDatabase& db, const PartyAddress& typed) {
+    QStringList got;
+    for (const DuplicateCandidate& d : findDuplicates(*db.connection(), typed))
+        got << (d.source == DuplicateSource::Kunde ? "K:" : "A:") + d.nummer;
+    return got.join(' ');
+}
+
+TEST_P(Lookup, FindsVariantsThroughKeysAndRowsWithoutKeys) {
+    TestDatabase db(engine());
+    db.exec(QString::fromUtf8(
+        "INSERT INTO Kundenstamm (Kundennummer, Vorname, Bez1, Straße, PLZ, Ort) VALUES"
+        " ('10001','','Müller Haustechnik GmbH','Hauptstraße 5','70173','Stuttgart'),"
+        " ('10002','Hans','Meier','Am Markt 3','01067','Dresden'),"
+        " ('10003','','Schulz Bau AG','Hauptstraße 5','70173','Stuttgart'),"
+        " ('10004','','Müller Haustechnik GmbH','Hauptstraße 5','80331','München'),"
+        " ('O''N-1','','O''Neill & Söhne','Kai 1','20095','Hamburg')"));
+    db.exec(QString::fromUtf8("INSERT INTO Adressenstamm (AdressNummer, Bez1, Straße, PLZ, Ort)"
+                              " VALUES ('A-1','MUELLER HAUSTECHNIK','Hauptstr. 5','70174',"
+                              "'Stuttgart')"));
+    // Typed address, numbers found (surest first) before and after the keys are written.
+    const std::tuple<PartyAddress, const char*, const char*> cases[] = {
+        {{"", "Mueller Haustechnik GmbH & Co. KG", "Hauptstr. 5", "70173", "Stuttgart"},
+         "K:10001",
+         "K:10001 A:A-1"},
+        {{"", "Dr. Hans Meyer", "", "01067", "Dresden"}, "K:10002", "K:10002"},
+        {{"", "o'neill und soehne", "", "20095", "Hamburg"}, "K:O'N-1", "K:O'N-1"},
+        {{"", "Müller Haustechnik", "Hauptstraße 5", "70176", "Stuttgart"}, "", "K:10001 A:A-1"},
+        {{"", "Müller Haustechnik", "", "70173' or '1'='1", "Stuttgart"}, "", ""},
+        {{"", "", "Hauptstraße 5", "70173", "Stuttgart"}, "", ""}};
+    for (const bool keyed : {false, true}) {
+        if (keyed) {
+            EXPECT_EQ(fillDuplicateKeys(*db.connection()), 6);
+        }
+        for (const auto& [typed, before, after] : cases) {
+            SCOPED_TRACE(typed.bez1.toStdString() + (keyed ? " keyed" : " unkeyed"));
+            EXPECT_EQ(found(db, typed), keyed ? after : before);
+        }
+    }
+    EXPECT_EQ(fillDuplicateKeys(*db.connection()), 0) << "nothing left to key";
+}
+
+// Another program renames a customer: the database drops its keys, so the
+// old name no longer finds it by key and the next fill keys the new one.
+TEST_P(Lookup, ChangedAddressLosesItsKeys) {
+    TestDatabase db(engine());
+    db.exec("INSERT INTO Kundenstamm (Kundennummer, Bez1, Straße, PLZ, Ort) VALUES"
+            " ('1','Roth GmbH','Weg 1','24103','Kiel')");
+    fillDuplicateKeys(*db.connection());
+    db.exec("UPDATE Kundenstamm SET Telefon = '0431' WHERE Kundennummer = '1'");
+    EXPECT_EQ(db.rows("SELECT Namensschluessel FROM Kundenstamm"), QStringList{"72"});
+    db.exec("UPDATE Kundenstamm SET Bez1 = 'Beck GmbH', PLZ = '24105' WHERE Kundennummer = '1'");
+    EXPECT_EQ(db.rows("SELECT count(*) FROM Kundenstamm WHERE Namensschluessel IS NULL AND "
+                      "Anschriftschluessel IS NULL"),
+              QStringList{"1"});
+    EXPECT_EQ(fillDuplicateKeys(*db.connection()), 1);
+    EXPECT_EQ(found(db, {"", "Bek", "Weg 1", "24103", "Kiel"}), "K:1") << "moved code, same street";
+}
+
+// A database written before the keys existed gets columns, indexes and
+// triggers; running it twice changes nothing.
+TEST_P(Lookup, OlderDatabaseIsBroughtUpToDate) {
+    TestDatabase db(engine(), false);
+    db.exec("CREATE TABLE Kundenstamm (Kundennummer VARCHAR(20) PRIMARY KEY, Vorname TEXT, "
+            "Bez1 TEXT, Straße TEXT, PLZ TEXT, Ort TEXT, Telefon TEXT)");
+    db.exec("CREATE TABLE Adressenstamm (AdressNummer VARCHAR(20) PRIMARY KEY, Vorname TEXT, "
+            "Bez1 TEXT, Straße TEXT, PLZ TEXT, Ort TEXT)");
+    db.exec("INSERT INTO Kundenstamm (Kundennummer, Bez1, PLZ) VALUES ('1','Roth','24103')");
+    for (int run = 0; run < 2; ++run) {
+        QSqlDatabase q = db.db();
+        try {
+            dbsetup::addDuplicateKeys(q);
+        } catch (const std::exception& e) {
+            FAIL() << e.what();
+        }
+    }
+    EXPECT_EQ(found(db, {"", "Rot", "", "24103", "Kiel"}), "K:1") << "found before it is keyed";
+    EXPECT_EQ(fillDuplicateKeys(*db.connection()), 1);
+    db.exec("UPDATE Kundenstamm SET Bez1 = 'Rothe' WHERE Kundennummer = '1'");
+    EXPECT_EQ(db.rows("SELECT count(*) FROM Kundenstamm WHERE Namensschluessel IS NULL"),
+              QStringList{"1"});
+}
+
+// The engine answers each master's statement from the key indexes, not by
+// reading the table.
+TEST_P(Lookup, StatementIsAnsweredByTheIndexes) {
+    TestDatabase db(engine());
+    const PartyAddress typed{"", "Müller GmbH", "Hauptstr. 5", "70173", "Stuttgart"};
+    for (const QString& sql :
+         {statements::kundenDubletten(typed), statements::adressenDubletten(typed)}) {
+        SCOPED_TRACE(sql.toStdString());
+        QString plan;
+        if (engine() == Engine::SQLite) {
+            plan = db.rows("EXPLAIN QUERY PLAN " + sql).join('\n');
+            EXPECT_FALSE(plan.contains("SCAN")) << plan.toStdString();
+        } else {
+            // A table this small is read whole unless told otherwise; the
+            // question is whether the indexes can answer at all.
+            db.exec("SET enable_seqscan = off");
+            plan = db.rows("EXPLAIN " + sql).join('\n');
+            db.exec("SET enable_seqscan = on");
+            EXPECT_FALSE(plan.contains("Seq Scan")) << plan.toStdString();
+        }
+        EXPECT_TRUE(plan.contains("dublette_name")) << plan.toStdString();
+        EXPECT_TRUE(plan.contains("dublette_anschrift")) << plan.toStdString();
+    }
+}
+
+} // namespace
