@@ -1,5 +1,6 @@
 #include "platform/SqlConnection.h"
 #include "contracts/Error.h"
+#include "platform/ConnectionRecovery.h"
 #include "platform/PgSession.h"
 #include <QSqlDriver>
 #include <QSqlError>
@@ -112,6 +113,8 @@ void BufferedRecordset::Close() {
     mSlots.clear();
     mRow = 0;
 }
+
+SqlConnection::~SqlConnection() = default;
 
 SqlConnection::SqlConnection(QSqlDatabase db) : mDb(std::move(db)) {
     if (!mDb.isOpen())

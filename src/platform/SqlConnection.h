@@ -2,13 +2,16 @@
 #include "belegadressen_export.h"
 #include "contracts/Connection.h"
 #include "contracts/Recordset.h"
-#include "platform/ConnectionRecovery.h"
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QStringList>
 #include <QVariant>
+#include <memory>
 #include <vector>
 
 namespace belegadressen {
+
+class ConnectionRecovery;
 
 /// A result held in memory. Rows are kept in full so that a recordset stays
 /// readable while further statements run on the same connection (a
@@ -58,6 +61,7 @@ public:
     explicit SqlConnection(QSqlDatabase db);
     SqlConnection(const SqlConnection&) = delete;
     SqlConnection& operator=(const SqlConnection&) = delete;
+    ~SqlConnection() override;
 
     /// Runs one statement; a failure throws Error (Error::Database) with the
     /// driver's text. On PostgreSQL a statement holding a backslash or a
