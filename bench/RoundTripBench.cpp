@@ -257,6 +257,39 @@ const Action kActions[] = {
          });
      }},
 #endif
+    // Leaving a typed place line: postal code, place and street checked
+    // against the sample's directory, two addresses in turn so that no
+    // answer is remembered.
+    {"postal_check", 20,
+     [](Rig& r) {
+         const QStringList rows = r.pick(QStringLiteral(
+             "SELECT Plz || '|' || Ort || '|' || Strasse FROM Postleitzahlen WHERE Strasse IS "
+             "NOT NULL ORDER BY Plz, Strasse LIMIT 2"));
+         ba::BelegAdressen& c = *r.control;
+         c.AddMitPostleitzahl(QStringLiteral("1"), nullptr, QString(), r.connection, false);
+         // The lines of a shown customer are edited, as a clerk corrects them.
+         c.fktDragNummer(r.pick(customersWhere(kNoRemark), 1)[0]);
+         QApplication::setActiveWindow(&c);
+         c.activateWindow();
+         const auto field = [&c](const char* name) {
+             auto* edit = c.findChild<QLineEdit*>(QString::fromLatin1(name));
+             if (!edit) fail(QStringLiteral("field not found: ") + QString::fromLatin1(name));
+             return edit;
+         };
+         QLineEdit* plz = field("txtDPostleitzahl");
+         QLineEdit* place = field("txtDAdr_6");
+         QLineEdit* street = field("txtDAdr_5");
+         QLineEdit* next = field("txtDAdr_4");
+         return std::function<void(int)>([=](int i) {
+             const QStringList row = rows[i % 2].split(QLatin1Char('|'));
+             plz->setText(row[0]);
+             street->setText(row[2] + QStringLiteral(" 5"));
+             place->setFocus(Qt::TabFocusReason);
+             place->setText(row[1].toUpper());
+             next->setFocus(Qt::TabFocusReason);
+             QCoreApplication::processEvents();
+         });
+     }},
     // Writing the shown customer back into the master data.
     {"btnAktKunde", 50,
      [](Rig& r) {

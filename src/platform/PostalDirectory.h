@@ -30,6 +30,25 @@ struct PostalQuery {
     bool mitStrassen = false; ///< answer the streets even when none is asked for
 };
 
+/// What one address check asks: the typed postal code, place and street (its
+/// spellings; empty when no street counts), in one country.
+struct PostalCheckQuery {
+    QString plz;          ///< postal code, or empty
+    QString ort;          ///< place as typed, or empty
+    QStringList strassen; ///< spellings of the street, or empty
+    QString land;         ///< country as the address holds it; empty: any
+};
+
+/// The answers to one check, each list as PostalDirectory::find gives it.
+struct PostalCheckAnswer {
+    /// The place the place questions were asked for: the typed one, or, when
+    /// only a street was typed, the postal code's place if it has just one.
+    QString ort;
+    QList<PostalEntry> byCode;        ///< the code's entries with their streets
+    QList<PostalEntry> byPlaceStreet; ///< the place's entries of the street
+    QList<PostalEntry> byPlace;       ///< the place's entries without streets
+};
+
 /// A source of postal data. The local directory table is the default; a host
 /// with an online address service implements this and hands it to the postal
 /// code manager (SqlPostalCodeManager::setOnline).
@@ -41,6 +60,11 @@ public:
     /// entries (they stand for postal code and place). Throws Error when the
     /// source fails.
     virtual QList<PostalEntry> find(const PostalQuery& query) = 0;
+    /// Everything one check needs. This asks find() in turn: the code's
+    /// entries, the place's entries of the street (only with a street), the
+    /// place's entries (only with a place). A source that can answer them
+    /// together overrides it.
+    virtual PostalCheckAnswer check(const PostalCheckQuery& query);
 };
 
 /// The directory table Postleitzahlen(Land, Plz, Ort, Ortsteil, Strasse,
@@ -55,6 +79,9 @@ public:
         : mConnection(std::move(connection)), mWithDistricts(withDistricts) {}
     /// The entries of the table that match `query`.
     QList<PostalEntry> find(const PostalQuery& query) override;
+    /// All answers of one check from one statement, each question a branch
+    /// of its own, so that a check costs one round trip.
+    PostalCheckAnswer check(const PostalCheckQuery& query) override;
 
 private:
     std::shared_ptr<Connection> mConnection;

@@ -137,23 +137,15 @@ void SqlPostalCodeManager::search(const QString& country, const QString& plz, co
     const StreetAndNumber typed = isPostOfficeBox(s) ? StreetAndNumber{} : splitHouseNumber(s);
     const QString streetKey = streetSpelling(typed.street);
 
-    const QList<PostalEntry> byCode =
-        p.isEmpty() ? QList<PostalEntry>{} : dir->find({p, QString(), {}, country, true});
-    // Without a place, the street is looked up in the place of the code, so
-    // that a street of another code of that place is not confirmed.
-    if (o.isEmpty() && !streetKey.isEmpty()) {
-        QStringList places;
-        for (const PostalEntry& e : byCode)
-            if (!places.contains(e.ort)) places << e.ort;
-        if (places.size() == 1) o = places.first();
-    }
+    // All questions at once: without a place, the directory answers for the
+    // code's place, so that a street of another code there is not confirmed.
+    const PostalCheckAnswer answer = dir->check(
+        {p, o, streetKey.isEmpty() ? QStringList() : streetSpellings(typed.street), country});
+    const QList<PostalEntry>& byCode = answer.byCode;
+    const QList<PostalEntry>& byPlaceStreet = answer.byPlaceStreet;
+    const QList<PostalEntry>& byPlace = answer.byPlace;
+    o = answer.ort;
     const QString placeKey = searchSpelling(o);
-    const QList<PostalEntry> byPlaceStreet =
-        o.isEmpty() || streetKey.isEmpty()
-            ? QList<PostalEntry>{}
-            : dir->find({QString(), o, streetSpellings(typed.street), country});
-    const QList<PostalEntry> byPlace =
-        o.isEmpty() ? QList<PostalEntry>{} : dir->find({QString(), o, {}, country});
 
     const auto samePlace = [&](const PostalEntry& e) { return searchSpelling(e.ort) == placeKey; };
     const auto sameStreet = [&](const PostalEntry& e) {
