@@ -133,6 +133,22 @@ TEST_P(CustomerSearchTest, ScansStartAtTheTablesBeginningOnPostgres) {
     EXPECT_EQ(search.find(QStringLiteral("1000")).rows.size(), 7);
 }
 
+// The planner tells a frequent part (scanned until the limit) from a rare one
+// (looked up in the index) only from a histogram of the searched text larger
+// than the default one; without it a frequent part waits for whole posting lists.
+TEST_P(CustomerSearchTest, TheIndexKeepsALargerHistogramOnPostgres) {
+    if (engine() != Engine::PostgreSQL) GTEST_SKIP() << "FTS5 has no planner statistics";
+    QSqlDatabase db = database->db();
+    QSqlQuery q(db);
+    ASSERT_TRUE(q.exec(QStringLiteral("SELECT attstattarget FROM pg_attribute WHERE attrelid = "
+                                      "'ix_kundenstamm_suche'::regclass AND attnum = 1")) &&
+                q.next());
+    EXPECT_EQ(q.value(0).toInt(), 1000);
+    // Creating it again on a database that has it changes nothing.
+    belegadressen::dbsetup::createCustomerSearchIndex(db);
+    EXPECT_EQ(found(QStringLiteral("eier")), (Numbers{"10001", "10004", "10100"}));
+}
+
 INSTANTIATE_TEST_SUITE_P(, CustomerSearchTest, batest::engines(), batest::EngineName());
 
 } // namespace
