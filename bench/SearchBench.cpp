@@ -98,6 +98,12 @@ std::map<std::string, Figures>& figures() {
     return all;
 }
 
+// The five slowest keystrokes of each benchmark, with their ms.
+std::map<std::string, std::string>& slowKeystrokes() {
+    static std::map<std::string, std::string> all;
+    return all;
+}
+
 std::string name(Kind kind, const Sample& s) {
     return std::string(kind == Kind::Parts ? "Parts" : "Beginnings") + "/" +
            engineName(s.postgres) + "/" + std::to_string(s.size);
@@ -122,19 +128,40 @@ void BM_Typing(benchmark::State& state, Kind kind, Sample sample) {
     const QStringList typed = keystrokes();
     std::vector<double> ms;
     qint64 rows = 0;
+    // The slowest time of each keystroke's text, to name the slow ones.
+    std::map<QString, double> slowest;
+    auto search1 = [&](const QString& text) -> qint64 {
+        return kind == Kind::Parts ? search->find(text).rows.size() : beginnings(db, text);
+    };
     try {
+        // One untimed pass first: the figures are those of a warm database
+        // (pages cached, plans and catalogue read), as a user sees after the
+        // first few searches of the day.
+        for (const QString& text : typed)
+            search1(text);
         for (auto _ : state) {
             for (const QString& text : typed) {
                 const auto start = Clock::now();
-                rows += kind == Kind::Parts ? search->find(text).rows.size() : beginnings(db, text);
-                ms.push_back(
-                    std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+                rows += search1(text);
+                const double t =
+                    std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+                ms.push_back(t);
+                slowest[text] = std::max(slowest[text], t);
             }
         }
     } catch (const std::exception& e) {
         state.SkipWithError(e.what());
         return;
     }
+    std::vector<std::pair<double, QString>> bySlowness;
+    for (const auto& [text, t] : slowest)
+        bySlowness.emplace_back(t, text);
+    std::sort(bySlowness.rbegin(), bySlowness.rend());
+    std::string slow;
+    for (std::size_t k = 0; k < std::min<std::size_t>(5, bySlowness.size()); ++k)
+        slow += " \"" + bySlowness[k].second.toStdString() + "\" " +
+                std::to_string(bySlowness[k].first).substr(0, 6);
+    slowKeystrokes()[name(kind, sample)] = slow;
     Figures f{percentile(ms, 0.5), percentile(ms, 0.95), percentile(ms, 1.0), int(ms.size())};
     figures()[name(kind, sample)] = f;
     state.counters["p50_ms"] = f.p50;
@@ -161,6 +188,7 @@ std::vector<bool> engines() {
 }
 
 constexpr double kGoalP95Ms = 10;
+constexpr double kGoalMaxMs = 50;
 
 void printTable(const std::vector<bool>& engines, const std::vector<int>& sizes) {
     auto shown = [](double v) { return v < 0 ? std::string("-") : std::to_string(v).substr(0, 6); };
@@ -174,7 +202,11 @@ void printTable(const std::vector<bool>& engines, const std::vector<int>& sizes)
                             kind == Kind::Parts ? "parts" : "beginnings", shown(f.p50).c_str(),
                             shown(f.p95).c_str(), shown(f.max).c_str(), f.keystrokes);
             }
-    std::printf("goal: p95 of a keystroke's search (parts) <= %.0f ms\n", kGoalP95Ms);
+    std::printf("goal: p95 of a keystroke's search (parts) <= %.0f ms, the slowest <= %.0f ms\n",
+                kGoalP95Ms, kGoalMaxMs);
+    std::printf("\nslowest keystrokes (ms):\n");
+    for (const auto& [benchmark, slow] : slowKeystrokes())
+        std::printf("  %s:%s\n", benchmark.c_str(), slow.c_str());
 }
 
 } // namespace

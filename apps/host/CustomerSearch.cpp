@@ -12,6 +12,16 @@ namespace setup = belegadressen::dbsetup;
 CustomerSearch::CustomerSearch(QSqlDatabase db)
     : mDb(std::move(db)), mSqlite(setup::isSqlite(mDb)),
       mParts(setup::hasCustomerSearchIndex(mDb)) {
+    if (!mSqlite) {
+        // The searches stop after their limit. A scan of a large table
+        // otherwise starts where another scan of it left off, and a
+        // beginning whose customers lie together (numbers typed in order)
+        // may then be read past for most of the table: hundreds of
+        // milliseconds for one keystroke. From the first page on, the cost
+        // of a search no longer depends on what ran before it. The setting
+        // is this connection's own; a server that refuses it searches as before.
+        QSqlQuery(mDb).exec(QStringLiteral("SET synchronize_seqscans = off"));
+    }
     if (mParts) return;
     if (mSqlite && !setup::sqliteHasTrigram(mDb))
         mNotice = QStringLiteral("Die SQLite-Bibliothek kennt keine Trigramm-Suche (ab SQLite "

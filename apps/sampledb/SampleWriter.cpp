@@ -13,6 +13,7 @@
 #include <QSqlQuery>
 #include <array>
 #include <cstdio>
+#include <libpq-fe.h>
 #include <sqlite3.h>
 #include <stdexcept>
 #include <utility>
@@ -30,27 +31,38 @@ const QVariant kNull;
 
 QVariant textOrNull(const QString& text) { return text.isEmpty() ? kNull : QVariant(text); }
 
-// One prepared insert, values bound by position and run row by row. On
-// SQLite it talks to the engine directly through the connection's handle:
-// QtSql's binding costs more than SQLite's own work on a million rows.
+// Rows of one table, values given by position. On SQLite one prepared
+// insert talks to the engine directly through the connection's handle:
+// QtSql's binding costs more than SQLite's own work on a million rows. On
+// PostgreSQL the rows gather in COPY's text format and go to the server in
+// large batches, one COPY each: a round trip per row would take minutes on
+// a million rows. Batches never overlap, so several tables may be written in
+// turn on the one connection. finish() writes what is left.
 class Insert {
 public:
     Insert(const QSqlDatabase& db, const QString& table, const QStringList& columns)
-        : mQuery(db), mColumns(static_cast<int>(columns.size())) {
-        const QStringList marks(columns.size(), QStringLiteral("?"));
-        const QString sql =
-            QStringLiteral("insert into %1 (%2) values (%3)")
-                .arg(table, columns.join(QStringLiteral(", ")), marks.join(QStringLiteral(", ")));
+        : mColumns(static_cast<int>(columns.size())) {
         const QVariant handle = db.driver()->handle();
         if (qstrcmp(handle.typeName(), "sqlite3*") == 0) {
+            const QStringList marks(columns.size(), QStringLiteral("?"));
+            const QString sql = QStringLiteral("insert into %1 (%2) values (%3)")
+                                    .arg(table, columns.join(QStringLiteral(", ")),
+                                         marks.join(QStringLiteral(", ")));
             mSqlite = *static_cast<sqlite3* const*>(handle.constData());
             const QByteArray utf8 = sql.toUtf8();
             if (sqlite3_prepare_v2(mSqlite, utf8.constData(), static_cast<int>(utf8.size()),
                                    &mStatement, nullptr) != SQLITE_OK)
                 throw std::runtime_error(sql.toStdString() + ": " + sqlite3_errmsg(mSqlite));
             mText.resize(mColumns);
-        } else if (!mQuery.prepare(sql)) {
-            fail(sql, mQuery.lastError());
+        } else if (qstrcmp(handle.typeName(), "PGconn*") == 0 ||
+                   qstrcmp(handle.typeName(), "pg_conn*") == 0) {
+            mPg = *static_cast<PGconn* const*>(handle.constData());
+            mCopy = QStringLiteral("COPY %1 (%2) FROM STDIN")
+                        .arg(table, columns.join(QStringLiteral(", ")))
+                        .toUtf8();
+            mBatch.reserve(kBatchBytes + kBatchBytes / 8);
+        } else {
+            throw std::runtime_error("sampledb: neither SQLite nor PostgreSQL");
         }
     }
     ~Insert() { sqlite3_finalize(mStatement); }
@@ -62,7 +74,7 @@ public:
         if (mStatement)
             bindSqlite(value);
         else
-            mQuery.bindValue(mPosition, value);
+            appendCopyValue(value);
         ++mPosition;
         return *this;
     }
@@ -74,15 +86,22 @@ public:
             const int rc = sqlite3_step(mStatement);
             sqlite3_reset(mStatement);
             if (rc != SQLITE_DONE) throw std::runtime_error(sqlite3_errmsg(mSqlite));
-        } else if (!mQuery.exec()) {
-            fail(mQuery.lastQuery(), mQuery.lastError());
+        } else {
+            mBatch += '\n';
+            if (mBatch.size() >= kBatchBytes) sendBatch();
         }
         mPosition = 0;
         ++mRows;
     }
-    qint64 rows() const { return mRows; }
+    // Writes the rows still gathered and answers the number written.
+    qint64 finish() {
+        if (mPg) sendBatch();
+        return mRows;
+    }
 
 private:
+    static constexpr qsizetype kBatchBytes = 8 << 20;
+
     void bindSqlite(const QVariant& value) {
         const int index = mPosition + 1;
         int rc = SQLITE_OK;
@@ -109,10 +128,73 @@ private:
         if (rc != SQLITE_OK) throw std::runtime_error(sqlite3_errmsg(mSqlite));
     }
 
-    QSqlQuery mQuery;
+    void appendCopyValue(const QVariant& value) {
+        if (mPosition > 0) mBatch += '\t';
+        if (value.isNull()) {
+            mBatch += "\\N";
+            return;
+        }
+        switch (value.typeId()) {
+        case QMetaType::Int:
+        case QMetaType::LongLong:
+            mBatch += QByteArray::number(value.toLongLong());
+            return;
+        case QMetaType::Double:
+            mBatch += QByteArray::number(value.toDouble(), 'g', 17);
+            return;
+        default:
+            break;
+        }
+        // The text format reads a backslash as an escape and tab and line
+        // end as separators.
+        for (const char c : value.toString().toUtf8()) {
+            switch (c) {
+            case '\\':
+                mBatch += "\\\\";
+                break;
+            case '\t':
+                mBatch += "\\t";
+                break;
+            case '\n':
+                mBatch += "\\n";
+                break;
+            case '\r':
+                mBatch += "\\r";
+                break;
+            default:
+                mBatch += c;
+            }
+        }
+    }
+
+    void sendBatch() {
+        if (mBatch.isEmpty()) return;
+        PGresult* started = PQexec(mPg, mCopy.constData());
+        const bool ready = PQresultStatus(started) == PGRES_COPY_IN;
+        PQclear(started);
+        if (!ready) throw std::runtime_error(mCopy.toStdString() + ": " + PQerrorMessage(mPg));
+        if (PQputCopyData(mPg, mBatch.constData(), static_cast<int>(mBatch.size())) != 1 ||
+            PQputCopyEnd(mPg, nullptr) != 1)
+            throw std::runtime_error(mCopy.toStdString() + ": " + PQerrorMessage(mPg));
+        bool failed = false;
+        std::string why;
+        while (PGresult* result = PQgetResult(mPg)) {
+            if (PQresultStatus(result) != PGRES_COMMAND_OK) {
+                failed = true;
+                why = PQresultErrorMessage(result);
+            }
+            PQclear(result);
+        }
+        if (failed) throw std::runtime_error(mCopy.toStdString() + ": " + why);
+        mBatch.clear();
+    }
+
     sqlite3* mSqlite = nullptr;
     sqlite3_stmt* mStatement = nullptr;
     QVector<QByteArray> mText;
+    PGconn* mPg = nullptr;
+    QByteArray mCopy;  // the COPY statement of the table
+    QByteArray mBatch; // rows gathered in COPY's text format
     int mColumns;
     int mPosition = 0;
     qint64 mRows = 0;
@@ -367,8 +449,8 @@ void SampleWriter::writeMasterData(SampleCounts& counts) {
                     << QString::fromUtf8(t.altTextNr);
         bedingungen.exec();
     }
-    counts.masterData =
-        anreden.rows() + versand.rows() + mwst.rows() + zahlungsarten.rows() + bedingungen.rows();
+    counts.masterData = anreden.finish() + versand.finish() + mwst.finish() +
+                        zahlungsarten.finish() + bedingungen.finish();
 
     Insert waehrungen(mDb, QStringLiteral("Währungen"),
                       columns("Währung, Langtext, Kurs, Shiftfaktor, KZFibu"));
@@ -380,7 +462,7 @@ void SampleWriter::writeMasterData(SampleCounts& counts) {
                    << QString::fromUtf8(fibu);
         waehrungen.exec();
     }
-    counts.currencies = waehrungen.rows();
+    counts.currencies = waehrungen.finish();
 
     Insert kosten(mDb, QStringLiteral("Kostenzuordnung"),
                   columns("KostID, Kostenstelle, Kostentraeger"));
@@ -391,7 +473,7 @@ void SampleWriter::writeMasterData(SampleCounts& counts) {
                << QStringLiteral("KTR-") + QString::fromUtf8(units[id % 5]);
         kosten.exec();
     }
-    counts.costAssignments = kosten.rows();
+    counts.costAssignments = kosten.finish();
 
     Insert personal(mDb, QStringLiteral("Personalstamm"),
                     columns("PersonalNr, Titel, Vorname, NachName, Durchwahl, Kurzzeichen"));
@@ -400,7 +482,7 @@ void SampleWriter::writeMasterData(SampleCounts& counts) {
                  << s.kurzzeichen;
         personal.exec();
     }
-    counts.staff = personal.rows();
+    counts.staff = personal.finish();
 
     Insert texte(mDb, QStringLiteral("Textbausteine"),
                  columns("Textart, Textnummer, SprachKZ, ZusatztextNummer, Langtext"));
@@ -408,7 +490,7 @@ void SampleWriter::writeMasterData(SampleCounts& counts) {
         texte << t.textart << t.textnummer << t.sprache << QStringLiteral("000") << t.langtext;
         texte.exec();
     }
-    counts.textModules = texte.rows();
+    counts.textModules = texte.finish();
 
     Insert plz(mDb, QStringLiteral("Postleitzahlen"),
                columns("Land, Plz, Ort, Ortsteil, Strasse, OrtWort, StrasseSuche"));
@@ -420,7 +502,7 @@ void SampleWriter::writeMasterData(SampleCounts& counts) {
             plz.exec();
         }
     }
-    counts.postalRows = plz.rows();
+    counts.postalRows = plz.finish();
 }
 
 void SampleWriter::writeCustomers(SampleCounts& counts) {
@@ -606,9 +688,9 @@ void SampleWriter::writeCustomers(SampleCounts& counts) {
             }
         }
     }
-    counts.customers = kunde.rows();
-    counts.sites = standort.rows();
-    counts.equipment = anlage.rows();
+    counts.customers = kunde.finish();
+    counts.sites = standort.finish();
+    counts.equipment = anlage.finish();
 
     Insert adresse(mDb, QStringLiteral("Adressenstamm"),
                    columns("AdressNummer, AnredeHW, Vorname, Bez1, Bez2, Bez3, Straße, Land, PLZ, "
@@ -634,5 +716,5 @@ void SampleWriter::writeCustomers(SampleCounts& counts) {
                 << belegadressen::addressKey(p.strasse, p.ort);
         adresse.exec();
     }
-    counts.addresses = adresse.rows();
+    counts.addresses = adresse.finish();
 }

@@ -5,6 +5,7 @@
 #include "control/SubsystemPorts.h"
 #include "control/Ui.h"
 #include "control/Values.h"
+#include "platform/LineText.h"
 
 namespace belegadressen {
 
@@ -92,7 +93,7 @@ const Binding* AddressView::find(const FieldRef& field) const {
 void AddressView::show(const Binding& b, const AdressDaten& r) {
     switch (b.how) {
     case Shown::Text:
-        static_cast<QLineEdit*>(b.widget)->setText(at<QString>(r, b.field));
+        showLineText(static_cast<QLineEdit*>(b.widget), at<QString>(r, b.field));
         break;
     case Shown::Caption:
         static_cast<QLabel*>(b.widget)->setText(at<QString>(r, b.field));

@@ -18,8 +18,13 @@ const QString kBusy = QStringLiteral(
     "Die Datenbank ist gerade von einem anderen Programm oder Benutzer gesperrt. Warten Sie "
     "einen Moment und wiederholen Sie den Vorgang.");
 
+// Runs before and after every statement: looks at the statement's first word
+// only, without copying or splitting the whole text (a customer select is
+// some thousand characters).
 QString firstWord(const QString& sql) {
-    return sql.trimmed().section(QLatin1Char(' '), 0, 0).toLower().remove(QLatin1Char(';'));
+    const QStringView text = QStringView(sql).trimmed();
+    const qsizetype end = text.indexOf(QLatin1Char(' '));
+    return (end < 0 ? text : text.left(end)).toString().toLower().remove(QLatin1Char(';'));
 }
 
 ConnectionTrouble trouble(const QString& text, const QSqlError& error) {

@@ -3,6 +3,7 @@
 #include "platform/Defaults.h"
 #include "platform/GuardedConnect.h"
 #include "platform/Keys.h"
+#include "platform/LineText.h"
 #include "platform/MasterDataEditDialog.h"
 #include <QApplication>
 #include <QFocusEvent>
@@ -243,7 +244,7 @@ QVariant QtMasterDataCombo::KeyValue() const {
 
 void QtMasterDataCombo::setKeyValue(const QVariant& key) {
     const QString text = key.isNull() ? QString() : key.toString();
-    mKeyEntry->setText(text);
+    showLineText(mKeyEntry, text);
     mLastText = text;
     if (mList && mList->isVisible()) mList->setCurrentCell(mTable.rowOfKey(text), 0);
 }

@@ -3,6 +3,7 @@
 #include "../../db/CustomerSearchIndex.h"
 #include "support/TestDatabase.h"
 #include <QSet>
+#include <QSqlQuery>
 #include <gtest/gtest.h>
 
 using batest::Engine;
@@ -112,6 +113,40 @@ TEST_P(CustomerSearchTest, BrokenTextIsRefusedWithAReasonNotSentToTheDatabase) {
             EXPECT_STRNE(e.what(), "");
         }
     }
+}
+
+// A scan for a beginning must start at the table's first page, not where
+// the last scan of the table left off: otherwise one keystroke may read most
+// of a large table before its first hit.
+TEST_P(CustomerSearchTest, ScansStartAtTheTablesBeginningOnPostgres) {
+    if (engine() != Engine::PostgreSQL) GTEST_SKIP() << "SQLite scans always start there";
+    QSqlDatabase db = database->db();
+    auto setting = [&db] {
+        QSqlQuery q(db);
+        return q.exec(QStringLiteral("SHOW synchronize_seqscans")) && q.next()
+                   ? q.value(0).toString()
+                   : QStringLiteral("(unreadable)");
+    };
+    ASSERT_EQ(setting(), QStringLiteral("on")) << "the server's default";
+    const CustomerSearch search(db);
+    EXPECT_EQ(setting(), QStringLiteral("off"));
+    EXPECT_EQ(search.find(QStringLiteral("1000")).rows.size(), 7);
+}
+
+// The planner tells a frequent part (scanned until the limit) from a rare one
+// (looked up in the index) only from a histogram of the searched text larger
+// than the default one; without it a frequent part waits for whole posting lists.
+TEST_P(CustomerSearchTest, TheIndexKeepsALargerHistogramOnPostgres) {
+    if (engine() != Engine::PostgreSQL) GTEST_SKIP() << "FTS5 has no planner statistics";
+    QSqlDatabase db = database->db();
+    QSqlQuery q(db);
+    ASSERT_TRUE(q.exec(QStringLiteral("SELECT attstattarget FROM pg_attribute WHERE attrelid = "
+                                      "'ix_kundenstamm_suche'::regclass AND attnum = 1")) &&
+                q.next());
+    EXPECT_EQ(q.value(0).toInt(), 1000);
+    // Creating it again on a database that has it changes nothing.
+    belegadressen::dbsetup::createCustomerSearchIndex(db);
+    EXPECT_EQ(found(QStringLiteral("eier")), (Numbers{"10001", "10004", "10100"}));
 }
 
 INSTANTIATE_TEST_SUITE_P(, CustomerSearchTest, batest::engines(), batest::EngineName());

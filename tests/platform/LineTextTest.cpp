@@ -1,0 +1,96 @@
+// Showing a text in a line edit leaves it exactly as setText would, whether
+// or not the text was already there.
+#include "platform/LineText.h"
+#include <QLineEdit>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct EditState {
+    QString text, displayText;
+    int cursor;
+    bool selected, modified, undo, redo;
+    bool operator==(const EditState&) const = default;
+};
+
+EditState stateOf(const QLineEdit& e) {
+    return {e.text(),       e.displayText(),     e.cursorPosition(), e.hasSelectedText(),
+            e.isModified(), e.isUndoAvailable(), e.isRedoAvailable()};
+}
+
+std::ostream& operator<<(std::ostream& out, const EditState& s) {
+    return out << '"' << s.text.toStdString() << "\" shown \"" << s.displayText.toStdString()
+               << "\" cursor " << s.cursor << " selected " << s.selected << " modified "
+               << s.modified << " undo " << s.undo << " redo " << s.redo;
+}
+
+TEST(LineText, LeavesTheEditAsSetTextWould) {
+    using Prepare = std::function<void(QLineEdit&)>;
+    const struct {
+        const char* name;
+        Prepare prepare;
+        QString shown;
+    } cases[] = {
+        {"same text, untouched", [](QLineEdit& e) { e.setText("Meier"); }, "Meier"},
+        {"empty, untouched", [](QLineEdit&) {}, ""},
+        {"other text", [](QLineEdit& e) { e.setText("Meier"); }, "Müller"},
+        {"same text, caret moved",
+         [](QLineEdit& e) {
+             e.setText("Meier");
+             e.setCursorPosition(2);
+         },
+         "Meier"},
+        {"same text, part selected",
+         [](QLineEdit& e) {
+             e.setText("Meier");
+             e.setSelection(1, 2);
+         },
+         "Meier"},
+        {"same text, marked modified",
+         [](QLineEdit& e) {
+             e.setText("Meier");
+             e.setModified(true);
+         },
+         "Meier"},
+        {"same text typed back by the user (undo history)",
+         [](QLineEdit& e) {
+             e.setText("Meier");
+             e.insert("x");
+             e.backspace();
+             e.setModified(false);
+         },
+         "Meier"},
+        {"same text, redo available",
+         [](QLineEdit& e) {
+             e.setText("Meier");
+             e.insert("x");
+             e.undo();
+             e.setModified(false);
+         },
+         "Meier"},
+        {"same text behind an input mask",
+         [](QLineEdit& e) {
+             e.setInputMask("99999");
+             e.setText("123");
+         },
+         "123"},
+        {"longer than the maximum length",
+         [](QLineEdit& e) {
+             e.setMaxLength(3);
+             e.setText("Mei");
+         },
+         "Meier"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QLineEdit plain, shown;
+        c.prepare(plain);
+        c.prepare(shown);
+        plain.setText(c.shown);
+        belegadressen::showLineText(&shown, c.shown);
+        EXPECT_EQ(stateOf(shown), stateOf(plain));
+    }
+}
+
+} // namespace
