@@ -35,8 +35,8 @@ QString candidates(const char* source, const char* numberColumn, const char* tab
     QString sameName =
         QStringLiteral("Namensschluessel in (%1) and %2").arg(keys.join(QStringLiteral(", ")), plz);
     if (!address.isEmpty()) {
-        // The street part of the key holds letters, digits and blanks only:
-        // no character that LIKE would read as a pattern.
+        // The street part of the key holds letters, digits, blanks and "-"
+        // only: no character that LIKE would read as a pattern.
         const QString street = address.mid(address.indexOf(QLatin1Char('|')));
         sameName += QStringLiteral(" and (Anschriftschluessel = '' or Anschriftschluessel like ") +
                     quoted(QLatin1Char('%') + street) + QLatin1Char(')');
