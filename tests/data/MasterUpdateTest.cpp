@@ -172,15 +172,15 @@ TEST_P(MasterUpdateTest, WrittenRowIsKeyedAgainOnlyWithTheWarning) {
         const QString expected = warn ? nameKey("", QString::fromUtf8("Böhm GmbH")) + '|' +
                                             addressKey("Hauptstr. 7-9", "Kiel")
                                       : "|";
-        for (const QString& table :
+        for (const char* table :
              {"Kundenstamm WHERE Kundennummer = 'K-1'", "Adressenstamm WHERE AdressNummer = 'A-2'"})
             EXPECT_EQ(h->database()
                           .rows("SELECT COALESCE(Namensschluessel, ''), "
                                 "COALESCE(Anschriftschluessel, '') FROM " +
-                                table)
+                                QString::fromUtf8(table))
                           .value(0),
                       expected)
-                << table.toStdString();
+                << table;
         EXPECT_EQ(h->database()
                       .rows("SELECT count(*) FROM Adressenstamm WHERE AdressNummer = 'K-1' AND "
                             "Namensschluessel IS NULL")
