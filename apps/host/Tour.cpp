@@ -214,6 +214,7 @@ int Tour::run() {
     runAddressCheck();
     runDuplicate();
     runDuplicateVariants();
+    runDuplicateRewrite();
     runKeyboard();
 
     step(QStringLiteral("Beleg speichern"));

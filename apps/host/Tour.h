@@ -43,6 +43,7 @@ private:
     void runAddressCheck();      // TourAddressCheck.cpp
     void runTypingSearch();      // TourTyping.cpp
     void runDuplicateVariants(); // TourDuplicateVariants.cpp
+    void runDuplicateRewrite();  // TourDuplicateRewrite.cpp
 
     DocumentWindow& mWindow;
     QString mFolder;

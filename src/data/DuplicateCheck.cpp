@@ -79,6 +79,14 @@ void DuplicateCheck::placeLeft() {
     hint().showFor(found);
 }
 
+void DuplicateCheck::rowsWritten(const std::vector<WrittenRow>& rows) {
+    // One round trip at most: a number held by both masters leaves its
+    // general address to fillDuplicateKeys (it is still found under its
+    // postal code until then).
+    if (!mEnabled || rows.empty()) return;
+    keyWrittenRow(*services.connection(), rows.front());
+}
+
 void DuplicateCheck::choose(const DuplicateCandidate& candidate) {
     dismiss();
     // The hint belongs to the address it was shown for; another one is shown now.

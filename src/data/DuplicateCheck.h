@@ -34,6 +34,12 @@ public:
     void choose(const DuplicateCandidate& candidate);
     void dismiss();
 
+    // The control wrote these rows back (customer first): the database
+    // cleared their keys. With the warning on, the first one is keyed again
+    // at once, one statement; off, nothing is sent and fillDuplicateKeys
+    // keys them later.
+    void rowsWritten(const std::vector<WrittenRow>& rows);
+
 private:
     DuplicateHint& hint();
     // A general address was filled in: it is known, not new.

@@ -35,8 +35,8 @@ QString candidates(const char* source, const char* numberColumn, const char* tab
     QString sameName =
         QStringLiteral("Namensschluessel in (%1) and %2").arg(keys.join(QStringLiteral(", ")), plz);
     if (!address.isEmpty()) {
-        // The street part of the key holds letters, digits and blanks only:
-        // no character that LIKE would read as a pattern.
+        // The street part of the key holds letters, digits, blanks and "-"
+        // only: no character that LIKE would read as a pattern.
         const QString street = address.mid(address.indexOf(QLatin1Char('|')));
         sameName += QStringLiteral(" and (Anschriftschluessel = '' or Anschriftschluessel like ") +
                     quoted(QLatin1Char('%') + street) + QLatin1Char(')');
@@ -63,6 +63,17 @@ QString adressenDubletten(const PartyAddress& typed) {
 
 QString dubletten(const PartyAddress& typed) {
     return kundenDubletten(typed) + QStringLiteral(" union all ") + adressenDubletten(typed);
+}
+
+QString schluesselSetzen(DuplicateSource source, const QString& nummer,
+                         const PartyAddress& address) {
+    const bool kunde = source == DuplicateSource::Kunde;
+    return QStringLiteral("update %1 set Namensschluessel = %2, Anschriftschluessel = %3 where "
+                          "%4 = %5")
+        .arg(kunde ? QLatin1String("Kundenstamm") : QLatin1String("Adressenstamm"),
+             quoted(nameKey(address.vorname, address.bez1)),
+             quoted(addressKey(address.strasse, address.ort)),
+             kunde ? QLatin1String("Kundennummer") : QLatin1String("AdressNummer"), quoted(nummer));
 }
 
 } // namespace statements
@@ -112,33 +123,36 @@ std::vector<DuplicateCandidate> findDuplicates(Connection& connection, const Par
 
 namespace {
 
-int fillKeys(Connection& connection, const char* numberColumn, const char* table) {
-    struct Row {
-        QString nummer, name, address;
-    };
-    std::vector<Row> rows;
+int fillKeys(Connection& connection, DuplicateSource source) {
+    const char* numberColumn = source == DuplicateSource::Kunde ? "Kundennummer" : "AdressNummer";
+    std::vector<WrittenRow> rows;
     const std::shared_ptr<Recordset> rs = connection.Execute(
         QStringLiteral("select %1, Vorname, Bez1, Straße, Ort from %2 where Namensschluessel is "
                        "null or Anschriftschluessel is null")
-            .arg(QLatin1String(numberColumn), QLatin1String(table)));
+            .arg(QLatin1String(numberColumn), source == DuplicateSource::Kunde
+                                                  ? QLatin1String("Kundenstamm")
+                                                  : QLatin1String("Adressenstamm")));
     if (!rs) return 0;
     for (; !rs->Eof(); rs->MoveNext())
-        rows.push_back({text(*rs, numberColumn), nameKey(text(*rs, "Vorname"), text(*rs, "Bez1")),
-                        addressKey(text(*rs, "Straße"), text(*rs, "Ort"))});
+        rows.push_back({source,
+                        text(*rs, numberColumn),
+                        {text(*rs, "Vorname"), text(*rs, "Bez1"), text(*rs, "Straße"), QString(),
+                         text(*rs, "Ort")}});
     rs->Close();
-    for (const Row& r : rows)
-        connection.Execute(QStringLiteral("update %1 set Namensschluessel = %2, "
-                                          "Anschriftschluessel = %3 where %4 = %5")
-                               .arg(QLatin1String(table), quoted(r.name), quoted(r.address),
-                                    QLatin1String(numberColumn), quoted(r.nummer)));
+    for (const WrittenRow& r : rows)
+        keyWrittenRow(connection, r);
     return static_cast<int>(rows.size());
 }
 
 } // namespace
 
+void keyWrittenRow(Connection& connection, const WrittenRow& row) {
+    connection.Execute(statements::schluesselSetzen(row.source, row.nummer, row.address));
+}
+
 int fillDuplicateKeys(Connection& connection) {
-    return fillKeys(connection, "Kundennummer", "Kundenstamm") +
-           fillKeys(connection, "AdressNummer", "Adressenstamm");
+    return fillKeys(connection, DuplicateSource::Kunde) +
+           fillKeys(connection, DuplicateSource::Adresse);
 }
 
 } // namespace belegadressen

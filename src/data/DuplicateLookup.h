@@ -32,7 +32,21 @@ std::vector<DuplicateCandidate> findDuplicates(Connection& connection, const Par
 // Returns the number of rows keyed. Throws when a statement fails.
 int fillDuplicateKeys(Connection& connection);
 
+// A master row the control has just written, with the values now stored.
+struct WrittenRow {
+    DuplicateSource source;
+    QString nummer; // as written, untrimmed
+    PartyAddress address;
+};
+
+// Writes the keys of that row, one statement: the database cleared them
+// when the address changed. Throws when the statement fails.
+void keyWrittenRow(Connection& connection, const WrittenRow& row);
+
 namespace statements {
+// Sets the keys of one row to those of `address`.
+QString schluesselSetzen(DuplicateSource source, const QString& nummer,
+                         const PartyAddress& address);
 // The select of each master, and both joined by "union all".
 QString kundenDubletten(const PartyAddress& typed);
 QString adressenDubletten(const PartyAddress& typed);

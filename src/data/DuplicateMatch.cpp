@@ -1,5 +1,6 @@
 #include "data/DuplicateMatch.h"
 #include "platform/HouseNumber.h"
+#include <QRegularExpression>
 #include <QSet>
 #include <algorithm>
 #include <vector>
@@ -142,11 +143,41 @@ QString soundCode(const QString& folded) {
     return code;
 }
 
+namespace {
+
+// The house number as compared: its numbers and letters without blanks, and
+// a "-" between two numbers. A range or a list ("7-9", "7/9", "12 u. 14")
+// names other houses than the number its digits make together ("79").
+QString numberForm(const QString& number) {
+    static const QRegularExpression runs(QStringLiteral("[0-9]+|[a-z]+"));
+    QStringList parts;
+    for (auto it = runs.globalMatch(foldedText(number)); it.hasNext();)
+        parts << it.next().captured();
+    const auto isNumber = [&](qsizetype i) {
+        return i >= 0 && i < parts.size() && parts.at(i).at(0).isDigit();
+    };
+    QString out;
+    bool lastWasNumber = false;
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        const QString& p = parts.at(i);
+        // "u." and "und" between two numbers join them like a hyphen.
+        if ((p == QLatin1String("u") || p == QLatin1String("und")) && isNumber(i - 1) &&
+            isNumber(i + 1))
+            continue;
+        if (isNumber(i) && lastWasNumber) out += QLatin1Char('-');
+        out += p;
+        lastWasNumber = isNumber(i);
+    }
+    return out;
+}
+
+} // namespace
+
 StreetForm streetForm(const QString& line) {
     const StreetAndNumber split = splitHouseNumber(line);
     QString street = foldedWords(split.street).join(QString());
     street.replace(QLatin1String("strasse"), QLatin1String("str"));
-    return {street, foldedWords(split.number).join(QString())};
+    return {street, numberForm(split.number)};
 }
 
 // Never a null string: stored, that would read as "not yet keyed".

@@ -30,7 +30,8 @@ QStringList nameWords(const QString& vorname, const QString& bez1);
 QString soundCode(const QString& folded);
 
 // The street without the house number, in the form its spellings share
-// ("Hauptstraße", "Haupt-Str." give "hauptstr"), and the number without blanks.
+// ("Hauptstraße", "Haupt-Str." give "hauptstr"), and the number without
+// blanks, two numbers kept apart by "-" ("7 b" gives "7b", "7 - 9" "7-9").
 struct StreetForm {
     QString street;
     QString number;

@@ -5,9 +5,9 @@
 #include "control/ErrorStyles.h"
 #include "control/ServiceHub.h"
 #include "control/Ui.h"
-#include "platform/GuardedConnect.h"
 #include "data/MasterConflict.h"
 #include "platform/ConflictQuestion.h"
+#include "platform/GuardedConnect.h"
 #include "platform/SqlText.h"
 #include <QComboBox>
 #include <QLineEdit>
@@ -128,7 +128,8 @@ QLineEdit* MasterUpdate::fieldOf(const QString& column) const {
 // One master: the existence check (which, when this control loaded the row,
 // also brings the compared columns), the question when someone else changed
 // the row since, the update and its notice. False when the user cancelled.
-bool MasterUpdate::writeInto(const MasterColumns& master, MasterAddress& a) {
+bool MasterUpdate::writeInto(const MasterColumns& master, MasterAddress& a,
+                             std::vector<WrittenRow>& written) {
     const std::shared_ptr<Connection> connection = mServices.connection();
     const bool isKunde = &master == &MasterColumns::kunde();
     const int index = mState.currentIndex();
@@ -169,6 +170,9 @@ bool MasterUpdate::writeInto(const MasterColumns& master, MasterAddress& a) {
     const QString update =
         isKunde ? masterstatements::kundeUpdate(a) : masterstatements::adresseUpdate(a);
     connection->Execute(update);
+    written.push_back({isKunde ? DuplicateSource::Kunde : DuplicateSource::Adresse,
+                       a.nummer,
+                       {a.vorname, a.bez1, a.strasse, a.plz, a.ort}});
     if (compare) {
         // What is stored now is what this control wrote; a second write-back
         // compares against that.
@@ -215,8 +219,10 @@ void MasterUpdate::btnAktKundeClick() {
         // the database cannot take stops the command before the first update.
         (void)masterstatements::kundeUpdate(a);
         (void)masterstatements::adresseUpdate(a);
-        if (!writeInto(MasterColumns::kunde(), a)) return;
-        writeInto(MasterColumns::adresse(), a);
+        std::vector<WrittenRow> written;
+        if (writeInto(MasterColumns::kunde(), a, written))
+            writeInto(MasterColumns::adresse(), a, written);
+        if (mWritten && !written.empty()) mWritten(written);
     } catch (...) {
         const std::exception_ptr failure = std::current_exception();
         qint32 number = 0;

@@ -1,6 +1,8 @@
 #pragma once
+#include "data/DuplicateLookup.h"
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 class QLineEdit;
@@ -46,9 +48,14 @@ public:
 
     MasterAddress shownAddress() const;
 
+    // Told after a write-back of the rows written, customer first, with the
+    // values stored there; not told when nothing was written.
+    using WrittenHandler = std::function<void(const std::vector<WrittenRow>&)>;
+    void setWrittenHandler(WrittenHandler handler) { mWritten = std::move(handler); }
+
 private:
     void notice(const QString& text);
-    bool writeInto(const MasterColumns& master, MasterAddress& a);
+    bool writeInto(const MasterColumns& master, MasterAddress& a, std::vector<WrittenRow>& written);
     // Puts the other user's values of the changed columns into the fields.
     void takeOver(const MasterColumns& master, const QStringList& stored,
                   const std::vector<ForeignChange>& changes);
@@ -57,6 +64,7 @@ private:
     ControlState& mState;
     Ui& mUi;
     ServiceHub& mServices;
+    WrittenHandler mWritten;
 };
 
 } // namespace belegadressen

@@ -104,6 +104,8 @@ BelegAdressen::BelegAdressen(const Services& services, QWidget* parent)
     c.commands.connectSignals();
     c.imageButtons.connectSignals();
     c.duplicates.connectSignals();
+    c.masterUpdate.setWrittenHandler(
+        [&c](const std::vector<WrittenRow>& rows) { c.duplicates.rowsWritten(rows); });
     c.properties.InitProperties();
     c.layout.applyFlags();
     setServices(services);

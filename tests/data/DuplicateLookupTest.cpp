@@ -71,6 +71,23 @@ TEST_P(Lookup, ChangedAddressLosesItsKeys) {
     EXPECT_EQ(found(db, {"", "Bek", "Weg 1", "24103", "Kiel"}), "K:1") << "moved code, same street";
 }
 
+// A branch at a house-number range is stored; the firm typed at the number
+// its digits would make is not fetched through the key, the range written
+// otherwise is.
+TEST_P(Lookup, RangeKeyIsNotTheNumberOfItsDigits) {
+    TestDatabase db(engine());
+    db.exec("INSERT INTO Kundenstamm (Kundennummer, Bez1, Straße, PLZ, Ort) VALUES"
+            " ('1','Roth GmbH','Hauptstr. 7-9','24103','Kiel')");
+    fillDuplicateKeys(*db.connection());
+    const std::pair<const char*, const char*> cases[] = {
+        {"Hauptstr. 79", ""}, {"Hauptstraße 7 - 9", "K:1"}, {"Hauptstr. 7", ""}};
+    for (const auto& [strasse, expected] : cases) {
+        SCOPED_TRACE(strasse);
+        // Under another postal code only the address key can fetch the row.
+        EXPECT_EQ(found(db, {"", "Roth", QString::fromUtf8(strasse), "24105", "Kiel"}), expected);
+    }
+}
+
 // A database written before the keys existed gets columns, indexes and
 // triggers; running it twice changes nothing.
 TEST_P(Lookup, OlderDatabaseIsBroughtUpToDate) {

@@ -52,6 +52,38 @@ TEST(StreetForm, SpellingsOfOneStreetAgree) {
     EXPECT_NE(streetForm("Hauptstraße 5").number, streetForm("Hauptstraße 7").number);
 }
 
+// Two numbers in the house number are a range or a list, never the number
+// their digits make together; how the range is written does not matter.
+TEST(StreetForm, RangeIsNotANumber) {
+    const std::tuple<const char*, const char*, bool> cases[] = {
+        {"Hauptstr. 7-9", "Hauptstr. 79", false},
+        {"Hauptstr. 7/9", "Hauptstr. 79", false},
+        {"Weg 12 u. 14", "Weg 1214", false},
+        {"Weg 1-23", "Weg 12-3", false},
+        {"Allee 3-5", "Allee 35", false},
+        {"Hauptstr. 7-9", "Hauptstraße 7 - 9", true},
+        {"Hauptstr. 7-9", "Hauptstr. 7–9", true},
+        {"Weg 12 u. 14", "Weg 12-14", true},
+        {"Weg 12 und 14", "Weg 12+14", true},
+        {"Allee 12 a-c", "Allee 12a-c", true},
+        {"Lange Reihe 12 b", "Lange Reihe 12b", true}};
+    for (const auto& [a, b, same] : cases) {
+        SCOPED_TRACE(std::string(a) + " / " + b);
+        const StreetForm x = streetForm(QString::fromUtf8(a)), y = streetForm(QString::fromUtf8(b));
+        EXPECT_EQ(x.street, y.street);
+        EXPECT_EQ(x.number == y.number, same)
+            << x.number.toStdString() << " / " << y.number.toStdString();
+        // The stored key tells the same, or the lookup would fetch the branch.
+        EXPECT_EQ(addressKey(QString::fromUtf8(a), "Kiel") ==
+                      addressKey(QString::fromUtf8(b), "Kiel"),
+                  same);
+    }
+    // The branch at the range is not the typed firm at the single number.
+    EXPECT_FALSE(compareParties({"", "Roth GmbH", "Hauptstr. 79", "24103", "Kiel"},
+                                {"", "Roth GmbH", "Hauptstr. 7-9", "24103", "Kiel"})
+                     .duplicate);
+}
+
 // Typed and stored address, whether they are the same party, and the reason given.
 TEST(CompareParties, CarefulClerk) {
     const PartyAddress home{"", QString::fromUtf8("Müller GmbH"),

@@ -1,5 +1,6 @@
 // Writing the shown address back into the customer and address masters.
 #include "contracts/MasterDataCombo.h"
+#include "data/DuplicateLookup.h"
 #include "support/ControlHarness.h"
 #include <QComboBox>
 #include <QPushButton>
@@ -147,6 +148,51 @@ TEST_P(MasterUpdateTest, AValueTheDatabaseCannotTakeWritesNothing) {
     EXPECT_EQ(h->messages().size(), 1);
     EXPECT_TRUE(h->sql().statements.isEmpty());
     EXPECT_EQ(kunde("K-1"), before);
+}
+
+// The database drops the keys of a row whose address changes. With the
+// duplicate warning on, the control keys the row it wrote again in one
+// statement, so that its new street under another postal code is found at
+// once; off, it sends nothing more and the row waits for fillDuplicateKeys.
+TEST_P(MasterUpdateTest, WrittenRowIsKeyedAgainOnlyWithTheWarning) {
+    for (const bool warn : {false, true}) {
+        SCOPED_TRACE(warn ? "warning on" : "warning off");
+        h->database().exec("UPDATE Kundenstamm SET Namensschluessel = 'alt', "
+                           "Anschriftschluessel = 'alt' WHERE Kundennummer = 'K-1'");
+        h->control().setDuplikatWarnung(warn);
+        for (const char* nummer : {"K-1", "A-2"}) {
+            SCOPED_TRACE(nummer);
+            show({nummer, "", QString::fromUtf8("Böhm GmbH"), "", "", "", "Hauptstr. 7-9", "Kiel",
+                  "24103"});
+            update();
+            const QStringList keyed = h->sql().statements.filter("Namensschluessel");
+            // K-1 is in both masters: the customer row is keyed, one statement.
+            EXPECT_EQ(keyed.size(), warn ? 1 : 0) << keyed.join('\n').toStdString();
+        }
+        const QString expected = warn ? nameKey("", QString::fromUtf8("Böhm GmbH")) + '|' +
+                                            addressKey("Hauptstr. 7-9", "Kiel")
+                                      : "|";
+        for (const char* table :
+             {"Kundenstamm WHERE Kundennummer = 'K-1'", "Adressenstamm WHERE AdressNummer = 'A-2'"})
+            EXPECT_EQ(h->database()
+                          .rows("SELECT COALESCE(Namensschluessel, ''), "
+                                "COALESCE(Anschriftschluessel, '') FROM " +
+                                QString::fromUtf8(table))
+                          .value(0),
+                      expected)
+                << table;
+        EXPECT_EQ(h->database()
+                      .rows("SELECT count(*) FROM Adressenstamm WHERE AdressNummer = 'K-1' AND "
+                            "Namensschluessel IS NULL")
+                      .value(0),
+                  "1")
+            << "left to fillDuplicateKeys";
+        EXPECT_EQ(findDuplicates(*h->database().connection(),
+                                 {"", "Boehm", "Hauptstraße 7 - 9", "24105", "Kiel"})
+                      .size(),
+                  warn ? 2u : 0u)
+            << "found through the new address key under another postal code";
+    }
 }
 
 // Focus follows the extended address lines, also when the street is hidden.
