@@ -1,6 +1,6 @@
 #include "HostDatabase.h"
 #include "../../db/DatabaseSetup.h"
-#include "data/DuplicateLookup.h"
+#include "data/DuplicateKeys.h"
 #include "data/SqlConnection.h"
 #include <QFileInfo>
 #include <QSqlError>

@@ -1,4 +1,5 @@
 #pragma once
+#include "data/DuplicateKeys.h"
 #include "data/DuplicateMatch.h"
 #include <vector>
 
@@ -27,10 +28,6 @@ struct DuplicateCandidate {
 // when the statement fails.
 std::vector<DuplicateCandidate> findDuplicates(Connection& connection, const PartyAddress& typed);
 
-// Writes the keys of every row of both masters that has none (rows written
-// by other programs, or changed by them: the database clears the keys then).
-// Returns the number of rows keyed. Throws when a statement fails.
-int fillDuplicateKeys(Connection& connection);
 
 // A master row the control has just written, with the values now stored.
 struct WrittenRow {
