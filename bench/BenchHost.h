@@ -1,7 +1,11 @@
 #pragma once
+#include "contracts/DialogRunner.h"
 #include "contracts/HostApplication.h"
+#include "contracts/MessageService.h"
+#include <QDialog>
 #include <QObject>
 #include <QString>
+#include <QVariant>
 #include <memory>
 
 // The host application the benchmarks hand to the control: the connection
@@ -22,4 +26,28 @@ private:
     std::shared_ptr<belegadressen::Connection> mConnection;
     QString mConnectString;
     QObject mServer;
+};
+
+// Messages of the control during a benchmark, counted, the last one kept;
+// nothing modal may wait for a click.
+class QuietMessages final : public belegadressen::MessageService {
+public:
+    void Meldung(const QVariant& text, qint16, const QString&, qint32) override {
+        ++count;
+        last = text.toString();
+    }
+    void Fehlermeldung(const QString&, const QString& procedure, qint32, const QString& text,
+                       bool) override {
+        ++count;
+        last = procedure + QStringLiteral(": ") + text;
+    }
+    int count = 0;
+    QString last;
+};
+
+// Every dialog answered at once with Cancel.
+class NoDialogs final : public belegadressen::DialogRunner {
+public:
+    int exec(QDialog&) override { return QDialog::Rejected; }
+    void information(const QString&, const QString&) override {}
 };

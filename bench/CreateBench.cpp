@@ -22,18 +22,6 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-class Silent final : public ba::MessageService {
-public:
-    void Meldung(const QVariant&, qint16, const QString&, qint32) override {}
-    void Fehlermeldung(const QString&, const QString&, qint32, const QString&, bool) override {}
-};
-
-class NoDialogs final : public ba::DialogRunner {
-public:
-    int exec(QDialog&) override { return QDialog::Rejected; }
-    void information(const QString&, const QString&) override {}
-};
-
 // Inputs of the plain form: as many as the control's address page offers.
 constexpr int kInputs = 150;
 
@@ -61,7 +49,7 @@ void BM_Control(benchmark::State& state) {
     db.open();
     auto host = std::make_shared<BenchHost>(std::make_shared<ba::SqlConnection>(db));
     ba::Services services;
-    services.messages = std::make_shared<Silent>();
+    services.messages = std::make_shared<QuietMessages>();
     services.dialogs = std::make_shared<NoDialogs>();
     Clock::duration construct{}, configure{}, show{};
     for (auto _ : state) {

@@ -29,17 +29,6 @@ namespace ba = belegadressen;
 
 namespace {
 
-class Silent final : public ba::MessageService, public ba::DialogRunner {
-public:
-    void Meldung(const QVariant&, qint16, const QString&, qint32) override { ++count; }
-    void Fehlermeldung(const QString&, const QString&, qint32, const QString&, bool) override {
-        ++count;
-    }
-    int exec(QDialog&) override { return QDialog::Rejected; }
-    void information(const QString&, const QString&) override {}
-    int count = 0;
-};
-
 struct Customer {
     QString nummer;
     ba::PartyAddress address;
@@ -48,7 +37,7 @@ struct Customer {
 struct DupFixture {
     QSqlDatabase db;
     std::shared_ptr<ba::SqlConnection> connection;
-    std::shared_ptr<Silent> silent;
+    std::shared_ptr<QuietMessages> silent;
     std::unique_ptr<ba::BelegAdressen> control;
     Customer customers[2];
     qsizetype rowsOfCode = 0; // customers sharing the first one's postal code
@@ -105,10 +94,10 @@ DupFixture& fixture(bool postgres) {
                               "WHERE Ort = '%1' AND PLZ <> '%2'")
                    .arg(QString(made->customers[0].address.ort).replace("'", "''"), plz));
     made->connection = std::make_shared<ba::SqlConnection>(made->db);
-    made->silent = std::make_shared<Silent>();
+    made->silent = std::make_shared<QuietMessages>();
     ba::Services services;
     services.messages = made->silent;
-    services.dialogs = made->silent;
+    services.dialogs = std::make_shared<NoDialogs>();
     made->control = std::make_unique<ba::BelegAdressen>(services);
     made->control->resize(900, 600);
     made->control->show();

@@ -50,28 +50,6 @@ private:
     std::shared_ptr<ba::Connection> mInner;
 };
 
-// Nothing modal may wait for a click during a benchmark; messages are counted.
-class QuietMessages final : public ba::MessageService {
-public:
-    void Meldung(const QVariant& text, qint16, const QString&, qint32) override {
-        ++count;
-        last = text.toString();
-    }
-    void Fehlermeldung(const QString&, const QString& procedure, qint32, const QString& text,
-                       bool) override {
-        ++count;
-        last = procedure + QStringLiteral(": ") + text;
-    }
-    int count = 0;
-    QString last;
-};
-
-class NoDialogs final : public ba::DialogRunner {
-public:
-    int exec(QDialog&) override { return QDialog::Rejected; }
-    void information(const QString&, const QString&) override {}
-};
-
 struct Customer {
     QString number;
     QString currency;

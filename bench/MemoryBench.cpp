@@ -18,17 +18,6 @@ namespace ba = belegadressen;
 
 namespace {
 
-class Silent final : public ba::MessageService, public ba::DialogRunner {
-public:
-    void Meldung(const QVariant&, qint16, const QString&, qint32) override { ++count; }
-    void Fehlermeldung(const QString&, const QString&, qint32, const QString&, bool) override {
-        ++count;
-    }
-    int exec(QDialog&) override { return QDialog::Rejected; }
-    void information(const QString&, const QString&) override {}
-    int count = 0;
-};
-
 // Resident set in kB (Linux).
 double residentKb() {
     QFile status(QStringLiteral("/proc/self/status"));
@@ -51,10 +40,10 @@ void BM_Loads(benchmark::State& state) {
         while (q.next())
             numbers << q.value(0).toString();
     }
-    auto silent = std::make_shared<Silent>();
+    auto silent = std::make_shared<QuietMessages>();
     ba::Services services;
     services.messages = silent;
-    services.dialogs = silent;
+    services.dialogs = std::make_shared<NoDialogs>();
     {
         ba::BelegAdressen control(services);
         control.resize(900, 600);

@@ -52,18 +52,6 @@ private:
     std::shared_ptr<ba::Connection> mInner;
 };
 
-class QuietMessages final : public ba::MessageService {
-public:
-    void Meldung(const QVariant&, qint16, const QString&, qint32) override {}
-    void Fehlermeldung(const QString&, const QString&, qint32, const QString&, bool) override {}
-};
-
-class NoDialogs final : public ba::DialogRunner {
-public:
-    int exec(QDialog&) override { return QDialog::Rejected; }
-    void information(const QString&, const QString&) override {}
-};
-
 // One control on the 1,000-customer sample, its session through the relay.
 struct Rig {
     std::unique_ptr<batest::RoundTripProxy> proxy;
