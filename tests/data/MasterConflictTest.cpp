@@ -13,6 +13,8 @@ const QString kNotice = QStringLiteral("QelBelAdr/btnAktKunde_Click/0: ");
 const QString kKunde = QStringLiteral("Die Adressdaten wurden im Kundenstamm aktualisiert.");
 const QString kKundeRow =
     QStringLiteral("SELECT Bez2, Straße FROM Kundenstamm WHERE Kundennummer = '10001'");
+const QString kVonA =
+    QStringLiteral("UPDATE Kundenstamm SET Bez2 = 'Von A' WHERE Kundennummer = '10001'");
 
 // This control (B) loads 10001; the other user (A) then writes name line 2
 // through a connection of their own; B changes the street.
@@ -34,17 +36,8 @@ protected:
         h->edit("txtDAdr_5")->setText("Neue Straße 2");
         h->clearRecords();
     }
-    void otherUserWrites(const QString& set) {
-        OtherSession a(h->database());
-        a.exec("UPDATE Kundenstamm SET " + set + " WHERE Kundennummer = '10001'");
-    }
+    void otherUserWrites(const QString& sql) { OtherSession(h->database()).exec(sql); }
     void update() { static_cast<QToolButton*>(h->widget("btnAktKunde"))->click(); }
-    QStringList selects() const {
-        QStringList out;
-        for (const QString& s : h->sql().statements)
-            out << s.section(' ', 0, 1);
-        return out;
-    }
 
     std::unique_ptr<ControlHarness> h;
     QStringList questions;
@@ -53,47 +46,42 @@ protected:
 INSTANTIATE_TEST_SUITE_P(, MasterConflictTest, engines(), EngineName());
 
 TEST_P(MasterConflictTest, TheUserChoosesWhatHappensToTheOtherUsersChange) {
-    struct Case {
-        const char* name;
-        int answer;
-        QString row;        // Bez2|Straße afterwards
-        QString shownLine2; // txtDAdr_2 afterwards
-        bool written;
-    };
-    const Case cases[] = {
-        {"cancel", QMessageBox::Cancel, "Von A|Hauptstraße 1", "Heizung & Sanitär", false},
-        {"overwrite", QMessageBox::Yes, "Heizung & Sanitär|Neue Straße 2", "Heizung & Sanitär",
-         true},
-        {"take over", QMessageBox::No, "Von A|Neue Straße 2", "Von A", true},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+    // Answer, Bez2|Straße and the shown name line 2 afterwards.
+    const std::tuple<int, QString, QString> cases[] = {
+        {QMessageBox::Cancel, "Von A|Hauptstraße 1", "Heizung & Sanitär"},
+        {QMessageBox::Yes, "Heizung & Sanitär|Neue Straße 2", "Heizung & Sanitär"},
+        {QMessageBox::No, "Von A|Neue Straße 2", "Von A"}};
+    for (const auto& [button, row, shownLine2] : cases) {
+        SCOPED_TRACE(button);
         h->database().exec(
             "UPDATE Kundenstamm SET Bez2 = 'Heizung & Sanitär', Straße = 'Hauptstraße 1' "
             "WHERE Kundennummer = '10001'");
         h->typeNumber("");
         loadAndEdit();
-        otherUserWrites("Bez2 = 'Von A'");
+        otherUserWrites(kVonA);
         questions.clear();
-        answer = c.answer;
+        answer = button;
         update();
         ASSERT_EQ(questions.size(), 1);
         EXPECT_TRUE(
             questions[0].contains("Name 2: „Von A“ (von Ihnen geladen: „Heizung & Sanitär“)"))
             << questions[0].toStdString();
         EXPECT_FALSE(questions[0].contains("Straße:"));
-        EXPECT_EQ(h->database().rows(kKundeRow), QStringList{c.row});
-        EXPECT_EQ(h->edit("txtDAdr_2")->text(), c.shownLine2);
-        if (c.written) {
-            EXPECT_EQ(h->messages(), QStringList{kNotice + kKunde});
-            // No statement is added: the existence check brings the row along.
-            EXPECT_EQ(selects(), QStringList({"Select Kundennummer,", "Update Kundenstamm",
-                                              "Select AdressNummer"}));
-        } else {
+        EXPECT_EQ(h->database().rows(kKundeRow), QStringList{row});
+        EXPECT_EQ(h->edit("txtDAdr_2")->text(), shownLine2);
+        QStringList selects;
+        for (const QString& s : h->sql().statements)
+            selects << s.section(' ', 0, 1);
+        if (button == QMessageBox::Cancel) {
             ASSERT_EQ(h->messages().size(), 1);
             EXPECT_TRUE(h->messages()[0].contains("Es wurde nichts gespeichert"));
-            EXPECT_EQ(selects(), QStringList{"Select Kundennummer,"});
+            EXPECT_EQ(selects, QStringList{"Select Kundennummer,"});
+            continue;
         }
+        EXPECT_EQ(h->messages(), QStringList{kNotice + kKunde});
+        // No statement is added: the existence check brings the row along.
+        EXPECT_EQ(selects, QStringList({"Select Kundennummer,", "Update Kundenstamm",
+                                        "Select AdressNummer"}));
     }
 }
 
@@ -113,7 +101,7 @@ TEST_P(MasterConflictTest, OwnWritesAreNoConflict) {
 TEST_P(MasterConflictTest, AHostFilledAddressRunsThePlainStatements) {
     h->edit("txtDNummer")->setText("10001");
     h->edit("txtDAdr_1")->setText("Vom Beleg");
-    otherUserWrites("Bez2 = 'Von A'");
+    otherUserWrites(kVonA);
     h->clearRecords();
     update();
     EXPECT_TRUE(questions.isEmpty());
@@ -147,16 +135,13 @@ TEST_P(MasterConflictTest, AGeneralAddressIsComparedLikeACustomer) {
     h->typeNumber("A-100");
     h->edit("txtDNummer")->setText("A-100");
     h->edit("txtDAdr_5")->setText("Neue Straße 2");
-    {
-        OtherSession a(h->database());
-        a.exec("UPDATE Adressenstamm SET Bez2 = 'Rampe' WHERE AdressNummer = 'A-100'");
-    }
+    otherUserWrites("UPDATE Adressenstamm SET Bez2 = 'Rampe' WHERE AdressNummer = 'A-100'");
     h->clearRecords();
     answer = QMessageBox::No;
     update();
     ASSERT_EQ(questions.size(), 1);
-    EXPECT_TRUE(questions[0].contains("in den allgemeinen Adressen"));
-    EXPECT_TRUE(questions[0].contains("Name 2: „Rampe“ (von Ihnen geladen: „Lager“)"))
+    EXPECT_TRUE(questions[0].contains("in den allgemeinen Adressen") &&
+                questions[0].contains("Name 2: „Rampe“ (von Ihnen geladen: „Lager“)"))
         << questions[0].toStdString();
     EXPECT_EQ(h->database().rows("SELECT Bez2, Straße FROM Adressenstamm WHERE AdressNummer = "
                                  "'A-100'"),

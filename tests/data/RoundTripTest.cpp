@@ -10,22 +10,22 @@
 #include <gtest/gtest.h>
 
 using namespace std::chrono_literals;
+using namespace batest;
 
 namespace {
 
 struct Relayed {
-    batest::RoundTripProxy proxy;
+    RoundTripProxy proxy;
     QString name;
     QSqlDatabase db;
     std::shared_ptr<belegadressen::SqlConnection> connection;
 
     // A second session on the schema of `database`, through the relay.
-    explicit Relayed(const batest::TestDatabase& database)
-        : proxy(batest::serverPortOf(batest::postgresConnInfo().toStdString()), 0us),
+    explicit Relayed(const TestDatabase& database)
+        : proxy(serverPortOf(postgresConnInfo().toStdString()), 0us),
           name(QStringLiteral("relayed_") + database.pgSchema()) {
-        db = batest::openPostgres(name,
-                                  QString::fromStdString(batest::throughProxy(
-                                      batest::postgresConnInfo().toStdString(), proxy.port())));
+        db = openPostgres(name, QString::fromStdString(
+                                    throughProxy(postgresConnInfo().toStdString(), proxy.port())));
         QSqlQuery(db).exec(QStringLiteral("SET search_path TO ") + database.pgSchema());
         connection = std::make_shared<belegadressen::SqlConnection>(db);
         proxy.reset();
@@ -38,24 +38,24 @@ struct Relayed {
     }
 };
 
-bool haveServer() { return !batest::postgresConnInfo().isEmpty(); }
+class RoundTrips : public testing::Test {
+    void SetUp() override {
+        if (postgresConnInfo().isEmpty())
+            GTEST_SKIP() << "BA_PG_CONNINFO is not set; PostgreSQL tests skipped";
+    }
+};
 
 } // namespace
 
 // Every statement is checked against the session settings; the check reads
 // what the server reported and must not ask it.
-TEST(RoundTrips, SessionCheckCostsNoneAndStillRefusesAChangedSession) {
-    if (!haveServer()) GTEST_SKIP() << "BA_PG_CONNINFO is not set; PostgreSQL tests skipped";
-    batest::TestDatabase database(batest::Engine::PostgreSQL, false);
+TEST_F(RoundTrips, SessionCheckCostsNoneAndStillRefusesAChangedSession) {
+    TestDatabase database(Engine::PostgreSQL, false);
     database.exec(QStringLiteral("CREATE TABLE Probe (Wert text)"));
     Relayed relayed(database);
-    const char* statements[] = {
-        "select Wert from Probe",
-        "insert into Probe (Wert) values ('Straße')",
-        "insert into Probe (Wert) values ('C:\\temp')",
-        "select Wert from Probe where Wert = 'Fußtext'",
-    };
-    for (const char* sql : statements) {
+    for (const char* sql : {"select Wert from Probe", "insert into Probe (Wert) values ('Straße')",
+                            "insert into Probe (Wert) values ('C:\\temp')",
+                            "select Wert from Probe where Wert = 'Fußtext'"}) {
         SCOPED_TRACE(sql);
         relayed.proxy.reset();
         relayed.connection->Execute(QString::fromUtf8(sql));
@@ -71,17 +71,12 @@ TEST(RoundTrips, SessionCheckCostsNoneAndStillRefusesAChangedSession) {
 
 // The control's actions through the relay. Besides the exact counts of the
 // loads, nothing may reach the server that the control did not send.
-TEST(RoundTrips, EachActionCostsItsStatementsOnly) {
-    if (!haveServer()) GTEST_SKIP() << "BA_PG_CONNINFO is not set; PostgreSQL tests skipped";
-    batest::ControlHarness h(batest::Engine::PostgreSQL);
+TEST_F(RoundTrips, EachActionCostsItsStatementsOnly) {
+    ControlHarness h(Engine::PostgreSQL);
     Relayed relayed(h.database());
     h.sql().reroute(relayed.connection);
     auto& w = h.control();
-    const struct {
-        const char* what;
-        std::function<void()> act;
-        int roundTrips;
-    } actions[] = {
+    const std::tuple<const char*, std::function<void()>, int> actions[] = {
         // Customer select and the home currency's rate.
         {"home currency, no cost assignment", [&] { w.fktDragNummer("10003"); }, 2},
         // ... and the cost assignment of its KostID.
@@ -91,24 +86,22 @@ TEST(RoundTrips, EachActionCostsItsStatementsOnly) {
         {"internal remark", [&] { w.fktDragNummer("O'Brien"); }, 2},
         {"unknown number", [&] { w.fktDragNummer("99999"); }, 1},
         {"general address", [&] { w.fktDragNummerAdresse("A-100"); }, 1},
-        {"number left unchanged", [&] { h.typeNumber(w.GetNummer()); }, 0},
-    };
-    for (const auto& action : actions) {
-        SCOPED_TRACE(action.what);
+        {"number left unchanged", [&] { h.typeNumber(w.GetNummer()); }, 0}};
+    for (const auto& [what, act, roundTrips] : actions) {
+        SCOPED_TRACE(what);
         h.sql().statements.clear();
         relayed.proxy.reset();
-        action.act();
+        act();
         EXPECT_EQ(relayed.proxy.roundTrips(), h.sql().statements.size());
-        EXPECT_EQ(relayed.proxy.roundTrips(), action.roundTrips)
+        EXPECT_EQ(relayed.proxy.roundTrips(), roundTrips)
             << h.sql().statements.join("\n").toStdString();
     }
 }
 
 // A postal check answers all its questions (the code's rows, the place's rows
 // of the street, the place's rows) in one statement, whatever it finds.
-TEST(RoundTrips, APostalCheckCostsOne) {
-    if (!haveServer()) GTEST_SKIP() << "BA_PG_CONNINFO is not set; PostgreSQL tests skipped";
-    batest::ControlHarness h(batest::Engine::PostgreSQL);
+TEST_F(RoundTrips, APostalCheckCostsOne) {
+    ControlHarness h(Engine::PostgreSQL);
     belegadressen::PostalImport::write(h.database().db(), "D",
                                        {{"70173", "Stuttgart", "Mitte", "Hauptstraße"},
                                         {"70173", "Stuttgart", "Mitte", "Königstraße"},
@@ -121,54 +114,43 @@ TEST(RoundTrips, APostalCheckCostsOne) {
     h.sql().reroute(relayed.connection);
     // The manager reads through a recorder of its own, so that its statements
     // are counted beside the control's.
-    auto postal = std::make_shared<batest::RecordingConnection>(relayed.connection);
+    auto postal = std::make_shared<RecordingConnection>(relayed.connection);
     auto& w = h.control();
     w.AddMitPostleitzahl("1", nullptr, QString(), postal, false);
     w.fktDragNummer("10001");
     // Corrections are taken, so that the whole action runs.
     h.services().script = [](QDialog&) { return int(QDialog::Accepted); };
-    const auto set = [&](const char* plz, const char* ort, const char* strasse) {
-        h.edit("txtDPostleitzahl")->setText(QString::fromUtf8(plz));
-        h.edit("txtDAdr_6")->setText(QString::fromUtf8(ort));
-        h.edit("txtDAdr_5")->setText(QString::fromUtf8(strasse));
-    };
-    const auto typeAndLeave = [&](const char* field, const char* text) {
-        h.focus(QString::fromUtf8(field));
-        h.edit(QString::fromUtf8(field))->selectAll();
-        QTest::keyClicks(h.edit(QString::fromUtf8(field)), QString::fromUtf8(text));
-        h.focus(QStringLiteral("txtDAdr_5"));
-    };
-    const struct {
-        const char* what;
-        const char *plz, *ort, *strasse;
-        std::function<void()> act;
-        const char* after; // the address afterwards, "Plz|Ort|Straße"
-    } actions[] = {
-        {"postal code left", "", "", "Hauptstraße 1",
-         [&] { typeAndLeave("txtDPostleitzahl", "31112"); }, "31112|Neustadt|Hauptstraße 1"},
-        {"place line left, confirmed", "70173", "", "Königstr. 5",
-         [&] { typeAndLeave("txtDAdr_6", "stuttgart"); }, "70173|Stuttgart|Königstraße 5"},
-        {"place line left, the street of another code", "31111", "", "Lindenweg 4",
-         [&] { typeAndLeave("txtDAdr_6", "Neustadt"); }, "31112|Neustadt|Lindenweg 4"},
-        {"place line left, a place the typed one begins", "", "", "",
-         [&] { typeAndLeave("txtDAdr_6", "Frankfurt"); }, "60311|Frankfurt am Main|"},
-        {"search button, postal code and street only", "31112", "", "Lindenweg 7",
-         [&] { static_cast<QToolButton*>(h.widget(QStringLiteral("btnPlz")))->click(); },
-         "31112|Neustadt|Lindenweg 7"},
-    };
-    for (const auto& action : actions) {
-        SCOPED_TRACE(action.what);
-        set(action.plz, action.ort, action.strasse);
+    // The address before, the field typed into and left (none: the search
+    // button), and the address afterwards, "Plz|Ort|Straße".
+    const std::tuple<QStringList, const char*, const char*, const char*> actions[] = {
+        {{"", "", "Hauptstraße 1"}, "txtDPostleitzahl", "31112", "31112|Neustadt|Hauptstraße 1"},
+        {{"70173", "", "Königstr. 5"}, "txtDAdr_6", "stuttgart", "70173|Stuttgart|Königstraße 5"},
+        // The street of another code, and a place the typed one begins.
+        {{"31111", "", "Lindenweg 4"}, "txtDAdr_6", "Neustadt", "31112|Neustadt|Lindenweg 4"},
+        {{"", "", ""}, "txtDAdr_6", "Frankfurt", "60311|Frankfurt am Main|"},
+        {{"31112", "", "Lindenweg 7"}, nullptr, nullptr, "31112|Neustadt|Lindenweg 7"}};
+    const QStringList fields{"txtDPostleitzahl", "txtDAdr_6", "txtDAdr_5"};
+    for (const auto& [before, field, typed, after] : actions) {
+        SCOPED_TRACE(after);
+        for (int i = 0; i < 3; ++i)
+            h.edit(fields[i])->setText(before[i]);
         h.sql().statements.clear();
         postal->statements.clear();
         relayed.proxy.reset();
-        action.act();
+        if (field) {
+            h.focus(field);
+            h.edit(field)->selectAll();
+            QTest::keyClicks(h.edit(field), QString::fromUtf8(typed));
+            h.focus("txtDAdr_5");
+        } else {
+            static_cast<QToolButton*>(h.widget("btnPlz"))->click();
+        }
         const QStringList sent = h.sql().statements + postal->statements;
         EXPECT_EQ(relayed.proxy.roundTrips(), sent.size());
         EXPECT_EQ(relayed.proxy.roundTrips(), 1) << sent.join("\n").toStdString();
-        EXPECT_EQ(QStringList({h.edit("txtDPostleitzahl")->text(), h.edit("txtDAdr_6")->text(),
-                               h.edit("txtDAdr_5")->text()})
-                      .join('|'),
-                  QString::fromUtf8(action.after));
+        QStringList shown;
+        for (const QString& f : fields)
+            shown << h.edit(f)->text();
+        EXPECT_EQ(shown.join('|'), QString::fromUtf8(after));
     }
 }

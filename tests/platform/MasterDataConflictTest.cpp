@@ -18,72 +18,60 @@ TEST_P(MasterDataConflictTest, AnotherUsersEditAndDeleteAreKeptAndTheDialogStays
     TestDatabase db(engine(), false);
     db.exec("create table Versandtexte (Versandart varchar(10) primary key, Kurztext "
             "varchar(40))");
-    db.exec("insert into Versandtexte values ('POST','Post'), ('DHL','Paket'), "
-            "('ABH','Abholung')");
+    db.exec("insert into Versandtexte values ('POST','Post'), ('DHL','Paket'), ('ABH','Abholung')");
     QWidget window;
     auto* combo = static_cast<QtMasterDataCombo*>(
         defaultMasterDataCombo(MasterDataCombo::Kind::Edit, &window));
     auto messages = std::make_shared<RecordingMessages>();
     auto dialogs = std::make_shared<ScriptedDialogRunner>();
     setMasterDataComboServices(*combo, messages, dialogs);
-    ComboDesign design;
-    design.caption = "Versandart";
-    combo->setDesign(design);
+    combo->setDesign(ComboDesign{.caption = "Versandart"});
     combo->setTableName("Versandtexte");
     combo->setConnection(db.connection());
     combo->AddColumn("Versandart", "Versandart");
     combo->AddColumn("Kurztext", "Text");
     const QString all = "select Versandart, Kurztext from Versandtexte order by Versandart";
 
-    struct Case {
-        const char* name;
-        const char* otherUser; // statements of the other session while the dialog is open
-        int row;               // the row this user edits (by key: ABH, DHL, POST)
-        QString refusal;       // part of the message; empty: saved
-        QStringList after;
-    };
-    const Case cases[] = {
-        {"same cell",
-         "update Versandtexte set Kurztext = 'Von A' where Versandart = 'DHL'",
+    // The other session's statement while the dialog is open, the row this
+    // user edits (by key: ABH, DHL, POST), the refusal (empty: saved), the rows after.
+    const std::tuple<const char*, int, const char*, QStringList> cases[] = {
+        {"update Versandtexte set Kurztext = 'Von A' where Versandart = 'DHL'",
          1,
          "„DHL“ wurde geändert (Text)",
          {"ABH|Abholung", "DHL|Von A", "POST|Post"}},
-        {"deleted row",
-         "delete from Versandtexte where Versandart = 'POST'",
+        {"delete from Versandtexte where Versandart = 'POST'",
          2,
          "„POST“ wurde gelöscht",
          {"ABH|Abholung", "DHL|Von A"}},
-        {"another row",
-         "update Versandtexte set Kurztext = 'Lager' where Versandart = 'ABH'",
+        {"update Versandtexte set Kurztext = 'Lager' where Versandart = 'ABH'",
          1,
-         {},
-         {"ABH|Lager", "DHL|Von B"}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+         "",
+         {"ABH|Lager", "DHL|Von B"}}};
+    for (const auto& [otherUser, row, refusal, after] : cases) {
+        SCOPED_TRACE(otherUser);
         messages->messages.clear();
         bool stayedOpen = false;
         dialogs->script = [&](QDialog& dialog) {
-            OtherSession(db).exec(QString::fromUtf8(c.otherUser));
+            OtherSession(db).exec(QString::fromUtf8(otherUser));
             auto* table = dialog.findChild<QTableWidget*>("tblDaten");
-            table->item(c.row, 1)->setText("Von B");
+            table->item(row, 1)->setText("Von B");
             dialog.accept();
             stayedOpen =
-                dialog.result() != QDialog::Accepted && table->item(c.row, 1)->text() == "Von B";
+                dialog.result() != QDialog::Accepted && table->item(row, 1)->text() == "Von B";
             return dialog.result();
         };
         combo->openEditDialog();
-        EXPECT_EQ(db.rows(all), c.after);
-        EXPECT_EQ(stayedOpen, !c.refusal.isEmpty());
-        if (c.refusal.isEmpty()) {
+        EXPECT_EQ(db.rows(all), after);
+        EXPECT_EQ(stayedOpen, *refusal != 0);
+        if (!*refusal) {
             EXPECT_TRUE(messages->messages.isEmpty())
                 << messages->messages.join('\n').toStdString();
             continue;
         }
         ASSERT_EQ(messages->messages.size(), 1);
-        EXPECT_TRUE(messages->messages[0].contains(c.refusal))
-            << messages->messages[0].toStdString();
-        EXPECT_TRUE(messages->messages[0].contains("anderer Benutzer"));
+        const QString& m = messages->messages[0];
+        EXPECT_TRUE(m.contains(QString::fromUtf8(refusal)) && m.contains("anderer Benutzer"))
+            << m.toStdString();
     }
 }
 
