@@ -7,7 +7,6 @@
 #include "data/DuplicateLookup.h"
 #include "platform/SqlText.h"
 #include "support/TestDatabase.h"
-#include <QElapsedTimer>
 #include <map>
 
 using namespace belegadressen;
@@ -17,34 +16,30 @@ namespace {
 
 QString number(size_t i) { return QStringLiteral("P%1").arg(i, 5, 10, QLatin1Char('0')); }
 
-// Even pairs go to the customers, odd ones to the general addresses; rows
-// keyed afterwards, as a host keys rows that another program wrote.
-void store(TestDatabase& db, const std::vector<LabelledPair>& pairs) {
-    for (int table = 0; table < 2; ++table) {
-        QStringList rows;
-        for (size_t i = size_t(table); i < pairs.size(); i += 2) {
-            const PartyAddress& s = pairs[i].stored;
-            rows << QStringLiteral("(%1, %2, %3, %4, %5, %6)")
-                        .arg(quoted(number(i)), quoted(s.vorname), quoted(s.bez1),
-                             quoted(s.strasse), quoted(s.plz), quoted(s.ort));
-        }
-        for (qsizetype at = 0; at < rows.size(); at += 250)
-            db.exec((table == 0 ? QStringLiteral("INSERT INTO Kundenstamm (Kundennummer")
-                                : QStringLiteral("INSERT INTO Adressenstamm (AdressNummer")) +
-                    QStringLiteral(", Vorname, Bez1, Straße, PLZ, Ort) VALUES ") +
-                    rows.mid(at, 250).join(QStringLiteral(", ")));
-    }
-    fillDuplicateKeys(*db.connection());
-}
-
 // Each set must reach a precision and a recall of 0.95 over at least 1000 pairs.
 TEST(DuplicateFigures, BothSetsReachTheGoal) {
     for (const auto& [name, pairs] :
          {std::pair{"tuning set", tuningPairs()}, std::pair{"frozen set", frozenPairs()}}) {
         SCOPED_TRACE(name);
         ASSERT_GE(pairs.size(), 1000u);
+        // Even pairs go to the customers, odd ones to the general addresses; rows
+        // keyed afterwards, as a host keys rows that another program wrote.
         TestDatabase db(Engine::SQLite);
-        store(db, pairs);
+        for (int table = 0; table < 2; ++table) {
+            QStringList rows;
+            for (size_t i = size_t(table); i < pairs.size(); i += 2) {
+                const PartyAddress& s = pairs[i].stored;
+                rows << QStringLiteral("(%1, %2, %3, %4, %5, %6)")
+                            .arg(quoted(number(i)), quoted(s.vorname), quoted(s.bez1),
+                                 quoted(s.strasse), quoted(s.plz), quoted(s.ort));
+            }
+            for (qsizetype at = 0; at < rows.size(); at += 250)
+                db.exec(QString(table == 0 ? "INSERT INTO Kundenstamm (Kundennummer"
+                                           : "INSERT INTO Adressenstamm (AdressNummer") +
+                        ", Vorname, Bez1, Straße, PLZ, Ort) VALUES " +
+                        rows.mid(at, 250).join(", "));
+        }
+        fillDuplicateKeys(*db.connection());
         int tp = 0, fp = 0, fn = 0;
         std::map<std::string, std::pair<int, int>> byKind; // kind: right, all
         for (size_t i = 0; i < pairs.size(); ++i) {
@@ -56,15 +51,13 @@ TEST(DuplicateFigures, BothSetsReachTheGoal) {
             for (size_t k = 0; k < found.size() && k < size_t(DuplicateHint::kMaxEntries); ++k)
                 shown = shown || (found[k].source == source && found[k].nummer == number(i));
             tp += shown && p.same, fp += shown && !p.same, fn += !shown && p.same;
+            const auto line = [](const PartyAddress& a) {
+                return QStringList{a.vorname + ' ' + a.bez1, a.strasse, a.plz + ' ' + a.ort}.join(
+                    " | ");
+            };
             if (shown != p.same && qEnvironmentVariableIsSet("BA_DUPLICATE_MISSES"))
-                std::printf("%s %s: %s | %s | %s %s  <->  %s | %s | %s %s\n",
-                            p.same ? "missed" : "false hint", p.kind,
-                            qPrintable(p.typed.vorname + ' ' + p.typed.bez1),
-                            qPrintable(p.typed.strasse), qPrintable(p.typed.plz),
-                            qPrintable(p.typed.ort),
-                            qPrintable(p.stored.vorname + ' ' + p.stored.bez1),
-                            qPrintable(p.stored.strasse), qPrintable(p.stored.plz),
-                            qPrintable(p.stored.ort));
+                std::printf("%s %s: %s  <->  %s\n", p.same ? "missed" : "false hint", p.kind,
+                            qPrintable(line(p.typed)), qPrintable(line(p.stored)));
             byKind[p.kind].first += shown == p.same;
             ++byKind[p.kind].second;
         }

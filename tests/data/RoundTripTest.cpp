@@ -32,7 +32,6 @@ struct Relayed {
     }
     ~Relayed() {
         connection.reset();
-        db.close();
         db = QSqlDatabase();
         QSqlDatabase::removeDatabase(name);
     }

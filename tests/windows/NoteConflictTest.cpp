@@ -62,17 +62,14 @@ TEST_P(NoteConflictTest, AnotherUsersNoteIsNeverOverwrittenUnasked) {
         // Taken over, the next "Zurück" writes both texts without asking again.
         {QMessageBox::No, true, false, "Info von A\n\nInfo B", "Info von A\n\nInfo B"},
         {QMessageBox::Yes, false, false, "Info B", "Info B"}};
+    const QString note = "UPDATE Kundenstamm SET Kundeninfo = '%1' WHERE Kundennummer = '20003'";
     for (const auto& [button, again, open, shownAfter, storedAfter] : cases) {
         SCOPED_TRACE(testing::Message() << button << (again ? " again" : ""));
-        s->h.database().exec("UPDATE Kundenstamm SET Kundeninfo = 'Info' WHERE Kundennummer = "
-                             "'20003'");
+        s->h.database().exec(note.arg("Info"));
         questions.clear();
         retry = again ? std::function<void()>([] {}) : nullptr;
-        typeAndGoBack(" B", [this] {
-            OtherSession(s->h.database())
-                .exec("UPDATE Kundenstamm SET Kundeninfo = 'Info von A' WHERE Kundennummer = "
-                      "'20003'");
-        });
+        typeAndGoBack(" B",
+                      [&, this] { OtherSession(s->h.database()).exec(note.arg("Info von A")); });
         answer(button);
         openInfo();
         ASSERT_EQ(questions.size(), 1);
