@@ -38,12 +38,6 @@ protected:
         });
     }
     void openInfo() { qobject_cast<QAbstractButton*>(s->h.widget("btnInfo_0"))->click(); }
-    void answer(int button) {
-        s->host->then([this, button](QDialog& d) {
-            if (auto* box = qobject_cast<QMessageBox*>(&d)) questions << box->text();
-            return button;
-        });
-    }
     QString stored() { return s->remarkOf("20003", "Kundeninfo"); }
 
     std::unique_ptr<SideWindows> s;
@@ -70,7 +64,10 @@ TEST_P(NoteConflictTest, AnotherUsersNoteIsNeverOverwrittenUnasked) {
         retry = again ? std::function<void()>([] {}) : nullptr;
         typeAndGoBack(" B",
                       [&, this] { OtherSession(s->h.database()).exec(note.arg("Info von A")); });
-        answer(button);
+        s->host->then([this, button](QDialog& d) {
+            if (auto* box = qobject_cast<QMessageBox*>(&d)) questions << box->text();
+            return button;
+        });
         openInfo();
         ASSERT_EQ(questions.size(), 1);
         EXPECT_TRUE(questions[0].contains("von einem anderen Benutzer geändert"));
