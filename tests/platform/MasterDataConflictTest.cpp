@@ -25,7 +25,9 @@ TEST_P(MasterDataConflictTest, AnotherUsersEditAndDeleteAreKeptAndTheDialogStays
     auto messages = std::make_shared<RecordingMessages>();
     auto dialogs = std::make_shared<ScriptedDialogRunner>();
     setMasterDataComboServices(*combo, messages, dialogs);
-    combo->setDesign(ComboDesign{.caption = "Versandart"});
+    ComboDesign design;
+    design.caption = "Versandart";
+    combo->setDesign(design);
     combo->setTableName("Versandtexte");
     combo->setConnection(db.connection());
     combo->AddColumn("Versandart", "Versandart");
