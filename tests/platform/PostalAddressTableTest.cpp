@@ -179,34 +179,27 @@ TEST_P(PostalAddressTable, EveryLineComesOutAsExpected) {
 // places, else they are offered once; a place of another code is given up.
 TEST_P(PostalAddressTable, PlaceOfAPostalCodeWithSeveralPlaces) {
     TestDatabase& db = loaded();
-    // land, code, typed place, dialog answer (A take first, C cancel),
-    // "place|confirmed|given up|dialogs"
-    const char* rows[][5] = {
-        {"D", "56829", "Kail", "C", "Kail|1|0|0"},
-        {"D", "56829", "kail", "C", "Kail|1|0|0"},
-        {"D", "56829", "Stuttgart", "A", "Brieden|1|0|1"},
-        {"D", "56829", "Stuttgart", "C", "|0|1|1"},
-        {"D", "56829", "", "C", "|0|0|1"},
-        {"D", "80331", "Stuttgart", "C", "München|1|0|0"},
-        {"A", "1010", "", "C", "Wien|1|0|0"},
-        {"CH", "1010", "", "C", "Lausanne|1|0|0"},
-        {"D", "99999", "Berlin", "C", "|0|0|0"},
-    };
-    for (const auto& r : rows) {
-        SCOPED_TRACE(QStringList({r[0], r[1], r[2], r[3]}).join('|').toStdString());
+    // land;code;typed place;dialog answer (A take first, C cancel);place;
+    // confirmed;given up;dialogs
+    for (const char* row :
+         {"D;56829;Kail;C;Kail;1;0;0", "D;56829;kail;C;Kail;1;0;0",
+          "D;56829;Stuttgart;A;Brieden;1;0;1", "D;56829;Stuttgart;C;;0;1;1", "D;56829;;C;;0;0;1",
+          "D;80331;Stuttgart;C;München;1;0;0", "A;1010;;C;Wien;1;0;0", "CH;1010;;C;Lausanne;1;0;0",
+          "D;99999;Berlin;C;;0;0;0"}) {
+        SCOPED_TRACE(row);
+        const QStringList r = QString::fromUtf8(row).split(';');
         auto runner = std::make_shared<ScriptedDialogRunner>();
         runner->script = [&](QDialog&) {
-            return int(r[3][0] == 'A' ? QDialog::Accepted : QDialog::Rejected);
+            return int(r[3] == "A" ? QDialog::Accepted : QDialog::Rejected);
         };
         SqlPostalCodeManager manager(runner);
         manager.Init(nullptr, QString(), db.connection(), false);
-        manager.setAnschrift(QString::fromUtf8(r[0]), QString::fromUtf8(r[2]));
-        const QString place = manager.Suche_Ort(QString::fromUtf8(r[1]));
+        manager.setAnschrift(r[0], r[2]);
+        const QString place = manager.Suche_Ort(r[1]);
         EXPECT_EQ(QStringList({place, QString::number(manager.Geprueft()),
                                QString::number(manager.OrtVerworfen()),
-                               QString::number(runner->shown.size())})
-                      .join('|'),
-                  QString::fromUtf8(r[4]));
+                               QString::number(runner->shown.size())}),
+                  r.mid(4));
     }
 }
 
@@ -280,14 +273,14 @@ TEST(PostalImportFormat, RefusesUnusableLinesWithTheirNumber) {
         QByteArray bytes(r[0]);
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::ReadOnly);
+        QString refusal = "read";
         try {
-            const QList<PostalEntry> entries = PostalImport::read(buffer);
-            EXPECT_EQ(QString(), QString::fromUtf8(r[1]));
-            EXPECT_EQ(entries.size(), 2);
+            if (PostalImport::read(buffer).size() != 2) refusal = "not two entries";
         } catch (const Error& e) {
-            EXPECT_TRUE(e.text().contains(QString::fromUtf8(r[1]))) << e.text().toStdString();
-            EXPECT_FALSE(QString::fromUtf8(r[1]).isEmpty()) << e.text().toStdString();
+            refusal = e.text();
         }
+        EXPECT_TRUE(*r[1] ? refusal.contains(QString::fromUtf8(r[1])) : refusal == "read")
+            << refusal.toStdString();
     }
 }
 
