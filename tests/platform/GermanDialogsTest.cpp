@@ -33,16 +33,13 @@ QStringList buttonTexts(const QWidget& window) {
     return texts;
 }
 
-// Keeps the button texts of every dialog shown through it.
-struct CollectingRunner : ScriptedDialogRunner {
-    CollectingRunner() {
-        script = [this](QDialog& d) {
-            texts << buttonTexts(d);
-            return int(QDialog::Rejected);
-        };
-    }
-    QStringList texts;
-};
+// Keeps the button texts of every dialog shown through the runner.
+void collect(ScriptedDialogRunner& runner, QStringList& texts) {
+    runner.script = [&texts](QDialog& d) {
+        texts << buttonTexts(d);
+        return int(QDialog::Rejected);
+    };
+}
 
 struct NoPositions : WindowPositionService {
     void Restore(const QString&, QWidget&) override {}
@@ -60,10 +57,7 @@ const DialogCase kDialogs[] = {
          ControlHarness h;
          h.control().fktDragNummer("10001");
          QStringList texts;
-         h.services().script = [&](QDialog& d) {
-             texts << buttonTexts(d);
-             return int(QDialog::Rejected);
-         };
+         collect(h.services(), texts);
          h.focus("ocxZahlungsart");
          QTest::keyClick(QApplication::focusWidget(), Qt::Key_F2, Qt::ShiftModifier);
          return texts;
@@ -77,12 +71,14 @@ const DialogCase kDialogs[] = {
     {"SiteInformationAndCommunicationData",
      [] {
          TestDatabase db(Engine::SQLite);
-         auto runner = std::make_shared<CollectingRunner>();
+         QStringList texts;
+         auto runner = std::make_shared<ScriptedDialogRunner>();
+         collect(*runner, texts);
          StandortAuskunft site(std::make_shared<FakeHost>(db.connection()), runner);
          site.setKundennummer("10001");
          site.showStandortAuskunft();
          site.ShowAuskunftKommunikationsdaten(1, "10001", false, false);
-         return runner->shown.size() == 2 ? runner->texts : QStringList(); // both shown
+         return runner->shown.size() == 2 ? texts : QStringList(); // both shown
      }},
     {"SiteWindow",
      [] {
@@ -103,11 +99,13 @@ const DialogCase kDialogs[] = {
      }},
     {"Messages",
      [] {
-         auto runner = std::make_shared<CollectingRunner>();
+         QStringList texts;
+         auto runner = std::make_shared<ScriptedDialogRunner>();
+         collect(*runner, texts);
          QtMessageService messages(runner, nullptr);
          messages.Meldung(QStringLiteral("Hinweis"), 4, QStringLiteral("QelBelAdr"), 0);
          messages.Fehlermeldung("QelBelAdr", "btnPlz_Click", 91, "Fehler", true);
-         return runner->texts;
+         return texts;
      }},
 };
 
