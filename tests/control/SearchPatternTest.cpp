@@ -13,23 +13,18 @@ using namespace batest;
 
 namespace {
 
+// The current address when the search starts; btnAdresse / fktDragNummerAdresse
+// instead of the customer search; F2 in the number field instead of the button.
 struct SearchCase {
     const char* name;
-    qint16 address;          // current address when the search starts
-    bool addressSearch;      // btnAdresse / fktDragNummerAdresse instead of the customer search
-    bool byKey;              // F2 in the number field instead of the button
-    const char* found;       // what the host's search answers
-    const char* savedNumber; // a general address keeps no customer number
-    const char* foundBez1;
+    qint16 address;
+    bool addressSearch, byKey;
 };
 
-const SearchCase kCases[] = {
-    {"CustomerButton", 1, false, false, "10001", "10001", "Müller Haustechnik GmbH"},
-    {"CustomerKeyF2", 1, false, true, "10001", "10001", "Müller Haustechnik GmbH"},
-    {"CustomerButtonOnShippingAddress", 2, false, false, "10001", "10001",
-     "Müller Haustechnik GmbH"},
-    {"AddressButton", 2, true, false, "A-100", "", "Lieferant Karl Kunz"},
-};
+const SearchCase kCases[] = {{"CustomerButton", 1, false, false},
+                             {"CustomerKeyF2", 1, false, true},
+                             {"CustomerButtonOnShippingAddress", 2, false, false},
+                             {"AddressButton", 2, true, false}};
 
 class SearchPattern : public ::testing::TestWithParam<SearchCase> {};
 
@@ -38,7 +33,7 @@ TEST_P(SearchPattern, TheNumberTypedAfterTheSearchIsSavedWithItsOwnAddress) {
     ControlHarness h;
     BelegAdressen& block = h.control();
     block.setAktAdresse(c.address);
-    const QString found = QString::fromUtf8(c.found);
+    const QString found = c.addressSearch ? "A-100" : "10001";
     // The guide's pattern, word for word.
     if (c.addressSearch)
         QObject::connect(
@@ -58,15 +53,15 @@ TEST_P(SearchPattern, TheNumberTypedAfterTheSearchIsSavedWithItsOwnAddress) {
     }
     QApplication::processEvents();
     block.setAktAdresse(c.address);
-    EXPECT_EQ(block.GetNummer(), QString::fromUtf8(c.savedNumber));
-    ASSERT_EQ(block.GetBez1(), QString::fromUtf8(c.foundBez1));
+    // A general address keeps no customer number.
+    EXPECT_EQ(block.GetNummer(), c.addressSearch ? "" : "10001");
+    ASSERT_EQ(block.GetBez1(), c.addressSearch ? "Lieferant Karl Kunz" : "Müller Haustechnik GmbH");
 
     // The user overtypes the number and leaves the field; then the host saves.
     h.typeNumber("10002");
     block.setAktAdresse(c.address);
-    EXPECT_EQ(block.GetNummer(), "10002");
-    EXPECT_EQ(block.GetBez1(), "Zürcher Bau AG");
-    EXPECT_EQ(block.GetOrt(), "Zürich");
+    EXPECT_EQ(QStringList({block.GetNummer(), block.GetBez1(), block.GetOrt()}),
+              QStringList({"10002", "Zürcher Bau AG", "Zürich"}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Hosts, SearchPattern, ::testing::ValuesIn(kCases),
