@@ -41,9 +41,13 @@ void Tour::step(const QString& title) {
 
 void Tour::shoot(const QString& name) {
     settle();
+    shoot(mWindow, name);
+}
+
+void Tour::shoot(QWidget& widget, const QString& name) {
     const QString file = QDir(mFolder).filePath(
         QStringLiteral("%1-%2.png").arg(mStep, 2, 10, QLatin1Char('0')).arg(name));
-    if (mWindow.grab().save(file)) {
+    if (widget.grab().save(file)) {
         mShots << file;
         say(QStringLiteral("   Bildschirmfoto: %1").arg(file));
     } else {
@@ -186,12 +190,7 @@ int Tour::run() {
         search->setSearchText(prefix);
         search->show();
         settle(100);
-        const QString file = QDir(mFolder).filePath(
-            QStringLiteral("%1-suchdialog.png").arg(mStep, 2, 10, QLatin1Char('0')));
-        if (search->grab().save(file)) {
-            mShots << file;
-            say(QStringLiteral("   Bildschirmfoto: %1").arg(file));
-        }
+        shoot(*search, QStringLiteral("suchdialog"));
         say(QStringLiteral("   Suche \"%1\": %2 Treffer").arg(prefix).arg(search->rowCount()));
         search->chooseRow(0);
         return search->result();

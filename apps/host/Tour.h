@@ -26,7 +26,9 @@ private:
     // unsaved edits are discarded.
     void runSafety();
     void step(const QString& title);
-    void shoot(const QString& name);
+    void shoot(const QString& name); // the window, once events have settled
+    // `widget` as it is now, as <step>-<name>.png.
+    void shoot(QWidget& widget, const QString& name);
     void settle(int ms = 150);
     // Types into txtDNummer and moves the focus on, as a user would; falls
     // back to fktDragNummer when the focus cannot move (no active window).

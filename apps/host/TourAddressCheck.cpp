@@ -3,7 +3,6 @@
 #include "control/BelegAdressen.h"
 #include <QComboBox>
 #include <QDialog>
-#include <QDir>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTableWidget>
@@ -59,9 +58,7 @@ void Tour::runAddressCheck() {
                           .arg(first.join(QStringLiteral(" | ")));
             dialog.show();
             settle(50);
-            const QString path = QDir(mFolder).filePath(
-                QStringLiteral("%1-%2.png").arg(mStep, 2, 10, QLatin1Char('0')).arg(file));
-            if (dialog.grab().save(path)) mShots << path;
+            shoot(dialog, file);
             if (!filter.isEmpty()) typed->insert(filter);
             press(typed, Qt::Key_Return);
             return dialog.result();

@@ -4,12 +4,10 @@
 #include "control/BelegAdressen.h"
 #include <QAbstractButton>
 #include <QDialog>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTableWidget>
 #include <QToolButton>
-#include <cstdio>
 
 // A customer who pays in a foreign currency, page 2 with its rates, and the
 // editing dialog of the payment terms on the real table.
@@ -53,12 +51,7 @@ void Tour::runCommercial() {
         dialog.resize(900, 360);
         dialog.show();
         settle(100);
-        const QString file = QDir(mFolder).filePath(
-            QStringLiteral("%1-stammdaten-dialog.png").arg(mStep, 2, 10, QLatin1Char('0')));
-        if (dialog.grab().save(file)) {
-            mShots << file;
-            say(QStringLiteral("   Bildschirmfoto: %1").arg(file));
-        }
+        shoot(dialog, QStringLiteral("stammdaten-dialog"));
         say(QStringLiteral("   \"%1\": %2 Zeilen")
                 .arg(dialog.windowTitle())
                 .arg(table->rowCount()));

@@ -4,7 +4,6 @@
 #include "platform/SqlText.h"
 #include <QAbstractButton>
 #include <QDialog>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -59,12 +58,7 @@ void Tour::runConflicts() {
         settle(120);
         const QString name =
             dialog.objectName().isEmpty() ? QStringLiteral("dialog") : dialog.objectName();
-        const QString file = QDir(mFolder).filePath(
-            QStringLiteral("%1-%2.png").arg(mStep, 2, 10, QLatin1Char('0')).arg(name));
-        if (dialog.grab().save(file)) {
-            mShots << file;
-            say(QStringLiteral("   Bildschirmfoto: %1").arg(file));
-        }
+        shoot(dialog, name);
         if (auto* box = qobject_cast<QMessageBox*>(&dialog)) {
             question = box->text();
             say(QStringLiteral("   Frage: %1").arg(question.section(QLatin1Char('\n'), 0, 2)));
@@ -117,12 +111,7 @@ void Tour::runConflicts() {
         if (auto* box = qobject_cast<QMessageBox*>(&dialog)) {
             dialog.show();
             settle(120);
-            const QString file = QDir(mFolder).filePath(
-                QStringLiteral("%1-frage-notiz.png").arg(mStep, 2, 10, QLatin1Char('0')));
-            if (dialog.grab().save(file)) {
-                mShots << file;
-                say(QStringLiteral("   Bildschirmfoto: %1").arg(file));
-            }
+            shoot(dialog, QStringLiteral("frage-notiz"));
             say(QStringLiteral("   Frage: %1 → Abbrechen")
                     .arg(box->text().section(QLatin1Char('\n'), 0, 0)));
             return int(QMessageBox::Cancel);
@@ -140,12 +129,7 @@ void Tour::runConflicts() {
         }
         if (auto* back = dialog.findChild<QAbstractButton*>(QStringLiteral("btnOk"))) back->click();
         stayedOpen = dialog.isVisible() && dialog.result() != QDialog::Accepted;
-        const QString file = QDir(mFolder).filePath(
-            QStringLiteral("%1-notiz-offen.png").arg(mStep, 2, 10, QLatin1Char('0')));
-        if (dialog.grab().save(file)) {
-            mShots << file;
-            say(QStringLiteral("   Bildschirmfoto: %1").arg(file));
-        }
+        shoot(dialog, QStringLiteral("notiz-offen"));
         return int(QDialog::Rejected);
     });
     if (auto* button = c.findChild<QAbstractButton*>(QStringLiteral("btnInfo_0"))) button->click();
@@ -163,12 +147,7 @@ void Tour::runConflicts() {
         settle(120);
         if (auto* text = dialog.findChild<QTextEdit*>(QStringLiteral("txtText")))
             readOnly = text->isReadOnly();
-        const QString file = QDir(mFolder).filePath(
-            QStringLiteral("%1-grosse-notiz.png").arg(mStep, 2, 10, QLatin1Char('0')));
-        if (dialog.grab().save(file)) {
-            mShots << file;
-            say(QStringLiteral("   Bildschirmfoto: %1").arg(file));
-        }
+        shoot(dialog, QStringLiteral("grosse-notiz"));
         if (auto* back = dialog.findChild<QAbstractButton*>(QStringLiteral("btnOk"))) back->click();
         return dialog.result();
     });

@@ -4,7 +4,6 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
-#include <QDir>
 #include <QLineEdit>
 #include <QTest>
 #include <cstdio>
@@ -31,12 +30,7 @@ void Tour::runGerman() {
             if (english.contains(text))
                 mFindings << QStringLiteral("Englischer Knopf \"%1\" in \"%2\"")
                                  .arg(text, dialog.windowTitle());
-        const QString file = QDir(mFolder).filePath(
-            QStringLiteral("%1-%2.png").arg(mStep, 2, 10, QLatin1Char('0')).arg(name));
-        if (dialog.grab().save(file)) {
-            mShots << file;
-            say(QStringLiteral("   Bildschirmfoto: %1").arg(file));
-        }
+        shoot(dialog, name);
         return int(QDialog::Rejected);
     });
 

@@ -3,7 +3,6 @@
 #include "control/BelegAdressen.h"
 #include <QAbstractButton>
 #include <QDialog>
-#include <QDir>
 #include <QTextEdit>
 #include <cstdio>
 
@@ -29,12 +28,7 @@ void Tour::runInfoWindow() {
         settle(150);
         if (auto* box = dialog.findChild<QTextEdit*>(QStringLiteral("txtText")))
             text = box->toPlainText();
-        const QString file = QDir(mFolder).filePath(
-            QStringLiteral("%1-kundeninfo-%2.png").arg(mStep, 2, 10, QLatin1Char('0')).arg(shown));
-        if (dialog.grab().save(file)) {
-            mShots << file;
-            std::printf("   Bildschirmfoto: %s\n", qPrintable(file));
-        }
+        shoot(dialog, QStringLiteral("kundeninfo-%1").arg(shown));
         if (auto* back = dialog.findChild<QAbstractButton*>(QStringLiteral("btnOk"))) back->click();
         return dialog.result();
     });

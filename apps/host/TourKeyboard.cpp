@@ -4,7 +4,6 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QDialog>
-#include <QDir>
 #include <QLineEdit>
 #include <QTest>
 
@@ -104,12 +103,7 @@ void Tour::runKeyboard() {
             say(QStringLiteral("   Auswahl offen, Fokus auf \"%1\"; Pfeil nach unten")
                     .arg(spoken(focused())));
             key(Qt::Key_Down);
-            const QString file = QDir(mFolder).filePath(
-                QStringLiteral("%1-tastatur-plz-auswahl.png").arg(mStep, 2, 10, QLatin1Char('0')));
-            if (dialog.grab().save(file)) {
-                mShots << file;
-                say(QStringLiteral("   Bildschirmfoto: %1").arg(file));
-            }
+            shoot(dialog, QStringLiteral("tastatur-plz-auswahl"));
             key(Qt::Key_Return);
             // The window system gives the focus back to the document window
             // when a modal dialog closes; shown by the tour, it is done here.
@@ -136,13 +130,7 @@ void Tour::runKeyboard() {
         key(Qt::Key_F2);
         if (QWidget* list = QApplication::activePopupWidget()) {
             key(Qt::Key_Down);
-            const QString file =
-                QDir(mFolder).filePath(QStringLiteral("%1-tastatur-waehrungsliste.png")
-                                           .arg(mStep, 2, 10, QLatin1Char('0')));
-            if (list->grab().save(file)) {
-                mShots << file;
-                say(QStringLiteral("   Bildschirmfoto: %1").arg(file));
-            }
+            shoot(*list, QStringLiteral("tastatur-waehrungsliste"));
             say(QStringLiteral("   F2: Liste offen, Pfeil nach unten, Escape"));
             key(Qt::Key_Escape);
         } else {

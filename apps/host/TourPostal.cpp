@@ -4,11 +4,9 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
-#include <QDir>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTableWidget>
-#include <cstdio>
 
 // A postal code shared by several villages: the search button asks which one
 // is meant, the user narrows the list by typing and takes a row with the keys.
@@ -62,12 +60,7 @@ void Tour::runPostal() {
         settle(50);
         press(filter, Qt::Key_Down);
         settle(100);
-        const QString file = QDir(mFolder).filePath(
-            QStringLiteral("%1-plz-auswahl.png").arg(mStep, 2, 10, QLatin1Char('0')));
-        if (choice->grab().save(file)) {
-            mShots << file;
-            say(QStringLiteral("   Bildschirmfoto: %1").arg(file));
-        }
+        shoot(*choice, QStringLiteral("plz-auswahl"));
         const int all = table->rowCount();
         filter->insert(secondPlace.left(3));
         say(QStringLiteral("   %1 Orte; Pfeil nach unten, tippt \"%2\": %3 Zeile(n), Eingabetaste")

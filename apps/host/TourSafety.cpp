@@ -7,10 +7,8 @@
 #include "control/BelegAdressen.h"
 #include "platform/SqlText.h"
 #include <QAction>
-#include <QDir>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <cstdio>
 
 void Tour::runSafety() {
     belegadressen::BelegAdressen& c = mWindow.control();
@@ -59,12 +57,7 @@ void Tour::runSafety() {
         if (dialog.objectName() != QLatin1String("frmVerwerfen")) return int(QDialog::Rejected);
         dialog.show();
         settle(100);
-        const QString file = QDir(mFolder).filePath(
-            QStringLiteral("%1-rueckfrage.png").arg(mStep, 2, 10, QLatin1Char('0')));
-        if (dialog.grab().save(file)) {
-            mShots << file;
-            say(QStringLiteral("   Bildschirmfoto: %1").arg(file));
-        }
+        shoot(dialog, QStringLiteral("rueckfrage"));
         say(QStringLiteral("   Rückfrage: %1").arg(static_cast<QMessageBox&>(dialog).text()));
         return int(QMessageBox::Cancel);
     });

@@ -6,7 +6,6 @@
 #include "Tour.h"
 #include "control/BelegAdressen.h"
 #include <QAbstractButton>
-#include <QDir>
 #include <QTableWidget>
 
 void Tour::runPartSearch() {
@@ -28,12 +27,7 @@ void Tour::runPartSearch() {
         search->setSearchText(part);
         search->show();
         settle(100);
-        const QString file = QDir(mFolder).filePath(
-            QStringLiteral("%1-suche-wortteil.png").arg(mStep, 2, 10, QLatin1Char('0')));
-        if (search->grab().save(file)) {
-            mShots << file;
-            say(QStringLiteral("   Bildschirmfoto: %1").arg(file));
-        }
+        shoot(*search, QStringLiteral("suche-wortteil"));
         say(QStringLiteral("   Suche \"%1\" (aus \"%2\"): %3 Treffer")
                 .arg(part, place)
                 .arg(search->rowCount()));

@@ -8,11 +8,9 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
-#include <QDir>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTreeWidget>
-#include <cstdio>
 
 void Tour::runService() {
     belegadressen::BelegAdressen& c = mWindow.control();
@@ -100,12 +98,7 @@ void Tour::runService() {
         suche->insert(QStringLiteral("Filiale 418"));
         press(suche, Qt::Key_Down);
         settle(100);
-        const QString file = QDir(mFolder).filePath(
-            QStringLiteral("%1-standortfenster.png").arg(mStep, 2, 10, QLatin1Char('0')));
-        if (dialog.grab().save(file)) {
-            mShots << file;
-            say(QStringLiteral("   Bildschirmfoto: %1").arg(file));
-        }
+        shoot(dialog, QStringLiteral("standortfenster"));
         say(QStringLiteral("   %1 Standorte geladen, Filter \"Filiale 418\"")
                 .arg(baum->topLevelItemCount()));
         press(suche, Qt::Key_Return);
@@ -135,12 +128,7 @@ void Tour::runService() {
         if (pane->bookings().size() != 2)
             mFindings << QStringLiteral("Terminplanung zeigt %1 statt 2 Termine")
                              .arg(pane->bookings().size());
-        const QString file = QDir(mFolder).filePath(
-            QStringLiteral("%1-terminplanung.png").arg(mStep, 2, 10, QLatin1Char('0')));
-        if (pane->grab().save(file)) {
-            mShots << file;
-            say(QStringLiteral("   Bildschirmfoto: %1").arg(file));
-        }
+        shoot(*pane, QStringLiteral("terminplanung"));
     }
     mWindow.dialogs().setAnswer({});
 }

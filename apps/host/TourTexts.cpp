@@ -4,11 +4,9 @@
 #include "control/BelegAdressen.h"
 #include <QAbstractButton>
 #include <QApplication>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <cstdio>
 
 namespace {
 
@@ -39,12 +37,7 @@ void Tour::runTexts() {
         chooser->setSearchText(search);
         chooser->show();
         settle(100);
-        const QString file = QDir(mFolder).filePath(
-            QStringLiteral("%1-textauswahl.png").arg(mStep, 2, 10, QLatin1Char('0')));
-        if (chooser->grab().save(file)) {
-            mShots << file;
-            say(QStringLiteral("   Bildschirmfoto: %1").arg(file));
-        }
+        shoot(*chooser, QStringLiteral("textauswahl"));
         say(QStringLiteral("   %1: Suche \"%2\": %3 Textbausteine")
                 .arg(chooser->windowTitle(), search)
                 .arg(chooser->rowCount()));

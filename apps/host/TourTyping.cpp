@@ -6,7 +6,6 @@
 #include "Tour.h"
 #include "control/BelegAdressen.h"
 #include <QAbstractButton>
-#include <QDir>
 #include <QLineEdit>
 #include <QTableWidget>
 #include <QTest>
@@ -57,12 +56,7 @@ void Tour::runTypingSearch() {
         if (!table || table->rowCount() == 0 ||
             !table->item(0, 1)->text().contains(typed, Qt::CaseInsensitive))
             mFindings << QStringLiteral("Schnelles Tippen: \"%1\" nicht gefunden").arg(typed);
-        const QString file = QDir(mFolder).filePath(
-            QStringLiteral("%1-suche-tippen.png").arg(mStep, 2, 10, QLatin1Char('0')));
-        if (search->grab().save(file)) {
-            mShots << file;
-            say(QStringLiteral("   Bildschirmfoto: %1").arg(file));
-        }
+        shoot(*search, QStringLiteral("suche-tippen"));
         return int(QDialog::Rejected);
     });
     button->click();

@@ -6,6 +6,7 @@
 #include "data/AddressLoad.h"
 #include "data/CustomerLoad.h"
 #include "data/DuplicateHint.h"
+#include "platform/PostalSpelling.h"
 #include "platform/GuardedConnect.h"
 
 namespace belegadressen {
@@ -17,7 +18,7 @@ namespace {
 QString settledForm(const QString& vorname, const QString& bez1, const QString& plz,
                     const QString& ort) {
     return nameWords(vorname, bez1).join(QLatin1Char(' ')) + QLatin1Char('|') +
-           plz.trimmed().toLower() + QLatin1Char('|') + foldedText(ort).simplified();
+           plz.trimmed().toLower() + QLatin1Char('|') + searchSpelling(ort);
 }
 
 } // namespace

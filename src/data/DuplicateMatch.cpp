@@ -1,46 +1,12 @@
 #include "data/DuplicateMatch.h"
 #include "platform/HouseNumber.h"
+#include "platform/PostalSpelling.h"
 #include <QRegularExpression>
 #include <QSet>
 #include <algorithm>
 #include <vector>
 
 namespace belegadressen {
-
-QString foldedText(const QString& text) {
-    // Composed first, so that "u" plus a combining diaeresis is the umlaut.
-    const QString s = text.normalized(QString::NormalizationForm_C).toLower();
-    QString out;
-    out.reserve(s.size() + 4);
-    for (const QChar c : s) {
-        switch (c.unicode()) {
-        case 0x00E4:
-            out += QLatin1String("ae");
-            continue;
-        case 0x00F6:
-            out += QLatin1String("oe");
-            continue;
-        case 0x00FC:
-            out += QLatin1String("ue");
-            continue;
-        case 0x00DF:
-        case 0x1E9E:
-            out += QLatin1String("ss");
-            continue;
-        default:
-            break;
-        }
-        if (c.unicode() < 128) {
-            out += c.isLetterOrNumber() ? c : QLatin1Char(' ');
-            continue;
-        }
-        // Other accented letters count as their base letter ("é" as "e").
-        const QString parts = QString(c).normalized(QString::NormalizationForm_D);
-        const QChar base = parts.isEmpty() ? c : parts.at(0);
-        out += base.isLetterOrNumber() ? base : QLatin1Char(' ');
-    }
-    return out;
-}
 
 namespace {
 
@@ -66,7 +32,7 @@ bool endsRegisteredForm(const QString& next) {
 }
 
 QStringList foldedWords(const QString& text) {
-    return foldedText(text).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    return searchSpelling(text).split(QLatin1Char(' '), Qt::SkipEmptyParts);
 }
 
 } // namespace
@@ -151,7 +117,7 @@ namespace {
 QString numberForm(const QString& number) {
     static const QRegularExpression runs(QStringLiteral("[0-9]+|[a-z]+"));
     QStringList parts;
-    for (auto it = runs.globalMatch(foldedText(number)); it.hasNext();)
+    for (auto it = runs.globalMatch(searchSpelling(number)); it.hasNext();)
         parts << it.next().captured();
     const auto isNumber = [&](qsizetype i) {
         return i >= 0 && i < parts.size() && parts.at(i).at(0).isDigit();

@@ -13,11 +13,6 @@ struct PartyAddress {
     QString ort;
 };
 
-// Small letters, umlauts and ß spelled out, other accents dropped, every
-// character that is neither letter nor digit a blank: "Müller-Lüdenscheidt &
-// Co." gives "mueller luedenscheidt   co ".
-QString foldedText(const QString& text);
-
 // The words that name the party: first name and name line read together,
 // without legal forms ("GmbH & Co. KG", "e.K.", "UG (haftungsbeschränkt)"),
 // titles ("Dr.", "Prof.", "Dipl.-Ing."), "&" and "und". A name that is

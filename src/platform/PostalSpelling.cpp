@@ -7,7 +7,8 @@ QString searchSpelling(const QString& text) {
     QString out;
     out.reserve(text.size() + 4);
     bool blank = true; // no blank at the start
-    for (const QChar c : text.toLower()) {
+    // Composed first, so that "u" with a combining diaeresis is the umlaut.
+    for (const QChar c : text.normalized(QString::NormalizationForm_C).toLower()) {
         switch (c.unicode()) {
         case 0x00E4:
             out += QLatin1String("ae");
