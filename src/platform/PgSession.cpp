@@ -42,12 +42,6 @@ struct SessionSettings {
     QString encoding;
 };
 
-Error databaseError(const QSqlError& error) {
-    QString text = error.text().trimmed();
-    if (text.isEmpty()) text = QStringLiteral("Die SQL-Anweisung ist fehlgeschlagen.");
-    return Error(Error::Database, text);
-}
-
 SessionSettings askServer(const QSqlDatabase& db) {
     QSqlQuery query(db);
     if (!query.exec(QStringLiteral("select current_setting('standard_conforming_strings'), "
@@ -80,6 +74,12 @@ bool isUtf8(const QString& encoding) {
 }
 
 } // namespace
+
+Error databaseError(const QSqlError& error) {
+    QString text = error.text().trimmed();
+    if (text.isEmpty()) text = QStringLiteral("Die SQL-Anweisung ist fehlgeschlagen.");
+    return Error(Error::Database, text);
+}
 
 void requireSafePostgresSession(const QSqlDatabase& db) {
     const SessionSettings settings = readSettings(db);

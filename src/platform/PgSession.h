@@ -1,5 +1,7 @@
 #pragma once
+#include "contracts/Error.h"
 #include <QSqlDatabase>
+#include <QSqlError>
 
 namespace belegadressen {
 
@@ -10,5 +12,9 @@ namespace belegadressen {
 /// the client library keeps and costs no round trip; only when that library
 /// cannot be reached in the running process does it ask the server.
 void requireSafePostgresSession(const QSqlDatabase& db);
+
+/// The driver's error as the control reports it (Error::Database with the
+/// driver's text, or a German text when the driver gave none).
+Error databaseError(const QSqlError& error);
 
 } // namespace belegadressen

@@ -11,12 +11,6 @@ namespace belegadressen {
 
 namespace {
 
-Error databaseError(const QSqlError& error) {
-    QString text = error.text().trimmed();
-    if (text.isEmpty()) text = QStringLiteral("Die SQL-Anweisung ist fehlgeschlagen.");
-    return Error(Error::Database, text);
-}
-
 // Only a backslash or a byte outside ASCII is read differently when the
 // session settings are off: with standard_conforming_strings off a backslash
 // escapes the next character, and every client encoding the server offers
