@@ -18,7 +18,8 @@ TEST(NameWords, DropLegalFormsTitlesAndJoiningWords) {
         {"", "Kunstverein e.V.", "kunstverein"},
         {"", "E. Klein e. K.", "e klein"}, // the initial stays
         {"", "GmbH", "gmbh"},              // nothing but a form keeps it
-        {"", "Café Zoë", "cafe zoe"}};
+        {"", "Café Zoë", "cafe zoe"},
+        {"", "Mu\u0308ller GmbH", "mueller"}}; // an umlaut typed as u and its diaeresis
     for (const auto& [vorname, bez1, expected] : cases) {
         SCOPED_TRACE(bez1);
         EXPECT_EQ(nameWords(QString::fromUtf8(vorname), QString::fromUtf8(bez1)).join(' '),
