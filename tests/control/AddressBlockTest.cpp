@@ -2,10 +2,12 @@
 // address to the lines of the window envelope.
 #include "control/AddressBlock.h"
 #include "contracts/Error.h"
+#include "platform/QtMasterDataCombo.h"
 #include "scripting/ScriptBridge.h"
 #include "support/ControlHarness.h"
 #include <QComboBox>
 #include <QJSEngine>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace belegadressen;
@@ -310,6 +312,18 @@ TEST(AddressBlock, FromTheControlAndFromAScript) {
     c.setHeimatland("");
     EXPECT_EQ(c.heimatland(), "D");
     EXPECT_TRUE(c.Anschriftzeilen(4).isEmpty());
+    // The salutation typed into its field and left, as the user does.
+    c.setAktAdresse(4);
+    auto* salutation = c.findChild<QtMasterDataCombo*>("ocxAnrede");
+    ASSERT_NE(salutation, nullptr);
+    salutation->keyEntry()->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(salutation->keyEntry(), "Herr");
+    h.focus("txtDAdr_0");
+    QTest::keyClicks(h.edit("txtDAdr_0"), "Max");
+    h.focus("txtDAdr_1");
+    QTest::keyClicks(h.edit("txtDAdr_1"), "Mustermann");
+    EXPECT_EQ(c.Anschriftzeilen(4).join(" / "), "Herrn / Max Mustermann");
+    EXPECT_EQ(salutation->keyEntry()->text(), "Herr");
     try {
         c.Anschriftzeilen(5);
         ADD_FAILURE() << "address 5 does not exist";
