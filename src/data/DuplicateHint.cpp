@@ -115,7 +115,7 @@ void DuplicateHint::showFor(const std::vector<DuplicateCandidate>& candidates) {
 
 void DuplicateHint::dismiss() {
     if (mFiltering) {
-        qApp->removeEventFilter(this);
+        mEscape.unwatch(qApp);
         mFiltering = false;
     }
     const bool hadFocus = isAncestorOf(QApplication::focusWidget());
