@@ -6,7 +6,7 @@
 #include <utility>
 
 namespace belegadressen {
-
+/// \cond internal
 namespace detail {
 
 enum class Failures { StayHere, GoToSender };
@@ -36,12 +36,12 @@ QMetaObject::Connection connectHandler(const Sender* sender, Signal signal, Rece
 }
 
 } // namespace detail
-
-// The one way the library connects a signal: the handler may reach host code
-// (events, messages, the database), and whatever it throws stays here, since
-// nothing may escape into Qt's event loop. The handler takes either all of the
-// signal's arguments or none; a member function is called on `receiver`.
-// A structure test refuses any other connect in the library's sources.
+/// \endcond
+/// The one way the library and its sample host connect a signal: the handler
+/// may reach host code (events, messages, the database), and whatever it throws
+/// stays here, since nothing may escape into Qt's event loop: report failures
+/// inside it. It takes all of the signal's arguments or none; a member function
+/// is called on `receiver`. A structure test refuses any other connect.
 template <class Sender, class Signal, class Receiver, class Handler>
 QMetaObject::Connection connectGuarded(const Sender* sender, Signal signal, Receiver* receiver,
                                        Handler handler,
@@ -50,8 +50,8 @@ QMetaObject::Connection connectGuarded(const Sender* sender, Signal signal, Rece
                                                               std::move(handler), type);
 }
 
-// A master-data field reports what the handlers of its events throw, naming
-// itself and the event; its handlers hand their failures back to it.
+/// A master-data field reports what the handlers of its events throw, naming
+/// itself and the event; its handlers hand their failures back to it.
 template <class Signal, class Receiver, class Handler>
 QMetaObject::Connection connectReportedByField(const MasterDataCombo* field, Signal signal,
                                                Receiver* receiver, Handler handler) {

@@ -6,7 +6,7 @@
 #include "control/Ui.h"
 #include "control/Widgets.h"
 #include "platform/GuardedConnect.h"
-#include "service/KeyHooks.h"
+#include "platform/Keys.h"
 #include "service/ServiceValues.h"
 
 namespace belegadressen {

@@ -8,7 +8,7 @@
 #include "control/Ui.h"
 #include "control/Widgets.h"
 #include "platform/GuardedConnect.h"
-#include "service/KeyHooks.h"
+#include "platform/Keys.h"
 #include "service/Staff.h"
 
 namespace belegadressen {
