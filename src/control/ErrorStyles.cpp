@@ -4,7 +4,8 @@
 
 namespace belegadressen {
 
-void reportReaderFailure(ServiceHub& svc, const QString& procedure) {
+void reportReaderFailure(ServiceHub& svc, const QString& procedure, std::source_location where) {
+    logging::swallowed(where, qUtf8Printable(procedure + QStringLiteral(" answered not found")));
     skipOnError([&] { svc.meldung(procedure); });
     // A database that cannot be reached or is locked is no failure of the
     // reader: the user learns the real cause besides the reader's name.
@@ -16,7 +17,9 @@ void reportReaderFailure(ServiceHub& svc, const QString& procedure) {
     }
 }
 
-void reportCommandFailure(ServiceHub& svc, const QString& procedure, std::exception_ptr e) {
+void reportCommandFailure(ServiceHub& svc, const QString& procedure, std::exception_ptr e,
+                          std::source_location where) {
+    logging::swallowed(where, qUtf8Printable(procedure + QStringLiteral(" ended")), e);
     qint32 number = 0;
     try {
         std::rethrow_exception(e);

@@ -29,9 +29,11 @@ bool AddressLoad::LeseAdresse(const QString& nummer) {
         if (nummer.trimmed().isEmpty()) return false;
         state.mRsKunde = services.connection()->Execute(statements::adresseSelect(nummer));
         if (state.mRsKunde->Eof()) {
+            qCDebug(lcLoad) << "LeseAdresse: no general address" << nummer;
             state.mRsKunde.reset();
             return false;
         }
+        qCDebug(lcLoad) << "LeseAdresse: general address" << nummer;
         return true;
     } catch (...) {
         state.mRsKunde.reset();

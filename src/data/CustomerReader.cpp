@@ -17,9 +17,11 @@ bool CustomerReader::LeseKunde(const QString& nummer) {
         state.mKostentraeger.clear();
         state.mKundengruppe.clear();
         if (state.mRsKunde->Eof()) {
+            qCDebug(lcLoad) << "LeseKunde: no customer" << nummer;
             state.mRsKunde.reset();
             return false;
         }
+        qCDebug(lcLoad) << "LeseKunde: customer" << nummer;
         LeseKostenzuordnung(*state.mRsKunde);
         state.mKundengruppe = columnText(*state.mRsKunde, "Kundengruppe");
         return true;

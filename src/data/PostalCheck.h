@@ -36,6 +36,10 @@ public:
     void plzPostfachLeft();
     void btnAutoMapClick();
 
+    // Whether the manager may confirm a correct address with its message.
+    void setBestaetigung(bool on) { mBestaetigung = on; }
+    bool bestaetigung() const { return mBestaetigung; }
+
 private:
     PostalCodeManager& manager();
     // Tells a manager that offers it the country and the typed place.
@@ -46,6 +50,7 @@ private:
     ServiceHub& mServices;
     EventSink& mEvents;
     AddressGuard& mGuard;
+    bool mBestaetigung = true;
 };
 
 } // namespace belegadressen
