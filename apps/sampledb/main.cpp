@@ -94,7 +94,10 @@ int run(QCoreApplication& app) {
                                              QStringLiteral("Anzahl der Kunden (Vorgabe 1000)."),
                                              QStringLiteral("N"), QStringLiteral("1000"));
     const QCommandLineOption outOption(
-        QStringLiteral("out"), QStringLiteral("SQLite-Datei; wird neu geschrieben."),
+        QStringLiteral("out"),
+        QStringLiteral("SQLite-Datei: die Beispieldaten schreiben sie neu; mit --import-plz "
+                       "muss sie bestehen, und nur die Postleitzahlen des Landes werden "
+                       "ersetzt."),
         QStringLiteral("FILE"), QStringLiteral("belegadressen-sample.db"));
     const QCommandLineOption pgOption(
         QStringLiteral("pg"),
@@ -109,7 +112,9 @@ int run(QCoreApplication& app) {
         QStringLiteral("Statt die Beispieldaten zu schreiben: ein Postleitzahlenverzeichnis "
                        "(UTF-8, je Zeile Postleitzahl, Ort, Ortsteil, Straße durch Tabulatoren "
                        "getrennt) in die vorhandene Datenbank (--out oder --pg) laden; die "
-                       "Zeilen des Landes werden ersetzt."),
+                       "Zeilen des Landes werden ersetzt, alles andere bleibt. Das deutsche "
+                       "Verzeichnis liegt installiert unter "
+                       "/usr/share/belegadressen/postal-de/D.tsv."),
         QStringLiteral("FILE"));
     const QCommandLineOption landOption(
         QStringLiteral("land"),

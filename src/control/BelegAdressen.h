@@ -271,6 +271,14 @@ public:
                             std::shared_ptr<Connection> pConnectionDB, bool pGL_Ortsteilanzeigen);
     /// Switches the online postal-code check on or off.
     void AddMitPostleitzahlOnline(const QString& v);
+    /// Whether the postal-code manager confirms a correct address with the
+    /// message "Die Anschrift ... ist geprüft." (on by default, not stored).
+    /// Off, the control asks the manager to suppress it before each search
+    /// (setOkMeldungUnterdrucken), also a manager a host brings; choices and
+    /// corrections are still offered.
+    void setPlzBestaetigung(bool on);
+    /// Whether a correct address is confirmed with a message.
+    bool plzBestaetigung() const;
     /// The place of the current address.
     QString GetOrt() const;
     /// Sets the place of the current address and shows it.

@@ -5,6 +5,7 @@
 #include "control/Narrowing.h"
 #include "control/PageLayout.h"
 #include "control/Ui.h"
+#include "platform/Logging.h"
 #include <QApplication>
 
 namespace belegadressen {
@@ -37,11 +38,13 @@ QFont ambientFont(const QWidget* root) {
     return root->parentWidget() ? root->parentWidget()->font() : QApplication::font();
 }
 
-template <class F> void tryWrite(F&& write) {
+template <class F>
+void tryWrite(F&& write, std::source_location where = std::source_location::current()) {
     try {
         write();
     } catch (...) {
         // A key the store cannot take is skipped; the next one is written.
+        logging::swallowed(where, "the property store refused a key");
     }
 }
 

@@ -6,7 +6,8 @@
 
 namespace belegadressen {
 
-void reportReaderFailure(ServiceHub& svc, const QString& procedure) {
+void reportReaderFailure(ServiceHub& svc, const QString& procedure, std::source_location where) {
+    logging::swallowed(where, qUtf8Printable(procedure + QStringLiteral(" answered not found")));
     skipOnError([&] { svc.meldung(procedure); });
     // A database that cannot be reached or is locked is no failure of the
     // reader: the user learns the real cause besides the reader's name.
@@ -18,18 +19,21 @@ void reportReaderFailure(ServiceHub& svc, const QString& procedure) {
     }
 }
 
-std::shared_ptr<Recordset> readRow(ServiceHub& svc, const QString& sql, const QString& procedure) {
+std::shared_ptr<Recordset> readRow(ServiceHub& svc, const QString& sql, const QString& procedure,
+                                   std::source_location where) {
     try {
         std::shared_ptr<Recordset> rs = svc.connection()->Execute(sql);
         if (rs->Eof()) return nullptr;
         return rs;
     } catch (...) {
-        reportReaderFailure(svc, procedure);
+        reportReaderFailure(svc, procedure, where);
         return nullptr;
     }
 }
 
-void reportCommandFailure(ServiceHub& svc, const QString& procedure, std::exception_ptr e) {
+void reportCommandFailure(ServiceHub& svc, const QString& procedure, std::exception_ptr e,
+                          std::source_location where) {
+    logging::swallowed(where, qUtf8Printable(procedure + QStringLiteral(" ended")), e);
     qint32 number = 0;
     try {
         std::rethrow_exception(e);

@@ -26,7 +26,11 @@ void AddressLoad::btnAdresseClick() {
 
 std::shared_ptr<Recordset> AddressLoad::LeseAdresse(const QString& nummer) {
     if (nummer.trimmed().isEmpty()) return nullptr;
-    return readRow(services, statements::adresseSelect(nummer), QStringLiteral("LeseAdresse"));
+    std::shared_ptr<Recordset> row =
+        readRow(services, statements::adresseSelect(nummer), QStringLiteral("LeseAdresse"));
+    qCDebug(lcLoad) << (row ? "LeseAdresse: general address" : "LeseAdresse: no general address")
+                    << nummer;
+    return row;
 }
 
 void AddressLoad::fill(const Recordset& row) {

@@ -16,6 +16,7 @@ std::shared_ptr<Recordset> CustomerReader::LeseKunde(const QString& nummer) {
     assignment.mKundengruppe.clear();
     std::shared_ptr<Recordset> row =
         readRow(services, statements::kundeSelect(nummer), QStringLiteral("LeseKunde"));
+    qCDebug(lcLoad) << (row ? "LeseKunde: customer" : "LeseKunde: no customer") << nummer;
     if (!row) return nullptr;
     try {
         LeseKostenzuordnung(*row);

@@ -171,6 +171,7 @@ bool MasterUpdate::writeInto(const MasterColumns& master, MasterAddress& a,
     const QString update =
         isKunde ? masterstatements::kundeUpdate(a) : masterstatements::adresseUpdate(a);
     connection->Execute(update);
+    qCDebug(lcWriteback) << "btnAktKunde wrote" << master.table << a.nummer;
     written.push_back({isKunde ? DuplicateSource::Kunde : DuplicateSource::Adresse,
                        a.nummer,
                        {a.vorname, a.bez1, a.strasse, a.plz, a.ort}});

@@ -46,6 +46,25 @@ PostalCodeManagerExtension* PostalCheck::context(PostalCodeManager& m) {
     return x;
 }
 
+namespace {
+// A search that may confirm with a message; with the confirmation switched
+// off the manager is asked to keep quiet for this search only.
+template <class F> void searchQuietly(PostalCodeManager& m, bool quiet, F&& search) {
+    if (!quiet) {
+        search();
+        return;
+    }
+    m.setOkMeldungUnterdrucken(true);
+    try {
+        search();
+    } catch (...) {
+        m.setOkMeldungUnterdrucken(false);
+        throw;
+    }
+    m.setOkMeldungUnterdrucken(false);
+}
+} // namespace
+
 PostalCodeManager& PostalCheck::manager() {
     if (!mState.mPlzManager)
         throw Error(Error::ObjectMissing,
@@ -63,7 +82,7 @@ void PostalCheck::btnPlzClick() {
         PostalCodeManager& m = manager();
         // The user asks: a value answered before is asked about again.
         if (PostalCodeManagerExtension* x = context(m)) x->neueSuche();
-        m.Suche_Plz(plz, ort, strasse, true);
+        searchQuietly(m, !mBestaetigung, [&] { m.Suche_Plz(plz, ort, strasse, true); });
         if (!m.Geprueft()) return;
         // The gate stays open: each field written reports its change.
         if (!mState.MitPostleitzahlOnline) {
@@ -108,7 +127,9 @@ void PostalCheck::placeValidate() {
     PostalCodeManager& m = manager();
     if (!st.MitPostleitzahlOnline) {
         context(m);
-        m.Suche_Plz(u.txtDPostleitzahl->text(), place->text(), street->text());
+        searchQuietly(m, !mBestaetigung, [&] {
+            m.Suche_Plz(u.txtDPostleitzahl->text(), place->text(), street->text());
+        });
         if (m.Geprueft()) {
             place->setText(m.Ort());
             street->setText(m.Strasse());

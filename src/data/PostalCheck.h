@@ -39,6 +39,10 @@ public:
     // checked again at the next leave of the place line.
     void forgetCheckedPlace() { mOrtGeprueft = false; }
 
+    // Whether the manager may confirm a correct address with its message.
+    void setBestaetigung(bool on) { mBestaetigung = on; }
+    bool bestaetigung() const { return mBestaetigung; }
+
 private:
     PostalCodeManager& manager();
     // Tells a manager that offers it the country and the typed place.
@@ -51,6 +55,7 @@ private:
     AddressGuard& mGuard;
     // The online check has just written the place line itself.
     bool mOrtGeprueft = false;
+    bool mBestaetigung = true;
 };
 
 } // namespace belegadressen

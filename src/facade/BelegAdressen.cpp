@@ -447,6 +447,8 @@ void BelegAdressen::setMitVersandanschrift(bool v) {
 }
 bool BelegAdressen::MitRechnungsanschrift() const { return mSt->MitRechnungsanschrift; }
 void BelegAdressen::setMitKundenaktualisierung(bool v) { mC->layout.setMitKundenaktualisierung(v); }
+void BelegAdressen::setPlzBestaetigung(bool on) { mC->postal.setBestaetigung(on); }
+bool BelegAdressen::plzBestaetigung() const { return mC->postal.bestaetigung(); }
 void BelegAdressen::setDuplikatWarnung(bool on) { mC->duplicates.setEnabled(on); }
 bool BelegAdressen::duplikatWarnung() const { return mC->duplicates.enabled(); }
 QStringList BelegAdressen::Anschriftzeilen(qint16 adresse) {

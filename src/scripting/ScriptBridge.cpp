@@ -5,8 +5,13 @@
 #include "scripting/ScriptValues.h"
 #include "scripting/ScriptWatchdog.h"
 #include <QJSEngine>
+#include <QLoggingCategory>
 #include <exception>
 #include <optional>
+
+// What scripts ask of the control; a member's failure becomes the script's
+// exception, logged at debug level (its text may name customer data).
+Q_LOGGING_CATEGORY(lcScript, "belegadressen.script", QtWarningMsg)
 
 namespace belegadressen {
 
@@ -54,8 +59,10 @@ QJSValue ScriptBridge::invoke(const QString& name, const QJSValue& args) {
                         QStringLiteral("Der Adressblock ist nicht mehr vorhanden (%1)").arg(name));
         const QVariantList list = scripting::toArguments(args, name);
         const QVariant result = mControl->Invoke(name, scripting::kindFor(name, list.size()), list);
+        qCDebug(lcScript) << "invoke" << name << list;
         return scripting::toScript(*engine, result);
     } catch (const Error& e) {
+        qCDebug(lcScript) << "invoke" << name << "failed with" << e.number() << e.text();
         engine->throwError(scripting::errorObject(*engine, e.number(), e.text()));
     } catch (const std::exception& e) {
         engine->throwError(QJSValue::GenericError, QString::fromUtf8(e.what()));

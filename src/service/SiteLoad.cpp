@@ -20,12 +20,15 @@ namespace belegadressen {
 namespace {
 // Runs one step of a selection; a number too large for the document is told
 // in words, any other failure skips the step silently.
-template <class F> void step(ServiceHub& services, F&& f) {
+template <class F>
+void step(ServiceHub& services, F&& f,
+          std::source_location where = std::source_location::current()) {
     try {
         f();
     } catch (const NumberOutOfRange& e) {
         skipOnError([&] { services.meldung(e.text()); });
     } catch (...) {
+        logging::swallowed(where, "skipped a failing step of the site selection");
     }
 }
 

@@ -98,6 +98,7 @@ bool TextNumberFields::ZeigeLangtext(const QString& textnummer, const QString& t
     } catch (...) {
         // A lookup that fails shows nothing, like a module without words,
         // and leaves the number alone.
+        logging::swallowed(std::source_location::current(), "the text preview shows nothing");
         mPreview->show(QString());
         return true;
     }
