@@ -9,11 +9,11 @@
 #include <exception>
 #include <optional>
 
+namespace belegadressen {
+
 // What scripts ask of the control; a member's failure becomes the script's
 // exception, logged at debug level (its text may name customer data).
 Q_LOGGING_CATEGORY(lcScript, "belegadressen.script", QtWarningMsg)
-
-namespace belegadressen {
 
 ScriptBridge::ScriptBridge(BelegAdressen& control, QObject* parent)
     : QObject(parent), mControl(&control) {
