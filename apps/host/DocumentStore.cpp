@@ -236,21 +236,25 @@ int DocumentStore::save(int number, const DocumentValues& values) {
     begin();
     try {
         if (number <= 0) number = allocateNumber();
-        QSqlQuery q(mDb);
-        q.prepare(QStringLiteral("DELETE FROM HostBelege WHERE BelegNr = ?"));
-        q.addBindValue(number);
-        if (!q.exec()) fail(QStringLiteral("Beleg löschen"), q);
-        q.prepare(QStringLiteral(
-            "INSERT INTO HostBelege (BelegNr, AdrNr, Feld, Wert) VALUES (?, ?, ?, ?)"));
-        for (auto address = values.begin(); address != values.end(); ++address)
-            for (auto f = address->begin(); f != address->end(); ++f) {
-                q.addBindValue(number);
-                q.addBindValue(address.key());
-                q.addBindValue(f.key());
-                q.addBindValue(f.value());
-                if (!q.exec()) fail(QStringLiteral("Beleg speichern"), q);
-            }
-        q.finish();
+        // The prepared statements are freed before the commit: behind a
+        // pooler of transactions, the next transaction may run in another
+        // server session, where they do not exist.
+        {
+            QSqlQuery q(mDb);
+            q.prepare(QStringLiteral("DELETE FROM HostBelege WHERE BelegNr = ?"));
+            q.addBindValue(number);
+            if (!q.exec()) fail(QStringLiteral("Beleg löschen"), q);
+            q.prepare(QStringLiteral(
+                "INSERT INTO HostBelege (BelegNr, AdrNr, Feld, Wert) VALUES (?, ?, ?, ?)"));
+            for (auto address = values.begin(); address != values.end(); ++address)
+                for (auto f = address->begin(); f != address->end(); ++f) {
+                    q.addBindValue(number);
+                    q.addBindValue(address.key());
+                    q.addBindValue(f.key());
+                    q.addBindValue(f.value());
+                    if (!q.exec()) fail(QStringLiteral("Beleg speichern"), q);
+                }
+        }
         commit();
     } catch (...) {
         rollback();
@@ -260,10 +264,12 @@ int DocumentStore::save(int number, const DocumentValues& values) {
 }
 
 DocumentValues DocumentStore::load(int number) {
+    // A plain statement, not a prepared one: outside a transaction a pooler
+    // may run the preparation and the execution in different server sessions.
     QSqlQuery q(mDb);
-    q.prepare(QStringLiteral("SELECT AdrNr, Feld, Wert FROM HostBelege WHERE BelegNr = ?"));
-    q.addBindValue(number);
-    if (!q.exec()) fail(QStringLiteral("Beleg lesen"), q);
+    if (!q.exec(QStringLiteral("SELECT AdrNr, Feld, Wert FROM HostBelege WHERE BelegNr = %1")
+                    .arg(number)))
+        fail(QStringLiteral("Beleg lesen"), q);
     DocumentValues values;
     while (q.next())
         values[q.value(0).toInt()].insert(q.value(1).toString(), q.value(2).toString());

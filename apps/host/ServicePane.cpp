@@ -2,6 +2,7 @@
 #include "DocumentWindow.h"
 #include "control/BelegAdressen.h"
 #include "platform/GuardedConnect.h"
+#include "platform/SqlText.h"
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDockWidget>
@@ -185,10 +186,10 @@ void ServicePane::refresh() {
     for (const auto& [monteur, days] : byTechnician) {
         QString name = monteur;
         QSqlQuery q(mWindow.database());
-        q.prepare(
-            QStringLiteral("SELECT Vorname, NachName FROM Personalstamm WHERE PersonalNr = ?"));
-        q.addBindValue(monteur);
-        if (q.exec() && q.next())
+        if (q.exec(
+                QStringLiteral("SELECT Vorname, NachName FROM Personalstamm WHERE PersonalNr = ") +
+                belegadressen::quoted(monteur)) &&
+            q.next())
             name = QStringLiteral("%1 %2 %3")
                        .arg(monteur, q.value(0).toString(), q.value(1).toString());
         auto* top = new QTreeWidgetItem(mTree, {name});
@@ -238,13 +239,14 @@ void ServicePane::chooseContact(const QString& kdnr, bool fuerWart) {
                         {QStringLiteral("Name"), QStringLiteral("Telefon"), QStringLiteral("Mobil"),
                          QStringLiteral("Telefax")});
     dialog.setObjectName(QStringLiteral("dlgAnsprechpartner"));
+    // Plain statements with quoted values, not prepared ones: outside a
+    // transaction a pooler may prepare and execute in different server sessions.
     QSqlQuery q(mWindow.database());
-    q.prepare(QStringLiteral("SELECT Ansprechpartner, AnsprechpartnerTelefon, "
-                             "AnsprechpartnerMobil, AnsprechpartnerFax, Standortnummer FROM "
-                             "Standorte WHERE Kundennummer = ? AND Ansprechpartner IS NOT NULL "
-                             "ORDER BY Standortnummer"));
-    q.addBindValue(kdnr.trimmed());
-    q.exec();
+    q.exec(QStringLiteral("SELECT Ansprechpartner, AnsprechpartnerTelefon, "
+                          "AnsprechpartnerMobil, AnsprechpartnerFax, Standortnummer FROM "
+                          "Standorte WHERE Kundennummer = ") +
+           belegadressen::quoted(kdnr.trimmed()) +
+           QStringLiteral(" AND Ansprechpartner IS NOT NULL ORDER BY Standortnummer"));
     while (q.next()) {
         auto* item =
             new QTreeWidgetItem(dialog.list, {q.value(0).toString(), q.value(1).toString(),

@@ -71,10 +71,15 @@ PostalImportCounts PostalImport::write(QSqlDatabase db, const QString& land,
                     QStringLiteral("Postleitzahlen nicht geschrieben: ") + error.text());
     };
     if (!db.transaction()) failed(db.lastError());
-    QSqlQuery q(db);
-    q.prepare(QStringLiteral("DELETE FROM Postleitzahlen WHERE Land = ?"));
-    q.addBindValue(land);
-    if (!q.exec()) failed(q.lastError());
+    // Every prepared statement is freed before the commit: behind a pooler
+    // that hands each transaction to any server session, a statement freed
+    // afterwards would be freed in another session and outlive this one.
+    {
+        QSqlQuery q(db);
+        q.prepare(QStringLiteral("DELETE FROM Postleitzahlen WHERE Land = ?"));
+        q.addBindValue(land);
+        if (!q.exec()) failed(q.lastError());
+    }
 
     PostalImportCounts counts;
     QSet<QString> codes, places;

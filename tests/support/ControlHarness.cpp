@@ -48,8 +48,13 @@ void seed(TestDatabase& db) {
 } // namespace
 
 ControlHarness::ControlHarness(Engine engine, int addresses)
-    : mDb(std::make_unique<TestDatabase>(engine)),
-      mSql(std::make_shared<RecordingConnection>(mDb->connection())),
+    : ControlHarness(std::make_unique<TestDatabase>(engine), addresses) {}
+
+ControlHarness::ControlHarness(const QString& poolerConnInfo, int addresses)
+    : ControlHarness(std::make_unique<TestDatabase>(true, poolerConnInfo), addresses) {}
+
+ControlHarness::ControlHarness(std::unique_ptr<TestDatabase> db, int addresses)
+    : mDb(std::move(db)), mSql(std::make_shared<RecordingConnection>(mDb->connection())),
       mRec(std::make_shared<RecordingServices>()), mControl(std::make_unique<BelegAdressen>()) {
     seed(*mDb);
     BelegAdressen& w = *mControl;

@@ -22,6 +22,8 @@ public:
     // pages, the others one page, home currency EUR and the sample rows, on a
     // database of its own.
     explicit ControlHarness(Engine engine, int addresses = 3);
+    // The same on a PostgreSQL database of its own, used through a pooler.
+    ControlHarness(const QString& poolerConnInfo, int addresses);
     // The same on SQLite, or on `engine`, for suites that run on one engine.
     explicit ControlHarness(int addresses = 3, Engine engine = Engine::SQLite)
         : ControlHarness(engine, addresses) {}
@@ -53,6 +55,7 @@ public:
     void clearRecords();
 
 private:
+    explicit ControlHarness(std::unique_ptr<TestDatabase> db, int addresses);
     std::unique_ptr<TestDatabase> mDb;
     std::shared_ptr<RecordingConnection> mSql;
     std::shared_ptr<RecordingServices> mRec;

@@ -79,6 +79,35 @@ TestDatabase::TestDatabase(Engine engine, bool withSchema)
     }
 }
 
+TestDatabase::TestDatabase(bool withSchema, const QString& poolerConnInfo)
+    : mEngine(Engine::PostgreSQL), mConnectionName(QStringLiteral("batest_") + uniqueSuffix()),
+      mPooler(poolerConnInfo) {
+    const QString connInfo = postgresConnInfo();
+    if (connInfo.isEmpty()) throw std::runtime_error("BA_PG_CONNINFO is not set");
+    const QString name = QStringLiteral("ba_test_") + uniqueSuffix();
+    {
+        QSqlDatabase admin = openPostgres(mConnectionName + QStringLiteral("_admin"), connInfo);
+        QSqlQuery create(admin);
+        const bool made =
+            create.exec(QStringLiteral("DROP DATABASE IF EXISTS %1 WITH (FORCE)").arg(name)) &&
+            create.exec(QStringLiteral("CREATE DATABASE %1").arg(name));
+        const QSqlError error = create.lastError();
+        create = QSqlQuery();
+        admin.close();
+        admin = QSqlDatabase();
+        QSqlDatabase::removeDatabase(mConnectionName + QStringLiteral("_admin"));
+        if (!made) fail(QStringLiteral("cannot create database %1").arg(name), error);
+    }
+    mPgDatabase = name;
+    try {
+        QSqlDatabase db = openPostgres(mConnectionName, poolerConnInfo, name);
+        if (withSchema) belegadressen::dbsetup::applySchema(db, QStringLiteral(BA_SCHEMA_FILE));
+    } catch (...) {
+        release();
+        throw;
+    }
+}
+
 TestDatabase::~TestDatabase() { release(); }
 
 void TestDatabase::release() {
@@ -96,6 +125,22 @@ void TestDatabase::release() {
         database.close();
     }
     QSqlDatabase::removeDatabase(mConnectionName);
+    if (mPgDatabase.isEmpty()) return;
+    const QString adminName = mConnectionName + QStringLiteral("_admin");
+    try {
+        QSqlDatabase admin = openPostgres(adminName, postgresConnInfo());
+        QSqlQuery drop(admin);
+        // The pooler may still hold server sessions on it.
+        if (!drop.exec(QStringLiteral("DROP DATABASE IF EXISTS %1 WITH (FORCE)").arg(mPgDatabase)))
+            ADD_FAILURE() << "cannot drop " << mPgDatabase.toStdString() << ": "
+                          << drop.lastError().text().toStdString();
+        drop = QSqlQuery();
+        admin.close();
+    } catch (const std::exception& e) {
+        ADD_FAILURE() << "cannot drop " << mPgDatabase.toStdString() << ": " << e.what();
+    }
+    QSqlDatabase::removeDatabase(adminName);
+    mPgDatabase.clear();
 }
 
 QSqlDatabase TestDatabase::db() const { return QSqlDatabase::database(mConnectionName, false); }
@@ -131,6 +176,10 @@ OtherSession::OtherSession(const TestDatabase& base)
         db.setDatabaseName(base.db().databaseName());
         if (!db.open()) fail(QStringLiteral("cannot open SQLite file"), db.lastError());
     } else {
+        if (!base.poolerConnInfo().isEmpty()) {
+            db = openPostgres(mName, base.poolerConnInfo(), base.db().databaseName());
+            return;
+        }
         db = openPostgres(mName, postgresConnInfo(), base.db().databaseName());
         QSqlQuery use(db);
         if (!use.exec(QStringLiteral("SET search_path TO %1").arg(base.pgSchema())))

@@ -27,6 +27,10 @@ class TestDatabase {
 public:
     // Throws std::runtime_error when the database cannot be made.
     explicit TestDatabase(Engine engine, bool withSchema = true);
+    // A PostgreSQL database of its own on the test server, used through the
+    // connection pooler at `poolerConnInfo`: a pooler that hands each
+    // transaction to any server session keeps no search path.
+    TestDatabase(bool withSchema, const QString& poolerConnInfo);
     ~TestDatabase();
     TestDatabase(const TestDatabase&) = delete;
     TestDatabase& operator=(const TestDatabase&) = delete;
@@ -35,6 +39,8 @@ public:
     // The PostgreSQL schema of this database (empty on SQLite), for a second
     // connection that must see the same tables.
     QString pgSchema() const { return mPgSchema; }
+    // The pooler this database is used through (empty: the server itself).
+    QString poolerConnInfo() const { return mPooler; }
     QSqlDatabase db() const;
     std::shared_ptr<belegadressen::SqlConnection> connection();
     // Runs statements straight through QtSql for test set-up; throws on failure.
@@ -48,6 +54,8 @@ private:
     Engine mEngine;
     QString mConnectionName;
     QString mPgSchema;
+    QString mPgDatabase; // a database of its own, dropped at the end
+    QString mPooler;
     std::unique_ptr<QTemporaryDir> mDir;
     std::shared_ptr<belegadressen::SqlConnection> mConnection;
 };
