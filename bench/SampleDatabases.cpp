@@ -82,7 +82,7 @@ PostgresSample samplePostgres(int customers, bool spread) {
         throw std::runtime_error("BA_PG_CONNINFO is not set (scripts/pg-test-server start "
                                  "<bench data>/pg keeps the samples between runs)");
     const QString dbname =
-        QStringLiteral(spread ? "beispiel_verteilt_%1" : "beispiel_%1").arg(customers);
+        QString::fromLatin1(spread ? "beispiel_verteilt_%1" : "beispiel_%1").arg(customers);
     QVariant found;
     onServer(connInfo, QStringLiteral("SELECT 1 FROM pg_database WHERE datname = '%1'").arg(dbname),
              &found);
@@ -107,7 +107,7 @@ PostgresSample samplePostgres(int customers, bool spread) {
 QString sampleDatabase(int customers, bool spread) {
     const QDir folder(cacheFolder());
     const QString path = folder.filePath(
-        QStringLiteral(spread ? "beispiel-verteilt-%1.sqlite" : "beispiel-%1.sqlite")
+        QString::fromLatin1(spread ? "beispiel-verteilt-%1.sqlite" : "beispiel-%1.sqlite")
             .arg(customers));
     if (QFile::exists(path)) return path;
     if (writer().isEmpty())
