@@ -129,20 +129,33 @@ inline void addDuplicateKeys(QSqlDatabase& db) {
             if (probe.exec(
                     QStringLiteral("SELECT %1 FROM %2 WHERE 1 = 0").arg(QLatin1String(column), t)))
                 continue;
-            run(db, {QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 TEXT")
-                         .arg(t, QLatin1String(column))});
+            QStringList sql{
+                QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 TEXT").arg(t, QLatin1String(column))};
+            if (QLatin1String(column) == QLatin1String("Strassenschluessel")) {
+                // The street key of a keyed row is its address key after the
+                // place ("" without a street); a row without keys keeps NULL.
+                // With the column in one transaction: never a keyed row
+                // without it, which the lookup's first arm would pass over.
+                const QString after = sqlite
+                                          ? QStringLiteral("substr(Anschriftschluessel, "
+                                                           "instr(Anschriftschluessel, '|') + 1)")
+                                          : QStringLiteral("substr(Anschriftschluessel, "
+                                                           "strpos(Anschriftschluessel, '|') + 1)");
+                sql << QStringLiteral("UPDATE %1 SET Strassenschluessel = CASE WHEN "
+                                      "Anschriftschluessel = '' THEN '' ELSE %2 END WHERE "
+                                      "Anschriftschluessel IS NOT NULL")
+                           .arg(t, after);
+            }
+            if (!db.transaction()) throw std::runtime_error(db.lastError().text().toStdString());
+            try {
+                run(db, sql);
+            } catch (...) {
+                db.rollback();
+                throw;
+            }
+            if (!db.commit()) throw std::runtime_error(db.lastError().text().toStdString());
         }
-        // The street key of a keyed row is its address key after the place
-        // ("" without a street); a row without keys keeps NULL.
-        const QString after = sqlite ? QStringLiteral("substr(Anschriftschluessel, "
-                                                      "instr(Anschriftschluessel, '|') + 1)")
-                                     : QStringLiteral("substr(Anschriftschluessel, "
-                                                      "strpos(Anschriftschluessel, '|') + 1)");
-        run(db, {QStringLiteral("UPDATE %1 SET Strassenschluessel = CASE WHEN "
-                                "Anschriftschluessel = '' THEN '' ELSE %2 END WHERE "
-                                "Strassenschluessel IS NULL AND Anschriftschluessel IS NOT NULL")
-                     .arg(t, after),
-                 QStringLiteral("DROP INDEX IF EXISTS ix_%1_dublette_name").arg(t.toLower()),
+        run(db, {QStringLiteral("DROP INDEX IF EXISTS ix_%1_dublette_name").arg(t.toLower()),
                  QStringLiteral("CREATE INDEX IF NOT EXISTS ix_%1_dublette_name_strasse ON %2 "
                                 "(Namensschluessel, PLZ, Strassenschluessel)")
                      .arg(t.toLower(), t),
