@@ -56,23 +56,38 @@ QString one(QSqlQuery& q, const QString& sql) {
     return q.value(0).toString();
 }
 
+// An engine and a sample: the crowded one (60 postal codes) or the one
+// spread over the directory's codes.
+struct Which {
+    bool postgres;
+    bool spread;
+    bool operator<(const Which& o) const {
+        return std::pair(postgres, spread) < std::pair(o.postgres, o.spread);
+    }
+};
+
 // Kept to the end of the process: main() owns the application object, and
 // widgets must not outlive it in a static destructor.
-std::map<bool, DupFixture*>& fixtures() {
-    static auto* f = new std::map<bool, DupFixture*>;
+std::map<Which, DupFixture*>& fixtures() {
+    static auto* f = new std::map<Which, DupFixture*>;
     return *f;
 }
 
-DupFixture& fixture(bool postgres) {
-    if (DupFixture* f = fixtures()[postgres]) return *f;
+DupFixture& fixture(Which which) {
+    if (DupFixture* f = fixtures()[which]) return *f;
     auto made = std::make_unique<DupFixture>();
-    made->db = openSample(postgres, size(),
-                          postgres ? QStringLiteral("dup-bench-pg") : QStringLiteral("dup-bench"));
+    made->db =
+        openSample(which.postgres, size(),
+                   QStringLiteral("dup-bench-%1-%2")
+                       .arg(which.postgres ? QStringLiteral("pg") : QStringLiteral("lite"))
+                       .arg(which.spread ? QStringLiteral("spread") : QStringLiteral("crowded")),
+                   nullptr, which.spread);
     QSqlQuery q(made->db);
     // Two customers of the home country with a street, without a remark, in
     // the most crowded postal code of the sample: the lookup's worst case.
-    const QString plz = one(q, QStringLiteral("SELECT PLZ FROM Kundenstamm GROUP BY PLZ ORDER BY "
-                                              "COUNT(*) DESC, PLZ LIMIT 1"));
+    const QString plz =
+        one(q, QStringLiteral("SELECT PLZ FROM Kundenstamm WHERE Land = 'D' GROUP BY PLZ ORDER BY "
+                              "COUNT(*) DESC, PLZ LIMIT 1"));
     if (!q.exec(QStringLiteral("SELECT Kundennummer, Vorname, Bez1, Straße, PLZ, Ort FROM "
                                "Kundenstamm WHERE Land = "
                                "'D' AND COALESCE(InterneBemerkung, '') = '' AND Bez1 IS NOT NULL "
@@ -108,13 +123,13 @@ DupFixture& fixture(bool postgres) {
     made->control->setAktAdresse(1);
     QCoreApplication::processEvents();
     DupFixture* f = made.release();
-    fixtures()[postgres] = f;
+    fixtures()[which] = f;
     return *f;
 }
 
-DupFixture* fixtureOrSkip(benchmark::State& state, bool postgres) {
+DupFixture* fixtureOrSkip(benchmark::State& state, Which which) {
     try {
-        return &fixture(postgres);
+        return &fixture(which);
     } catch (const std::exception& e) {
         state.SkipWithError(e.what());
         return nullptr;
@@ -133,8 +148,8 @@ ba::PartyAddress retyped(const Customer& c) {
     return a;
 }
 
-void BM_Load(benchmark::State& state, bool postgres) {
-    DupFixture* f = fixtureOrSkip(state, postgres);
+void BM_Load(benchmark::State& state, Which which) {
+    DupFixture* f = fixtureOrSkip(state, which);
     if (!f) return;
     int i = 0;
     for (auto _ : state) {
@@ -148,29 +163,29 @@ void BM_Load(benchmark::State& state, bool postgres) {
     if (f->silent->count != 0) state.SkipWithError("the load reported a message");
 }
 
-void lookup(benchmark::State& state, bool postgres, int which) {
-    DupFixture* f = fixtureOrSkip(state, postgres);
+void lookup(benchmark::State& state, Which which, int kind) {
+    DupFixture* f = fixtureOrSkip(state, which);
     if (!f) return;
     std::size_t found = 0;
     int i = 0;
     for (auto _ : state) {
         ba::PartyAddress typed = retyped(f->customers[i++ & 1]);
-        if (which == 1)
+        if (kind == 1)
             typed = {{}, "Neubau Quaxenberger GmbH", "Quaxenweg 999", typed.plz, typed.ort};
-        if (which == 2) typed.plz = f->otherCode;
-        if (which == 3) typed.strasse.clear();
+        if (kind == 2) typed.plz = f->otherCode;
+        if (kind == 3) typed.strasse.clear();
         found = ba::findDuplicates(*f->connection, typed).size();
         benchmark::DoNotOptimize(found);
     }
-    if ((which == 1) != (found == 0)) state.SkipWithError("unexpected number of matches");
+    if ((kind == 1) != (found == 0)) state.SkipWithError("unexpected number of matches");
     state.counters["rows of the code"] = double(f->rowsOfCode);
     state.counters["matches"] = double(found);
 }
 
 // The check's statement alone through QtSql, every column of every row read:
 // what the check costs without the comparison and the connection's buffering.
-void BM_LookupRaw(benchmark::State& state, bool postgres) {
-    DupFixture* f = fixtureOrSkip(state, postgres);
+void BM_LookupRaw(benchmark::State& state, Which which) {
+    DupFixture* f = fixtureOrSkip(state, which);
     if (!f) return;
     int i = 0, rows = 0;
     for (auto _ : state) {
@@ -191,8 +206,8 @@ void BM_LookupRaw(benchmark::State& state, bool postgres) {
 }
 
 // A load and a check in turn, so that both meet the same machine load.
-void BM_CheckVsLoad(benchmark::State& state, bool postgres) {
-    DupFixture* f = fixtureOrSkip(state, postgres);
+void BM_CheckVsLoad(benchmark::State& state, Which which) {
+    DupFixture* f = fixtureOrSkip(state, which);
     if (!f) return;
     using Clock = std::chrono::steady_clock;
     double load = 0, check = 0;
@@ -225,19 +240,26 @@ const bool kRegistered = [] {
     for (const bool pg : {false, true}) {
         if (!configured.contains(pg ? QLatin1String("postgres") : QLatin1String("sqlite")))
             continue;
-        const std::string e = pg ? "PostgreSQL" : "SQLite";
-        benchmark::RegisterBenchmark(("Duplicate/" + e + "/check_vs_load").c_str(), BM_CheckVsLoad,
-                                     pg)
-            ->Unit(benchmark::kMicrosecond);
-        benchmark::RegisterBenchmark(("Duplicate/" + e + "/load").c_str(), BM_Load, pg)
-            ->Unit(benchmark::kMicrosecond);
-        benchmark::RegisterBenchmark(("Duplicate/" + e + "/lookup_raw").c_str(), BM_LookupRaw, pg)
-            ->Unit(benchmark::kMicrosecond);
-        for (const auto& [name, which] :
-             {std::pair{"lookup", 0}, std::pair{"lookup_new", 1}, std::pair{"lookup_moved", 2},
-              std::pair{"lookup_no_street", 3}})
-            benchmark::RegisterBenchmark(("Duplicate/" + e + "/" + name).c_str(), lookup, pg, which)
+        // The crowded sample under the names of before, the spread one under "spread/".
+        for (const bool spread : {false, true}) {
+            const std::string e =
+                std::string(pg ? "PostgreSQL" : "SQLite") + (spread ? "/spread" : "");
+            const Which w{pg, spread};
+            benchmark::RegisterBenchmark(("Duplicate/" + e + "/check_vs_load").c_str(),
+                                         BM_CheckVsLoad, w)
                 ->Unit(benchmark::kMicrosecond);
+            benchmark::RegisterBenchmark(("Duplicate/" + e + "/load").c_str(), BM_Load, w)
+                ->Unit(benchmark::kMicrosecond);
+            benchmark::RegisterBenchmark(("Duplicate/" + e + "/lookup_raw").c_str(), BM_LookupRaw,
+                                         w)
+                ->Unit(benchmark::kMicrosecond);
+            for (const auto& [name, kind] :
+                 {std::pair{"lookup", 0}, std::pair{"lookup_new", 1}, std::pair{"lookup_moved", 2},
+                  std::pair{"lookup_no_street", 3}})
+                benchmark::RegisterBenchmark(("Duplicate/" + e + "/" + name).c_str(), lookup, w,
+                                             kind)
+                    ->Unit(benchmark::kMicrosecond);
+        }
     }
     return true;
 }();

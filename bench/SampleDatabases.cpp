@@ -30,6 +30,19 @@ QString writer() {
 #endif
 }
 
+// The writer's arguments that spread the customers over the directory's codes.
+QStringList spreadArguments(bool spread) {
+    if (!spread) return {};
+    const QString directory = qEnvironmentVariable("BA_POSTAL_DIRECTORY");
+#ifdef BA_POSTAL_DIRECTORY
+    return {QStringLiteral("--verzeichnis"),
+            directory.isEmpty() ? QStringLiteral(BA_POSTAL_DIRECTORY) : directory};
+#else
+    if (directory.isEmpty()) throw std::runtime_error("set BA_POSTAL_DIRECTORY to D.tsv");
+    return {QStringLiteral("--verzeichnis"), directory};
+#endif
+}
+
 // Runs the sample writer; throws with its output when it fails.
 void runWriter(const QStringList& arguments) {
     const QString program = writer();
@@ -63,12 +76,13 @@ bool onServer(const QString& connInfo, const QString& sql, QVariant* answer = nu
 
 } // namespace
 
-PostgresSample samplePostgres(int customers) {
+PostgresSample samplePostgres(int customers, bool spread) {
     const QString connInfo = qEnvironmentVariable("BA_PG_CONNINFO");
     if (connInfo.isEmpty())
         throw std::runtime_error("BA_PG_CONNINFO is not set (scripts/pg-test-server start "
                                  "<bench data>/pg keeps the samples between runs)");
-    const QString dbname = QStringLiteral("beispiel_%1").arg(customers);
+    const QString dbname =
+        QString::fromLatin1(spread ? "beispiel_verteilt_%1" : "beispiel_%1").arg(customers);
     QVariant found;
     onServer(connInfo, QStringLiteral("SELECT 1 FROM pg_database WHERE datname = '%1'").arg(dbname),
              &found);
@@ -82,16 +96,19 @@ PostgresSample samplePostgres(int customers) {
                  qPrintable(dbname), customers);
     QElapsedTimer clock;
     clock.start();
-    runWriter({QStringLiteral("--customers"), QString::number(customers), QStringLiteral("--pg"),
-               connInfo + QStringLiteral(" dbname=") + partial});
+    runWriter(QStringList{QStringLiteral("--customers"), QString::number(customers),
+                          QStringLiteral("--pg"), connInfo + QStringLiteral(" dbname=") + partial} +
+              spreadArguments(spread));
     onServer(connInfo, QStringLiteral("ALTER DATABASE %1 RENAME TO %2").arg(partial, dbname));
     std::fprintf(stderr, "written in %.1f s\n", double(clock.elapsed()) / 1000.0);
     return {connInfo, dbname};
 }
 
-QString sampleDatabase(int customers) {
+QString sampleDatabase(int customers, bool spread) {
     const QDir folder(cacheFolder());
-    const QString path = folder.filePath(QStringLiteral("beispiel-%1.sqlite").arg(customers));
+    const QString path = folder.filePath(
+        QString::fromLatin1(spread ? "beispiel-verteilt-%1.sqlite" : "beispiel-%1.sqlite")
+            .arg(customers));
     if (QFile::exists(path)) return path;
     if (writer().isEmpty())
         throw std::runtime_error("no sample database " + path.toStdString() +
@@ -104,8 +121,9 @@ QString sampleDatabase(int customers) {
     std::fprintf(stderr, "writing %s with %d customers ...\n", qPrintable(path), customers);
     QElapsedTimer clock;
     clock.start();
-    runWriter({QStringLiteral("--customers"), QString::number(customers), QStringLiteral("--out"),
-               partial});
+    runWriter(QStringList{QStringLiteral("--customers"), QString::number(customers),
+                          QStringLiteral("--out"), partial} +
+              spreadArguments(spread));
     if (!QFile::rename(partial, path))
         throw std::runtime_error("cannot rename " + partial.toStdString());
     std::fprintf(stderr, "written in %.1f s\n", double(clock.elapsed()) / 1000.0);
@@ -113,16 +131,16 @@ QString sampleDatabase(int customers) {
 }
 
 QSqlDatabase openSample(bool postgres, int customers, const QString& connectionName,
-                        QString* connectString) {
+                        QString* connectString, bool spread) {
     if (!postgres) {
-        const QString path = sampleDatabase(customers);
+        const QString path = sampleDatabase(customers, spread);
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
         db.setDatabaseName(path);
         if (!db.open()) throw std::runtime_error(db.lastError().text().toStdString());
         if (connectString) *connectString = QStringLiteral("Driver=SQLite;Database=") + path;
         return db;
     }
-    const PostgresSample pg = samplePostgres(customers);
+    const PostgresSample pg = samplePostgres(customers, spread);
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), connectionName);
     belegadressen::dbsetup::setConnInfo(db, pg.connInfo, pg.dbname);
     if (!db.open()) throw std::runtime_error("PostgreSQL: " + db.lastError().text().toStdString());

@@ -86,16 +86,19 @@ inline QStringList duplicateKeyTriggers(const QSqlDatabase& db) {
         const QString t = QLatin1String(table), n = QLatin1String(number);
         const QString name = QStringLiteral("tr_%1_dublette").arg(t.toLower());
         if (sqlite) {
-            out << QStringLiteral("CREATE TRIGGER IF NOT EXISTS %1 AFTER UPDATE OF Vorname, Bez1, "
+            // Replaced, not kept: a trigger of an older database clears fewer keys.
+            out << QStringLiteral("DROP TRIGGER IF EXISTS %1").arg(name)
+                << QStringLiteral("CREATE TRIGGER %1 AFTER UPDATE OF Vorname, Bez1, "
                                   "Straße, PLZ, Ort ON %2 BEGIN UPDATE %2 SET "
-                                  "Namensschluessel = NULL, Anschriftschluessel = NULL WHERE %3 = "
-                                  "NEW.%3; END")
+                                  "Namensschluessel = NULL, Anschriftschluessel = NULL, "
+                                  "Strassenschluessel = NULL WHERE %3 = NEW.%3; END")
                        .arg(name, t, n);
             continue;
         }
         out << QStringLiteral("CREATE OR REPLACE FUNCTION %1() RETURNS trigger AS $$ BEGIN "
                               "NEW.Namensschluessel := NULL; NEW.Anschriftschluessel := NULL; "
-                              "RETURN NEW; END $$ LANGUAGE plpgsql")
+                              "NEW.Strassenschluessel := NULL; RETURN NEW; END $$ LANGUAGE "
+                              "plpgsql")
                    .arg(name)
             << QStringLiteral("CREATE OR REPLACE TRIGGER %1 BEFORE UPDATE ON %2 FOR EACH ROW WHEN "
                               "(OLD.Vorname IS DISTINCT FROM NEW.Vorname OR OLD.Bez1 IS DISTINCT "
@@ -110,22 +113,51 @@ inline QStringList duplicateKeyTriggers(const QSqlDatabase& db) {
 // Brings a database written before the duplicate keys existed up to date:
 // the key columns, their indexes and the triggers. The keys themselves stay
 // NULL until fillDuplicateKeys writes them; the lookup compares such rows of
-// the same postal code all the same.
+// the same postal code all the same. A database keyed before the street key
+// existed gets it from its address keys (the part after the place), in one
+// statement per table, and the name index over it in place of the one over
+// the address key.
 inline void addDuplicateKeys(QSqlDatabase& db) {
+    const bool sqlite = db.driverName() == QLatin1String("QSQLITE");
     for (const char* table : {"Kundenstamm", "Adressenstamm"}) {
         const QString t = QLatin1String(table);
-        for (const char* column : {"Namensschluessel", "Anschriftschluessel"}) {
+        for (const char* column :
+             {"Namensschluessel", "Anschriftschluessel", "Strassenschluessel"}) {
             // Asked of the table itself: the drivers' catalogue lookups do
             // not all follow PostgreSQL's search path.
             QSqlQuery probe(db);
             if (probe.exec(
                     QStringLiteral("SELECT %1 FROM %2 WHERE 1 = 0").arg(QLatin1String(column), t)))
                 continue;
-            run(db, {QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 TEXT")
-                         .arg(t, QLatin1String(column))});
+            QStringList sql{
+                QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 TEXT").arg(t, QLatin1String(column))};
+            if (QLatin1String(column) == QLatin1String("Strassenschluessel")) {
+                // The street key of a keyed row is its address key after the
+                // place ("" without a street); a row without keys keeps NULL.
+                // With the column in one transaction: never a keyed row
+                // without it, which the lookup's first arm would pass over.
+                const QString after = sqlite
+                                          ? QStringLiteral("substr(Anschriftschluessel, "
+                                                           "instr(Anschriftschluessel, '|') + 1)")
+                                          : QStringLiteral("substr(Anschriftschluessel, "
+                                                           "strpos(Anschriftschluessel, '|') + 1)");
+                sql << QStringLiteral("UPDATE %1 SET Strassenschluessel = CASE WHEN "
+                                      "Anschriftschluessel = '' THEN '' ELSE %2 END WHERE "
+                                      "Anschriftschluessel IS NOT NULL")
+                           .arg(t, after);
+            }
+            if (!db.transaction()) throw std::runtime_error(db.lastError().text().toStdString());
+            try {
+                run(db, sql);
+            } catch (...) {
+                db.rollback();
+                throw;
+            }
+            if (!db.commit()) throw std::runtime_error(db.lastError().text().toStdString());
         }
-        run(db, {QStringLiteral("CREATE INDEX IF NOT EXISTS ix_%1_dublette_name ON %2 "
-                                "(Namensschluessel, PLZ, Anschriftschluessel)")
+        run(db, {QStringLiteral("DROP INDEX IF EXISTS ix_%1_dublette_name").arg(t.toLower()),
+                 QStringLiteral("CREATE INDEX IF NOT EXISTS ix_%1_dublette_name_strasse ON %2 "
+                                "(Namensschluessel, PLZ, Strassenschluessel)")
                      .arg(t.toLower(), t),
                  QStringLiteral("CREATE INDEX IF NOT EXISTS ix_%1_dublette_anschrift ON %2 "
                                 "(Anschriftschluessel)")

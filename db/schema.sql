@@ -77,8 +77,10 @@ CREATE TABLE Kundenstamm (
     RechnungPerPDF SMALLINT,
     -- Keys of the duplicate warning, written by the control's code; NULL
     -- until written, and again after another program changed the address.
+    -- The street key is the address key's street and number without the place.
     Namensschluessel TEXT,
-    Anschriftschluessel TEXT
+    Anschriftschluessel TEXT,
+    Strassenschluessel TEXT
 );
 
 -- General address master.
@@ -106,7 +108,8 @@ CREATE TABLE Adressenstamm (
     BezEMail TEXT,
     BezHomepage TEXT,
     Namensschluessel TEXT,
-    Anschriftschluessel TEXT
+    Anschriftschluessel TEXT,
+    Strassenschluessel TEXT
 );
 
 -- Customer sites.
@@ -243,12 +246,12 @@ CREATE INDEX ix_kundenstamm_bez1_ort ON Kundenstamm (Bez1, Ort);
 CREATE INDEX ix_kundenstamm_ort_bez1 ON Kundenstamm (Ort, Bez1);
 CREATE INDEX ix_adressenstamm_bez1_ort ON Adressenstamm (Bez1, Ort);
 -- Finding an existing address before a new one is typed in twice: the
--- sound of the name under a postal code (with the address key, which the
--- lookup filters on), and place, street and number; the IS NULL arm of the
--- lookup uses the first index as well.
-CREATE INDEX ix_kundenstamm_dublette_name ON Kundenstamm (Namensschluessel, PLZ, Anschriftschluessel);
+-- sound of the name under a postal code with street and number (all three
+-- conditions of the lookup on the index), and place, street and number; the
+-- IS NULL arm of the lookup uses the first index as well.
+CREATE INDEX ix_kundenstamm_dublette_name_strasse ON Kundenstamm (Namensschluessel, PLZ, Strassenschluessel);
 CREATE INDEX ix_kundenstamm_dublette_anschrift ON Kundenstamm (Anschriftschluessel);
-CREATE INDEX ix_adressenstamm_dublette_name ON Adressenstamm (Namensschluessel, PLZ, Anschriftschluessel);
+CREATE INDEX ix_adressenstamm_dublette_name_strasse ON Adressenstamm (Namensschluessel, PLZ, Strassenschluessel);
 CREATE INDEX ix_adressenstamm_dublette_anschrift ON Adressenstamm (Anschriftschluessel);
 CREATE INDEX ix_postleitzahlen_plz ON Postleitzahlen (Land, Plz, Ort, Strasse);
 CREATE INDEX ix_postleitzahlen_ort ON Postleitzahlen (Land, OrtWort, StrasseSuche);

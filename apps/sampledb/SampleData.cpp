@@ -1,4 +1,7 @@
 #include "SampleData.h"
+#include <QFile>
+#include <QSet>
+#include <stdexcept>
 
 namespace sample {
 
@@ -261,6 +264,28 @@ Lists build() {
 }
 
 } // namespace
+
+QVector<Place> placesOfDirectory(const QString& file) {
+    QFile in(file);
+    if (!in.open(QIODevice::ReadOnly | QIODevice::Text))
+        throw std::runtime_error("cannot read " + file.toStdString() + ": " +
+                                 in.errorString().toStdString());
+    const QStringList& streets = lists().streets;
+    QVector<Place> out;
+    QSet<QString> seen;
+    while (!in.atEnd()) {
+        const QString line = QString::fromUtf8(in.readLine()).trimmed();
+        if (line.isEmpty() || line.startsWith(QLatin1Char('#'))) continue;
+        const QStringList fields = line.split(QLatin1Char('\t'));
+        if (fields.size() < 2 || fields.at(0).trimmed().isEmpty()) continue;
+        const QString plz = fields.at(0).trimmed(), ort = fields.at(1).trimmed();
+        if (ort.isEmpty() || seen.contains(plz + QLatin1Char('\t') + ort)) continue;
+        seen.insert(plz + QLatin1Char('\t') + ort);
+        out.append({plz, ort, QString(), streetsFor(streets, int(out.size()), 16)});
+    }
+    if (out.isEmpty()) throw std::runtime_error("no place in " + file.toStdString());
+    return out;
+}
 
 const Lists& lists() {
     static const Lists l = build();

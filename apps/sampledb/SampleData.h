@@ -71,6 +71,14 @@ struct Lists {
 
 const Lists& lists();
 
+// The places of a postal directory file (UTF-8; per line postal code and
+// place, then optionally district and street, separated by tabs; lines
+// starting with "#" are comments), one per postal code and place, each with
+// streets of the sample's street list: a sample spread over the real codes
+// rather than crowded into a few. Throws std::runtime_error when the file
+// cannot be read or holds no place.
+QVector<Place> placesOfDirectory(const QString& file);
+
 // Appends the text modules with long texts of several paragraphs.
 void addLongTexts(QVector<TextModule>& texts);
 

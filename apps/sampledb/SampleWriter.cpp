@@ -232,7 +232,7 @@ struct Party {
     bool company = false;
 };
 
-Party makeParty(Rng& r) {
+Party makeParty(Rng& r, const QVector<sample::Place>& places) {
     const sample::Lists& l = sample::lists();
     Party p;
     if (r.chance(4)) {
@@ -242,7 +242,7 @@ Party makeParty(Rng& r) {
         p.ort = p.foreign->ort;
         p.strasse = p.foreign->street + QLatin1Char(' ') + QString::number(1 + r.below(120));
     } else {
-        const sample::Place& place = l.places[r.below(l.places.size())];
+        const sample::Place& place = places[r.below(places.size())];
         p.plz = place.plz;
         p.ort = place.ort;
         p.strasse = r.pick(place.streets) + QLatin1Char(' ') + QString::number(1 + r.below(150));
@@ -295,8 +295,9 @@ Party makeParty(Rng& r) {
 
 } // namespace
 
-SampleWriter::SampleWriter(QSqlDatabase db, int customers)
-    : mDb(std::move(db)), mCustomers(customers) {}
+SampleWriter::SampleWriter(QSqlDatabase db, int customers, QVector<sample::Place> places)
+    : mDb(std::move(db)), mCustomers(customers),
+      mPlaces(places.isEmpty() ? sample::lists().places : std::move(places)) {}
 
 SampleCounts SampleWriter::write(const QString& schemaScript) {
     namespace setup = belegadressen::dbsetup;
@@ -348,18 +349,20 @@ void SampleWriter::keyRemainingRows() {
                                       "Namensschluessel IS NULL")
                            .arg(QLatin1String(number), QLatin1String(table))))
             fail(QStringLiteral("read keys"), read.lastError());
-        std::vector<std::array<QString, 3>> rows;
+        std::vector<std::array<QString, 4>> rows;
         while (read.next())
             rows.push_back(
                 {read.value(0).toString(),
                  belegadressen::nameKey(read.value(1).toString(), read.value(2).toString()),
-                 belegadressen::addressKey(read.value(3).toString(), read.value(4).toString())});
-        write.prepare(QStringLiteral("UPDATE %1 SET Namensschluessel = ?, Anschriftschluessel = ? "
-                                     "WHERE %2 = ?")
+                 belegadressen::addressKey(read.value(3).toString(), read.value(4).toString()),
+                 belegadressen::streetKey(read.value(3).toString())});
+        write.prepare(QStringLiteral("UPDATE %1 SET Namensschluessel = ?, Anschriftschluessel = ?, "
+                                     "Strassenschluessel = ? WHERE %2 = ?")
                           .arg(QLatin1String(table), QLatin1String(number)));
         for (const auto& row : rows) {
             write.addBindValue(row[1]);
             write.addBindValue(row[2]);
+            write.addBindValue(row[3]);
             write.addBindValue(row[0]);
             if (!write.exec()) fail(QStringLiteral("write keys"), write.lastError());
         }
@@ -521,7 +524,8 @@ void SampleWriter::writeCustomers(SampleCounts& counts) {
                          "BezHompage, RG_KdNr, VS_KdNr, VS_AdrNr, RG_AdrNr, KopftextAN, "
                          "KopftextAB, KopftextLS, KopftextRG, KopftextGS, FußtextAN, FußtextAB, "
                          "FußtextLS, FußtextRG, FußtextGS, Kundeninfo, InterneBemerkung, "
-                         "Kundengruppe, RechnungPerPDF, Namensschluessel, Anschriftschluessel"));
+                         "Kundengruppe, RechnungPerPDF, Namensschluessel, Anschriftschluessel, "
+                         "Strassenschluessel"));
     Insert standort(mDb, QStringLiteral("Standorte"),
                     columns("Kundennummer, Standortnummer, StandortKdnr, VertragsNummer, "
                             "MonteurNummer, StandortAnrede, StandortVorname, StandortBez1, "
@@ -542,7 +546,7 @@ void SampleWriter::writeCustomers(SampleCounts& counts) {
     for (int k = 1; k <= mCustomers; ++k) {
         Rng r(static_cast<quint64>(k));
         const QString nummer = customerNumber(k);
-        const Party p = makeParty(r);
+        const Party p = makeParty(r, mPlaces);
         const QString domain = sample::slug(p.bez1);
 
         QString taxKey = QStringLiteral("0");
@@ -638,7 +642,7 @@ void SampleWriter::writeCustomers(SampleCounts& counts) {
                             : QVariant(QStringLiteral("PRIVAT")))
               << flag(20, 50);
         kunde << belegadressen::nameKey(p.vorname, p.bez1)
-              << belegadressen::addressKey(p.strasse, p.ort);
+              << belegadressen::addressKey(p.strasse, p.ort) << belegadressen::streetKey(p.strasse);
         kunde.exec();
 
         // Sites with their equipment for some customers, many for a few.
@@ -648,7 +652,7 @@ void SampleWriter::writeCustomers(SampleCounts& counts) {
         else if (r.chance(1))
             sites = 5 + r.below(4);
         for (int s = 1; s <= sites; ++s) {
-            const Party sp = s == 1 ? p : makeParty(r);
+            const Party sp = s == 1 ? p : makeParty(r, mPlaces);
             const QVariant vertrag = r.chance(60)
                                          ? QVariant(QStringLiteral("WV-%1-%2")
                                                         .arg(2019 + r.below(6))
@@ -692,15 +696,16 @@ void SampleWriter::writeCustomers(SampleCounts& counts) {
     counts.sites = standort.finish();
     counts.equipment = anlage.finish();
 
-    Insert adresse(mDb, QStringLiteral("Adressenstamm"),
-                   columns("AdressNummer, AnredeHW, Vorname, Bez1, Bez2, Bez3, Straße, Land, PLZ, "
-                           "Ort, Telefon, Telefon2, Telefon3, Telefax, EMail, Homepage, "
-                           "BezTelefon1, BezTelefon2, BezTelefon3, BezTelefax, BezEMail, "
-                           "BezHomepage, Namensschluessel, Anschriftschluessel"));
+    Insert adresse(
+        mDb, QStringLiteral("Adressenstamm"),
+        columns("AdressNummer, AnredeHW, Vorname, Bez1, Bez2, Bez3, Straße, Land, PLZ, "
+                "Ort, Telefon, Telefon2, Telefon3, Telefax, EMail, Homepage, "
+                "BezTelefon1, BezTelefon2, BezTelefon3, BezTelefax, BezEMail, "
+                "BezHomepage, Namensschluessel, Anschriftschluessel, Strassenschluessel"));
     for (int a = 1; a <= addressCount; ++a) {
         // Seeded apart from the customers so that both stay independent of the count.
         Rng r(0x4164726573736500ull + static_cast<quint64>(a));
-        const Party p = makeParty(r);
+        const Party p = makeParty(r, mPlaces);
         const QString domain = sample::slug(p.bez1);
         adresse << addressNumber(a) << p.anrede << textOrNull(p.vorname) << p.bez1
                 << textOrNull(p.bez2) << textOrNull(p.bez3) << p.strasse << p.land << p.plz << p.ort
@@ -713,7 +718,8 @@ void SampleWriter::writeCustomers(SampleCounts& counts) {
         for (const QString& label : labels)
             adresse << label;
         adresse << belegadressen::nameKey(p.vorname, p.bez1)
-                << belegadressen::addressKey(p.strasse, p.ort);
+                << belegadressen::addressKey(p.strasse, p.ort)
+                << belegadressen::streetKey(p.strasse);
         adresse.exec();
     }
     counts.addresses = adresse.finish();

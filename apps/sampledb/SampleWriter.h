@@ -1,4 +1,5 @@
 #pragma once
+#include "SampleData.h"
 #include <QSqlDatabase>
 #include <QString>
 
@@ -22,7 +23,9 @@ struct SampleCounts {
 // whatever the count. Throws std::runtime_error on a database error.
 class SampleWriter {
 public:
-    SampleWriter(QSqlDatabase db, int customers);
+    // `places`, when given, replaces the sample's crowded set of postal codes
+    // for the customers' and general addresses' home places.
+    SampleWriter(QSqlDatabase db, int customers, QVector<sample::Place> places = {});
     SampleCounts write(const QString& schemaScript);
 
 private:
@@ -33,4 +36,5 @@ private:
 
     QSqlDatabase mDb;
     int mCustomers;
+    QVector<sample::Place> mPlaces;
 };

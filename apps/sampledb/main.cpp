@@ -120,8 +120,14 @@ int run(QCoreApplication& app) {
         QStringLiteral("land"),
         QStringLiteral("Mit --import-plz: das Land der Einträge (D, A, CH, ...; Vorgabe D)."),
         QStringLiteral("LAND"), QStringLiteral("D"));
-    parser.addOptions(
-        {customersOption, outOption, pgOption, replaceOption, importOption, landOption});
+    const QCommandLineOption spreadOption(
+        QStringLiteral("verzeichnis"),
+        QStringLiteral("Die Kunden und allgemeinen Adressen über alle Postleitzahlen dieses "
+                       "Verzeichnisses verteilen (Format wie bei --import-plz, z. B. "
+                       "data/postal-de/D.tsv) statt über die 60 Postleitzahlen des Beispiels."),
+        QStringLiteral("FILE"));
+    parser.addOptions({customersOption, outOption, pgOption, replaceOption, importOption,
+                       landOption, spreadOption});
     parser.process(app);
     if (parser.isSet(importOption))
         return importPostalCodes(parser.value(importOption), parser.value(landOption),
@@ -160,7 +166,11 @@ int run(QCoreApplication& app) {
             if (!db.open())
                 fail(QStringLiteral("SQLite %1: %2").arg(partFile, db.lastError().text()));
         }
-        counts = SampleWriter(db, customers).write(script);
+        counts = SampleWriter(db, customers,
+                              parser.isSet(spreadOption)
+                                  ? sample::placesOfDirectory(parser.value(spreadOption))
+                                  : QVector<sample::Place>())
+                     .write(script);
         db.close();
         db = QSqlDatabase();
         QSqlDatabase::removeDatabase(QStringLiteral("sample"));

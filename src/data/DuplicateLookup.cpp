@@ -20,11 +20,12 @@ QString plzIn(const QString& plz) {
 }
 
 // Each arm is answered by one index: (Namensschluessel, PLZ,
-// Anschriftschluessel) for the first two, (Anschriftschluessel) for the
+// Strassenschluessel) for the first two, (Anschriftschluessel) for the
 // third. With a street typed, a row of the same name at another street can
 // never match (it is a branch), so the first arm keeps only rows without a
-// street or with the same street and number; the index holds both columns,
-// so the engine drops the others before reading the row.
+// street or with the same street and number, whatever their place is called
+// under that postal code; all three are key columns, so the engine reads no
+// other row of the name's sound.
 QString candidates(const char* source, const char* numberColumn, const char* table,
                    const PartyAddress& typed) {
     const QString plz = plzIn(typed.plz.trimmed());
@@ -34,13 +35,9 @@ QString candidates(const char* source, const char* numberColumn, const char* tab
     const QString address = addressKey(typed.strasse, typed.ort);
     QString sameName =
         QStringLiteral("Namensschluessel in (%1) and %2").arg(keys.join(QStringLiteral(", ")), plz);
-    if (!address.isEmpty()) {
-        // The street part of the key holds letters, digits, blanks and "-"
-        // only: no character that LIKE would read as a pattern.
-        const QString street = address.mid(address.indexOf(QLatin1Char('|')));
-        sameName += QStringLiteral(" and (Anschriftschluessel = '' or Anschriftschluessel like ") +
-                    quoted(QLatin1Char('%') + street) + QLatin1Char(')');
-    }
+    if (!address.isEmpty())
+        sameName += QStringLiteral(" and Strassenschluessel in ('', %1)")
+                        .arg(quoted(streetKey(typed.strasse)));
     QString sql =
         QStringLiteral(
             "select '%1' as Quelle, %2 as Nummer, Vorname, Bez1, Straße, PLZ, "
@@ -68,11 +65,11 @@ QString dubletten(const PartyAddress& typed) {
 QString schluesselSetzen(DuplicateSource source, const QString& nummer,
                          const PartyAddress& address) {
     const bool kunde = source == DuplicateSource::Kunde;
-    return QStringLiteral("update %1 set Namensschluessel = %2, Anschriftschluessel = %3 where "
-                          "%4 = %5")
+    return QStringLiteral("update %1 set Namensschluessel = %2, Anschriftschluessel = %3, "
+                          "Strassenschluessel = %4 where %5 = %6")
         .arg(kunde ? QLatin1String("Kundenstamm") : QLatin1String("Adressenstamm"),
              quoted(nameKey(address.vorname, address.bez1)),
-             quoted(addressKey(address.strasse, address.ort)),
+             quoted(addressKey(address.strasse, address.ort)), quoted(streetKey(address.strasse)),
              kunde ? QLatin1String("Kundennummer") : QLatin1String("AdressNummer"), quoted(nummer));
 }
 
@@ -128,7 +125,7 @@ int fillKeys(Connection& connection, DuplicateSource source) {
     std::vector<WrittenRow> rows;
     const std::shared_ptr<Recordset> rs = connection.Execute(
         QStringLiteral("select %1, Vorname, Bez1, Straße, Ort from %2 where Namensschluessel is "
-                       "null or Anschriftschluessel is null")
+                       "null or Anschriftschluessel is null or Strassenschluessel is null")
             .arg(QLatin1String(numberColumn), source == DuplicateSource::Kunde
                                                   ? QLatin1String("Kundenstamm")
                                                   : QLatin1String("Adressenstamm")));

@@ -166,11 +166,16 @@ QStringList nameKeysOf(const QString& vorname, const QString& bez1) {
     return keys;
 }
 
-QString addressKey(const QString& strasse, const QString& ort) {
+QString streetKey(const QString& strasse) {
     const StreetForm s = streetForm(strasse);
     if (s.street.isEmpty()) return QStringLiteral("");
-    return foldedWords(ort).join(QString()) + QLatin1Char('|') + s.street + QLatin1Char(' ') +
-           s.number;
+    return s.street + QLatin1Char(' ') + s.number;
+}
+
+QString addressKey(const QString& strasse, const QString& ort) {
+    const QString street = streetKey(strasse);
+    if (street.isEmpty()) return street;
+    return foldedWords(ort).join(QString()) + QLatin1Char('|') + street;
 }
 
 namespace {
@@ -238,12 +243,20 @@ namespace {
 
 // A first name on one side only says nothing against the other: "Meier"
 // and "Hans" + "Meier", or a firm with and without its contact's first name.
-NameAgreement nameAgreement(const PartyForm& a, const PartyForm& b) {
+// `surnameOnly` tells that the names agree only with that first name left
+// out and the other side's name is a single word: then they share no more
+// than a surname ("Günther GbR" and "Michael Günther"), unlike a firm's name
+// of several words with and without its contact's first name.
+NameAgreement nameAgreement(const PartyForm& a, const PartyForm& b, bool& surnameOnly) {
+    surnameOnly = false;
     NameAgreement best = compareNames(a.words, b.words);
     if (best == NameAgreement::Same || a.hasFirstName == b.hasFirstName) return best;
     const PartyForm& with = a.hasFirstName ? a : b;
     const PartyForm& without = a.hasFirstName ? b : a;
-    return std::max(best, compareNames(with.lineWords, without.words));
+    const NameAgreement line = compareNames(with.lineWords, without.words);
+    if (line <= best) return best;
+    surnameOnly = without.words.size() == 1;
+    return line;
 }
 
 } // namespace
@@ -266,8 +279,13 @@ DuplicateVerdict compareParties(const PartyForm& typed, const PartyForm& stored)
     // Under another postal code only the same street and number in the same town tell.
     if (!samePlz && !(sameTown && sameStreet)) return v;
 
-    const NameAgreement name = nameAgreement(typed, stored);
+    bool surnameOnly = false;
+    const NameAgreement name = nameAgreement(typed, stored, surnameOnly);
     if (name == NameAgreement::None) return v;
+    // A surname is shared by many under a postal code of a town ("Günther GbR"
+    // and the person "Michael Günther"); alone it tells only at the same
+    // street and number.
+    if (surnameOnly && !sameStreet) return v;
 
     v.duplicate = true;
     QStringList why;

@@ -39,6 +39,10 @@ StreetForm streetForm(const QString& line);
 // there is nothing to key.
 QString nameKey(const QString& vorname, const QString& bez1);
 QString addressKey(const QString& strasse, const QString& ort);
+// The street part of the address key alone (street and house number, without
+// the place), so that the same street under a postal code is an index
+// condition whatever the place is called there. Empty without a street.
+QString streetKey(const QString& strasse);
 
 // The stored name keys a typed name may meet: its whole name (first name in
 // the line of a stored row), its name line alone (the stored row has no first

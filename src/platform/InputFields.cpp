@@ -28,12 +28,21 @@ void NumberEdit::setValue(double value) {
 
 MaskedEdit::MaskedEdit(const QString& mask, QWidget* parent) : QLineEdit(parent) {
     setInputMask(mask);
+    setText(QString());
     mEmptyMask = displayText();
+    mEmptyCursor = cursorPosition();
 }
 
 // setText, not clear(): clearing a masked field records each position in the
 // undo history, which would grow with every load for good.
-void MaskedEdit::clearValue() { setText(QString()); }
+// An empty field that setText would leave exactly as it is (a load empties
+// the date and time fields of every address it shows) is not laid out again.
+void MaskedEdit::clearValue() {
+    if (displayText() == mEmptyMask && cursorPosition() == mEmptyCursor && !hasSelectedText() &&
+        !isModified() && !isUndoAvailable() && !isRedoAvailable())
+        return;
+    setText(QString());
+}
 
 QString MaskedEdit::maskedText() const { return displayText(); }
 

@@ -38,6 +38,7 @@ public:
 
 private:
     QString mEmptyMask;
+    int mEmptyCursor = 0;
 };
 
 // Date input "dd.mm.yyyy".

@@ -23,15 +23,14 @@ bool dependsOnSessionSettings(const QString& sql) {
     return false;
 }
 
-// FNV-1a over the case-folded code points, so that names equal without regard
+// FNV-1a (a step per code point) over the case-folded code points, so that names equal without regard
 // to case (Straße, STRAßE, straße) hash alike.
 quint32 foldedHash(QStringView name) {
     quint32 hash = 2166136261u;
+    // One step per code point: the names are short, the table small.
     const auto mixIn = [&hash](char32_t c) {
-        for (int shift = 0; shift < 32; shift += 8) {
-            hash ^= (c >> shift) & 0xFF;
-            hash *= 16777619u;
-        }
+        hash ^= c;
+        hash *= 16777619u;
     };
     for (qsizetype i = 0; i < name.size(); ++i) {
         const char16_t unit = name[i].unicode();
@@ -46,6 +45,23 @@ quint32 foldedHash(QStringView name) {
         }
     }
     return hash;
+}
+
+// Whether two column names are equal without regard to case. Names are
+// nearly always ASCII and often spelled alike (SQLite answers the spelling of
+// the select, PostgreSQL small letters): those compare here without the full
+// Unicode folding of QString::compare.
+bool sameName(QStringView a, QStringView b) {
+    if (a.size() != b.size()) return false;
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        char16_t x = a[i].unicode(), y = b[i].unicode();
+        if (x == y) continue;
+        if (x >= 0x80 || y >= 0x80) return a.compare(b, Qt::CaseInsensitive) == 0;
+        if (x >= u'A' && x <= u'Z') x += u'a' - u'A';
+        if (y >= u'A' && y <= u'Z') y += u'a' - u'A';
+        if (x != y) return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -69,7 +85,7 @@ void BufferedRecordset::buildIndex() const {
         size_t slot = foldedHash(name) & (capacity - 1);
         for (; mSlots[slot] >= 0; slot = (slot + 1) & (capacity - 1)) {
             // A name selected twice keeps its first position.
-            if (mColumns.at(mSlots[slot]).compare(name, Qt::CaseInsensitive) == 0) break;
+            if (sameName(mColumns.at(mSlots[slot]), name)) break;
         }
         if (mSlots[slot] < 0) mSlots[slot] = static_cast<int>(i);
     }
@@ -80,8 +96,7 @@ qsizetype BufferedRecordset::indexOf(QStringView column) const {
     if (mSlots.empty()) buildIndex();
     const size_t mask = mSlots.size() - 1;
     for (size_t slot = foldedHash(column) & mask; mSlots[slot] >= 0; slot = (slot + 1) & mask) {
-        if (QStringView(mColumns.at(mSlots[slot])).compare(column, Qt::CaseInsensitive) == 0)
-            return mSlots[slot];
+        if (sameName(mColumns.at(mSlots[slot]), column)) return mSlots[slot];
     }
     return -1;
 }

@@ -4,6 +4,7 @@
 #include "data/DuplicateLookup.h"
 #include "../../db/DatabaseSetup.h"
 #include "support/TestDatabase.h"
+#include <QRegularExpression>
 
 using namespace belegadressen;
 using namespace batest;
@@ -47,7 +48,11 @@ TEST_P(Lookup, FindsVariantsThroughKeysAndRowsWithoutKeys) {
         {{"", "", "Hauptstraße 5", "70173", "Stuttgart"}, "", ""},
         {{"", "Roth", "Hauptstr. 79", "24105", "Kiel"}, "", ""},
         {{"", "Roth", "Hauptstraße 7 - 9", "24105", "Kiel"}, "", "K:1"},
-        {{"", "Roth", "Hauptstr. 7", "24105", "Kiel"}, "", ""}};
+        {{"", "Roth", "Hauptstr. 7", "24105", "Kiel"}, "", ""},
+        // The place spelled otherwise under the same postal code: the same street still tells.
+        {{"", "Müller Haustechnik", "Hauptstr. 5", "70173", "Stuttgart-Mitte"},
+         "K:10001",
+         "K:10001"}};
     for (const bool keyed : {false, true}) {
         if (keyed) {
             EXPECT_EQ(fillDuplicateKeys(*db.connection()), 7);
@@ -98,8 +103,58 @@ TEST_P(Lookup, OlderDatabaseIsBroughtUpToDate) {
               QStringList{"1"});
 }
 
+// A database keyed before the street key existed, with the name index over
+// the address key and a trigger that clears two keys: the street key is
+// taken from the address keys, the index and trigger replaced, and a place
+// spelled otherwise under the same postal code is found at its street.
+TEST_P(Lookup, DatabaseKeyedWithoutStreetKeyIsBroughtUpToDate) {
+    TestDatabase db(engine(), false);
+    for (const char* table : {"Kundenstamm (Kundennummer", "Adressenstamm (AdressNummer"})
+        db.exec(QString::fromUtf8("CREATE TABLE %1 VARCHAR(20) PRIMARY KEY, Vorname TEXT, Bez1 "
+                                  "TEXT, Straße TEXT, PLZ TEXT, Ort TEXT, Namensschluessel TEXT, "
+                                  "Anschriftschluessel TEXT)")
+                    .arg(QString::fromUtf8(table)));
+    db.exec("CREATE INDEX ix_kundenstamm_dublette_name ON Kundenstamm (Namensschluessel, PLZ, "
+            "Anschriftschluessel)");
+    if (engine() == Engine::SQLite)
+        db.exec(QString::fromUtf8(
+            "CREATE TRIGGER tr_kundenstamm_dublette AFTER UPDATE OF Vorname, Bez1, Straße, PLZ, "
+            "Ort ON Kundenstamm BEGIN UPDATE Kundenstamm SET Namensschluessel = NULL, "
+            "Anschriftschluessel = NULL WHERE Kundennummer = NEW.Kundennummer; END"));
+    // Keyed as the control keyed rows before.
+    const PartyAddress rows[] = {{"", "Roth GmbH", "Hauptstr. 7", "60311", "Frankfurt am Main"},
+                                 {"", "Beck", "", "60311", "Frankfurt am Main"},
+                                 {"", "Roth GmbH", "Weg 2", "24103", "Kiel"}};
+    int n = 0;
+    for (const PartyAddress& r : rows)
+        db.exec(QString::fromUtf8("INSERT INTO Kundenstamm (Kundennummer, Bez1, Straße, PLZ, Ort, "
+                                  "Namensschluessel, Anschriftschluessel) VALUES "
+                                  "('%1', '%2', '%3', '%4', '%5', '%6', '%7')")
+                    .arg(++n)
+                    .arg(r.bez1, r.strasse, r.plz, r.ort, nameKey(r.vorname, r.bez1),
+                         addressKey(r.strasse, r.ort)));
+    QSqlDatabase q = db.db();
+    ASSERT_NO_THROW(dbsetup::addDuplicateKeys(q));
+    EXPECT_EQ(db.rows("SELECT Kundennummer || ':' || Strassenschluessel FROM Kundenstamm ORDER BY "
+                      "Kundennummer"),
+              QStringList({"1:hauptstr 7", "2:", "3:weg 2"}));
+    EXPECT_EQ(fillDuplicateKeys(*db.connection()), 0) << "nothing left to key";
+    EXPECT_EQ(found(db, {"", "Roth", QString::fromUtf8("Hauptstraße 7"), "60311", "Frankfurt"}),
+              "K:1");
+    const QString plan =
+        db.rows((engine() == Engine::SQLite ? "EXPLAIN QUERY PLAN " : "EXPLAIN ") +
+                statements::kundenDubletten({"", "Roth", "Weg 2", "24103", "Kiel"}))
+            .join('\n');
+    EXPECT_FALSE(plan.contains(QRegularExpression("dublette_name\\b"))) << plan.toStdString();
+    db.exec(QString::fromUtf8("UPDATE Kundenstamm SET Straße = 'Weg 3' WHERE Kundennummer = '3'"));
+    EXPECT_EQ(db.rows("SELECT count(*) FROM Kundenstamm WHERE Strassenschluessel IS NULL"),
+              QStringList{"1"})
+        << "the trigger clears the street key too";
+}
+
 // The engine answers each master's statement from the key indexes, not by
-// reading the table.
+// reading the table, and the typed street is a condition of the name index:
+// the engine reads no row of the name's sound at another street.
 TEST_P(Lookup, StatementIsAnsweredByTheIndexes) {
     TestDatabase db(engine());
     const PartyAddress typed{"", "Müller GmbH", "Hauptstr. 5", "70173", "Stuttgart"};
@@ -113,6 +168,13 @@ TEST_P(Lookup, StatementIsAnsweredByTheIndexes) {
         EXPECT_TRUE(!plan.contains(lite ? "SCAN" : "Seq Scan") && plan.contains("dublette_name") &&
                     plan.contains("dublette_anschrift"))
             << plan.toStdString();
+        const QRegularExpression streetOnIndex(
+            lite ? "dublette_name_strasse \\(Namensschluessel=\\? AND PLZ=\\? AND "
+                   "Strassenschluessel=\\?\\)"
+                 : "Index Cond: .*strassenschluessel = ANY");
+        EXPECT_TRUE(plan.contains(streetOnIndex)) << plan.toStdString();
+        EXPECT_FALSE(plan.contains("~~"))
+            << "no pattern left to filter rows: " << plan.toStdString();
     }
     if (!lite) db.exec("SET enable_seqscan = on");
 }

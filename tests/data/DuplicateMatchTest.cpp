@@ -70,6 +70,9 @@ TEST(StreetForm, SpellingsAgreeAndARangeIsNotANumber) {
         EXPECT_EQ(addressKey(QString::fromUtf8(a), "Kiel") ==
                       addressKey(QString::fromUtf8(b), "Kiel"),
                   same);
+        // The street key is the address key without its place.
+        EXPECT_EQ("kiel|" + streetKey(QString::fromUtf8(a)),
+                  addressKey(QString::fromUtf8(a), "Kiel"));
     }
     // The branch at the range is not the typed firm at the single number.
     EXPECT_FALSE(compareParties({"", "Roth GmbH", "Hauptstr. 79", "24103", "Kiel"},
@@ -80,7 +83,10 @@ TEST(StreetForm, SpellingsAgreeAndARangeIsNotANumber) {
 // Typed and stored address, whether they are the same party, and the reason given.
 TEST(CompareParties, CarefulClerk) {
     const PartyAddress home{"", "Müller GmbH", "Hauptstraße 5", "70173", "Stuttgart"},
-        meier{"Hans", "Meier", "Am Markt 3", "01067", "Dresden"};
+        meier{"Hans", "Meier", "Am Markt 3", "01067", "Dresden"},
+        guenther{"Michael", "Günther", "Bergstraße 86", "09111", "Chemnitz"},
+        guentherNoStreet{"Michael", "Günther", "", "09111", "Chemnitz"},
+        guentherFirm{"Michael", "Günther Dachbau", "Bergstraße 86", "09111", "Chemnitz"};
     const std::tuple<PartyAddress, const PartyAddress&, const char*> cases[] = {
         {{"", "Mueller GmbH & Co. KG", "Hauptstr. 5", "70173", "Stuttgart"},
          home,
@@ -109,7 +115,22 @@ TEST(CompareParties, CarefulClerk) {
         {{"", "Meier, Hans", "Am Markt 3", "01067", "Dresden"},
          meier,
          "gleicher Name, gleiche Straße"},
-        {{"Petra", "Meier", "Am Markt 3", "01067", "Dresden"}, meier, nullptr}};
+        {{"Petra", "Meier", "Am Markt 3", "01067", "Dresden"}, meier, nullptr},
+        // A surname alone, one side with a first name: only at the same
+        // street and number; under a postal code of a town many share it.
+        {{"", "Guenther GbR", "", "09111", "Chemnitz"}, guenther, nullptr},
+        {{"", "Guenther GbR", "Markt 1", "09111", "Chemnitz"}, guenther, nullptr},
+        {{"", "Günther", "", "09111", "Chemnitz"}, guentherNoStreet, nullptr},
+        {{"", "Guenther", "Bergstr. 86", "09111", "Chemnitz"},
+         guenther,
+         "gleicher Name, gleiche Straße"},
+        {{"", "Günter", "Bergstraße 86", "09111", "Chemnitz"},
+         guenther,
+         "gleich klingender Name, gleiche Straße"},
+        {{"Michael", "Günther", "", "09111", "Chemnitz"}, guenther, "gleicher Name"},
+        {{"", "Michael Günther", "", "09111", "Chemnitz"}, guenther, "gleicher Name"},
+        // A firm's name of several words with and without its contact's first name.
+        {{"", "Günther Dachbau GmbH", "", "09111", "Chemnitz"}, guentherFirm, "gleicher Name"}};
     for (const auto& [typed, stored, reason] : cases) {
         SCOPED_TRACE((typed.bez1 + ' ' + typed.strasse + ' ' + typed.plz).toStdString());
         const DuplicateVerdict v = compareParties(typed, stored);
