@@ -22,4 +22,9 @@ BELEGADRESSEN_EXPORT QString streetSpelling(const QString& street);
 // word ("Frankfurt" begins "Frankfurt am Main", not "Frankfurter Berg").
 bool placeBegins(const QString& candidate, const QString& typed);
 
+// Whether `typed` is the place `place` misspelt, compared in search spelling:
+// one letter dropped, added or changed, or two neighbours swapped; two such
+// slips in a name of ten letters or more. The same spelling is no slip.
+bool misspeltPlace(const QString& typed, const QString& place);
+
 } // namespace belegadressen
