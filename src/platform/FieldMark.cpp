@@ -22,6 +22,9 @@ void FieldMark::show(Kind kind, const QString& text) {
     mField->setAccessibleDescription(text);
     mText = text;
     mShown = true;
+    // The sign takes room from a narrow field: show its beginning, not the
+    // end where the last edit left the cursor.
+    if (!mField->hasFocus()) mField->setCursorPosition(0);
 }
 
 void FieldMark::clear() {

@@ -120,4 +120,32 @@ bool misspeltPlace(const QString& typed, const QString& place) {
            slips(baseSpelling(typed), baseSpelling(place), allowed) <= allowed;
 }
 
+bool abbreviatesPlace(const QString& typed, const QString& place) {
+    static const QRegularExpression word(QStringLiteral(R"([\p{L}\p{N}]+\.?)"));
+    QStringList words;
+    bool dotted = false;
+    for (auto it = word.globalMatch(typed); it.hasNext();) {
+        const QString w = it.next().captured(0);
+        dotted = dotted || w.endsWith(QLatin1Char('.'));
+        words << w;
+    }
+    const QStringList full = searchSpelling(place).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (!dotted || words.size() != full.size()) return false;
+    for (qsizetype i = 0; i < words.size(); ++i) {
+        const QString w = searchSpelling(words[i]);
+        if (!words[i].endsWith(QLatin1Char('.'))) {
+            if (w != full[i]) return false;
+            continue;
+        }
+        if (w.isEmpty() || !full[i].startsWith(w.at(0))) return false;
+        qsizetype at = 0;
+        for (const QChar c : w) {
+            at = full[i].indexOf(c, at);
+            if (at < 0) return false;
+            ++at;
+        }
+    }
+    return true;
+}
+
 } // namespace belegadressen

@@ -170,18 +170,28 @@ void SqlPostalCodeManager::search(const QString& country, const QString& plz, co
         if (!list.contains(e)) list << e;
     };
 
-    // A misspelt place of a code with one place is that place, unless the
-    // typed text is a place of its own or begins one: then it is a town.
+    // A short form of one of the code's places, or a misspelt place of a
+    // code with one place, is that place, unless the typed text is a town of
+    // its own (for a misspelling: or begins one).
     const QStringList codePlaces = placesOf(byCode);
     const bool typedIsCodePlace =
         std::any_of(codePlaces.begin(), codePlaces.end(), [&](const QString& place) {
             return searchSpelling(place) == placeKey || placeBegins(place, o);
         });
-    if (!corrected && !p.isEmpty() && !o.isEmpty() && codePlaces.size() == 1 && !typedIsCodePlace &&
-        byPlace.isEmpty() && byPlaceStreet.isEmpty() && misspeltPlace(o, codePlaces[0])) {
-        search(country, plz, codePlaces[0], strasse, mitdialog, true);
-        if (mGeprueft) mOrtVorKorrektur = o;
-        return;
+    if (!corrected && !p.isEmpty() && !o.isEmpty() && !typedIsCodePlace &&
+        std::none_of(byPlace.begin(), byPlace.end(), samePlace)) {
+        QStringList shortFor;
+        for (const QString& place : codePlaces)
+            if (abbreviatesPlace(o, place)) shortFor << place;
+        QString meant = shortFor.size() == 1 ? shortFor[0] : QString();
+        if (meant.isEmpty() && codePlaces.size() == 1 && byPlace.isEmpty() &&
+            byPlaceStreet.isEmpty() && misspeltPlace(o, codePlaces[0]))
+            meant = codePlaces[0];
+        if (!meant.isEmpty()) {
+            search(country, plz, meant, strasse, mitdialog, true);
+            if (mGeprueft) mOrtVorKorrektur = o;
+            return;
+        }
     }
     // Until something is confirmed: a typed place that is none of the code's.
     if (!p.isEmpty() && !o.isEmpty() && !typedIsCodePlace) mOrteDerPlz = codePlaces;
@@ -313,11 +323,26 @@ QString SqlPostalCodeManager::Suche_Ort(const QString& plz) {
             if (placeBegins(place, typed)) begun << place;
         }
         if (found.isEmpty() && begun.size() == 1) found = begun[0];
-        // A misspelt place of a one-place code, unless it is a town of its own.
-        if (found.isEmpty() && places.size() == 1 && misspeltPlace(typed, places[0]) &&
-            dir->find({QString(), typed, {}, country}).isEmpty()) {
-            found = places[0];
-            mOrtVorKorrektur = typed;
+        // A short form of one of the code's places, or a misspelt place of a
+        // one-place code, unless the typed text is a town of its own (for a
+        // misspelling: or begins one).
+        if (found.isEmpty()) {
+            QStringList shortFor;
+            for (const QString& place : places)
+                if (abbreviatesPlace(typed, place)) shortFor << place;
+            const bool misspelt =
+                shortFor.isEmpty() && places.size() == 1 && misspeltPlace(typed, places[0]);
+            if (shortFor.size() == 1 || misspelt) {
+                const QList<PostalEntry> towns = dir->find({QString(), typed, {}, country});
+                const bool town =
+                    std::any_of(towns.begin(), towns.end(), [&](const PostalEntry& e) {
+                        return searchSpelling(e.ort) == searchSpelling(typed);
+                    });
+                if (!town && (!misspelt || towns.isEmpty())) {
+                    found = misspelt ? places[0] : shortFor[0];
+                    mOrtVorKorrektur = typed;
+                }
+            }
         }
         // Any other town is kept: the control shows the code's places beside it.
         if (found.isEmpty()) {

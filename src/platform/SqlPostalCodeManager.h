@@ -42,15 +42,18 @@ public:
     /// the address stays unconfirmed. The answer is remembered: the same
     /// values, or the values it answered, are answered again without asking
     /// until neueSuche.
-    /// A misspelt place of a code that has one place (see misspeltPlace) is
-    /// taken in the directory's spelling without a dialog, unless the typed
-    /// text is a place of its own; OrtVorKorrektur then holds it as typed.
+    /// A short form of one of the code's places ("Frankfurt a. M.", see
+    /// abbreviatesPlace) and a misspelt place of a code that has one place
+    /// (see misspeltPlace) are taken in the directory's spelling without a
+    /// dialog, unless the typed text is a place of its own; OrtVorKorrektur
+    /// then holds it as typed.
     void Suche_Plz(const QString& plz, const QString& ort, const QString& strasse,
                    bool mitdialog = true) override;
     /// The place of the postal code, never with a dialog. Without a typed place
     /// (setAnschrift): the code's place when it has exactly one. With one: the
-    /// code's place that is the typed one or begins with it, or the place of a
-    /// one-place code that the typed one misspells; any other typed place is
+    /// code's place that is the typed one or begins with it, that the typed
+    /// one shortens, or the place of a one-place code that the typed one
+    /// misspells (both then in OrtVorKorrektur); any other typed place is
     /// kept: nothing is confirmed and OrteDerPlz names the code's places. Empty
     /// and unconfirmed for an unknown postal code.
     QString Suche_Ort(const QString& plz) override;
