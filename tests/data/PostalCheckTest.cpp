@@ -221,6 +221,21 @@ TEST(PostalCheck, TheMarksGoWhenCodeOrPlaceChange) {
     EXPECT_EQ(p.mark("plz") + p.mark("ort"), "");
 }
 
+// Online nothing is offered: a place the check cannot settle stays as typed,
+// unconfirmed and marked with the code's places.
+TEST(PostalCheck, OnlineAnUnsettledPlaceStaysMarked) {
+    PostalControl p;
+    p.enable();
+    p.h.control().AddMitPostleitzahlOnline("1");
+    p.h.edit("txtDPostleitzahl")->setText("10115");
+    p.type("txtDAdr_6", "München", "txtDAdr_5");
+    EXPECT_EQ(p.address(), "10115|München|Hauptstraße 1");
+    EXPECT_EQ(p.mark("ort"),
+              "Die Postleitzahl 10115 gehört zu Berlin, nicht zu \"München\". Prüfen mit F2.");
+    EXPECT_EQ(p.mark("plz"), p.mark("ort"));
+    EXPECT_TRUE(p.answers.shown.isEmpty() && p.answers.informations.isEmpty());
+}
+
 // A typed place is emptied by nothing: leaving the code again with the same
 // value, tabbing through the fields, showing another address and coming back.
 TEST(PostalCheck, ATypedPlaceIsNeverEmptied) {
