@@ -1,6 +1,7 @@
 #include "HostDatabase.h"
 #include "../../db/DatabaseSetup.h"
 #include "data/DuplicateKeys.h"
+#include "data/PostalSpellings.h"
 #include "data/SqlConnection.h"
 #include <QFileInfo>
 #include <QSqlError>
@@ -73,5 +74,7 @@ OpenedDatabase openHostDatabase(const DatabaseChoice& choice, const QString& con
     belegadressen::dbsetup::addDuplicateKeys(opened.db);
     belegadressen::SqlConnection connection(opened.db);
     belegadressen::fillDuplicateKeys(connection);
+    // Postal rows the host loaded itself are read only with their spellings.
+    belegadressen::fillPostalSpellings(connection);
     return opened;
 }

@@ -1,16 +1,20 @@
 #include "DocumentWindow.h"
 #include "Tour.h"
 #include "control/BelegAdressen.h"
+#include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTableWidget>
 
 // The check against the real directory of the sample database: spelling
 // that does not matter, a correction only through the marked choice, a code
-// of several places typed over a place of another code, and the printed
-// address block beside the document.
+// of several places typed over a place of another code (kept, both fields
+// marked), a misspelt place corrected with its mark and undone, and the
+// printed address block beside the document.
 void Tour::runAddressCheck() {
     belegadressen::BelegAdressen& c = mWindow.control();
     auto* plz = c.findChild<QLineEdit*>(QStringLiteral("txtDPostleitzahl"));
@@ -89,19 +93,55 @@ void Tour::runAddressCheck() {
     say(QStringLiteral("   übernommen: %1").arg(fields()));
     if (offered.isEmpty()) mFindings << QStringLiteral("\"Frankfurt\" ohne Auswahl geändert");
 
-    step(QStringLiteral("Postleitzahl mehrerer Orte über einem fremden Ort"));
+    // The sign at the end of a field: its tool tip, or empty when none shows.
+    const auto mark = [](QLineEdit* field, const char* name) {
+        auto* sign = field->findChild<QAction*>(QString::fromLatin1(name));
+        return sign && sign->isVisible() ? sign->toolTip() : QString();
+    };
+
+    step(QStringLiteral("Postleitzahl eines anderen Orts verlassen: markiert"));
     offered.clear();
-    answer(QStringLiteral("orte-der-plz"), QStringLiteral("Sierks"));
+    answer(QStringLiteral("unerwartete-auswahl"), QString());
     plz->setText(QStringLiteral("23730"));
     settle(100);
     leave(plz, street);
     mWindow.dialogs().setAnswer({});
-    say(QStringLiteral("   tippt 23730 über \"Frankfurt am Main\": Auswahl %1, tippt \"Sierks\"")
-            .arg(offered));
-    say(QStringLiteral("   übernommen: %1").arg(fields()));
+    say(QStringLiteral("   tippt 23730 über \"Frankfurt am Main\", verlässt die PLZ: %1")
+            .arg(fields()));
+    say(QStringLiteral("   Zeichen an PLZ und Ort: %1").arg(mark(place, "actOrtPruefung")));
+    say(QStringLiteral("   vorgelesen: %1").arg(place->accessibleDescription()));
+    if (!offered.isEmpty()) mFindings << QStringLiteral("Auswahl beim Verlassen der PLZ");
     // Only the real directory knows 23730 and its places.
-    if (realDirectory && place->text() == QStringLiteral("Frankfurt am Main"))
-        mFindings << QStringLiteral("Ort einer anderen Postleitzahl stehen geblieben");
+    if (place->text() != QStringLiteral("Frankfurt am Main"))
+        mFindings << QStringLiteral("Getippter Ort beim Verlassen der PLZ ersetzt");
+    if (realDirectory && (mark(plz, "actPostleitzahlPruefung").isEmpty() ||
+                          !mark(place, "actOrtPruefung").contains(QStringLiteral("Sierksdorf"))))
+        mFindings << QStringLiteral("PLZ und Ort eines anderen Orts nicht markiert");
+    shoot(QStringLiteral("plz-ort-markiert"));
+
+    step(QStringLiteral("Vertippter Ort: ohne Auswahl berichtigt"));
+    plz->setText(QStringLiteral("80331"));
+    street->setText(QStringLiteral("Marienplatz 8"));
+    place->setFocus(Qt::TabFocusReason);
+    settle(20);
+    place->selectAll();
+    place->insert(QStringLiteral("Müchen"));
+    leave(place, street);
+    say(QStringLiteral("   tippt 80331 \"Müchen\", verlässt den Ort: %1").arg(fields()));
+    say(QStringLiteral("   Zeichen am Ort: %1").arg(mark(place, "actOrtPruefung")));
+    if (realDirectory && place->text() != QStringLiteral("München"))
+        mFindings << QStringLiteral("\"Müchen\" nicht berichtigt");
+    shoot(QStringLiteral("ort-berichtigt"));
+    place->setFocus(Qt::TabFocusReason);
+    settle(20);
+    QKeyEvent undo(QEvent::KeyPress, Qt::Key_Z, Qt::ControlModifier, QStringLiteral("z"));
+    QApplication::sendEvent(place, &undo);
+    settle(50);
+    say(QStringLiteral("   Strg+Z im Ort: \"%1\"").arg(place->text()));
+    if (realDirectory && place->text() != QStringLiteral("Müchen"))
+        mFindings << QStringLiteral("Strg+Z bringt den getippten Ort nicht zurück");
+    place->setText(QStringLiteral("Frankfurt am Main"));
+    plz->setText(QStringLiteral("60311"));
 
     step(QStringLiteral("Anschrift im Fensterumschlag: Herrn, Postfach in den Niederlanden"));
     auto* box = c.findChild<QLineEdit*>(QStringLiteral("txtDPostfach"));

@@ -7,15 +7,13 @@
 #include "control/Ui.h"
 #include "control/Widgets.h"
 #include "platform/GuardedConnect.h"
-#include <QAction>
-#include <QApplication>
-#include <QStyle>
 
 namespace belegadressen {
 
 AccountFields::AccountFields(const ControlState& state, Ui& ui, EventSink& events,
                              AddressGuard& guard)
-    : mState(state), mUi(ui), mEvents(events), mGuard(guard) {}
+    : mState(state), mUi(ui), mEvents(events), mGuard(guard),
+      mVatIdSign(ui.txtDUstIdentNr, QStringLiteral("actUstIdentNrPruefung")) {}
 
 void AccountFields::textChanged(QLineEdit* field) {
     if (!mState.aenderungMelden()) return;
@@ -49,35 +47,23 @@ void AccountFields::connectSignals() {
     // the user types when the field is left.
     connectGuarded(u.txtDUstIdentNr, &QLineEdit::textChanged, u.txtDUstIdentNr, [this] {
         if (mState.aenderungMelden())
-            clearVatIdCheck();
+            mVatIdSign.clear();
         else
             showVatIdCheck();
     });
     onLeave(u.txtDUstIdentNr, u.root, [this] { guarded([&] { showVatIdCheck(); }); });
 }
 
-void AccountFields::clearVatIdCheck() {
-    if (mVatIdSign) mVatIdSign->setVisible(false);
-}
-
 void AccountFields::showVatIdCheck() {
     const VatIdValidator::Result result = VatIdValidator::check(mUi.txtDUstIdentNr->text());
     if (result.state == VatIdValidator::State::Empty) {
-        clearVatIdCheck();
+        mVatIdSign.clear();
         return;
     }
-    if (!mVatIdSign) {
-        mVatIdSign = mUi.txtDUstIdentNr->addAction(QIcon(), QLineEdit::TrailingPosition);
-        mVatIdSign->setObjectName(QStringLiteral("actUstIdentNrPruefung"));
-    }
-    QStyle* style = mUi.txtDUstIdentNr->style();
-    QStyle::StandardPixmap pixmap = QStyle::SP_MessageBoxInformation;
-    if (result.state == VatIdValidator::State::Valid) pixmap = QStyle::SP_DialogApplyButton;
-    if (result.state == VatIdValidator::State::Invalid) pixmap = QStyle::SP_MessageBoxWarning;
-    mVatIdSign->setIcon(style->standardIcon(pixmap));
-    mVatIdSign->setToolTip(result.message);
-    mVatIdSign->setText(result.message);
-    mVatIdSign->setVisible(true);
+    FieldMark::Kind kind = FieldMark::Kind::Information;
+    if (result.state == VatIdValidator::State::Valid) kind = FieldMark::Kind::Valid;
+    if (result.state == VatIdValidator::State::Invalid) kind = FieldMark::Kind::Warning;
+    mVatIdSign.show(kind, result.message);
 }
 
 } // namespace belegadressen

@@ -1,6 +1,6 @@
 #pragma once
+#include "platform/FieldMark.h"
 
-class QAction;
 class QLineEdit;
 
 namespace belegadressen {
@@ -27,13 +27,12 @@ public:
 
 private:
     void textChanged(QLineEdit* field);
-    void clearVatIdCheck();
 
     const ControlState& mState;
     Ui& mUi;
     EventSink& mEvents;
     AddressGuard& mGuard;
-    QAction* mVatIdSign = nullptr;
+    FieldMark mVatIdSign;
 };
 
 } // namespace belegadressen

@@ -3,6 +3,7 @@
 #include "contracts/Connection.h"
 #include "contracts/HostApplication.h"
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 namespace belegadressen {
@@ -46,10 +47,16 @@ public:
     /// The user asked for this search: ask again, even about a value the
     /// manager has answered before.
     virtual void neueSuche() = 0;
-    /// After Suche_Ort: the typed place does not belong to the postal code and
-    /// no place replaced it; the control empties the place rather than leave a
-    /// place of another code.
-    virtual bool OrtVerworfen() const = 0;
+    /// After a search that confirmed nothing: the places of the typed postal
+    /// code when a place was typed that is none of them (nor its misspelling);
+    /// empty otherwise. The control keeps the typed place and marks postal code
+    /// and place with these places.
+    virtual QStringList OrteDerPlz() const = 0;
+    /// After a search that confirmed an address: the place as it was typed when
+    /// the answer is the directory's spelling of a misspelt place; empty
+    /// otherwise. The control shows the correction and keeps the typed text to
+    /// undo.
+    virtual QString OrtVorKorrektur() const = 0;
 };
 
 } // namespace belegadressen

@@ -16,8 +16,29 @@
 
 namespace belegadressen {
 
+namespace {
+
+// Places named in a mark: a code of very many places is not listed in full.
+constexpr qsizetype kPlacesNamed = 8;
+
+QString undoneKey(const QString& plz, const QString& typed) {
+    return plz.trimmed() + QChar(0x1F) + typed.trimmed();
+}
+
+} // namespace
+
+PostalCheck::PostalCheck(const ControlState& state, Ui& ui, ServiceHub& services, EventSink& events,
+                         AddressGuard& guard)
+    : mState(state), mUi(ui), mServices(services), mEvents(events), mGuard(guard),
+      mPlzMark(ui.txtDPostleitzahl, QStringLiteral("actPostleitzahlPruefung")),
+      mOrtMark(ui.txtDAdr[6], QStringLiteral("actOrtPruefung")) {}
+
 void PostalCheck::connectSignals() {
     Ui& u = mUi;
+    connectGuarded(u.txtDPostleitzahl, &QLineEdit::textChanged, u.txtDPostleitzahl,
+                   [this] { postalTextChanged(false); });
+    connectGuarded(u.txtDAdr[6], &QLineEdit::textChanged, u.txtDAdr[6],
+                   [this] { postalTextChanged(true); });
     connectGuarded(u.btnPlz, &QToolButton::clicked, u.btnPlz, [this] { btnPlzClick(); });
     connectGuarded(u.btnAutoMap, &QToolButton::clicked, u.btnAutoMap,
                    [this] { btnAutoMapClick(); });
@@ -81,20 +102,27 @@ void PostalCheck::btnPlzClick() {
         const QString strasse = u.txtDAdr[5]->text();
         PostalCodeManager& m = manager();
         // The user asks: a value answered before is asked about again.
-        if (PostalCodeManagerExtension* x = context(m)) x->neueSuche();
+        PostalCodeManagerExtension* x = context(m);
+        if (x) x->neueSuche();
         searchQuietly(m, !mBestaetigung, [&] { m.Suche_Plz(plz, ort, strasse, true); });
-        if (!m.Geprueft()) return;
-        // The gate stays open: each field written reports its change.
-        if (!mState.MitPostleitzahlOnline) {
-            u.txtDAdr[6]->setText(m.Ort());
-            u.txtDAdr[5]->setText(m.Strasse());
-            u.txtDPostleitzahl->setText(m.Plz());
+        if (!m.Geprueft()) {
+            markUnconfirmed(x);
             return;
         }
-        if (!m.Ort().trimmed().isEmpty()) u.txtDAdr[6]->setText(m.Ort());
+        // The gate stays open: each field written reports its change.
+        Mark mark;
+        if (!mState.MitPostleitzahlOnline) {
+            mark = writePlace(m.Ort(), x, true);
+            u.txtDAdr[5]->setText(m.Strasse());
+            u.txtDPostleitzahl->setText(m.Plz());
+            showMark(mark);
+            return;
+        }
+        if (!m.Ort().trimmed().isEmpty()) mark = writePlace(m.Ort(), x, true);
         if (!m.Strasse().trimmed().isEmpty())
             u.txtDAdr[5]->setText((m.Strasse() + QLatin1Char(' ') + m.Hausnummer()).trimmed());
         if (!m.Plz().trimmed().isEmpty()) u.txtDPostleitzahl->setText(m.Plz());
+        showMark(mark);
     } catch (...) {
         reportCommandFailure(mServices, QStringLiteral("btnPlz_Click"), std::current_exception());
     }
@@ -110,10 +138,12 @@ void PostalCheck::postleitzahlValidate() {
     PostalCodeManager& m = manager();
     PostalCodeManagerExtension* x = context(m);
     const QString place = m.Suche_Ort(field->text());
-    if (!place.isEmpty() && m.Geprueft())
-        mUi.txtDAdr[6]->setText(place);
-    else if (x && x->OrtVerworfen())
-        mUi.txtDAdr[6]->clear(); // never a place of another code beside this one
+    // Not confirmed: the typed place stays whatever it is.
+    if (place.isEmpty() || !m.Geprueft()) {
+        markUnconfirmed(x);
+        return;
+    }
+    showMark(writePlace(place, x, false));
 }
 
 void PostalCheck::placeValidate() {
@@ -126,15 +156,18 @@ void PostalCheck::placeValidate() {
         return;
     PostalCodeManager& m = manager();
     if (!st.MitPostleitzahlOnline) {
-        context(m);
+        PostalCodeManagerExtension* x = context(m);
         searchQuietly(m, !mBestaetigung, [&] {
             m.Suche_Plz(u.txtDPostleitzahl->text(), place->text(), street->text());
         });
-        if (m.Geprueft()) {
-            place->setText(m.Ort());
-            street->setText(m.Strasse());
-            u.txtDPostleitzahl->setText(m.Plz());
+        if (!m.Geprueft()) {
+            markUnconfirmed(x);
+            return;
         }
+        const Mark mark = writePlace(m.Ort(), x, false);
+        street->setText(m.Strasse());
+        u.txtDPostleitzahl->setText(m.Plz());
+        showMark(mark);
         return;
     }
     // Online: the place this check has just written is not checked again.
@@ -144,26 +177,89 @@ void PostalCheck::placeValidate() {
     }
     ChangeGate gate(st);
     QString plz = u.txtDPostleitzahl->text(), ort = place->text(), strasse = street->text();
-    context(m);
+    PostalCodeManagerExtension* x = context(m);
     m.setOkMeldungUnterdrucken(true);
     try {
-        m.Suche_Plz(plz, ort, strasse, false);
+        searchQuietly(m, !mBestaetigung, [&] { m.Suche_Plz(plz, ort, strasse, false); });
     } catch (...) {
         m.setOkMeldungUnterdrucken(false);
         throw;
     }
     m.setOkMeldungUnterdrucken(false);
-    if (!m.Geprueft()) return;
+    // Online nothing is offered: what is not certain stays as typed, marked.
+    if (!m.Geprueft()) {
+        markUnconfirmed(x);
+        return;
+    }
+    Mark mark;
     const QString foundOrt = m.Ort().trimmed();
     if (!foundOrt.isEmpty()) {
         mOrtGeprueft = true;
-        if (foundOrt != place->text().trimmed()) place->setText(m.Ort());
+        if (foundOrt != place->text().trimmed()) mark = writePlace(m.Ort(), x, false);
     }
     if (!m.Strasse().trimmed().isEmpty())
         street->setText((m.Strasse() + QLatin1Char(' ') + m.Hausnummer()).trimmed());
     const QString foundPlz = m.Plz().trimmed();
     if (!foundPlz.isEmpty() && foundPlz != u.txtDPostleitzahl->text())
         u.txtDPostleitzahl->setText(m.Plz());
+    showMark(mark);
+}
+
+PostalCheck::Mark PostalCheck::writePlace(const QString& found, PostalCodeManagerExtension* x,
+                                          bool asked) {
+    QLineEdit* place = mUi.txtDAdr[6];
+    const QString typed = x ? x->OrtVorKorrektur() : QString();
+    if (typed.isEmpty()) {
+        place->setText(found);
+        return {};
+    }
+    const QString before = place->text();
+    if (before == found) return {};
+    if (!asked && mUndoneCorrections.contains(undoneKey(mUi.txtDPostleitzahl->text(), before)))
+        return {{}, {}, {found}};
+    // An edit of its own rather than setText, which would forget the typed text.
+    place->selectAll();
+    place->insert(found);
+    return {before, found, {}};
+}
+
+void PostalCheck::showMark(const Mark& mark) {
+    if (!mark.places.isEmpty()) {
+        markPair(mark.places);
+        return;
+    }
+    if (mark.written.isEmpty() || mUi.txtDAdr[6]->text() != mark.written) return;
+    mOrtMark.show(FieldMark::Kind::Information,
+                  QStringLiteral("Ort berichtigt, getippt war \"%1\". Strg+Z stellt es wieder her.")
+                      .arg(mark.typed.trimmed()));
+    mCorrectedFrom = mark.typed;
+}
+
+void PostalCheck::markUnconfirmed(PostalCodeManagerExtension* x) {
+    if (!x || mUi.txtDAdr[6]->text().trimmed().isEmpty()) return;
+    const QStringList places = x->OrteDerPlz();
+    if (!places.isEmpty()) markPair(places);
+}
+
+void PostalCheck::markPair(const QStringList& places) {
+    QString named = places.mid(0, kPlacesNamed).join(QStringLiteral(", "));
+    if (places.size() > kPlacesNamed)
+        named += QStringLiteral(" und %1 weitere").arg(places.size() - kPlacesNamed);
+    const QString text =
+        QStringLiteral("Die Postleitzahl %1 gehört zu %2, nicht zu \"%3\". Prüfen mit F2.")
+            .arg(mUi.txtDPostleitzahl->text().trimmed(), named, mUi.txtDAdr[6]->text().trimmed());
+    mPlzMark.show(FieldMark::Kind::Warning, text);
+    mOrtMark.show(FieldMark::Kind::Warning, text);
+    mCorrectedFrom.clear();
+}
+
+void PostalCheck::postalTextChanged(bool place) {
+    // Ctrl+Z right after a correction: the user wants the typed text.
+    if (place && !mCorrectedFrom.isEmpty() && mUi.txtDAdr[6]->text() == mCorrectedFrom)
+        mUndoneCorrections.insert(undoneKey(mUi.txtDPostleitzahl->text(), mCorrectedFrom));
+    mCorrectedFrom.clear();
+    mPlzMark.clear();
+    mOrtMark.clear();
 }
 
 void PostalCheck::postalFieldChanged(QLineEdit* field) {

@@ -19,9 +19,16 @@ QString onlyPlace(const QList<PostalEntry>& entries) {
     return place;
 }
 
-// The conditions on country and code of a question.
+// The conditions on country and code of a question, and that a row carries
+// its search spellings: a row a host wrote without them (plain SQL, its own
+// import) is not read until fillPostalSpellings has written them, since
+// without them the place and street questions cannot find it and the code's
+// rows alone would confirm what they do not know. Written as an expression,
+// so that no engine takes it for a range of the place index.
 QStringList codeConditions(const QString& land, const QString& plz) {
-    QStringList where;
+    QStringList where{
+        QStringLiteral("coalesce(OrtWort, '') <> ''"),
+        QStringLiteral("(StrasseSuche is not null or Strasse is null or Strasse = '')")};
     if (!land.isEmpty()) where << QStringLiteral("Land = ") + quoted(land);
     if (!plz.isEmpty()) where << QStringLiteral("Plz = ") + quoted(plz);
     return where;

@@ -22,4 +22,15 @@ BELEGADRESSEN_EXPORT QString streetSpelling(const QString& street);
 // word ("Frankfurt" begins "Frankfurt am Main", not "Frankfurter Berg").
 bool placeBegins(const QString& candidate, const QString& typed);
 
+// Whether `typed` is the place `place` misspelt, compared in search spelling:
+// one letter dropped, added or changed, or two neighbours swapped; two such
+// slips in a name of ten letters or more. The same spelling is no slip.
+bool misspeltPlace(const QString& typed, const QString& place);
+
+// Whether `typed` is `place` with words cut short by a dot, word by word:
+// "Frankfurt a. M." for "Frankfurt am Main", "St. Ingbert" for "Sankt
+// Ingbert". A dotted word stands for a word that begins with its first letter
+// and holds its other letters in order; every other word is the same.
+bool abbreviatesPlace(const QString& typed, const QString& place);
+
 } // namespace belegadressen

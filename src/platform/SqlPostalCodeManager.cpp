@@ -2,6 +2,7 @@
 #include "platform/HouseNumber.h"
 #include "platform/PostalChoiceDialog.h"
 #include "platform/PostalSpelling.h"
+#include <algorithm>
 #include <utility>
 
 namespace belegadressen {
@@ -42,7 +43,6 @@ void SqlPostalCodeManager::Init(std::shared_ptr<HostApplication> /*app*/,
                         : nullptr;
     mMemoAsked.clear();
     mMemoAnswered.clear();
-    mOrtMemo.clear();
 }
 
 void SqlPostalCodeManager::setOnline(bool online, std::shared_ptr<PostalDirectory> provider) {
@@ -50,7 +50,6 @@ void SqlPostalCodeManager::setOnline(bool online, std::shared_ptr<PostalDirector
     mProvider = std::move(provider);
     mMemoAsked.clear();
     mMemoAnswered.clear();
-    mOrtMemo.clear();
 }
 
 void SqlPostalCodeManager::setAnschrift(const QString& land, const QString& ort) {
@@ -70,7 +69,8 @@ PostalDirectory* SqlPostalCodeManager::directory() {
 
 void SqlPostalCodeManager::reset() {
     mGeprueft = false;
-    mOrtVerworfen = false;
+    mOrteDerPlz.clear();
+    mOrtVorKorrektur.clear();
     mPlz.clear();
     mOrt.clear();
     mStrasse.clear();
@@ -90,6 +90,14 @@ QString memoKey(const QString& land, const QString& plz, const QString& ort, con
                 bool mitdialog) {
     return QStringList{land, plz, ort, strasse, mitdialog ? QStringLiteral("1") : QString()}.join(
         QChar(0x1F));
+}
+
+// The places the entries name, each once, in their order.
+QStringList placesOf(const QList<PostalEntry>& entries) {
+    QStringList places;
+    for (const PostalEntry& e : entries)
+        if (!places.contains(e.ort)) places << e.ort;
+    return places;
 }
 
 // One answer that differs from the typed address, with what it changes.
@@ -116,18 +124,21 @@ void SqlPostalCodeManager::Suche_Plz(const QString& plz, const QString& ort, con
         mOrt = mMemo.ort;
         mStrasse = mMemo.strasse;
         mHausnummer = mMemo.hausnummer;
+        mOrteDerPlz = mMemo.orteDerPlz;
+        // The corrected values asked again correct nothing.
+        if (key == mMemoAsked) mOrtVorKorrektur = mMemo.ortVorKorrektur;
         return;
     }
     search(country, plz, ort, strasse, mitdialog);
     mMemoAsked = key;
-    mMemo = {mGeprueft, mPlz, mOrt, mStrasse, mHausnummer};
+    mMemo = {mGeprueft, mPlz, mOrt, mStrasse, mHausnummer, mOrtVorKorrektur, mOrteDerPlz};
     mMemoAnswered =
         mGeprueft ? memoKey(country, mPlz, mOrt, joinHouseNumber(mStrasse, mHausnummer), mitdialog)
                   : QString();
 }
 
 void SqlPostalCodeManager::search(const QString& country, const QString& plz, const QString& ort,
-                                  const QString& strasse, bool mitdialog) {
+                                  const QString& strasse, bool mitdialog, bool corrected) {
     reset();
     const QString p = plz.trimmed(), s = strasse.trimmed();
     QString o = ort.trimmed();
@@ -158,6 +169,32 @@ void SqlPostalCodeManager::search(const QString& country, const QString& plz, co
     const auto add = [](QList<PostalEntry>& list, const PostalEntry& e) {
         if (!list.contains(e)) list << e;
     };
+
+    // A short form of one of the code's places, or a misspelt place of a
+    // code with one place, is that place, unless the typed text is a town of
+    // its own (for a misspelling: or begins one).
+    const QStringList codePlaces = placesOf(byCode);
+    const bool typedIsCodePlace =
+        std::any_of(codePlaces.begin(), codePlaces.end(), [&](const QString& place) {
+            return searchSpelling(place) == placeKey || placeBegins(place, o);
+        });
+    if (!corrected && !p.isEmpty() && !o.isEmpty() && !typedIsCodePlace &&
+        std::none_of(byPlace.begin(), byPlace.end(), samePlace)) {
+        QStringList shortFor;
+        for (const QString& place : codePlaces)
+            if (abbreviatesPlace(o, place)) shortFor << place;
+        QString meant = shortFor.size() == 1 ? shortFor[0] : QString();
+        if (meant.isEmpty() && codePlaces.size() == 1 && byPlace.isEmpty() &&
+            byPlaceStreet.isEmpty() && misspeltPlace(o, codePlaces[0]))
+            meant = codePlaces[0];
+        if (!meant.isEmpty()) {
+            search(country, plz, meant, strasse, mitdialog, true);
+            if (mGeprueft) mOrtVorKorrektur = o;
+            return;
+        }
+    }
+    // Until something is confirmed: a typed place that is none of the code's.
+    if (!p.isEmpty() && !o.isEmpty() && !typedIsCodePlace) mOrteDerPlz = codePlaces;
 
     // 1. Answers that keep everything typed (a district or spelling may differ).
     QList<PostalEntry> exact;
@@ -250,6 +287,7 @@ void SqlPostalCodeManager::search(const QString& country, const QString& plz, co
         hit = entries[row];
     }
     mGeprueft = true;
+    mOrteDerPlz.clear();
     mPlz = hit.plz;
     mOrt = hit.ort;
     const bool withStreet = !hit.strasse.isEmpty();
@@ -259,7 +297,7 @@ void SqlPostalCodeManager::search(const QString& country, const QString& plz, co
     } else {
         mStrasse = withStreet ? joinHouseNumber(hit.strasse, typed.number) : s;
     }
-    if (mitdialog && exact.size() == 1 && !mOkMeldungUnterdrucken)
+    if (mitdialog && exact.size() == 1 && !mOkMeldungUnterdrucken && !corrected)
         mDialogs->information(kTitel,
                               QStringLiteral("Die Anschrift %1 %2 ist geprüft.").arg(mPlz, mOrt));
 }
@@ -267,41 +305,55 @@ void SqlPostalCodeManager::search(const QString& country, const QString& plz, co
 QString SqlPostalCodeManager::Suche_Ort(const QString& plz) {
     reset();
     const bool kontext = std::exchange(mKontext, false);
-    const bool fresh = std::exchange(mFresh, false);
     const QString p = plz.trimmed();
     const QString country = kontext && !mLand.isEmpty() ? mLand : mHeimatland;
     const QString typed = kontext ? mTypedOrt : QString();
     PostalDirectory* dir = directory();
     if (!dir || p.isEmpty()) return {};
-    QList<PostalEntry> places;
-    for (const PostalEntry& e : dir->find({p, QString(), {}, country})) {
-        const PostalEntry place{e.plz, e.ort, QString(), QString()};
-        if (!places.contains(place)) places << place;
-    }
+    const QStringList places = placesOf(dir->find({p, QString(), {}, country}));
     if (places.isEmpty()) return {};
-    int row = places.size() == 1 ? 0 : -1;
-    for (int i = 0; row < 0 && i < places.size(); ++i)
-        if (!typed.isEmpty() && searchSpelling(places[i].ort) == searchSpelling(typed)) row = i;
-    if (row < 0) {
-        if (!kontext) return {};
-        // Offered once per code; a second departure does not ask again.
-        const QString memo = country + QChar(0x1F) + p;
-        if (fresh || memo != mOrtMemo) {
-            mOrtMemo = memo;
-            QStringList changes;
-            for (qsizetype i = 0; i < places.size(); ++i)
-                changes << (typed.isEmpty() ? QString() : QStringLiteral("Ort"));
-            PostalChoiceDialog dialog(places, false, false, changes);
-            if (mDialogs->exec(dialog) == QDialog::Accepted) row = dialog.chosen();
+    QString found;
+    if (typed.isEmpty()) {
+        if (places.size() == 1) found = places[0];
+    } else {
+        // The typed place, or the one place of the code that begins with it.
+        QStringList begun;
+        for (const QString& place : places) {
+            if (searchSpelling(place) == searchSpelling(typed)) found = place;
+            if (placeBegins(place, typed)) begun << place;
         }
-        if (row < 0) {
-            mOrtVerworfen = !typed.isEmpty();
+        if (found.isEmpty() && begun.size() == 1) found = begun[0];
+        // A short form of one of the code's places, or a misspelt place of a
+        // one-place code, unless the typed text is a town of its own (for a
+        // misspelling: or begins one).
+        if (found.isEmpty()) {
+            QStringList shortFor;
+            for (const QString& place : places)
+                if (abbreviatesPlace(typed, place)) shortFor << place;
+            const bool misspelt =
+                shortFor.isEmpty() && places.size() == 1 && misspeltPlace(typed, places[0]);
+            if (shortFor.size() == 1 || misspelt) {
+                const QList<PostalEntry> towns = dir->find({QString(), typed, {}, country});
+                const bool town =
+                    std::any_of(towns.begin(), towns.end(), [&](const PostalEntry& e) {
+                        return searchSpelling(e.ort) == searchSpelling(typed);
+                    });
+                if (!town && (!misspelt || towns.isEmpty())) {
+                    found = misspelt ? places[0] : shortFor[0];
+                    mOrtVorKorrektur = typed;
+                }
+            }
+        }
+        // Any other town is kept: the control shows the code's places beside it.
+        if (found.isEmpty()) {
+            mOrteDerPlz = places;
             return {};
         }
     }
+    if (found.isEmpty()) return {};
     mGeprueft = true;
     mPlz = p;
-    mOrt = places[row].ort;
+    mOrt = found;
     return mOrt;
 }
 

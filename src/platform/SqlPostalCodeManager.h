@@ -42,19 +42,26 @@ public:
     /// the address stays unconfirmed. The answer is remembered: the same
     /// values, or the values it answered, are answered again without asking
     /// until neueSuche.
+    /// A short form of one of the code's places ("Frankfurt a. M.", see
+    /// abbreviatesPlace) and a misspelt place of a code that has one place
+    /// (see misspeltPlace) are taken in the directory's spelling without a
+    /// dialog, unless the typed text is a place of its own; OrtVorKorrektur
+    /// then holds it as typed.
     void Suche_Plz(const QString& plz, const QString& ort, const QString& strasse,
                    bool mitdialog = true) override;
-    /// The place of the postal code when there is exactly one (then Geprueft is
-    /// set). For a code with several places: the place handed to setAnschrift
-    /// when it is one of them; otherwise, when setAnschrift came first, the
-    /// places are offered (once per code until neueSuche), and without a
-    /// choice a typed place is given up (OrtVerworfen). Empty and unconfirmed
-    /// for an unknown postal code.
+    /// The place of the postal code, never with a dialog. Without a typed place
+    /// (setAnschrift): the code's place when it has exactly one. With one: the
+    /// code's place that is the typed one or begins with it, that the typed
+    /// one shortens, or the place of a one-place code that the typed one
+    /// misspells (both then in OrtVorKorrektur); any other typed place is
+    /// kept: nothing is confirmed and OrteDerPlz names the code's places. Empty
+    /// and unconfirmed for an unknown postal code.
     QString Suche_Ort(const QString& plz) override;
 
     void setAnschrift(const QString& land, const QString& ort) override;
     void neueSuche() override { mFresh = true; }
-    bool OrtVerworfen() const override { return mOrtVerworfen; }
+    QStringList OrteDerPlz() const override { return mOrteDerPlz; }
+    QString OrtVorKorrektur() const override { return mOrtVorKorrektur; }
     /// The country of an address without one (D unless set).
     void setHeimatland(const QString& land) { mHeimatland = land.trimmed().toUpper(); }
 
@@ -70,14 +77,17 @@ public:
 private:
     struct Result {
         bool geprueft = false;
-        QString plz, ort, strasse, hausnummer;
+        QString plz, ort, strasse, hausnummer, ortVorKorrektur;
+        QStringList orteDerPlz;
     };
     void reset();
     QString land() const;
     PostalDirectory* directory();
     int choose(const QList<PostalEntry>& hits, bool withStreet, const QStringList& changes = {});
+    // `corrected`: the place is the directory's spelling of a misspelt one;
+    // the correction is shown by the control, not confirmed by a message.
     void search(const QString& country, const QString& plz, const QString& ort,
-                const QString& strasse, bool mitdialog);
+                const QString& strasse, bool mitdialog, bool corrected = false);
 
     std::shared_ptr<DialogRunner> mDialogs;
     std::shared_ptr<PostalDirectory> mLocal;
@@ -91,10 +101,11 @@ private:
     // The context of the next search, handed in by setAnschrift.
     bool mKontext = false;
     QString mLand, mTypedOrt;
-    bool mOrtVerworfen = false;
+    QStringList mOrteDerPlz;
+    QString mOrtVorKorrektur;
     bool mFresh = false;
     // The last answer: the values asked, the values answered, the result.
-    QString mMemoAsked, mMemoAnswered, mOrtMemo;
+    QString mMemoAsked, mMemoAnswered;
     Result mMemo;
 };
 

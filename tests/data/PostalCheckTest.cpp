@@ -1,7 +1,10 @@
 #include "platform/PostalImport.h"
+#include "scripting/ScriptBridge.h"
 #include "support/ControlHarness.h"
 #include "support/ScriptedPostalManager.h"
+#include <QAction>
 #include <QDialog>
+#include <QJSEngine>
 #include <QTableWidget>
 #include <QTest>
 #include <QToolButton>
@@ -21,7 +24,9 @@ public:
                              {"88045", "Friedrichshafen", "", ""},
                              {"88045", "Immenstaad", "", ""},
                              {"31111", "Neustadt", "", "Marktplatz"},
-                             {"31112", "Neustadt", "", "Lindenweg"}});
+                             {"31112", "Neustadt", "", "Lindenweg"},
+                             {"80331", "München", "", ""},
+                             {"10115", "Berlin", "", ""}});
         Services s;
         if (manager) s.postalCodeManager = [manager] { return manager; };
         h.setServices(s);
@@ -42,11 +47,28 @@ public:
         h.clearRecords();
     }
     void click(const char* button) { static_cast<QToolButton*>(h.widget(button))->click(); }
+    // The tool tip of the mark on postal code ("plz") or place ("ort"), empty
+    // when none shows; the field's accessible description says the same.
+    QString mark(const QString& which) {
+        const bool plz = which == "plz";
+        QLineEdit* field = h.edit(plz ? "txtDPostleitzahl" : "txtDAdr_6");
+        auto* sign = field->findChild<QAction*>(plz ? "actPostleitzahlPruefung" : "actOrtPruefung");
+        const QString shown = sign && sign->isVisible() ? sign->toolTip() : QString();
+        EXPECT_EQ(field->accessibleDescription(),
+                  shown.isEmpty() ? QString("Postleitzahl suchen mit F2") : shown);
+        return shown;
+    }
     // The user types `text` into field `name` and moves on to `next`.
     void type(const QString& name, const QString& text, const QString& next) {
         h.focus(name);
         h.edit(name)->selectAll();
-        QTest::keyClicks(h.edit(name), text);
+        // The key simulation knows no umlauts: such a text is typed in one go.
+        const bool ascii =
+            std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
+        if (ascii)
+            QTest::keyClicks(h.edit(name), text);
+        else
+            h.edit(name)->insert(text);
         h.clearRecords();
         h.focus(next);
     }
@@ -133,24 +155,151 @@ TEST(PostalCheck, ButtonsWithoutManager) {
     EXPECT_EQ(p.address(), "70173|Stuttgart|Hauptstraße 1");
 }
 
-TEST(PostalCheck, LeavingAChangedPostalCodeFillsThePlaceFromTheDirectory) {
+// Leaving a changed postal code writes its place only over an empty place or
+// one of its places; a typed town of another code stays, both fields marked
+// with the code's places, and no dialog opens.
+TEST(PostalCheck, LeavingAChangedPostalCodeNeverReplacesATypedTown) {
+    // typed place;code typed;place after the leave;places the mark names
+    const char* cases[][4] = {{"", "31111", "Neustadt", ""},
+                              {"immenstaad", "88045", "Immenstaad", ""},
+                              {"München", "10115", "München", "Berlin"},
+                              {"Stuttgart", "88045", "Stuttgart", "Friedrichshafen, Immenstaad"},
+                              {"Stuttgart", "31111", "Stuttgart", "Neustadt"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c[1]);
+        PostalControl p;
+        p.enable();
+        p.h.edit("txtDAdr_6")->setText(QString::fromUtf8(c[0]));
+        // Left towards the street, and a second time towards the place.
+        for (const char* next : {"txtDAdr_5", "txtDAdr_6"}) {
+            p.type("txtDPostleitzahl", c[1], next);
+            EXPECT_EQ(p.h.edit("txtDAdr_6")->text(), QString::fromUtf8(c[2]));
+            const QString places = QString::fromUtf8(c[3]);
+            EXPECT_EQ(p.mark("plz"), places.isEmpty()
+                                         ? QString()
+                                         : QString("Die Postleitzahl %1 gehört zu %2, nicht zu "
+                                                   "\"%3\". Prüfen mit F2.")
+                                               .arg(c[1], places, QString::fromUtf8(c[2])));
+            EXPECT_EQ(p.mark("ort"), p.mark("plz"));
+        }
+        EXPECT_TRUE(p.answers.shown.isEmpty() && p.answers.informations.isEmpty());
+        EXPECT_TRUE(p.h.events().isEmpty()) << p.h.events().join(',').toStdString();
+    }
+}
+
+// The marks go with any change of code or place, by the user or the host,
+// and the button resolves the pair as it always did.
+TEST(PostalCheck, TheMarksGoWhenCodeOrPlaceChange) {
     PostalControl p;
     p.enable();
-    p.h.edit("txtDAdr_6")->clear();
-    p.type("txtDPostleitzahl", "31111", "txtDAdr_5");
-    EXPECT_EQ(p.address(), "31111|Neustadt|Hauptstraße 1");
+    const auto marked = [&p] {
+        p.h.edit("txtDAdr_6")->setText("München");
+        p.type("txtDPostleitzahl", "10115", "txtDAdr_5");
+        return !p.mark("plz").isEmpty() && !p.mark("ort").isEmpty();
+    };
+    ASSERT_TRUE(marked());
+    p.type("txtDAdr_6", "Münche", "txtDAdr_6"); // typing, still in the field
+    EXPECT_EQ(p.mark("plz") + p.mark("ort"), "");
 
-    // A code of two places keeps a place that is one of them ...
-    p.h.edit("txtDAdr_6")->setText("immenstaad");
-    p.type("txtDPostleitzahl", "88045", "txtDAdr_5");
-    EXPECT_EQ(p.address(), "88045|Immenstaad|Hauptstraße 1");
-    EXPECT_TRUE(p.answers.shown.isEmpty());
-    // ... and offers them over a place of another code; cancelled, that place
-    // goes rather than stand beside a code it does not belong to.
-    p.type("txtDPostleitzahl", "31111", "txtDAdr_5");
-    p.type("txtDPostleitzahl", "88045", "txtDAdr_5");
+    ASSERT_TRUE(marked());
+    p.h.control().AddOrt("Berlin");
+    EXPECT_EQ(p.mark("plz") + p.mark("ort"), "");
+
+    ASSERT_TRUE(marked());
+    QJSEngine engine;
+    ScriptBridge bridge(p.h.control());
+    bridge.expose(engine, "adressen");
+    engine.evaluate("adressen.invoke('AddPostleitzahl', ['80331'])");
+    EXPECT_EQ(p.h.edit("txtDPostleitzahl")->text(), "80331");
+    EXPECT_EQ(p.mark("plz") + p.mark("ort"), "");
+
+    ASSERT_TRUE(marked());
+    p.answers.script = [](QDialog&) { return int(QDialog::Accepted); };
+    p.click("btnPlz");
     EXPECT_EQ(p.answers.shown, QStringList{"Postleitzahl auswählen"});
-    EXPECT_EQ(p.address(), "88045||Hauptstraße 1");
+    EXPECT_EQ(p.address(), "80331|München|Hauptstraße 1") << "the typed place first";
+    EXPECT_EQ(p.mark("plz") + p.mark("ort"), "");
+}
+
+// Online nothing is offered: a place the check cannot settle stays as typed,
+// unconfirmed and marked with the code's places.
+TEST(PostalCheck, OnlineAnUnsettledPlaceStaysMarked) {
+    PostalControl p;
+    p.enable();
+    p.h.control().AddMitPostleitzahlOnline("1");
+    p.h.edit("txtDPostleitzahl")->setText("10115");
+    p.type("txtDAdr_6", "München", "txtDAdr_5");
+    EXPECT_EQ(p.address(), "10115|München|Hauptstraße 1");
+    EXPECT_EQ(p.mark("ort"),
+              "Die Postleitzahl 10115 gehört zu Berlin, nicht zu \"München\". Prüfen mit F2.");
+    EXPECT_EQ(p.mark("plz"), p.mark("ort"));
+    EXPECT_TRUE(p.answers.shown.isEmpty() && p.answers.informations.isEmpty());
+}
+
+// A typed place is emptied by nothing: leaving the code again with the same
+// value, tabbing through the fields, showing another address and coming back.
+TEST(PostalCheck, ATypedPlaceIsNeverEmptied) {
+    PostalControl p;
+    p.enable();
+    p.h.edit("txtDAdr_6")->setText("München");
+    p.type("txtDPostleitzahl", "88045", "txtDAdr_6");
+    p.type("txtDPostleitzahl", "88045", "txtDAdr_5"); // the same code entered again
+    for (int round = 0; round < 2; ++round)
+        for (const char* field : {"txtDAdr_5", "txtDPostleitzahl", "txtDAdr_6", "txtDAdr_1"})
+            p.h.focus(field);
+    EXPECT_EQ(p.address(), "88045|München|Hauptstraße 1");
+    p.h.control().setAktAdresse(2);
+    EXPECT_EQ(p.mark("plz") + p.mark("ort"), "") << "another address shown";
+    p.h.control().setAktAdresse(1);
+    p.h.focus("txtDPostleitzahl");
+    p.h.focus("txtDAdr_5");
+    EXPECT_EQ(p.address(), "88045|München|Hauptstraße 1");
+    EXPECT_EQ(p.h.control().GetOrt(), "München");
+    EXPECT_TRUE(p.answers.shown.isEmpty());
+}
+
+// A misspelt place of a one-place code is corrected on every path without a
+// dialog, shown with the typed text, and Ctrl+Z brings that text back; a
+// departure does not correct it again, the button does.
+TEST(PostalCheck, AMisspeltPlaceIsCorrectedVisiblyAndCanBeUndone) {
+    const char* const paths[] = {"leave code", "leave place", "button", "F2", "online place"};
+    for (const char* path : paths) {
+        SCOPED_TRACE(path);
+        const QString how = QString::fromUtf8(path);
+        PostalControl p;
+        p.enable();
+        if (how.startsWith("online")) p.h.control().AddMitPostleitzahlOnline("1");
+        QLineEdit* place = p.h.edit("txtDAdr_6");
+        if (how == "leave code") {
+            place->setText("Müchen");
+            p.type("txtDPostleitzahl", "80331", "txtDAdr_5");
+        } else if (how.contains("place")) {
+            p.h.edit("txtDPostleitzahl")->setText("80331");
+            p.type("txtDAdr_6", "Müchen", "txtDAdr_5");
+        } else {
+            p.setAddress("80331", "Müchen", "Hauptstraße 1");
+            if (how == "button") p.click("btnPlz");
+            if (how == "F2") {
+                p.h.focus("txtDAdr_6");
+                QTest::keyClick(place, Qt::Key_F2);
+            }
+        }
+        EXPECT_EQ(place->text(), "München");
+        EXPECT_EQ(p.mark("ort"), "Ort berichtigt, getippt war \"Müchen\". Strg+Z stellt es "
+                                 "wieder her.");
+        EXPECT_EQ(p.mark("plz"), "");
+        EXPECT_TRUE(p.answers.shown.isEmpty() && p.answers.informations.isEmpty());
+
+        p.h.focus("txtDAdr_6");
+        QTest::keyClick(place, 'z', Qt::ControlModifier);
+        EXPECT_EQ(place->text(), "Müchen");
+        EXPECT_EQ(p.mark("ort"), "");
+        p.h.focus("txtDAdr_5");
+        EXPECT_EQ(place->text(), "Müchen") << "taken back: not corrected again on leaving";
+        p.click("btnPlz");
+        EXPECT_EQ(place->text(), "München") << "the button corrects again";
+        EXPECT_TRUE(p.answers.shown.isEmpty());
+    }
 }
 
 // Offline, every departure from a changed place checks it, but the user is

@@ -2,6 +2,7 @@
 // postal codes and places (with a few invented streets, since the list has
 // none) and the Austrian and Swiss extracts, on both engines.
 #include "contracts/Error.h"
+#include "data/PostalSpellings.h"
 #include "platform/HouseNumber.h"
 #include "platform/PostalChoiceDialog.h"
 #include "platform/PostalImport.h"
@@ -175,31 +176,75 @@ TEST_P(PostalAddressTable, EveryLineComesOutAsExpected) {
     }
 }
 
-// Leaving a postal code: the typed place is kept when it is one of the code's
-// places, else they are offered once; a place of another code is given up.
-TEST_P(PostalAddressTable, PlaceOfAPostalCodeWithSeveralPlaces) {
+// Leaving a postal code, never with a dialog: a place of the code, its first
+// word or its misspelling (unless that is a town too) is confirmed; any other
+// typed place is kept, with the code's places named beside it.
+TEST_P(PostalAddressTable, PlaceOfAPostalCode) {
     TestDatabase& db = loaded();
-    // land;code;typed place;dialog answer (A take first, C cancel);place;
-    // confirmed;given up;dialogs
+    // land;code;typed place;place;confirmed;the code's places named;typed before a correction
     for (const char* row :
-         {"D;56829;Kail;C;Kail;1;0;0", "D;56829;kail;C;Kail;1;0;0",
-          "D;56829;Stuttgart;A;Brieden;1;0;1", "D;56829;Stuttgart;C;;0;1;1", "D;56829;;C;;0;0;1",
-          "D;80331;Stuttgart;C;München;1;0;0", "A;1010;;C;Wien;1;0;0", "CH;1010;;C;Lausanne;1;0;0",
-          "D;99999;Berlin;C;;0;0;0"}) {
+         {"D;56829;Kail;Kail;1;;",
+          "D;56829;kail;Kail;1;;",
+          "D;56829;Stuttgart;;0;Brieden/Kail/Pommern;",
+          "D;56829;;;0;;",
+          "D;80331;Stuttgart;;0;München;",
+          "D;80331;Muenchen;München;1;;",
+          "D;80331;Müchen;München;1;;Müchen",
+          "D;80331;Mnchen;München;1;;Mnchen",
+          "D;80331;Mümchen;München;1;;Mümchen",
+          "D;10115;Berlni;Berlin;1;;Berlni",
+          "D;01471;Radeberg;;0;Radeburg;",
+          "D;60311;Frankfurt;Frankfurt am Main;1;;",
+          "D;60311;Frankfurt a. M.;Frankfurt am Main;1;;Frankfurt a. M.",
+          "D;66386;St. Ingbert;Sankt Ingbert;1;;St. Ingbert",
+          "D;66386;St. Ingbrt;;0;Sankt Ingbert;",
+          "D;23730;Neustadt;Neustadt in Holstein;1;;",
+          "D;23730;Neustadt in Holstien;;0;Altenkrempe/Neustadt in Holstein/Schashagen/Sierksdorf;",
+          "D;26789;Lera;;0;Leer;",
+          "D;41061;Mönchengldbch;Mönchengladbach;1;;Mönchengldbch",
+          "A;1010;;Wien;1;;",
+          "CH;1010;;Lausanne;1;;",
+          "D;99999;Berlin;;0;;"}) {
         SCOPED_TRACE(row);
         const QStringList r = QString::fromUtf8(row).split(';');
         auto runner = std::make_shared<ScriptedDialogRunner>();
-        runner->script = [&](QDialog&) {
-            return int(r[3] == "A" ? QDialog::Accepted : QDialog::Rejected);
-        };
         SqlPostalCodeManager manager(runner);
         manager.Init(nullptr, QString(), db.connection(), false);
         manager.setAnschrift(r[0], r[2]);
         const QString place = manager.Suche_Ort(r[1]);
         EXPECT_EQ(QStringList({place, QString::number(manager.Geprueft()),
-                               QString::number(manager.OrtVerworfen()),
-                               QString::number(runner->shown.size())}),
-                  r.mid(4));
+                               manager.OrteDerPlz().join('/'), manager.OrtVorKorrektur()}),
+                  r.mid(3));
+        EXPECT_TRUE(runner->shown.isEmpty() && runner->informations.isEmpty());
+    }
+}
+
+// The search over a misspelt place of a one-place code: corrected without a
+// dialog or message, on every street; a typed town of its own is offered.
+TEST_P(PostalAddressTable, AMisspeltPlaceIsCorrectedWithoutADialog) {
+    TestDatabase& db = loaded();
+    // code;place;street;with dialog;result;typed before the correction;dialogs
+    for (const char* row :
+         {"80331;Müchen;Marienplatz 8;1;80331|München|Marienplatz 8;Müchen;0",
+          "80331;Münhcen;;0;80331|München|;Münhcen;0",
+          "10115;Berln;Invalidenstraße 1;0;10115|Berlin|Invalidenstraße 1;Berln;0",
+          "01471;Radeberg;;1;01454|Radeberg|;;1", "01471;Radeberg;;0;-;;0", "80331;Mchn;;0;-;;0"}) {
+        SCOPED_TRACE(row);
+        const QStringList r = QString::fromUtf8(row).split(';');
+        auto runner = std::make_shared<ScriptedDialogRunner>();
+        runner->script = [](QDialog&) { return int(QDialog::Accepted); };
+        SqlPostalCodeManager manager(runner);
+        manager.Init(nullptr, QString(), db.connection(), false);
+        manager.setAnschrift("D", r[1]);
+        manager.Suche_Plz(r[0], r[1], r[2], r[3] == "1");
+        const QString result =
+            manager.Geprueft()
+                ? QStringList({manager.Plz(), manager.Ort(), manager.Strasse()}).join('|')
+                : QStringLiteral("-");
+        EXPECT_EQ(
+            QStringList({result, manager.OrtVorKorrektur(), QString::number(runner->shown.size())}),
+            r.mid(4));
+        EXPECT_TRUE(runner->informations.isEmpty());
     }
 }
 
@@ -225,11 +270,56 @@ TEST_P(PostalAddressTable, AnswersAreRememberedUntilTheUserSearches) {
     EXPECT_TRUE(runner->informations.isEmpty());
     EXPECT_EQ(manager.Plz(), "31112");
 
-    manager.setAnschrift("D", "Stuttgart");
-    manager.Suche_Ort("56829");
-    manager.setAnschrift("D", "");
-    manager.Suche_Ort("56829");
-    EXPECT_EQ(runner->shown.size(), 3) << "the places of one code are offered once";
+    // A misspelling corrected: the answer asked again is no correction.
+    manager.Suche_Plz("80331", "Müchen", "", false);
+    EXPECT_EQ(manager.OrtVorKorrektur(), "Müchen");
+    manager.Suche_Plz("80331", "München", "", false);
+    EXPECT_TRUE(manager.Geprueft());
+    EXPECT_EQ(manager.OrtVorKorrektur(), "");
+}
+
+// Rows a host wrote by plain SQL lack the search spellings: they confirm
+// nothing, not even by their code, until fillPostalSpellings has run.
+TEST_P(PostalAddressTable, RowsAHostWroteConfirmOnlyWithTheirSpellings) {
+    TestDatabase db(engine());
+    db.exec("insert into Postleitzahlen (Land, Plz, Ort, Strasse) values ('D', '31111', "
+            "'Neustadt', 'Marktplatz'), ('D', '31112', 'Neustadt', 'Lindenweg'), ('D', '31112', "
+            "'Neustadt', 'Am Hang'), ('D', '80331', 'München', null)");
+    auto runner = std::make_shared<ScriptedDialogRunner>();
+    runner->script = [](QDialog&) { return int(QDialog::Accepted); };
+    SqlPostalCodeManager manager(runner);
+    manager.Init(nullptr, QString(), db.connection(), false);
+    // postal code;place;street;with dialog: the result ("-" unconfirmed), before and after
+    const auto check = [&](const QString& plz, const QString& ort, const QString& strasse,
+                           bool mitdialog) {
+        manager.neueSuche();
+        manager.setAnschrift("D", ort);
+        manager.Suche_Plz(plz, ort, strasse, mitdialog);
+        return manager.Geprueft() ? manager.Plz() + "|" + manager.Ort() + "|" + manager.Strasse()
+                                  : QStringLiteral("-");
+    };
+    const auto place = [&](const QString& plz) {
+        manager.setAnschrift("D", QString());
+        return manager.Suche_Ort(plz);
+    };
+    EXPECT_EQ(check("31111", "Neustadt", "Lindenweg 4", false), "-")
+        << "the street of the other code is not confirmed";
+    EXPECT_EQ(check("31111", "", "Lindenweg 4", true), "-");
+    EXPECT_EQ(check("80331", "München", "", true), "-");
+    EXPECT_EQ(place("80331"), "");
+
+    const int shownBefore = int(runner->shown.size());
+    EXPECT_EQ(fillPostalSpellings(*db.connection()), 4);
+    EXPECT_EQ(fillPostalSpellings(*db.connection()), 0) << "nothing left to fill";
+    EXPECT_EQ(db.rows("select Strasse, StrasseSuche, OrtWort from Postleitzahlen where Plz = "
+                      "'31112' order by Strasse"),
+              QStringList({"Am Hang|am hang|neustadt", "Lindenweg|lindenweg|neustadt"}));
+    EXPECT_EQ(check("31111", "Neustadt", "Lindenweg 4", false), "-");
+    EXPECT_EQ(check("31111", "Neustadt", "Lindenweg 4", true), "31112|Neustadt|Lindenweg 4");
+    EXPECT_EQ(check("31112", "neustadt", "Lindenweg 4", false), "31112|Neustadt|Lindenweg 4");
+    EXPECT_EQ(check("80331", "Müchen", "", false), "80331|München|");
+    EXPECT_EQ(place("80331"), "München");
+    EXPECT_EQ(runner->shown.size(), shownBefore + 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(, PostalAddressTable, engines(), EngineName());

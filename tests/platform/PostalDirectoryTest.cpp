@@ -1,6 +1,7 @@
 // The local directory answers a whole check in one statement; the answers
 // must be the ones its single questions give, on both engines.
 #include "platform/PostalImport.h"
+#include "platform/PostalSpelling.h"
 #include "support/RecordingConnection.h"
 #include "support/TestDatabase.h"
 #include <QRegularExpression>
@@ -121,5 +122,24 @@ TEST_P(Directory, TheStatementIsAnsweredByTheIndexes) {
 }
 
 INSTANTIATE_TEST_SUITE_P(, Directory, engines(), EngineName());
+
+// What counts as a slip of the same place and as its short form.
+TEST(PlaceSpelling, SlipsAndShortForms) {
+    // typed|place|misspelt|short form
+    for (const char* row :
+         {"Müchen|München|1|0", "Munchen|München|1|0", "Mnchen|München|1|0", "Münhcen|München|1|0",
+          "Mümchen|München|1|0", "MÜNCHEN|München|0|0", "Muenchen|München|0|0", "Mchen|München|0|0",
+          "Lera|Leer|0|0", "Lerr|Leer|1|0", "Mönchengldbch|Mönchengladbach|1|0",
+          "Mönchngldbch|Mönchengladbach|0|0", "Frankfurt a. M.|Frankfurt am Main|0|1",
+          "Frankfurt a.M.|Frankfurt am Main|0|1", "St. Ingbert|Sankt Ingbert|0|1",
+          "Frankfurt a. O.|Frankfurt am Main|0|0", "Frankfurt am Main|Frankfurt am Main|0|0",
+          "Frankfurt M.|Frankfurt am Main|0|0", "|München|0|0"}) {
+        const QStringList r = QString::fromUtf8(row).split('|');
+        EXPECT_EQ(QStringList({QString::number(misspeltPlace(r[0], r[1])),
+                               QString::number(abbreviatesPlace(r[0], r[1]))}),
+                  r.mid(2))
+            << row;
+    }
+}
 
 } // namespace
