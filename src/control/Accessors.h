@@ -3,6 +3,7 @@
 #include "control/AddressView.h"
 #include "control/ControlState.h"
 #include <memory>
+#include <type_traits>
 
 namespace belegadressen {
 
@@ -26,6 +27,10 @@ public:
         AdressDaten& r = state.current();
         ChangeGate gate(state, ChangeGate::OnError::StayClosed);
         r.*field = value;
+        if constexpr (std::is_same_v<T, QString>)
+            noteDocumentValues(field == &AdressDaten::Nummer);
+        else
+            noteDocumentValues(false);
         show(FieldRef(field));
     }
 
@@ -51,6 +56,9 @@ public:
 
 private:
     void show(const FieldRef& field);
+    // A document filled back in: what the host puts in stands for the master
+    // row a write-back compares with, unless a load of this number left one.
+    void noteDocumentValues(bool nummer);
     ControlState& state;
     Ui& ui;
     ServiceHub& services;

@@ -72,13 +72,14 @@ struct ControlState {
     // nor start a second load.
     bool mLaedt = false;
 
-    // The master columns a write-back compares, as the last load of an
-    // address read them (by address index): what differs at the write-back
-    // was changed by someone else since.
+    // What a write-back compares the master rows with (by address index):
+    // the address as the last load read it, or, for a document filled back
+    // in through the Add accessors, as the host put it in. What differs at
+    // the write-back was changed by someone else since.
     struct GeladeneStammzeile {
-        QString tabelle; // "Kundenstamm" or "Adressenstamm"
+        QString tabelle; // "Kundenstamm" or "Adressenstamm"; empty: put in by the host
         QString nummer;
-        QStringList werte;
+        AdressDaten werte;
     };
     QHash<int, GeladeneStammzeile> mGeladeneStammzeilen;
 

@@ -49,8 +49,7 @@ void AddressLoad::fill() {
         fillFromAddressRow(r, *state.mRsKunde);
         // The document keeps no number for a general address; the row's own is the key.
         state.mGeladeneStammzeilen[i] = {MasterColumns::adresse().table,
-                                         columnText(*state.mRsKunde, "AdressNummer"),
-                                         MasterColumns::adresse().valuesOf(*state.mRsKunde)};
+                                         columnText(*state.mRsKunde, "AdressNummer"), r};
     } catch (...) {
         view.leereUndZeige(i);
         throw;

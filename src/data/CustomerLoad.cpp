@@ -99,8 +99,7 @@ void CustomerLoad::nummerVerlassen() {
                 state.mLandeswaehrung, i == 0 && documentKinds::loadsServiceData(state.mBelegart),
                 [this](const QString& code) { return steps.currency.HoleWaehrungskurs(code); }};
             fillFromCustomerRow(r, *rs, rules);
-            state.mGeladeneStammzeilen[i] = {MasterColumns::kunde().table, nummer,
-                                             MasterColumns::kunde().valuesOf(*rs)};
+            state.mGeladeneStammzeilen[i] = {MasterColumns::kunde().table, nummer, r};
             if (i == 0) events.raiseChangeKundenrabatt(r.Rabatt);
             steps.view.ZeigeAdresse();
             if (i == 0) steps.services.LadeStandort(nummer, false);

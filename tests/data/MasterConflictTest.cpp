@@ -71,17 +71,18 @@ TEST_P(MasterConflictTest, TheUserChoosesWhatHappensToTheOtherUsersChange) {
         EXPECT_EQ(h->edit("txtDAdr_2")->text(), shownLine2);
         QStringList selects;
         for (const QString& s : h->sql().statements)
-            selects << s.section(' ', 0, 1);
+            if (s.startsWith("Select ") || s.startsWith("Update ")) selects << s.section(' ', 0, 1);
+        // The existence checks bring the rows along; after the answer both
+        // are read again, and the update follows only when they are unchanged.
+        const QStringList check{"Select Kundennummer,", "Select AdressNummer,"};
         if (button == QMessageBox::Cancel) {
             ASSERT_EQ(h->messages().size(), 1);
             EXPECT_TRUE(h->messages()[0].contains("Es wurde nichts gespeichert"));
-            EXPECT_EQ(selects, QStringList{"Select Kundennummer,"});
+            EXPECT_EQ(selects, check);
             continue;
         }
         EXPECT_EQ(h->messages(), QStringList{kNotice + kKunde});
-        // No statement is added: the existence check brings the row along.
-        EXPECT_EQ(selects, QStringList({"Select Kundennummer,", "Update Kundenstamm",
-                                        "Select AdressNummer"}));
+        EXPECT_EQ(selects, check + check + QStringList{"Update Kundenstamm"});
     }
 }
 
@@ -105,8 +106,12 @@ TEST_P(MasterConflictTest, AHostFilledAddressRunsThePlainStatements) {
     h->clearRecords();
     update();
     EXPECT_TRUE(questions.isEmpty());
-    EXPECT_TRUE(h->sql().statements.contains(
-        "Select Kundennummer from Kundenstamm where Kundennummer = '10001'"));
+    EXPECT_EQ(h->sql()
+                  .statements
+                  .filter("Select Kundennummer from Kundenstamm where Kundennummer = "
+                          "'10001'")
+                  .size(),
+              1);
     EXPECT_EQ(h->messages(), QStringList{kNotice + kKunde});
 }
 
