@@ -21,8 +21,8 @@ void Accessors::show(const FieldRef& field) { view.showField(field); }
 
 void Accessors::noteDocumentValues(bool nummer) {
     const int i = state.currentIndex();
-    const AdressDaten& r = state.current();
-    auto& snapshots = state.mGeladeneStammzeilen;
+    const AdressDaten& r = records.current();
+    auto& snapshots = records.geladeneStammzeilen();
     const auto loaded = snapshots.constFind(i);
     if (loaded != snapshots.constEnd() && !loaded->tabelle.isEmpty() &&
         (!nummer || loaded->nummer == r.Nummer))
@@ -45,7 +45,7 @@ void Accessors::AddWartDauer(qint16 hundredths) {
 
 void Accessors::AddStandarddauer(qint16 hundredths) {
     ChangeGate gate(state);
-    state.mStandarddauer = fromHundredths(hundredths);
+    settings.mStandarddauer = fromHundredths(hundredths);
 }
 
 QString Accessors::GetWartTermin() const {
@@ -85,7 +85,7 @@ void Accessors::AddWarttxtStoerText(const QString& text, const QString& rtf) {
 QString Accessors::GetWartStoerText() const { return ui.txtStoerText->text(); }
 
 void Accessors::AddWartAnlagennummer(qint16 v) {
-    AdressDaten& r = state.current();
+    AdressDaten& r = records.current();
     ChangeGate gate(state, ChangeGate::OnError::StayClosed);
     if (v != r.WartAnlagennummer) {
         const QString kunde =
@@ -101,7 +101,7 @@ void Accessors::AddWartAnlagennummer(qint16 v) {
 }
 
 void Accessors::AddWartMonteur(const QString& v) {
-    AdressDaten& r = state.current();
+    AdressDaten& r = records.current();
     ChangeGate gate(state, ChangeGate::OnError::StayClosed);
     r.WartMonteur = v;
     skipOnError([&] { view.showField(&AdressDaten::WartMonteur); });
@@ -117,8 +117,8 @@ void Accessors::AddWartMonteur(const QString& v) {
 void Accessors::AddMitPostleitzahl(const QString& mit, std::shared_ptr<HostApplication> app,
                                    const QString& connectString,
                                    std::shared_ptr<Connection> connection, bool ortsteile) {
-    ControlState& st = state;
-    ChangeGate gate(st, ChangeGate::OnError::StayClosed);
+    HostSettings& st = settings;
+    ChangeGate gate(state, ChangeGate::OnError::StayClosed);
     // Words true/false and numbers convert; any other text leaves the flag.
     const QString t = mit.trimmed();
     bool isNumber = false;
@@ -146,7 +146,7 @@ void Accessors::AddMitPostleitzahl(const QString& mit, std::shared_ptr<HostAppli
 }
 
 void Accessors::AddMitPostleitzahlOnline(const QString& v) {
-    skipOnError([&] { state.MitPostleitzahlOnline = v != QLatin1String("0"); });
+    skipOnError([&] { settings.MitPostleitzahlOnline = v != QLatin1String("0"); });
 }
 
 } // namespace belegadressen

@@ -17,14 +17,15 @@ class ServiceDataPort;
 // current record, before anything changes.
 class Accessors {
 public:
-    Accessors(ControlState& state, Ui& ui, ServiceHub& services, AddressView& view,
-              ServiceDataPort& serviceData)
-        : state(state), ui(ui), services(services), view(view), serviceData(serviceData) {}
+    Accessors(const ControlState& state, HostSettings& settings, AddressRecords& records, Ui& ui,
+              ServiceHub& services, AddressView& view, ServiceDataPort& serviceData)
+        : state(state), settings(settings), records(records), ui(ui), services(services),
+          view(view), serviceData(serviceData) {}
 
     template <class T> T get(T AdressDaten::*field) const { return state.current().*field; }
 
     template <class T> void add(T AdressDaten::*field, const T& value) {
-        AdressDaten& r = state.current();
+        AdressDaten& r = records.current();
         ChangeGate gate(state, ChangeGate::OnError::StayClosed);
         r.*field = value;
         if constexpr (std::is_same_v<T, QString>)
@@ -59,7 +60,9 @@ private:
     // A document filled back in: what the host puts in stands for the master
     // row a write-back compares with, unless a load of this number left one.
     void noteDocumentValues(bool nummer);
-    ControlState& state;
+    const ControlState& state;
+    HostSettings& settings;
+    AddressRecords& records;
     Ui& ui;
     ServiceHub& services;
     AddressView& view;

@@ -1,4 +1,6 @@
 #include "control/ErrorStyles.h"
+#include "contracts/Connection.h"
+#include "contracts/Recordset.h"
 #include "control/ServiceHub.h"
 #include "platform/ConnectionRecovery.h"
 
@@ -13,6 +15,17 @@ void reportReaderFailure(ServiceHub& svc, const QString& procedure) {
     } catch (const ConnectionTrouble& trouble) {
         skipOnError([&] { svc.meldung(trouble.text()); });
     } catch (...) {
+    }
+}
+
+std::shared_ptr<Recordset> readRow(ServiceHub& svc, const QString& sql, const QString& procedure) {
+    try {
+        std::shared_ptr<Recordset> rs = svc.connection()->Execute(sql);
+        if (rs->Eof()) return nullptr;
+        return rs;
+    } catch (...) {
+        reportReaderFailure(svc, procedure);
+        return nullptr;
     }
 }
 

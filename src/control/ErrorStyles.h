@@ -2,10 +2,12 @@
 #include "contracts/Error.h"
 #include <QString>
 #include <exception>
+#include <memory>
 
 namespace belegadressen {
 
 class ServiceHub;
+class Recordset;
 
 // The four ways the control deals with a failing step.
 
@@ -42,6 +44,9 @@ inline QString errorText(std::exception_ptr e) {
 // Readers report the failing procedure's name through Meldung and answer not
 // found; commands report procedure, number and text through Fehlermeldung.
 void reportReaderFailure(ServiceHub& svc, const QString& procedure);
+// A reader's one row: the recordset positioned on it, or none when the
+// statement finds nothing or fails (the failure reported as above).
+std::shared_ptr<Recordset> readRow(ServiceHub& svc, const QString& sql, const QString& procedure);
 void reportCommandFailure(ServiceHub& svc, const QString& procedure, std::exception_ptr e);
 
 // Last line of defence for slots connected to Qt signals and event filters:

@@ -52,7 +52,7 @@ void MasterUpdate::notice(const QString& text) {
 // the field would store the cut copy as if it were the whole.
 bool MasterUpdate::holdsWholeValues(const MasterAddress& a) {
     if (!mState.hasAddress(mState.AktAdresse)) return true;
-    const AdressDaten& r = mState.current();
+    const AdressDaten& r = mRecords.current();
     const std::vector<MasterField>& fields = masterFields();
     for (size_t f = 0; f < fields.size(); ++f) {
         const QLineEdit* edit = lineEditOf(mUi, fields[f]);
@@ -181,7 +181,7 @@ void MasterUpdate::write(MasterAddress& a) {
     if (compare) {
         // What is stored now is what this control wrote; a second write-back
         // compares against that.
-        AdressDaten& werte = mState.mGeladeneStammzeilen[index].werte;
+        AdressDaten& werte = mRecords.geladeneStammzeilen()[index].werte;
         const std::vector<MasterField>& fields = masterFields();
         for (size_t f = 0; f < fields.size(); ++f)
             werte.*(fields[f].record) = a.values.value(static_cast<qsizetype>(f));

@@ -9,6 +9,7 @@
 namespace belegadressen {
 
 struct ControlState;
+class AddressRecords;
 struct Ui;
 class Connection;
 class ServiceHub;
@@ -24,8 +25,8 @@ struct MasterAddress {
 // address master, whichever holds the number (both when both do).
 class MasterUpdate {
 public:
-    MasterUpdate(ControlState& state, Ui& ui, ServiceHub& services)
-        : mState(state), mUi(ui), mServices(services) {}
+    MasterUpdate(const ControlState& state, AddressRecords& records, Ui& ui, ServiceHub& services)
+        : mState(state), mRecords(records), mUi(ui), mServices(services) {}
     void connectSignals();
 
     // Compares both master rows with what this address was loaded from (or,
@@ -54,7 +55,8 @@ private:
     bool storedAfterAll(Connection& connection, const std::vector<Target>& targets,
                         const MasterAddress& a);
 
-    ControlState& mState;
+    const ControlState& mState;
+    AddressRecords& mRecords;
     Ui& mUi;
     ServiceHub& mServices;
     WrittenHandler mWritten;

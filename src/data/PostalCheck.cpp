@@ -82,7 +82,7 @@ void PostalCheck::btnPlzClick() {
 }
 
 void PostalCheck::postleitzahlValidate() {
-    ControlState& st = mState;
+    const ControlState& st = mState;
     QLineEdit* field = mUi.txtDPostleitzahl;
     if (!st.aenderungMelden()) return;
     if (field->text() == st.current().Postleitzahl) return;
@@ -98,7 +98,7 @@ void PostalCheck::postleitzahlValidate() {
 }
 
 void PostalCheck::placeValidate() {
-    ControlState& st = mState;
+    const ControlState& st = mState;
     Ui& u = mUi;
     QLineEdit* place = u.txtDAdr[6];
     QLineEdit* street = u.txtDAdr[5];
@@ -117,8 +117,8 @@ void PostalCheck::placeValidate() {
         return;
     }
     // Online: the place this check has just written is not checked again.
-    if (st.mOrtGeprueft) {
-        st.mOrtGeprueft = false;
+    if (mOrtGeprueft) {
+        mOrtGeprueft = false;
         return;
     }
     ChangeGate gate(st);
@@ -135,7 +135,7 @@ void PostalCheck::placeValidate() {
     if (!m.Geprueft()) return;
     const QString foundOrt = m.Ort().trimmed();
     if (!foundOrt.isEmpty()) {
-        st.mOrtGeprueft = true;
+        mOrtGeprueft = true;
         if (foundOrt != place->text().trimmed()) place->setText(m.Ort());
     }
     if (!m.Strasse().trimmed().isEmpty())
@@ -156,7 +156,7 @@ void PostalCheck::postalFieldChanged(QLineEdit* field) {
 }
 
 void PostalCheck::plzPostfachLeft() {
-    ControlState& st = mState;
+    const ControlState& st = mState;
     // The service orders put the site on the second page; there the PO-box
     // postal code does not lead on to it.
     if (!st.MitPostfach || st.mAnzSeiten != 1 || documentKinds::isServiceOrder(st.mBelegart))

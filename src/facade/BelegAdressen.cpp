@@ -113,12 +113,7 @@ BelegAdressen::BelegAdressen(const Services& services, QWidget* parent)
 
 // Termination: recordsets, components and the host object are released, errors ignored.
 BelegAdressen::~BelegAdressen() {
-    skipOnError([&] {
-        for (auto* rs : {&mSt->mRsKunde, &mSt->mRsStandort, &mSt->mRsAnlage}) {
-            if (*rs) (*rs)->Close();
-            rs->reset();
-        }
-    });
+    skipOnError([&] { mC->sites.releaseRows(); });
     mSt->mKostenzuordnung.reset();
     mSt->mAppObj.reset();
     mSt->mPlzManager.reset();
@@ -185,8 +180,7 @@ void BelegAdressen::Anzeige_Kundeninfo(const QString& pNr) { mC->info.Anzeige_Ku
 void BelegAdressen::SchliesseSelect() {
     skipOnError([&] { mC->imageButtons.releasePictures(); });
     mSt->mAppObj.reset();
-    mSt->mRsStandort.reset();
-    mSt->mRsAnlage.reset();
+    mC->sites.releaseRows();
 }
 
 QString BelegAdressen::Kundengruppe() const { return mSt->mKundengruppe; }

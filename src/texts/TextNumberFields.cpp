@@ -49,7 +49,7 @@ private:
 
 } // namespace
 
-TextNumberFields::TextNumberFields(ControlState& state, Ui& ui, EventSink& events,
+TextNumberFields::TextNumberFields(const ControlState& state, Ui& ui, EventSink& events,
                                    TextChoice& choice, LongTextLookup& lookup)
     : mState(state), mUi(ui), mEvents(events), mChoice(choice), mLookup(lookup),
       mPreview(new LongTextLabel(ui.lblText, ui.txtDAnNr[0]->parentWidget())) {}
