@@ -41,12 +41,15 @@ inline QString errorText(std::exception_ptr e) {
     }
 }
 
-// Readers report the failing procedure's name through Meldung and answer not
-// found; commands report procedure, number and text through Fehlermeldung.
+// Readers report the failing procedure's name with the cause through Meldung,
+// once, and answer not found; commands report procedure, number and text
+// through Fehlermeldung.
 void reportReaderFailure(ServiceHub& svc, const QString& procedure);
 // A reader's one row: the recordset positioned on it, or none when the
-// statement finds nothing or fails (the failure reported as above).
-std::shared_ptr<Recordset> readRow(ServiceHub& svc, const QString& sql, const QString& procedure);
+// statement finds nothing or fails (the failure reported as above; `failed`
+// tells the two apart).
+std::shared_ptr<Recordset> readRow(ServiceHub& svc, const QString& sql, const QString& procedure,
+                                   bool* failed = nullptr);
 void reportCommandFailure(ServiceHub& svc, const QString& procedure, std::exception_ptr e);
 
 // Last line of defence for slots connected to Qt signals and event filters:

@@ -24,9 +24,11 @@ void AddressLoad::btnAdresseClick() {
     entry.mSucheAdresse = true;
 }
 
-std::shared_ptr<Recordset> AddressLoad::LeseAdresse(const QString& nummer) {
+std::shared_ptr<Recordset> AddressLoad::LeseAdresse(const QString& nummer, bool* failed) {
+    if (failed) *failed = false;
     if (nummer.trimmed().isEmpty()) return nullptr;
-    return readRow(services, statements::adresseSelect(nummer), QStringLiteral("LeseAdresse"));
+    return readRow(services, statements::adresseSelect(nummer), QStringLiteral("LeseAdresse"),
+                   failed);
 }
 
 void AddressLoad::fill(const Recordset& row) {

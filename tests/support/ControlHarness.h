@@ -32,6 +32,8 @@ public:
 
     belegadressen::BelegAdressen& control() { return *mControl; }
     RecordingConnection& sql() { return *mSql; }
+    // The host object the control was handed, for handing it back.
+    std::shared_ptr<FakeHost> host() const { return std::make_shared<FakeHost>(mSql); }
     RecordingServices& services() { return *mRec; }
     TestDatabase& database() { return mShared ? *mShared : *mDb; }
     // This clerk's own session (null for the first clerk, who uses the database's).
