@@ -1,4 +1,5 @@
 #include "platform/ConnectionRecovery.h"
+#include "platform/PgSession.h"
 #include "platform/SqlConnection.h"
 
 namespace belegadressen {
@@ -102,6 +103,10 @@ std::shared_ptr<Recordset> ConnectionRecovery::runTracked(const QString& sql,
 }
 
 std::shared_ptr<Recordset> ConnectionRecovery::run(const QString& sql, const Statement& statement) {
+    // The host's own query on the shared database may have met the loss
+    // first, or the host closed it: the next statement here reopens it all
+    // the same.
+    if (!mLost && (!mDb.isOpen() || (mPostgres && postgresConnectionBroken(mDb)))) mLost = true;
     if (mLost) {
         if (mInTransaction) {
             // The server undid the transaction with the session; what follows
