@@ -26,6 +26,7 @@ public:
 
     template <class T> void add(T AdressDaten::*field, const T& value) {
         AdressDaten& r = records.current();
+        if constexpr (std::is_same_v<T, QString>) view.requireRoomFor(FieldRef(field), value);
         ChangeGate gate(state, ChangeGate::OnError::StayClosed);
         r.*field = value;
         if constexpr (std::is_same_v<T, QString>)

@@ -218,3 +218,38 @@ TEST(ExtendedAddress, FocusFollowsTheShownLines) {
 }
 
 } // namespace
+
+namespace {
+
+// A value longer than its field holds is never cut on its way into the
+// master: the accessor refuses it, naming the field and the limit, and a
+// write-back of an address whose field shows only part of its value (a long
+// value loaded from the master) writes nothing and claims nothing.
+TEST_P(MasterUpdateTest, NothingIsCut) {
+    const QString huge(100000, QChar(u'x'));
+    show({"K-1"});
+    try {
+        h->control().AddBez1(huge);
+        ADD_FAILURE() << "taken";
+    } catch (const Error& e) {
+        EXPECT_EQ(e.number(), Error::InvalidCall);
+        EXPECT_TRUE(e.text().contains("100.000 Zeichen") && e.text().contains("txtDAdr_1") &&
+                    e.text().contains("32.767"))
+            << e.text().toStdString();
+    }
+    EXPECT_EQ(h->control().GetBez1(), QString());
+
+    const QString stored(40000, QChar(u'y'));
+    h->database().exec("UPDATE Kundenstamm SET Bez2 = '" + stored + "' WHERE Kundennummer = 'K-1'");
+    h->edit("txtDNummer")->setText("");
+    h->typeNumber("K-1");
+    h->clearRecords();
+    update();
+    ASSERT_EQ(h->messages().size(), 1);
+    EXPECT_TRUE(h->messages()[0].contains("„Name 2“") &&
+                h->messages()[0].contains("Es wurde nichts gespeichert"))
+        << h->messages()[0].left(300).toStdString();
+    EXPECT_EQ(kunde("K-1").value(2), stored);
+}
+
+} // namespace
