@@ -21,9 +21,19 @@ SearchWorker::~SearchWorker() {
 }
 
 void SearchWorker::open() {
-    if (mOpen) return;
-    mOpen = true;
-    QSqlDatabase copy = QSqlDatabase::cloneDatabase(mOriginal, mName);
+    if (!mOpen) {
+        mOpen = true;
+        QSqlDatabase::cloneDatabase(mOriginal, mName);
+    } else if (!mStale && QSqlDatabase::database(mName, false).isOpen()) {
+        return;
+    }
+    // A first opening, or the copy was closed or its last search failed (the
+    // server may have restarted): a new session, and the customer search
+    // looks at its indexes again on it, not on a session that is gone.
+    mStale = false;
+    mCustomers.reset();
+    QSqlDatabase copy = QSqlDatabase::database(mName, false);
+    copy.close();
     // A copy that does not open answers every search with the driver's reason.
     if (copy.open() && mTarget.table == QLatin1String("Kundenstamm")) mCustomers.emplace(copy);
 }
@@ -32,7 +42,12 @@ SearchWorker::Answer SearchWorker::searchOn(QSqlDatabase db, const SearchTarget&
                                             const CustomerSearch* customers, const QString& typed) {
     Answer answer;
     try {
-        if (!db.isOpen()) throw SearchFailed(db.lastError().text().toStdString());
+        if (!db.isOpen()) {
+            const QString why = db.lastError().text().trimmed();
+            throw SearchFailed(
+                (why.isEmpty() ? QStringLiteral("Die Datenbank ist nicht erreichbar.") : why)
+                    .toStdString());
+        }
         if (customers) {
             answer.rows = customers->find(typed).rows;
             return answer;
@@ -48,8 +63,12 @@ SearchWorker::Answer SearchWorker::searchOn(QSqlDatabase db, const SearchTarget&
             answer.rows << row;
         }
     } catch (const SearchFailed& e) {
-        answer.failure =
-            QStringLiteral("Suche fehlgeschlagen: %1").arg(QString::fromUtf8(e.what()));
+        const QString why = QString::fromUtf8(e.what()).trimmed();
+        answer.failure = QStringLiteral("Suche fehlgeschlagen: %1")
+                             .arg(why.isEmpty() ? QStringLiteral("Die Datenbank hat keinen Grund "
+                                                                 "genannt; vermutlich ist die "
+                                                                 "Verbindung unterbrochen.")
+                                                : why);
     } catch (const std::exception& e) {
         // A NUL or a broken character typed or pasted into the field.
         answer.failure = QStringLiteral("Suche nicht möglich: %1").arg(QString::fromUtf8(e.what()));
@@ -61,5 +80,7 @@ void SearchWorker::search(quint64 asked, const QString& typed) {
     open();
     const Answer answer = searchOn(QSqlDatabase::database(mName, false), mTarget,
                                    mCustomers ? &*mCustomers : nullptr, typed);
+    // The next search begins on a new session.
+    if (!answer.failure.isEmpty()) mStale = true;
     emit answered(asked, typed, answer.rows, answer.failure);
 }

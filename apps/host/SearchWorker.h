@@ -16,7 +16,8 @@ public:
     ~SearchWorker() override;
 
     // Opens the copy; called once the thread runs, so that the first search
-    // finds it ready.
+    // finds it ready. Before each search it opens it again when it was
+    // closed or the last search failed.
     void open();
     // Searches `typed` and answers through answered(); `asked` numbers the
     // search so that the window can tell the newest answer.
@@ -41,4 +42,5 @@ private:
     SearchTarget mTarget;
     std::optional<CustomerSearch> mCustomers;
     bool mOpen = false;
+    bool mStale = false; // the last search failed: open anew before the next
 };

@@ -19,6 +19,17 @@ double fromHundredths(qint16 v) { return std::round(static_cast<double>(v)) / 10
 
 void Accessors::show(const FieldRef& field) { view.showField(field); }
 
+void Accessors::noteDocumentValues(bool nummer) {
+    const int i = state.currentIndex();
+    const AdressDaten& r = records.current();
+    auto& snapshots = records.geladeneStammzeilen();
+    const auto loaded = snapshots.constFind(i);
+    if (loaded != snapshots.constEnd() && !loaded->tabelle.isEmpty() &&
+        (!nummer || loaded->nummer == r.Nummer))
+        return;
+    snapshots[i] = {QString(), r.Nummer, r};
+}
+
 qint16 Accessors::GetWartDauer() const {
     const double hundredths = std::round(state.current().WartDauer * 100.0);
     // NaN fails every comparison: test for a finite value first.

@@ -3,6 +3,7 @@
 #include "control/AddressView.h"
 #include "control/ControlState.h"
 #include <memory>
+#include <type_traits>
 
 namespace belegadressen {
 
@@ -25,8 +26,13 @@ public:
 
     template <class T> void add(T AdressDaten::*field, const T& value) {
         AdressDaten& r = records.current();
+        if constexpr (std::is_same_v<T, QString>) view.requireRoomFor(FieldRef(field), value);
         ChangeGate gate(state, ChangeGate::OnError::StayClosed);
         r.*field = value;
+        if constexpr (std::is_same_v<T, QString>)
+            noteDocumentValues(field == &AdressDaten::Nummer);
+        else
+            noteDocumentValues(false);
         show(FieldRef(field));
     }
 
@@ -52,6 +58,9 @@ public:
 
 private:
     void show(const FieldRef& field);
+    // A document filled back in: what the host puts in stands for the master
+    // row a write-back compares with, unless a load of this number left one.
+    void noteDocumentValues(bool nummer);
     const ControlState& state;
     HostSettings& settings;
     AddressRecords& records;

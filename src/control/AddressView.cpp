@@ -6,6 +6,7 @@
 #include "control/Ui.h"
 #include "control/Values.h"
 #include "platform/LineText.h"
+#include <QLocale>
 
 namespace belegadressen {
 
@@ -82,6 +83,23 @@ void AddressView::bind() {
         {&A::DatumLetzteRechnung, Shown::DateOrEmpty, u.txtDatumLetzteRechnung},
         {&A::Bemerkung, Shown::Text, u.txtBemerkung},
     };
+}
+
+void AddressView::requireRoomFor(const FieldRef& field, const QString& text) const {
+    const Binding* b = find(field);
+    if (!b) return;
+    int limit = b->maxLength;
+    if (b->how == Shown::Text) limit = static_cast<const QLineEdit*>(b->widget)->maxLength();
+    if (limit <= 0 || text.size() <= limit) return;
+    const QString name = b->widget->accessibleName().isEmpty() ? b->widget->objectName()
+                                                               : b->widget->accessibleName();
+    const QLocale german(QLocale::German);
+    throw Error(Error::InvalidCall,
+                QStringLiteral("Der Wert hat %1 Zeichen; das Feld „%2“ (%3) fasst höchstens %4. "
+                               "Er wurde nicht übernommen, damit er nicht gekürzt gespeichert "
+                               "wird.")
+                    .arg(german.toString(text.size()), name, b->widget->objectName(),
+                         german.toString(limit)));
 }
 
 const Binding* AddressView::find(const FieldRef& field) const {

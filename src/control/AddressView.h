@@ -57,6 +57,9 @@ public:
     void SpeichereAdresse();
     // Shows one field of the current record (the accessors' step 3).
     void showField(const FieldRef& field);
+    // Refuses (Error 5, naming the field and its limit) a text the field
+    // showing `field` would hold only in part.
+    void requireRoomFor(const FieldRef& field, const QString& text) const;
     // The shown address as SpeichereAdresse would store it; the record stays as it is.
     AdressDaten angezeigteAdresse();
     // Resets address `index` keeping its Kennzeichen, and shows the current address.

@@ -101,13 +101,15 @@ struct ControlState : PageState,
     // The records of the addresses; written only through AddressRecords.
     std::vector<AdressDaten> mAdressen;
 
-    // The master columns a write-back compares, as the last load of an
-    // address read them (by address index): what differs at the write-back
-    // was changed by someone else since. Written through AddressRecords.
+    // What a write-back compares the master rows with (by address index):
+    // the address as the last load read it, or, for a document filled back
+    // in through the Add accessors, as the host put it in. What differs at
+    // the write-back was changed by someone else since. Written through
+    // AddressRecords.
     struct GeladeneStammzeile {
-        QString tabelle; // "Kundenstamm" or "Adressenstamm"
+        QString tabelle; // "Kundenstamm" or "Adressenstamm"; empty: put in by the host
         QString nummer;
-        QStringList werte;
+        AdressDaten werte;
     };
     QHash<int, GeladeneStammzeile> mGeladeneStammzeilen;
 

@@ -8,25 +8,25 @@ namespace belegadressen {
 
 void reportReaderFailure(ServiceHub& svc, const QString& procedure, std::source_location where) {
     logging::swallowed(where, qUtf8Printable(procedure + QStringLiteral(" answered not found")));
-    skipOnError([&] { svc.meldung(procedure); });
-    // A database that cannot be reached or is locked is no failure of the
-    // reader: the user learns the real cause besides the reader's name.
-    try {
-        if (std::exception_ptr e = std::current_exception()) std::rethrow_exception(e);
-    } catch (const ConnectionTrouble& trouble) {
-        skipOnError([&] { svc.meldung(trouble.text()); });
-    } catch (...) {
-    }
+    // One message with the reader's name and the cause: a database that
+    // cannot be reached, is locked or refuses the session is told as such.
+    const std::exception_ptr e = std::current_exception();
+    const QString cause = e ? errorText(e) : QString();
+    skipOnError([&] {
+        svc.meldung(cause.isEmpty() ? procedure : procedure + QStringLiteral(": ") + cause);
+    });
 }
 
 std::shared_ptr<Recordset> readRow(ServiceHub& svc, const QString& sql, const QString& procedure,
-                                   std::source_location where) {
+                                   bool* failed, std::source_location where) {
+    if (failed) *failed = false;
     try {
         std::shared_ptr<Recordset> rs = svc.connection()->Execute(sql);
         if (rs->Eof()) return nullptr;
         return rs;
     } catch (...) {
         reportReaderFailure(svc, procedure, where);
+        if (failed) *failed = true;
         return nullptr;
     }
 }

@@ -48,15 +48,17 @@ inline QString errorText(std::exception_ptr e) {
     }
 }
 
-// Readers report the failing procedure's name through Meldung and answer not
-// found; commands report procedure, number and text through Fehlermeldung.
-// Both leave a warning with the place and the error's text, which the reader's
-// message does not show.
+// Readers report the failing procedure's name with the cause through Meldung,
+// once, and answer not found; commands report procedure, number and text
+// through Fehlermeldung. Both leave a warning with the place and the error's
+// text.
 void reportReaderFailure(ServiceHub& svc, const QString& procedure,
                          std::source_location where = std::source_location::current());
 // A reader's one row: the recordset positioned on it, or none when the
-// statement finds nothing or fails (the failure reported as above).
+// statement finds nothing or fails (the failure reported as above; `failed`
+// tells the two apart).
 std::shared_ptr<Recordset> readRow(ServiceHub& svc, const QString& sql, const QString& procedure,
+                                   bool* failed = nullptr,
                                    std::source_location where = std::source_location::current());
 void reportCommandFailure(ServiceHub& svc, const QString& procedure, std::exception_ptr e,
                           std::source_location where = std::source_location::current());

@@ -24,10 +24,11 @@ void AddressLoad::btnAdresseClick() {
     entry.mSucheAdresse = true;
 }
 
-std::shared_ptr<Recordset> AddressLoad::LeseAdresse(const QString& nummer) {
+std::shared_ptr<Recordset> AddressLoad::LeseAdresse(const QString& nummer, bool* failed) {
+    if (failed) *failed = false;
     if (nummer.trimmed().isEmpty()) return nullptr;
-    std::shared_ptr<Recordset> row =
-        readRow(services, statements::adresseSelect(nummer), QStringLiteral("LeseAdresse"));
+    std::shared_ptr<Recordset> row = readRow(
+        services, statements::adresseSelect(nummer), QStringLiteral("LeseAdresse"), failed);
     qCDebug(lcLoad) << (row ? "LeseAdresse: general address" : "LeseAdresse: no general address")
                     << nummer;
     return row;
@@ -42,8 +43,7 @@ void AddressLoad::fill(const Recordset& row) {
         fillFromAddressRow(r, row);
         // The document keeps no number for a general address; the row's own is the key.
         records.geladeneStammzeilen()[i] = {MasterColumns::adresse().table,
-                                            columnText(row, "AdressNummer"),
-                                            MasterColumns::adresse().valuesOf(row)};
+                                            columnText(row, "AdressNummer"), r};
     } catch (...) {
         view.leereUndZeige(i);
         throw;

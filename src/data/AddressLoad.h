@@ -26,7 +26,8 @@ public:
     void connectSignals();
 
     // The address row, or none when there is no such address.
-    std::shared_ptr<Recordset> LeseAdresse(const QString& nummer);
+    // `failed` tells a failure on the database (reported) from a number that is not there.
+    std::shared_ptr<Recordset> LeseAdresse(const QString& nummer, bool* failed = nullptr);
     // Fills the current address from an address row.
     void fill(const Recordset& row);
     qint32 fktDragNummerAdresse(const QString& nummer);

@@ -59,10 +59,10 @@ void CustomerLoad::clearAndReport(int index) {
     }
 }
 
-void CustomerLoad::nummerVerlassen() {
+bool CustomerLoad::nummerVerlassen() {
     if (state.mSucheKunde || state.mSucheAdresse) {
         entry.mSucheKunde = entry.mSucheAdresse = false;
-        return;
+        return true;
     }
     // A host slot that calls back into the control during one of the load's
     // events must not start a second load into a record that is being filled.
@@ -71,25 +71,38 @@ void CustomerLoad::nummerVerlassen() {
     const int i = state.currentIndex();
     AdressDaten& r = records.current();
     const QString nummer = ui.txtDNummer->text();
-    if (nummer == r.Nummer) return;
+    if (nummer == r.Nummer) return true;
 
     if (nummer.isEmpty()) {
         clearAndReport(i);
-        return;
+        return true;
     }
 
-    const std::shared_ptr<Recordset> rs = steps.reader.LeseKunde(nummer);
+    bool failed = false;
+    const std::shared_ptr<Recordset> rs = steps.reader.LeseKunde(nummer, failed);
     if (!rs) {
-        if (i > 0) {
-            if (const std::shared_ptr<Recordset> row = steps.addresses.LeseAdresse(nummer)) {
+        if (i > 0 && !failed) {
+            if (const std::shared_ptr<Recordset> row =
+                    steps.addresses.LeseAdresse(nummer, &failed)) {
                 steps.addresses.fill(*row);
-                return;
+                return true;
             }
+        }
+        if (failed) {
+            // The database did not answer, which says nothing about the
+            // number nor about the address shown: that stays, and so does
+            // the number it belongs to, so that the two never disagree.
+            {
+                ChangeGate gate(state);
+                ui.txtDNummer->setText(r.Nummer);
+            }
+            focusIfShown(ui.txtDNummer);
+            return false;
         }
         services.meldung("Die Adressnummer " + nummer + " ist nicht vorhanden.");
         steps.view.leereUndZeige(i);
         focusIfShown(ui.txtDNummer);
-        return;
+        return true;
     }
 
     {
@@ -101,8 +114,7 @@ void CustomerLoad::nummerVerlassen() {
                 state.mLandeswaehrung, i == 0 && documentKinds::loadsServiceData(state.mBelegart),
                 [this](const QString& code) { return steps.currency.HoleWaehrungskurs(code); }};
             fillFromCustomerRow(r, *rs, rules);
-            records.geladeneStammzeilen()[i] = {MasterColumns::kunde().table, nummer,
-                                                MasterColumns::kunde().valuesOf(*rs)};
+            records.geladeneStammzeilen()[i] = {MasterColumns::kunde().table, nummer, r};
             if (i == 0) events.raiseChangeKundenrabatt(r.Rabatt);
             steps.view.ZeigeAdresse();
             if (i == 0) steps.services.LadeStandort(nummer, false);
@@ -129,6 +141,7 @@ void CustomerLoad::nummerVerlassen() {
         steps.remarks.showInternalRemark(columnText(*rs, "Kundennummer"),
                                          columnText(*rs, "InterneBemerkung"));
     });
+    return true;
 }
 
 qint32 CustomerLoad::fktDragNummer(const QString& nummer) {
@@ -138,8 +151,7 @@ qint32 CustomerLoad::fktDragNummer(const QString& nummer) {
         focusIfShown(ui.txtDNummer);
         ui.txtDNummer->setText(nummer);
         entry.mSucheKunde = entry.mSucheAdresse = false;
-        nummerVerlassen();
-        return -1;
+        return nummerVerlassen() ? -1 : 0;
     });
 }
 

@@ -42,7 +42,8 @@ public:
 
     // Leaving the number field. Throws on a database failure after the row
     // was read; the address is then cleared again and the host told so.
-    void nummerVerlassen();
+    // False when the database failed to answer (reported, nothing changed).
+    bool nummerVerlassen();
     qint32 fktDragNummer(const QString& nummer);
     void btnKundeClick();
 

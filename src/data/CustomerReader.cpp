@@ -10,12 +10,18 @@
 namespace belegadressen {
 
 std::shared_ptr<Recordset> CustomerReader::LeseKunde(const QString& nummer) {
+    bool failed = false;
+    return LeseKunde(nummer, failed);
+}
+
+std::shared_ptr<Recordset> CustomerReader::LeseKunde(const QString& nummer, bool& failed) {
+    failed = false;
     if (nummer.trimmed().isEmpty()) return nullptr;
     assignment.mKostenstelle.clear();
     assignment.mKostentraeger.clear();
     assignment.mKundengruppe.clear();
     std::shared_ptr<Recordset> row =
-        readRow(services, statements::kundeSelect(nummer), QStringLiteral("LeseKunde"));
+        readRow(services, statements::kundeSelect(nummer), QStringLiteral("LeseKunde"), &failed);
     qCDebug(lcLoad) << (row ? "LeseKunde: customer" : "LeseKunde: no customer") << nummer;
     if (!row) return nullptr;
     try {
@@ -24,6 +30,7 @@ std::shared_ptr<Recordset> CustomerReader::LeseKunde(const QString& nummer) {
         return row;
     } catch (...) {
         reportReaderFailure(services, QStringLiteral("LeseKunde"));
+        failed = true;
         return nullptr;
     }
 }

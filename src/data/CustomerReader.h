@@ -18,6 +18,9 @@ public:
     // The customer row, or none. A failing query is reported with the
     // reader's name and counts as none.
     std::shared_ptr<Recordset> LeseKunde(const QString& nummer) override;
+    // The same; `failed` tells a failure on the database (reported) from a
+    // number that is not there.
+    std::shared_ptr<Recordset> LeseKunde(const QString& nummer, bool& failed);
 
 private:
     void LeseKostenzuordnung(const Recordset& rs);

@@ -1,40 +1,101 @@
 #include "data/MasterConflict.h"
+#include "contracts/MasterDataCombo.h"
 #include "contracts/Recordset.h"
+#include "control/Ui.h"
 #include "platform/SqlText.h"
+#include <QComboBox>
+#include <QLineEdit>
 
 namespace belegadressen {
 
+const std::vector<MasterField>& masterFields() {
+    using S = MasterField::Shown;
+    using A = AdressDaten;
+    static const std::vector<MasterField> fields{
+        {&A::Vorname, "Vorname", "Vorname", "Vorname", S::Line, 0},
+        {&A::Bez1, "Bez1", "Bez1", "Name 1", S::Line, 1},
+        {&A::Bez2, "Bez2", "Bez2", "Name 2", S::Line, 2},
+        {&A::Bez3, "Bez3", "Bez3", "Name 3", S::Line, 3},
+        {&A::Bez4, "Bez4", {}, "Name 4", S::Line, 4},
+        {&A::Strasse, "Straße", "Straße", "Straße", S::Line, 5},
+        {&A::Ort, "Ort", "Ort", "Ort", S::Line, 6},
+        {&A::Land, "Land", "Land", "Land", S::Country},
+        {&A::Postleitzahl, "Plz", "Plz", "Postleitzahl", S::Edit, -1, &Ui::txtDPostleitzahl},
+        {&A::Postfach, "Postfach", {}, "Postfach", S::Edit, -1, &Ui::txtDPostfach},
+        {&A::PostfachPlz,
+         "PostfachPLZ",
+         {},
+         "Postleitzahl des Postfachs",
+         S::Edit,
+         -1,
+         &Ui::txtDPlzPostfach},
+        {&A::Anrede, "Anrede", "AnredeHW", "Anrede", S::Salutation}};
+    return fields;
+}
+
+QString shownValue(const Ui& ui, const MasterField& field) {
+    switch (field.shown) {
+    case MasterField::Shown::Line:
+        return ui.txtDAdr[static_cast<size_t>(field.adrLine)]->text();
+    case MasterField::Shown::Edit:
+        return (ui.*field.edit)->text();
+    case MasterField::Shown::Country:
+        return ui.cdoDLand->currentText();
+    case MasterField::Shown::Salutation:
+        return ui.ocxAnrede->KeyValue().toString();
+    }
+    return {};
+}
+
+void showValue(Ui& ui, const MasterField& field, const QString& value) {
+    switch (field.shown) {
+    case MasterField::Shown::Line:
+        ui.txtDAdr[static_cast<size_t>(field.adrLine)]->setText(value);
+        break;
+    case MasterField::Shown::Edit:
+        (ui.*field.edit)->setText(value);
+        break;
+    case MasterField::Shown::Country:
+        ui.cdoDLand->setCurrentText(value);
+        break;
+    case MasterField::Shown::Salutation:
+        ui.ocxAnrede->setKeyValue(value);
+        break;
+    }
+}
+
+QLineEdit* lineEditOf(const Ui& ui, const MasterField& field) {
+    switch (field.shown) {
+    case MasterField::Shown::Line:
+        return ui.txtDAdr[static_cast<size_t>(field.adrLine)];
+    case MasterField::Shown::Edit:
+        return ui.*field.edit;
+    default:
+        return nullptr;
+    }
+}
+
+namespace {
+MasterColumns columnsOf(const QString& table, const QString& key, QString MasterField::*column) {
+    MasterColumns m{table, key, {}};
+    const std::vector<MasterField>& fields = masterFields();
+    for (size_t f = 0; f < fields.size(); ++f)
+        if (!(fields[f].*column).isEmpty())
+            m.columns.push_back({fields[f].*column, fields[f].label, static_cast<int>(f)});
+    return m;
+}
+} // namespace
+
 const MasterColumns& MasterColumns::kunde() {
-    static const MasterColumns m{
-        QStringLiteral("Kundenstamm"),
-        QStringLiteral("Kundennummer"),
-        {{QStringLiteral("Vorname"), QStringLiteral("Vorname")},
-         {QStringLiteral("Bez1"), QStringLiteral("Name 1")},
-         {QStringLiteral("Bez2"), QStringLiteral("Name 2")},
-         {QStringLiteral("Bez3"), QStringLiteral("Name 3")},
-         {QStringLiteral("Bez4"), QStringLiteral("Name 4")},
-         {QStringLiteral("Straße"), QStringLiteral("Straße")},
-         {QStringLiteral("Ort"), QStringLiteral("Ort")},
-         {QStringLiteral("Land"), QStringLiteral("Land")},
-         {QStringLiteral("Plz"), QStringLiteral("Postleitzahl")},
-         {QStringLiteral("Postfach"), QStringLiteral("Postfach")},
-         {QStringLiteral("PostfachPLZ"), QStringLiteral("Postleitzahl des Postfachs")},
-         {QStringLiteral("Anrede"), QStringLiteral("Anrede")}}};
+    static const MasterColumns m = columnsOf(
+        QStringLiteral("Kundenstamm"), QStringLiteral("Kundennummer"), &MasterField::kundeColumn);
     return m;
 }
 
 const MasterColumns& MasterColumns::adresse() {
-    static const MasterColumns m{QStringLiteral("Adressenstamm"),
-                                 QStringLiteral("AdressNummer"),
-                                 {{QStringLiteral("Vorname"), QStringLiteral("Vorname")},
-                                  {QStringLiteral("Bez1"), QStringLiteral("Name 1")},
-                                  {QStringLiteral("Bez2"), QStringLiteral("Name 2")},
-                                  {QStringLiteral("Bez3"), QStringLiteral("Name 3")},
-                                  {QStringLiteral("Straße"), QStringLiteral("Straße")},
-                                  {QStringLiteral("Ort"), QStringLiteral("Ort")},
-                                  {QStringLiteral("Land"), QStringLiteral("Land")},
-                                  {QStringLiteral("Plz"), QStringLiteral("Postleitzahl")},
-                                  {QStringLiteral("AnredeHW"), QStringLiteral("Anrede")}}};
+    static const MasterColumns m =
+        columnsOf(QStringLiteral("Adressenstamm"), QStringLiteral("AdressNummer"),
+                  &MasterField::adresseColumn);
     return m;
 }
 
@@ -47,12 +108,45 @@ QStringList MasterColumns::valuesOf(const Recordset& row) const {
     return out;
 }
 
+QStringList MasterColumns::valuesOf(const AdressDaten& address) const {
+    QStringList out;
+    for (const Column& c : columns)
+        out << address.*(masterFields()[static_cast<size_t>(c.field)].record);
+    return out;
+}
+
+QStringList MasterColumns::valuesOf(const QStringList& fieldValues) const {
+    QStringList out;
+    for (const Column& c : columns)
+        out << fieldValues.value(c.field);
+    return out;
+}
+
 QString MasterColumns::checkSelect(const QString& nummer) const {
     QString select = QStringLiteral("Select ") + keyColumn;
     for (const Column& c : columns)
         select += QStringLiteral(", ") + c.name;
     return select + QStringLiteral(" from ") + table + QStringLiteral(" where ") + keyColumn +
            QStringLiteral(" = '") + doubledQuotes(nummer) + QLatin1Char('\'');
+}
+
+QString MasterColumns::existsSelect(const QString& nummer) const {
+    return QStringLiteral("Select ") + keyColumn + QStringLiteral(" from ") + table +
+           QStringLiteral(" where ") + keyColumn + QStringLiteral(" = '") + doubledQuotes(nummer) +
+           QLatin1Char('\'');
+}
+
+// "Update <table> Set <column> = '<value>', ... where <key> = '<number>'",
+// each value through the quoting helper.
+QString MasterColumns::update(const QString& nummer, const QStringList& fieldValues) const {
+    QString sql = QStringLiteral("Update ") + table + QStringLiteral(" Set ");
+    for (size_t i = 0; i < columns.size(); ++i) {
+        if (i > 0) sql += QStringLiteral("', ");
+        sql += columns[i].name + QStringLiteral(" = '") +
+               doubledQuotes(fieldValues.value(columns[i].field));
+    }
+    return sql + QStringLiteral("' where ") + keyColumn + QStringLiteral(" = '") +
+           doubledQuotes(nummer) + QLatin1Char('\'');
 }
 
 std::vector<ForeignChange> foreignChanges(const QStringList& loaded, const QStringList& stored) {
@@ -73,22 +167,46 @@ QString shown(const QString& value) {
 } // namespace
 
 QString conflictText(const MasterColumns& master, const QString& nummer,
-                     const std::vector<ForeignChange>& changes) {
+                     const std::vector<ForeignChange>& changes, Baseline baseline) {
     const QString where = master.table == QLatin1String("Kundenstamm")
                               ? QStringLiteral("im Kundenstamm")
                               : QStringLiteral("in den allgemeinen Adressen");
-    QString text = QStringLiteral("Die Adresse %1 wurde %2 inzwischen von einem anderen Benutzer "
-                                  "geändert:\n")
-                       .arg(nummer.trimmed(), where);
+    QString text;
+    QString origin;
+    switch (baseline) {
+    case Baseline::Loaded:
+        text = QStringLiteral("Die Adresse %1 wurde %2 inzwischen von einem anderen Benutzer "
+                              "geändert:\n")
+                   .arg(nummer.trimmed(), where);
+        origin = QStringLiteral("von Ihnen geladen");
+        break;
+    case Baseline::Document:
+        text = QStringLiteral("Die Adresse %1 steht %2 anders als in diesem Beleg:\n")
+                   .arg(nummer.trimmed(), where);
+        origin = QStringLiteral("im Beleg");
+        break;
+    case Baseline::OtherMaster:
+        text = QStringLiteral("Unter der Nummer %1 steht %2 eine andere Adresse als die von "
+                              "Ihnen geladene:\n")
+                   .arg(nummer.trimmed(), where);
+        origin = QStringLiteral("von Ihnen geladen");
+        break;
+    }
     for (const ForeignChange& c : changes)
-        text += QStringLiteral("\n%1: %2 (von Ihnen geladen: %3)")
+        text += QStringLiteral("\n%1: %2 (%3: %4)")
                     .arg(master.columns[static_cast<size_t>(c.column)].label, shown(c.stored),
-                         shown(c.loaded));
-    text += QStringLiteral(
-        "\n\nÜberschreiben: Ihre angezeigte Adresse ersetzt diese Änderungen.\n"
-        "Übernehmen: Die Änderungen des anderen Benutzers werden in Ihre Anzeige übernommen und "
-        "mit Ihren übrigen Änderungen gespeichert.\n"
-        "Abbrechen: Es wird nichts gespeichert.");
+                         origin, shown(c.loaded));
+    text += baseline == Baseline::Loaded
+                ? QStringLiteral("\n\nÜberschreiben: Ihre angezeigte Adresse ersetzt diese "
+                                 "Änderungen.\n"
+                                 "Übernehmen: Die Änderungen des anderen Benutzers werden in Ihre "
+                                 "Anzeige übernommen und mit Ihren übrigen Änderungen "
+                                 "gespeichert.\n")
+                : QStringLiteral("\n\nÜberschreiben: Ihre angezeigte Adresse ersetzt diese "
+                                 "Angaben.\n"
+                                 "Übernehmen: Die gespeicherten Angaben werden in Ihre Anzeige "
+                                 "übernommen und mit Ihren übrigen Änderungen gespeichert.\n");
+    text += QStringLiteral("Abbrechen: Es wird nichts gespeichert.");
     return text;
 }
 

@@ -1,6 +1,5 @@
 #include "data/MasterUpdate.h"
 #include "contracts/Connection.h"
-#include "contracts/MasterDataCombo.h"
 #include "control/ControlState.h"
 #include "control/ErrorStyles.h"
 #include "control/ServiceHub.h"
@@ -8,59 +7,11 @@
 #include "data/MasterConflict.h"
 #include "platform/ConflictQuestion.h"
 #include "platform/GuardedConnect.h"
-#include "platform/SqlText.h"
-#include <QComboBox>
+#include "platform/WriteTransaction.h"
 #include <QLineEdit>
 #include <QToolButton>
 
 namespace belegadressen {
-
-namespace masterstatements {
-
-namespace {
-QString v(const QString& value) { return doubledQuotes(value); }
-} // namespace
-
-QString kundeExists(const QString& nummer) {
-    return QStringLiteral("Select Kundennummer from Kundenstamm where Kundennummer = '") +
-           v(nummer) + QLatin1Char('\'');
-}
-
-QString adresseExists(const QString& nummer) {
-    return QStringLiteral("Select AdressNummer from Adressenstamm where AdressNummer = '") +
-           v(nummer) + QLatin1Char('\'');
-}
-
-QString kundeUpdate(const MasterAddress& a) {
-    return QStringLiteral("Update Kundenstamm Set Vorname = '") + v(a.vorname) +
-           QStringLiteral("', ") + QStringLiteral("Bez1 = '") + v(a.bez1) + QStringLiteral("', ") +
-           QStringLiteral("Bez2 = '") + v(a.bez2) + QStringLiteral("', ") +
-           QStringLiteral("Bez3 = '") + v(a.bez3) + QStringLiteral("', ") +
-           QStringLiteral("Bez4 = '") + v(a.bez4) + QStringLiteral("', ") +
-           QStringLiteral("Straße = '") + v(a.strasse) + QStringLiteral("', ") +
-           QStringLiteral("Ort = '") + v(a.ort) + QStringLiteral("', ") +
-           QStringLiteral("Land = '") + v(a.land) + QStringLiteral("', ") +
-           QStringLiteral("Plz = '") + v(a.plz) + QStringLiteral("', ") +
-           QStringLiteral("Postfach = '") + v(a.postfach) + QStringLiteral("', ") +
-           QStringLiteral("PostfachPLZ = '") + v(a.postfachPlz) + QStringLiteral("', ") +
-           QStringLiteral("Anrede = '") + v(a.anrede) + QStringLiteral("' ") +
-           QStringLiteral("where Kundennummer = '") + v(a.nummer) + QLatin1Char('\'');
-}
-
-QString adresseUpdate(const MasterAddress& a) {
-    return QStringLiteral("Update Adressenstamm Set Vorname = '") + v(a.vorname) +
-           QStringLiteral("', ") + QStringLiteral("Bez1 = '") + v(a.bez1) + QStringLiteral("', ") +
-           QStringLiteral("Bez2 = '") + v(a.bez2) + QStringLiteral("', ") +
-           QStringLiteral("Bez3 = '") + v(a.bez3) + QStringLiteral("', ") +
-           QStringLiteral("Straße = '") + v(a.strasse) + QStringLiteral("', ") +
-           QStringLiteral("Ort = '") + v(a.ort) + QStringLiteral("', ") +
-           QStringLiteral("Land = '") + v(a.land) + QStringLiteral("', ") +
-           QStringLiteral("Plz = '") + v(a.plz) + QStringLiteral("', ") +
-           QStringLiteral("AnredeHW = '") + v(a.anrede) + QStringLiteral("' ") +
-           QStringLiteral("where AdressNummer = '") + v(a.nummer) + QLatin1Char('\'');
-}
-
-} // namespace masterstatements
 
 namespace {
 
@@ -68,27 +19,28 @@ const QString kProzedur = QStringLiteral("btnAktKunde_Click");
 
 } // namespace
 
+// One master as the write-back sees it: what its row is compared with and
+// what it held when last read.
+struct MasterUpdate::Target {
+    const MasterColumns* master = nullptr;
+    bool compare = false; // there is something to compare the row with
+    Baseline baseline = Baseline::Loaded;
+    QStringList baselineValues; // what the address was loaded from or put in with
+    QStringList expected;       // what the row may hold to be written unasked
+    bool exists = false;
+    QStringList stored;
+};
+
 void MasterUpdate::connectSignals() {
     connectGuarded(mUi.btnAktKunde, &QToolButton::clicked, mUi.btnAktKunde,
                    [this] { btnAktKundeClick(); });
 }
 
 MasterAddress MasterUpdate::shownAddress() const {
-    const Ui& u = mUi;
     MasterAddress a;
-    a.nummer = u.txtDNummer->text();
-    a.vorname = u.txtDAdr[0]->text();
-    a.bez1 = u.txtDAdr[1]->text();
-    a.bez2 = u.txtDAdr[2]->text();
-    a.bez3 = u.txtDAdr[3]->text();
-    a.bez4 = u.txtDAdr[4]->text();
-    a.strasse = u.txtDAdr[5]->text();
-    a.ort = u.txtDAdr[6]->text();
-    a.land = u.cdoDLand->currentText();
-    a.plz = u.txtDPostleitzahl->text();
-    a.postfach = u.txtDPostfach->text();
-    a.postfachPlz = u.txtDPlzPostfach->text();
-    a.anrede = u.ocxAnrede->KeyValue().toString();
+    a.nummer = mUi.txtDNummer->text();
+    for (const MasterField& f : masterFields())
+        a.values << shownValue(mUi, f);
     return a;
 }
 
@@ -96,70 +48,123 @@ void MasterUpdate::notice(const QString& text) {
     mServices.messages().Fehlermeldung(kModulName, kProzedur, 0, text, true);
 }
 
-void MasterUpdate::takeOver(const MasterColumns& master, const QStringList& stored,
-                            const std::vector<ForeignChange>& changes) {
-    Ui& u = mUi;
-    for (const ForeignChange& c : changes) {
-        const QString& column = master.columns[static_cast<size_t>(c.column)].name;
-        const QString& value = stored[c.column];
-        if (column == QLatin1String("Land"))
-            u.cdoDLand->setCurrentText(value);
-        else if (column.startsWith(QLatin1String("Anrede")))
-            u.ocxAnrede->setKeyValue(value);
-        else if (QLineEdit* field = fieldOf(column))
-            field->setText(value);
+// A field shorter than its record's value shows a cut copy of it: writing
+// the field would store the cut copy as if it were the whole.
+bool MasterUpdate::holdsWholeValues(const MasterAddress& a) {
+    if (!mState.hasAddress(mState.AktAdresse)) return true;
+    const AdressDaten& r = mRecords.current();
+    const std::vector<MasterField>& fields = masterFields();
+    for (size_t f = 0; f < fields.size(); ++f) {
+        const QLineEdit* edit = lineEditOf(mUi, fields[f]);
+        const QString& whole = r.*(fields[f].record);
+        const QString& shown = a.values[static_cast<qsizetype>(f)];
+        if (!edit || whole.size() <= edit->maxLength() || !whole.startsWith(shown)) continue;
+        notice(QStringLiteral("Das Feld „%1“ zeigt nur die ersten %2 der %3 Zeichen seines "
+                              "Werts. Es wurde nichts gespeichert, damit der Wert nicht gekürzt "
+                              "in den Stammdaten steht.")
+                   .arg(fields[f].label)
+                   .arg(shown.size())
+                   .arg(whole.size()));
+        return false;
     }
+    return true;
 }
 
-QLineEdit* MasterUpdate::fieldOf(const QString& column) const {
-    const Ui& u = mUi;
-    static const QStringList lines{QStringLiteral("Vorname"), QStringLiteral("Bez1"),
-                                   QStringLiteral("Bez2"),    QStringLiteral("Bez3"),
-                                   QStringLiteral("Bez4"),    QStringLiteral("Straße"),
-                                   QStringLiteral("Ort")};
-    const qsizetype line = lines.indexOf(column);
-    if (line >= 0) return u.txtDAdr[static_cast<size_t>(line)];
-    if (column == QLatin1String("Plz")) return u.txtDPostleitzahl;
-    if (column == QLatin1String("Postfach")) return u.txtDPostfach;
-    if (column == QLatin1String("PostfachPLZ")) return u.txtDPlzPostfach;
-    return nullptr;
+bool MasterUpdate::storedAfterAll(Connection& connection, const std::vector<Target>& targets,
+                                  const MasterAddress& a) {
+    for (const Target& t : targets) {
+        if (!t.exists) continue;
+        auto rs = connection.Execute(t.master->checkSelect(a.nummer));
+        if (!rs || rs->Eof() || t.master->valuesOf(*rs) != t.master->valuesOf(a.values))
+            return false;
+    }
+    return true;
 }
 
-// One master: the existence check (which, when this control loaded the row,
-// also brings the compared columns), the question when someone else changed
-// the row since, the update and its notice. False when the user cancelled.
-bool MasterUpdate::writeInto(const MasterColumns& master, MasterAddress& a,
-                             std::vector<WrittenRow>& written) {
-    const std::shared_ptr<Connection> connection = mServices.connection();
-    const bool isKunde = &master == &MasterColumns::kunde();
+void MasterUpdate::write(MasterAddress& a) {
     const int index = mState.currentIndex();
-    const ControlState::GeladeneStammzeile loaded = mState.mGeladeneStammzeilen.value(index);
-    const bool compare = loaded.tabelle == master.table && loaded.nummer == a.nummer;
-    std::shared_ptr<Recordset> row;
-    const auto release = [&] {
-        if (row) row->Close();
-        row.reset();
-    };
-    const QString check = compare   ? master.checkSelect(a.nummer)
-                          : isKunde ? masterstatements::kundeExists(a.nummer)
-                                    : masterstatements::adresseExists(a.nummer);
-    row = connection->Execute(check);
-    if (!row || row->Eof()) return true;
+    const auto snapshot = mState.mGeladeneStammzeilen.constFind(index);
+    const bool compare =
+        snapshot != mState.mGeladeneStammzeilen.constEnd() && snapshot->nummer == a.nummer;
+    std::vector<Target> targets;
+    for (const MasterColumns* m : {&MasterColumns::kunde(), &MasterColumns::adresse()}) {
+        Target t;
+        t.master = m;
+        t.compare = compare;
+        if (compare) {
+            t.baseline = snapshot->tabelle.isEmpty()     ? Baseline::Document
+                         : snapshot->tabelle == m->table ? Baseline::Loaded
+                                                         : Baseline::OtherMaster;
+            t.baselineValues = m->valuesOf(snapshot->werte);
+            t.expected = t.baselineValues;
+        }
+        targets.push_back(std::move(t));
+    }
 
-    if (compare) {
-        const QStringList stored = master.valuesOf(*row);
-        const std::vector<ForeignChange> changes = foreignChanges(loaded.werte, stored);
-        if (!changes.empty()) {
+    const std::shared_ptr<Connection> connection = mServices.connection();
+    for (;;) {
+        WriteTransaction tx(*connection);
+        std::vector<Target*> differing;
+        for (Target& t : targets) {
+            auto rs = connection->Execute(tx.lockRows(
+                t.compare ? t.master->checkSelect(a.nummer) : t.master->existsSelect(a.nummer)));
+            t.exists = rs && !rs->Eof();
+            if (t.exists && t.compare) {
+                t.stored = t.master->valuesOf(*rs);
+                if (t.stored != t.expected) differing.push_back(&t);
+            }
+        }
+        if (differing.empty()) {
+            if (!targets[0].exists && !targets[1].exists) {
+                tx.rollback();
+                notice(QStringLiteral("Die Nummer „%1“ ist weder im Kundenstamm noch in den "
+                                      "allgemeinen Adressen vorhanden; es wurde nichts "
+                                      "gespeichert.")
+                           .arg(a.nummer));
+                return;
+            }
+            for (const Target& t : targets) {
+                if (!t.exists) continue;
+                connection->Execute(t.master->update(a.nummer, a.values));
+                qCDebug(lcWriteback) << "btnAktKunde wrote" << t.master->table << a.nummer;
+            }
+            try {
+                tx.commit();
+            } catch (...) {
+                // The answer to COMMIT was lost: what the rows hold tells
+                // whether it was carried out.
+                bool stored = false;
+                try {
+                    stored = storedAfterAll(*connection, targets, a);
+                } catch (...) {
+                    throw Error(Error::Database,
+                                QStringLiteral("Die Verbindung zur Datenbank brach beim "
+                                               "Speichern ab, und ob die Adresse gespeichert "
+                                               "wurde, ließ sich nicht nachlesen. Prüfen Sie den "
+                                               "Stammsatz, bevor Sie erneut speichern."));
+                }
+                if (!stored) throw;
+            }
+            break;
+        }
+        // Nothing stays locked while the user decides.
+        tx.rollback();
+        for (Target* t : differing) {
+            const std::vector<ForeignChange> changes = foreignChanges(t->baselineValues, t->stored);
+            t->expected = t->stored;
+            if (changes.empty()) continue; // changed back meanwhile
             switch (askConflict(mServices.dialogs(), mUi.root,
-                                conflictText(master, a.nummer, changes))) {
+                                conflictText(*t->master, a.nummer, changes, t->baseline))) {
             case ConflictChoice::Cancel:
-                release();
                 notice(QStringLiteral("Es wurde nichts gespeichert; die Adresse %1 bleibt, wie "
-                                      "der andere Benutzer sie gespeichert hat.")
+                                      "sie gespeichert ist.")
                            .arg(a.nummer.trimmed()));
-                return false;
+                return;
             case ConflictChoice::TakeOver:
-                takeOver(master, stored, changes);
+                for (const ForeignChange& c : changes) {
+                    const int field = t->master->columns[static_cast<size_t>(c.column)].field;
+                    showValue(mUi, masterFields()[static_cast<size_t>(field)], c.stored);
+                }
                 a = shownAddress();
                 break;
             case ConflictChoice::Overwrite:
@@ -167,38 +172,32 @@ bool MasterUpdate::writeInto(const MasterColumns& master, MasterAddress& a,
             }
         }
     }
-    // Composed before the write, so a value the database cannot take writes nothing.
-    const QString update =
-        isKunde ? masterstatements::kundeUpdate(a) : masterstatements::adresseUpdate(a);
-    connection->Execute(update);
-    qCDebug(lcWriteback) << "btnAktKunde wrote" << master.table << a.nummer;
-    written.push_back({isKunde ? DuplicateSource::Kunde : DuplicateSource::Adresse,
-                       a.nummer,
-                       {a.vorname, a.bez1, a.strasse, a.plz, a.ort}});
+
+    std::vector<WrittenRow> written;
+    const auto at = [&](int f) { return a.values.value(f); };
+    for (const Target& t : targets)
+        if (t.exists)
+            written.push_back({t.master == &MasterColumns::kunde() ? DuplicateSource::Kunde
+                                                                   : DuplicateSource::Adresse,
+                               a.nummer,
+                               {at(0), at(1), at(5), at(8), at(6)}});
     if (compare) {
         // What is stored now is what this control wrote; a second write-back
         // compares against that.
-        MasterAddress written = a;
-        const QStringList values =
-            isKunde ? QStringList{written.vorname,  written.bez1,        written.bez2,
-                                  written.bez3,     written.bez4,        written.strasse,
-                                  written.ort,      written.land,        written.plz,
-                                  written.postfach, written.postfachPlz, written.anrede}
-                    : QStringList{written.vorname, written.bez1,    written.bez2,
-                                  written.bez3,    written.strasse, written.ort,
-                                  written.land,    written.plz,     written.anrede};
-        mRecords.geladeneStammzeilen()[index].werte = values;
+        AdressDaten& werte = mRecords.geladeneStammzeilen()[index].werte;
+        const std::vector<MasterField>& fields = masterFields();
+        for (size_t f = 0; f < fields.size(); ++f)
+            werte.*(fields[f].record) = a.values.value(static_cast<qsizetype>(f));
     }
-    notice(isKunde ? QStringLiteral("Die Adressdaten wurden im Kundenstamm aktualisiert.")
-                   : QStringLiteral("Die Adressdaten wurden in den allgemeinen Adressen "
-                                    "aktualisiert."));
-    release();
-    return true;
+    for (const Target& t : targets)
+        if (t.exists)
+            notice(t.master == &MasterColumns::kunde()
+                       ? QStringLiteral("Die Adressdaten wurden im Kundenstamm aktualisiert.")
+                       : QStringLiteral("Die Adressdaten wurden in den allgemeinen Adressen "
+                                        "aktualisiert."));
+    if (mWritten) mWritten(written);
 }
 
-// Each update stands on its own, as the master data expects: a customer
-// update that already ran stays done when the address update fails, and its
-// notice has been shown. The command ends at the first failure.
 void MasterUpdate::btnAktKundeClick() {
     try {
         MasterAddress a = shownAddress();
@@ -217,27 +216,14 @@ void MasterUpdate::btnAktKundeClick() {
                        .arg(a.nummer.trimmed()));
             return;
         }
+        if (!holdsWholeValues(a)) return;
         // Both statements are composed before anything is written, so a value
-        // the database cannot take stops the command before the first update.
-        (void)masterstatements::kundeUpdate(a);
-        (void)masterstatements::adresseUpdate(a);
-        std::vector<WrittenRow> written;
-        if (writeInto(MasterColumns::kunde(), a, written))
-            writeInto(MasterColumns::adresse(), a, written);
-        if (mWritten && !written.empty()) mWritten(written);
+        // the database cannot take stops the command before the first statement.
+        (void)MasterColumns::kunde().update(a.nummer, a.values);
+        (void)MasterColumns::adresse().update(a.nummer, a.values);
+        write(a);
     } catch (...) {
-        const std::exception_ptr failure = std::current_exception();
-        qint32 number = 0;
-        try {
-            std::rethrow_exception(failure);
-        } catch (const Error& err) {
-            number = err.number();
-        } catch (...) {
-        }
-        skipOnError([&] {
-            mServices.messages().Fehlermeldung(kModulName, kProzedur, number, errorText(failure),
-                                               true);
-        });
+        reportCommandFailure(mServices, kProzedur, std::current_exception());
     }
 }
 

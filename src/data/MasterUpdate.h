@@ -3,34 +3,23 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <memory>
 #include <vector>
-
-class QLineEdit;
 
 namespace belegadressen {
 
 struct ControlState;
 class AddressRecords;
 struct Ui;
+class Connection;
 class ServiceHub;
 struct MasterColumns;
-struct ForeignChange;
 
 // The address block as it is written back into the master data.
 struct MasterAddress {
-    QString nummer; // the key, untrimmed
-    QString vorname, bez1, bez2, bez3, bez4, strasse, ort, land, plz, postfach, postfachPlz;
-    QString anrede; // salutation key
+    QString nummer;     // the key, untrimmed
+    QStringList values; // by masterFields()
 };
-
-// The statements of the write-back, each value through the quoting helper.
-namespace masterstatements {
-QString kundeExists(const QString& nummer);
-QString adresseExists(const QString& nummer);
-QString kundeUpdate(const MasterAddress& a);
-// The general address has no fourth name line and no PO box.
-QString adresseUpdate(const MasterAddress& a);
-} // namespace masterstatements
 
 // Writes the shown address back into the customer master and the general
 // address master, whichever holds the number (both when both do).
@@ -40,11 +29,13 @@ public:
         : mState(state), mRecords(records), mUi(ui), mServices(services) {}
     void connectSignals();
 
-    // Updates the customer master, then the address master, each with its
-    // notice; no transaction spans the two, so a customer update that already
-    // ran stays done. Errors are reported as "btnAktKunde_Click". Where this
-    // control loaded the row, a row changed by someone else since is not
-    // overwritten unasked; a number typed but not loaded writes nothing.
+    // Compares both master rows with what this address was loaded from (or,
+    // for a reopened document, with what the host put in) and writes them in
+    // one transaction that no other writer can slip into; a row that differs
+    // is written only after the user was asked, and a change that arrives
+    // while the question is open asks again. Both masters are written or
+    // neither. Errors are reported as "btnAktKunde_Click"; a number typed
+    // but not loaded writes nothing.
     void btnAktKundeClick();
 
     MasterAddress shownAddress() const;
@@ -55,12 +46,14 @@ public:
     void setWrittenHandler(WrittenHandler handler) { mWritten = std::move(handler); }
 
 private:
+    struct Target;
     void notice(const QString& text);
-    bool writeInto(const MasterColumns& master, MasterAddress& a, std::vector<WrittenRow>& written);
-    // Puts the other user's values of the changed columns into the fields.
-    void takeOver(const MasterColumns& master, const QStringList& stored,
-                  const std::vector<ForeignChange>& changes);
-    QLineEdit* fieldOf(const QString& column) const;
+    // Refuses (with a message) a field that does not hold its record's value.
+    bool holdsWholeValues(const MasterAddress& a);
+    void write(MasterAddress& a);
+    // After a COMMIT whose answer was lost: whether the rows hold what was written.
+    bool storedAfterAll(Connection& connection, const std::vector<Target>& targets,
+                        const MasterAddress& a);
 
     const ControlState& mState;
     AddressRecords& mRecords;

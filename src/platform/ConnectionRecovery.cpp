@@ -1,4 +1,5 @@
 #include "platform/ConnectionRecovery.h"
+#include "platform/PgSession.h"
 #include "platform/SqlConnection.h"
 
 namespace belegadressen {
@@ -14,6 +15,10 @@ const QString kLostInTransaction = QStringLiteral(
     "Die Verbindung zur Datenbank wurde während einer laufenden Änderung unterbrochen; der "
     "Datenbankserver hat die Änderung verworfen. Es wurde nichts davon gespeichert.");
 
+const QString kLostAtCommit = QStringLiteral(
+    "Die Verbindung zur Datenbank wurde beim Festschreiben einer Änderung unterbrochen; ob der "
+    "Datenbankserver sie noch gespeichert hat, ist unbekannt.");
+
 const QString kBusy = QStringLiteral(
     "Die Datenbank ist gerade von einem anderen Programm oder Benutzer gesperrt. Warten Sie "
     "einen Moment und wiederholen Sie den Vorgang.");
@@ -25,6 +30,11 @@ QString firstWord(const QString& sql) {
     const QStringView text = QStringView(sql).trimmed();
     const qsizetype end = text.indexOf(QLatin1Char(' '));
     return (end < 0 ? text : text.left(end)).toString().toLower().remove(QLatin1Char(';'));
+}
+
+bool isEnd(const QString& sql) {
+    const QString word = firstWord(sql);
+    return word == QLatin1String("commit") || word == QLatin1String("end");
 }
 
 ConnectionTrouble trouble(const QString& text, const QSqlError& error) {
@@ -46,6 +56,8 @@ Trouble troubleOf(const QSqlError& error, bool postgres) {
             return Trouble::Busy;
         return Trouble::None;
     }
+    // A row another session holds locked longer than the session waits.
+    if (code == QLatin1String("55P03")) return Trouble::Busy;
     // Connection exceptions (class 08) and a server shutting down (57P01..57P03).
     if (code.startsWith(QLatin1String("08")) || code.startsWith(QLatin1String("57P0")))
         return Trouble::Lost;
@@ -91,6 +103,10 @@ std::shared_ptr<Recordset> ConnectionRecovery::runTracked(const QString& sql,
 }
 
 std::shared_ptr<Recordset> ConnectionRecovery::run(const QString& sql, const Statement& statement) {
+    // The host's own query on the shared database may have met the loss
+    // first, or the host closed it: the next statement here reopens it all
+    // the same.
+    if (!mLost && (!mDb.isOpen() || (mPostgres && postgresConnectionBroken(mDb)))) mLost = true;
     if (mLost) {
         if (mInTransaction) {
             // The server undid the transaction with the session; what follows
@@ -118,6 +134,12 @@ std::shared_ptr<Recordset> ConnectionRecovery::run(const QString& sql, const Sta
             break;
         }
         mLost = true;
+        if (mInTransaction && isEnd(sql)) {
+            // The server may have committed before the answer was lost: the
+            // transaction is over either way, and only reading tells how.
+            mInTransaction = false;
+            throw trouble(kLostAtCommit, failure);
+        }
         if (mInTransaction) throw trouble(kLostInTransaction, failure);
         // A select changes nothing: after a restart of the server it runs
         // on the reopened session as if nothing had happened.

@@ -2,6 +2,7 @@
 #include "contracts/Error.h"
 #include "platform/SqlIdentifier.h"
 #include "platform/SqlText.h"
+#include "platform/WriteTransaction.h"
 #include <QLocale>
 #include <QSet>
 #include <cmath>
@@ -345,16 +346,17 @@ QString MasterDataTable::checkChanges(const MasterDataChanges& changes) const {
 // edit would silently replace another user's text, and an edit of a row
 // another user deleted would match nothing and vanish.
 QStringList MasterDataTable::changedSinceRead(const MasterDataChanges& changes,
-                                              const QStringList& columns) const {
+                                              const QStringList& columns,
+                                              const WriteTransaction& tx) const {
     QStringList out;
     const QStringList labels = headings();
     auto check = [&](int row, bool deleting) {
         const QString where = whereKey(row);
         if (where.isEmpty()) return;
         const QString name = quotedName(keyOf(row).toString());
-        auto rs =
-            mConnection->Execute(QStringLiteral("Select ") + columns.join(QStringLiteral(", ")) +
-                                 QStringLiteral(" from ") + mTableName + where);
+        auto rs = mConnection->Execute(tx.lockRows(QStringLiteral("Select ") +
+                                                   columns.join(QStringLiteral(", ")) +
+                                                   QStringLiteral(" from ") + mTableName + where));
         if (!rs || rs->Eof()) {
             // Deleting what is gone already loses nothing.
             if (!deleting)
@@ -377,6 +379,32 @@ QStringList MasterDataTable::changedSinceRead(const MasterDataChanges& changes,
     for (const auto& edit : changes.edited)
         check(edit.first, false);
     return out;
+}
+
+bool MasterDataTable::savedAfterAll(const MasterDataChanges& changes,
+                                    const QStringList& columns) const {
+    const int k = keyIndex();
+    if (k < 0) return false;
+    const QString select = QStringLiteral("Select ") + columns.join(QStringLiteral(", ")) +
+                           QStringLiteral(" from ") + mTableName;
+    for (int row : changes.deleted) {
+        const QString where = whereKey(row);
+        if (!where.isEmpty() && !mConnection->Execute(select + where)->Eof()) return false;
+    }
+    QList<QStringList> written;
+    for (const auto& edit : changes.edited)
+        written << edit.second;
+    written << changes.added;
+    for (const QStringList& texts : written) {
+        QString why;
+        auto rs = mConnection->Execute(select + QStringLiteral(" where ") + keyColumn() +
+                                       QStringLiteral(" = ") + literal(k, texts.value(k), why));
+        if (rs->Eof()) return false;
+        for (int c = 0; c < columns.size() && c < texts.size(); ++c)
+            if (literal(c, cellText(rs->Value(columns[c])), why) != literal(c, texts[c], why))
+                return false;
+    }
+    return true;
 }
 
 QString MasterDataTable::whereKey(int row) const {
@@ -441,25 +469,32 @@ void MasterDataTable::save(const MasterDataChanges& changes) {
     }
     if (steps.isEmpty()) return;
 
-    // All or nothing: the rows the user sees in the dialog are one change.
-    mConnection->Execute(QStringLiteral("BEGIN"));
+    // All or nothing: the rows the user sees in the dialog are one change,
+    // compared and written with no other writer in between.
     QString failure = QStringLiteral("Die Änderungen ließen sich nicht festschreiben.");
     QStringList conflicts;
+    QString cause;
     try {
-        conflicts = changedSinceRead(changes, columns);
+        WriteTransaction tx(*mConnection);
+        conflicts = changedSinceRead(changes, columns, tx);
         if (!conflicts.isEmpty()) throw Error(Error::Database, QString());
         for (const Step& step : steps) {
             failure = step.failure;
             mConnection->Execute(step.sql);
         }
         failure = QStringLiteral("Die Änderungen ließen sich nicht festschreiben.");
-        mConnection->Execute(QStringLiteral("COMMIT"));
-    } catch (const std::exception&) {
         try {
-            mConnection->Execute(QStringLiteral("ROLLBACK"));
+            tx.commit();
         } catch (const std::exception&) {
-            // A connection that lost the transaction has undone it already.
+            // The answer to COMMIT was lost: the rows tell whether it was
+            // carried out.
+            if (!savedAfterAll(changes, columns)) throw;
         }
+    } catch (const HostTransactionOpen&) {
+        throw;
+    } catch (const std::exception& e) {
+        const auto* error = dynamic_cast<const Error*>(&e);
+        cause = error ? error->text() : QString::fromUtf8(e.what());
         // The rows stay as the dialog read them: its row numbers point into
         // them, and the caller reads the table again when the dialog closes.
         if (!conflicts.isEmpty())
@@ -472,8 +507,9 @@ void MasterDataTable::save(const MasterDataChanges& changes) {
                             .arg(quotedName(mTableName), conflicts.join(QLatin1Char('\n'))));
         throw Error(Error::Database,
                     QStringLiteral("Die Änderungen an %1 wurden nicht gespeichert: %2 Die Tabelle "
-                                   "ist unverändert.")
-                        .arg(quotedName(mTableName), failure));
+                                   "ist unverändert.%3")
+                        .arg(quotedName(mTableName), failure,
+                             cause.isEmpty() ? QString() : QStringLiteral("\nUrsache: ") + cause));
     }
     refresh();
 }

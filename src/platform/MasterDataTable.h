@@ -8,6 +8,8 @@
 
 namespace belegadressen {
 
+class WriteTransaction;
+
 // A column of a master-data list: table column, heading, display format
 // ("###,###.00000": the digits after the point give the decimals).
 struct MasterDataColumn {
@@ -95,8 +97,10 @@ private:
     QString whereKey(int row) const;
     // The rows to be changed that another user changed or deleted since they
     // were read, in words; runs one select per row.
-    QStringList changedSinceRead(const MasterDataChanges& changes,
-                                 const QStringList& columns) const;
+    QStringList changedSinceRead(const MasterDataChanges& changes, const QStringList& columns,
+                                 const WriteTransaction& tx) const;
+    // After a COMMIT whose answer was lost: whether the table holds the changes.
+    bool savedAfterAll(const MasterDataChanges& changes, const QStringList& columns) const;
     static QString cellText(const QVariant& value);
 
     QString mTableName, mKeyColumn, mVisibleColumn;

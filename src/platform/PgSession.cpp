@@ -27,6 +27,20 @@ ParameterStatus parameterStatusFunction() {
     return function;
 }
 
+using ConnectionStatus = int (*)(const void* conn);
+
+ConnectionStatus connectionStatusFunction() {
+    static const ConnectionStatus function = [] {
+#ifdef Q_OS_WIN
+        QLibrary library(QStringLiteral("libpq"));
+#else
+        QLibrary library(QStringLiteral("pq"), 5);
+#endif
+        return reinterpret_cast<ConnectionStatus>(library.resolve("PQstatus"));
+    }();
+    return function;
+}
+
 // The driver hands out its connection as a pointer variant; the type is
 // named after the client library's struct or its typedef.
 const void* clientConnection(const QSqlDatabase& db) {
@@ -74,6 +88,13 @@ bool isUtf8(const QString& encoding) {
 }
 
 } // namespace
+
+bool postgresConnectionBroken(const QSqlDatabase& db) {
+    constexpr int kConnectionBad = 1; // CONNECTION_BAD of the client library
+    const ConnectionStatus status = connectionStatusFunction();
+    const void* conn = status ? clientConnection(db) : nullptr;
+    return conn && status(conn) == kConnectionBad;
+}
 
 Error databaseError(const QSqlError& error) {
     QString text = error.text().trimmed();

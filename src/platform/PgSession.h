@@ -13,6 +13,10 @@ namespace belegadressen {
 /// cannot be reached in the running process does it ask the server.
 void requireSafePostgresSession(const QSqlDatabase& db);
 
+/// Whether the client library has found the PostgreSQL connection behind
+/// `db` broken (whoever's statement met the loss); false when that cannot be
+/// told without a round trip.
+bool postgresConnectionBroken(const QSqlDatabase& db);
 /// The driver's error as the control reports it (Error::Database with the
 /// driver's text, or a German text when the driver gave none).
 Error databaseError(const QSqlError& error);

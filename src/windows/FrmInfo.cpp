@@ -3,10 +3,11 @@
 #include "contracts/WindowPositionService.h"
 #include "control/ErrorStyles.h"
 #include "control/Twips.h"
-#include "platform/GuardedConnect.h"
 #include "control/Values.h"
 #include "platform/ConflictQuestion.h"
+#include "platform/GuardedConnect.h"
 #include "platform/SqlText.h"
+#include "platform/WriteTransaction.h"
 #include "windows/FieldRecall.h"
 #include "windows/InfoWindowLayout.h"
 #include "windows/RemarkText.h"
@@ -209,24 +210,48 @@ void FrmInfo::takeOverStored(const QString& stored) {
     mChanged = true;
 }
 
+// Compares and writes in one transaction no other writer can slip into;
+// the user is asked outside it, and a change that arrives while they decide
+// asks again. A stored text that is already the user's own (a save whose
+// answer was lost) is no conflict.
 bool FrmInfo::writeBack() {
     if (!mConnection) return true;
     const QString what = QStringLiteral("„") + windowTitle() + QStringLiteral("“");
     try {
-        auto rs = mConnection->Execute(QStringLiteral("select ") + column() +
-                                       QStringLiteral(" from Kundenstamm where Kundennummer = ") +
-                                       quoted(mKundennummer));
-        if (!rs || rs->Eof()) {
-            if (mTell)
-                mTell(QStringLiteral("Der Kunde %1 ist nicht mehr im Kundenstamm vorhanden; der "
-                                     "Text %2 wurde nicht gespeichert. Das Fenster bleibt offen, "
-                                     "damit Sie den Text kopieren können.")
-                          .arg(mKundennummer.trimmed(), what));
-            return !mTell;
-        }
-        const QString stored = textOf(rs->Value(column()));
-        rs->Close();
-        if (stored != mText && mDialogs) {
+        QString expected = mText;
+        for (;;) {
+            WriteTransaction tx(*mConnection);
+            auto rs = mConnection->Execute(tx.lockRows(
+                QStringLiteral("select ") + column() +
+                QStringLiteral(" from Kundenstamm where Kundennummer = ") + quoted(mKundennummer)));
+            if (!rs || rs->Eof()) {
+                tx.rollback();
+                if (mTell)
+                    mTell(QStringLiteral("Der Kunde %1 ist nicht mehr im Kundenstamm vorhanden; "
+                                         "der Text %2 wurde nicht gespeichert. Das Fenster "
+                                         "bleibt offen, damit Sie den Text kopieren können.")
+                              .arg(mKundennummer.trimmed(), what));
+                return !mTell;
+            }
+            const QString stored = textOf(rs->Value(column()));
+            rs->Close();
+            const QString mine = txtText->toPlainText();
+            if (stored == expected || stored == mine || !mDialogs) {
+                if (stored != mine) mConnection->Execute(updateStatement());
+                try {
+                    tx.commit();
+                } catch (...) {
+                    // The answer to COMMIT was lost: the stored text tells.
+                    auto back = mConnection->Execute(
+                        QStringLiteral("select ") + column() +
+                        QStringLiteral(" from Kundenstamm where Kundennummer = ") +
+                        quoted(mKundennummer));
+                    if (!back || back->Eof() || textOf(back->Value(column())) != mine) throw;
+                }
+                return true;
+            }
+            // Nothing stays locked while the user decides.
+            tx.rollback();
             const QString question =
                 QStringLiteral(
                     "Der Text %1 des Kunden %2 wurde inzwischen von einem anderen Benutzer "
@@ -244,11 +269,10 @@ bool FrmInfo::writeBack() {
                 takeOverStored(stored);
                 return false;
             case ConflictChoice::Overwrite:
+                expected = stored;
                 break;
             }
         }
-        mConnection->Execute(updateStatement());
-        return true;
     } catch (...) {
         if (!mTell) return true;
         const QString why = errorText(std::current_exception());

@@ -31,7 +31,15 @@ TEST(Accessors, ConversionsOnTheWayInAndOut) {
     w.AddWaehrung("chf");
     w.AddWartTermin("2026-12-24");
     w.AddRabatt(12.5);
-    w.AddAnrede(QString(60, 'A'));
+    w.AddAnrede(QString(50, 'A'));
+    // Longer than its column: refused whole, never cut.
+    try {
+        w.AddAnrede(QString(60, 'B'));
+        ADD_FAILURE() << "a salutation longer than its column was taken";
+    } catch (const belegadressen::Error& e) {
+        EXPECT_TRUE(e.text().contains("„Anrede“") && e.text().contains("höchstens 50"))
+            << e.text().toStdString();
+    }
     EXPECT_EQ(QStringList({h.edit("txtBemerkung")->text(),
                            w.findChild<QLabel*>("lblWährungserfassung")->text(),
                            h.edit("txtTermin")->text(), h.edit("txtDAuftragsrabatt")->text()}),

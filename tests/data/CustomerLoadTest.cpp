@@ -140,17 +140,56 @@ TEST_P(CustomerLoad, ServiceDocumentsTakeTheCustomersTelephoneNumbers) {
     }
 }
 
-TEST_P(CustomerLoad, DatabaseFailuresEndInAMessageNotInAHalfFilledAddress) {
-    ControlHarness h(engine());
-    const QStringList reported{"QelBelAdr[4]: LeseKunde", kNotPresent.arg("10001")};
-    h.sql().failWhenContains = "Kundenstamm";
-    h.typeNumber("10001");
-    EXPECT_EQ(h.messages(), reported);
-    // Without a host object the reader reports and nothing else happens.
-    h.clearRecords();
-    h.control().setAppObj(nullptr);
-    h.typeNumber("10001");
-    EXPECT_EQ(h.messages(), reported);
+// A load the database fails (the statement fails, the file is locked, the
+// session is refused, no host object) says once why, never that the number
+// does not exist, and keeps the address shown with its number, typed or
+// dropped alike; a dropped number answers 0.
+TEST_P(CustomerLoad, DatabaseFailuresAreToldOnceAndKeepTheShownAddress) {
+    ControlHarness h(engine(), 3);
+    auto& w = h.control();
+    std::unique_ptr<batest::OtherSession> other;
+    // What makes the database fail, what undoes it, and the cause told.
+    std::vector<std::tuple<std::function<void()>, std::function<void()>, QString>> cases{
+        {[&] { h.sql().failWhenContains = "Kundenstamm"; },
+         [&] { h.sql().failWhenContains.clear(); }, "server closed the connection"},
+        {[&] { w.setAppObj(nullptr); }, [&] { w.setAppObj(h.host()); }, "AppObj fehlt"}};
+    if (engine() == batest::Engine::SQLite)
+        cases.push_back({[&] {
+                             h.database().exec("PRAGMA busy_timeout = 20");
+                             other = std::make_unique<batest::OtherSession>(h.database());
+                             other->exec("BEGIN EXCLUSIVE");
+                         },
+                         [&] { other.reset(); }, "gesperrt"});
+    else
+        cases.push_back({[&] { h.database().exec("SET standard_conforming_strings = off"); },
+                         [&] { h.database().exec("SET standard_conforming_strings = on"); },
+                         "standard_conforming_strings"});
+    for (const int address : {1, 2}) {
+        for (const auto& [breakIt, repair, cause] : cases) {
+            SCOPED_TRACE(testing::Message() << address << " " << cause.toStdString());
+            w.setAktAdresse(static_cast<qint16>(address));
+            w.fktDragNummer("10002");
+            ASSERT_EQ(w.GetBez1(), "Zürcher Bau AG");
+            breakIt();
+            for (const bool dropped : {false, true}) {
+                h.clearRecords();
+                if (dropped)
+                    EXPECT_EQ(w.fktDragNummer("10001"), 0);
+                else
+                    h.typeNumber("10001");
+                ASSERT_EQ(h.messages().size(), 1) << h.messages().join('\n').toStdString();
+                EXPECT_TRUE(h.messages()[0].startsWith("QelBelAdr[4]: LeseKunde: ") &&
+                            h.messages()[0].contains(cause))
+                    << h.messages()[0].toStdString();
+                EXPECT_EQ(
+                    std::tuple(w.GetBez1(), w.GetNummer(), h.edit("txtDNummer")->text()),
+                    std::tuple(QString("Zürcher Bau AG"), QString("10002"), QString("10002")));
+            }
+            repair();
+            EXPECT_EQ(w.fktDragNummer("10001"), -1);
+            EXPECT_EQ(w.GetBez1(), "Müller Haustechnik GmbH");
+        }
+    }
 }
 
 // Three rows give each of five flags its own bit pattern, so a swapped column shows.

@@ -97,6 +97,22 @@ TEST_F(RoundTrips, EachActionCostsItsStatementsOnly) {
     }
 }
 
+// A write-back is one transaction: whether one is open, BEGIN, the two
+// locked existence checks with the compared columns, the update, COMMIT.
+TEST_F(RoundTrips, AWriteBackCostsItsTransaction) {
+    ControlHarness h(Engine::PostgreSQL);
+    h.control().SetzeAnzSeiten(1, 1);
+    h.control().setMitKundenaktualisierung(true);
+    h.typeNumber("10001");
+    Relayed relayed(h.database());
+    h.sql().reroute(relayed.connection);
+    h.sql().statements.clear();
+    relayed.proxy.reset();
+    static_cast<QToolButton*>(h.widget("btnAktKunde"))->click();
+    EXPECT_EQ(relayed.proxy.roundTrips(), h.sql().statements.size());
+    EXPECT_EQ(relayed.proxy.roundTrips(), 6) << h.sql().statements.join("\n").toStdString();
+}
+
 // A postal check answers all its questions (the code's rows, the place's rows
 // of the street, the place's rows) in one statement, whatever it finds.
 TEST_F(RoundTrips, APostalCheckCostsOne) {

@@ -4,6 +4,7 @@
 #include "platform/ConnectionRecovery.h"
 #include "support/ControlHarness.h"
 #include <QProcess>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 
 using namespace belegadressen;
@@ -90,6 +91,33 @@ TEST(PostgresRestart, ALoadTellsTheLostConnectionAndWorksAgainAfterTheRestart) {
               QStringList{"Heizung & Sanitär|"});
     connection.reset();
     h.reset();
+}
+
+// The host closed the shared database, or its own query met the lost
+// session first: the control's next statement opens it again, with no message.
+class HostMeetsTheLoss : public OnEachEngine<> {};
+INSTANTIATE_TEST_SUITE_P(, HostMeetsTheLoss, engines(), EngineName());
+
+TEST_P(HostMeetsTheLoss, TheControlReopensBeforeItsNextStatement) {
+    ControlHarness h(engine());
+    QSqlDatabase db = h.database().db();
+    if (engine() == Engine::PostgreSQL)
+        db.setConnectOptions("options=-csearch_path=" + h.database().pgSchema());
+    db.close();
+    expectLoadsAgain(h);
+    if (engine() == Engine::SQLite) return;
+    // The server ends the session; the host's query is the first to find out.
+    const QString pid = h.database().rows("select pg_backend_pid()").value(0);
+    OtherSession(h.database()).exec("select pg_terminate_backend(" + pid + ")");
+    EXPECT_FALSE(QSqlQuery(db).exec("select 1"));
+    // A statement that is not a select is not tried twice: it must find the
+    // session open again before it runs.
+    h.sql().statements.clear();
+    h.database().connection()->Execute(
+        "UPDATE Kundenstamm SET Bez3 = 'wieder da' WHERE Kundennummer = '10001'");
+    EXPECT_EQ(h.database().rows("select Bez3 from Kundenstamm where Kundennummer = '10001'"),
+              QStringList{"wieder da"});
+    expectLoadsAgain(h);
 }
 
 TEST(SqliteBusy, ALockedDatabaseIsToldAndTheNextLoadWorks) {

@@ -113,11 +113,12 @@ TYPED_TEST(MasterDataTableTest, FailingThirdStatementLeavesTableUnchanged) {
     } catch (const Error& e) {
         EXPECT_EQ(e.text(), QStringLiteral("Die Änderungen an „Zahlungsbedingungen“ wurden nicht "
                                            "gespeichert: „60T“ ließ sich nicht anlegen. Die "
-                                           "Tabelle ist unverändert."));
+                                           "Tabelle ist unverändert.\nUrsache: server closed "
+                                           "the connection unexpectedly"));
     }
     EXPECT_EQ(this->rows(), before);
-    EXPECT_EQ(std::pair(this->sql->statements.first(), this->sql->statements.last()),
-              std::pair(QStringLiteral("BEGIN"), QStringLiteral("ROLLBACK")));
+    EXPECT_TRUE(this->sql->statements.value(1).startsWith("BEGIN"));
+    EXPECT_EQ(this->sql->statements.last(), QStringLiteral("ROLLBACK"));
 
     // The engine itself refuses: another user took the key in the meantime.
     this->sql->failWhenContains.clear();

@@ -57,6 +57,18 @@ ControlHarness::ControlHarness(std::unique_ptr<TestDatabase> db, int addresses)
     : mDb(std::move(db)), mSql(std::make_shared<RecordingConnection>(mDb->connection())),
       mRec(std::make_shared<RecordingServices>()), mControl(std::make_unique<BelegAdressen>()) {
     seed(*mDb);
+    setUp(addresses);
+}
+
+ControlHarness::ControlHarness(ControlHarness& colleague, int addresses)
+    : mShared(&colleague.database()),
+      mSession(std::make_unique<OtherSession>(colleague.database())),
+      mSql(std::make_shared<RecordingConnection>(mSession->connection())),
+      mRec(std::make_shared<RecordingServices>()), mControl(std::make_unique<BelegAdressen>()) {
+    setUp(addresses);
+}
+
+void ControlHarness::setUp(int addresses) {
     BelegAdressen& w = *mControl;
     Services services;
     services.messages = mRec;
@@ -93,6 +105,7 @@ void ControlHarness::setServices(Services services) {
 ControlHarness::~ControlHarness() {
     mControl.reset();
     mSql.reset();
+    mSession.reset();
 }
 
 QLineEdit* ControlHarness::edit(const QString& name) const {
@@ -114,6 +127,12 @@ void ControlHarness::focus(const QString& name) {
 }
 
 void ControlHarness::typeNumber(const QString& text) {
+    // Several clerks: focus moves only inside the active window.
+    if (QApplication::activeWindow() != mControl.get()) {
+        QApplication::setActiveWindow(mControl.get());
+        mControl->activateWindow();
+        (void)QTest::qWaitForWindowActive(mControl.get());
+    }
     QLineEdit* nummer = edit("txtDNummer");
     nummer->setFocus(Qt::TabFocusReason);
     nummer->selectAll();

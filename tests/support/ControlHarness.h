@@ -27,12 +27,19 @@ public:
     // The same on SQLite, or on `engine`, for suites that run on one engine.
     explicit ControlHarness(int addresses = 3, Engine engine = Engine::SQLite)
         : ControlHarness(engine, addresses) {}
+    // Another clerk: a control of its own on the database of `colleague`,
+    // through a session of its own.
+    explicit ControlHarness(ControlHarness& colleague, int addresses = 3);
     ~ControlHarness();
 
     belegadressen::BelegAdressen& control() { return *mControl; }
     RecordingConnection& sql() { return *mSql; }
+    // The host object the control was handed, for handing it back.
+    std::shared_ptr<FakeHost> host() const { return std::make_shared<FakeHost>(mSql); }
     RecordingServices& services() { return *mRec; }
-    TestDatabase& database() { return *mDb; }
+    TestDatabase& database() { return mShared ? *mShared : *mDb; }
+    // This clerk's own session (null for the first clerk, who uses the database's).
+    OtherSession* session() { return mSession.get(); }
 
     // Replaces the control's services; messages and dialogs stay recorded.
     void setServices(belegadressen::Services services);
@@ -56,7 +63,10 @@ public:
 
 private:
     explicit ControlHarness(std::unique_ptr<TestDatabase> db, int addresses);
+    void setUp(int addresses);
     std::unique_ptr<TestDatabase> mDb;
+    TestDatabase* mShared = nullptr;
+    std::unique_ptr<OtherSession> mSession;
     std::shared_ptr<RecordingConnection> mSql;
     std::shared_ptr<RecordingServices> mRec;
     QStringList mEvents;

@@ -8,7 +8,16 @@ std::shared_ptr<belegadressen::Recordset> RecordingConnection::Execute(const QSt
     if (!failWhenContains.isEmpty() && sql.contains(failWhenContains))
         throw belegadressen::Error(belegadressen::Error::Database,
                                    QStringLiteral("server closed the connection unexpectedly"));
-    return mInner->Execute(sql);
+    // A copy: the hook may replace itself.
+    if (before) {
+        const auto hook = before;
+        hook(sql);
+    }
+    auto rs = mInner->Execute(sql);
+    if (!loseReplyWhenContains.isEmpty() && sql.contains(loseReplyWhenContains))
+        throw belegadressen::Error(belegadressen::Error::Database,
+                                   QStringLiteral("server closed the connection unexpectedly"));
+    return rs;
 }
 
 } // namespace batest

@@ -3,6 +3,7 @@
 // order they were sent, and fails them on request.
 #include "contracts/Connection.h"
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 namespace batest {
@@ -18,6 +19,11 @@ public:
     QStringList statements;
     // Statements containing this text fail like a lost connection.
     QString failWhenContains;
+    // Statements containing this text run, but their answer is lost like
+    // that of a connection that broke right after the server ran them.
+    QString loseReplyWhenContains;
+    // Runs before each statement is passed on: another user acting in between.
+    std::function<void(const QString&)> before;
 
 private:
     std::shared_ptr<belegadressen::Connection> mInner;

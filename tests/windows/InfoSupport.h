@@ -23,6 +23,8 @@ public:
 
     // The next modal showing is shown, activated and handed to `script`.
     void then(Script script) { mScripts.push_back(std::move(script)); }
+    // Drops the scripts no window took.
+    void clearScripts() { mScripts.clear(); }
 
     int exec(QDialog& dialog) override {
         shown << dialog.objectName();

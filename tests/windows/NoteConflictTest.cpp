@@ -139,3 +139,53 @@ TEST_P(NoteConflictTest, AHugeRemarkOpensShortenedAndIsNeverWrittenBack) {
 }
 
 } // namespace
+
+namespace {
+
+// A third user writes while the question about the second user's note is
+// open: the answer given without it in view does not overwrite it; the
+// user is asked again.
+TEST_P(NoteConflictTest, ANoteWrittenWhileTheQuestionIsOpenAsksAgain) {
+    const QString note = "UPDATE Kundenstamm SET Kundeninfo = '%1' WHERE Kundennummer = '20003'";
+    s->h.database().exec(note.arg("Info"));
+    typeAndGoBack(" B", [&, this] { OtherSession(s->h.database()).exec(note.arg("Info von A")); });
+    for (const int round : {1, 2}) {
+        s->host->then([&, this, round](QDialog& d) {
+            if (auto* box = qobject_cast<QMessageBox*>(&d)) questions << box->text();
+            if (round == 1) OtherSession(s->h.database()).exec(note.arg("Info von C"));
+            return round == 1 ? QMessageBox::Yes : QMessageBox::Cancel;
+        });
+    }
+    openInfo();
+    EXPECT_EQ(questions.size(), 2);
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_EQ(stored(), "Info von C");
+}
+
+// The answer to the note's save is lost after the server ran it; the user
+// clicks "Zurück" again and takes over what is stored: the text the user
+// wrote is not put in twice.
+TEST_P(NoteConflictTest, ALostAnswerNeverDoublesTheNote) {
+    s->h.database().exec("UPDATE Kundenstamm SET Kundeninfo = 'Info' WHERE Kundennummer = '20003'");
+    for (const char* lost : {"update Kundenstamm", "COMMIT"}) {
+        SCOPED_TRACE(lost);
+        s->h.sql().loseReplyWhenContains = lost;
+        retry = [this] { s->h.sql().loseReplyWhenContains.clear(); };
+        questions.clear();
+        s->host->messages.clear();
+        typeAndGoBack(" B");
+        s->host->then([this](QDialog& d) {
+            if (auto* box = qobject_cast<QMessageBox*>(&d)) questions << box->text();
+            return QMessageBox::No;
+        });
+        openInfo();
+        s->host->clearScripts();
+        EXPECT_TRUE(questions.isEmpty()) << questions.join('\n').toStdString();
+        EXPECT_FALSE(stayedOpen);
+        EXPECT_EQ(stored(), "Info B");
+        s->h.database().exec(
+            "UPDATE Kundenstamm SET Kundeninfo = 'Info' WHERE Kundennummer = '20003'");
+    }
+}
+
+} // namespace

@@ -1,6 +1,7 @@
 // Customer search by parts of names, streets and places, kept in step, with beginnings as fallback.
 #include "CustomerSearch.h"
 #include "../../db/CustomerSearchIndex.h"
+#include "SearchWorker.h"
 #include "support/TestDatabase.h"
 #include <QSet>
 #include <QSqlQuery>
@@ -150,5 +151,34 @@ TEST_P(CustomerSearchTest, TheIndexKeepsALargerHistogramOnPostgres) {
 }
 
 INSTANTIATE_TEST_SUITE_P(, CustomerSearchTest, batest::engines(), batest::EngineName());
+
+} // namespace
+
+namespace {
+
+// The search's own session is closed or lost (a server restart): the next
+// search opens a new one and finds again, and a failure names its reason.
+TEST_P(CustomerSearchTest, TheWorkerSearchesAgainAfterItsSessionWasLost) {
+    QSqlDatabase db = database->db();
+    if (engine() == Engine::PostgreSQL)
+        db.setConnectOptions("options=-csearch_path=" + database->pgSchema());
+    SearchWorker worker(db.connectionName(), SearchTarget::customers());
+    QStringList failures;
+    QList<QStringList> rows;
+    QObject::connect(&worker, &SearchWorker::answered,
+                     [&](quint64, const QString&, const QList<QStringList>& r, const QString& f) {
+                         rows = r;
+                         failures << f;
+                     });
+    worker.search(1, "Meier");
+    ASSERT_FALSE(rows.isEmpty()) << failures.join('\n').toStdString();
+    for (const QString& name : QSqlDatabase::connectionNames())
+        if (name.startsWith("suche-")) QSqlDatabase::database(name, false).close();
+    rows.clear();
+    failures.clear();
+    worker.search(2, "Meier");
+    EXPECT_FALSE(rows.isEmpty());
+    EXPECT_EQ(failures, QStringList{QString()});
+}
 
 } // namespace
