@@ -2,6 +2,7 @@
 #include "windows/FrmInfo.h"
 #include "windows/InfoSupport.h"
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSqlQuery>
 #include <QTextEdit>
 
