@@ -2,6 +2,7 @@
 #include "contracts/Error.h"
 #include "platform/ConnectionRecovery.h"
 #include "platform/PgSession.h"
+#include "platform/WaitCursor.h"
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -124,6 +125,7 @@ SqlConnection::SqlConnection(QSqlDatabase db) : mDb(std::move(db)) {
 }
 
 std::shared_ptr<Recordset> SqlConnection::Execute(const QString& sql) {
+    const StatementWaitCursor waiting;
     return mRecovery->run(sql, [&] { return runOnce(sql); });
 }
 
