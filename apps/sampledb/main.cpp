@@ -114,9 +114,9 @@ int run(QCoreApplication& app) {
                        "getrennt; Zeilenende LF, CRLF oder CR; Zeilen mit # am Anfang und leere "
                        "Zeilen zählen nicht) in die vorhandene Datenbank (--out oder --pg) laden; "
                        "die Zeilen des Landes werden ersetzt, doppelte Zeilen nur einmal "
-                       "geschrieben. Eine Datei ohne Einträge oder mit einer unbrauchbaren Zeile "
-                       "(Steuerzeichen, kein UTF-8, Feld über 200 Zeichen) wird mit der Nummer "
-                       "der Zeile abgelehnt; die Datenbank bleibt dann unverändert."),
+                       "geschrieben. Eine Datei ohne Einträge wird abgelehnt, eine mit einer "
+                       "unbrauchbaren Zeile (Steuerzeichen, kein UTF-8, Feld über 200 Zeichen) "
+                       "unter der Nummer der Zeile; die Datenbank bleibt dann unverändert."),
         QStringLiteral("FILE"));
     const QCommandLineOption landOption(
         QStringLiteral("land"),
