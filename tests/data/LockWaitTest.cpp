@@ -8,6 +8,7 @@
 #include <QToolButton>
 #include <atomic>
 #include <chrono>
+#include <optional>
 #include <thread>
 
 using namespace belegadressen;
@@ -16,8 +17,8 @@ using namespace batest;
 namespace {
 
 // Another user's session on a thread of its own: takes the lock, looks at the
-// cursor until it shows the wait (at most three seconds, within SQLite's
-// five-second wait), then lets go.
+// cursor until it has shown the wait for 200 ms (at most four seconds,
+// within SQLite's five-second wait), then lets go.
 class OtherUsersLock {
 public:
     OtherUsersLock(const TestDatabase& db, QStringList lock) {
@@ -28,10 +29,17 @@ public:
                 for (const QString& sql : lock)
                     if (!q.exec(sql)) throw std::runtime_error(q.lastError().text().toStdString());
                 mHeld = true;
-                const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(3);
-                while (!mSawWait && std::chrono::steady_clock::now() < until) {
+                // Seen for a while: not a statement passing by, one that waits.
+                using Clock = std::chrono::steady_clock;
+                const auto until = Clock::now() + std::chrono::seconds(4);
+                std::optional<Clock::time_point> since;
+                while (!mSawWait && Clock::now() < until) {
                     const QCursor* c = QGuiApplication::overrideCursor();
-                    mSawWait = c && c->shape() == Qt::WaitCursor;
+                    if (!(c && c->shape() == Qt::WaitCursor))
+                        since.reset();
+                    else if (!since)
+                        since = Clock::now();
+                    mSawWait = since && Clock::now() - *since > std::chrono::milliseconds(200);
                     std::this_thread::sleep_for(std::chrono::milliseconds(10));
                 }
                 q.exec(QStringLiteral("ROLLBACK"));
