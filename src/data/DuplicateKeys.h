@@ -16,7 +16,7 @@ struct DuplicateKeyFill {
 /// that has none: rows written or changed by other programs, whose keys the
 /// database clears. Call it at start or after an import.
 ///
-/// Works in batches of some hundred rows, each read and keyed in one
+/// Works in batches of 2,000 rows, each read and keyed in one
 /// transaction. A fill that runs at the same time as another (another
 /// workstation, another thread with its own connection) waits for the
 /// other's batch and then goes on with the rows still without keys: the two
