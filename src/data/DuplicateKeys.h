@@ -24,6 +24,8 @@ struct DuplicateKeyFill {
 /// is left. A row changed by another program during the fill is not keyed
 /// from its old values; it keeps no keys for the next fill. A row the
 /// database refuses to key (a constraint, a trigger) is skipped and counted.
+/// On SQLite the connection's page cache is raised to 32 MB while the fill
+/// runs (`PRAGMA cache_size`) and set back afterwards.
 /// Throws Error when the database cannot be read or locked.
 BELEGADRESSEN_EXPORT DuplicateKeyFill fillDuplicateKeys(Connection& connection);
 
