@@ -73,6 +73,8 @@ TEST_P(UnshownContent, OpensReadOnlyWithANoteAndIsNeverWrittenBack) {
     };
     for (const QString& remark : remarksBeyondText()) {
         for (const auto& [column, open] : ways) {
+            // The megabyte goes one way only: the ways do not differ by size.
+            if (remark.size() > 100000 && &open != &ways[0].second) continue;
             SCOPED_TRACE(std::string(column) + " " + remark.left(40).toStdString());
             store(column, remark);
             s->h.edit("txtDNummer")->setText("20003");
