@@ -2,6 +2,7 @@
 #   libbelegadressen0     the shared library (named after its soname)
 #   libbelegadressen-dev  public headers, CMake package, Designer plugin
 #   belegadressen-demo    the sample host and the sample database writer
+#   belegadressen-postal-de  the German postal directory (data, ODbL)
 # Configure with -DBUILD_SHARED_LIBS=ON -DCMAKE_INSTALL_PREFIX=/usr so that
 # the library lands in Debian's multiarch folder.
 # A static build has no library to put into libbelegadressen0: refuse to
@@ -19,7 +20,7 @@ set(CPACK_PACKAGE_CONTACT "BelegAdressen maintainers <maintainers@belegadressen.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEB_COMPONENT_INSTALL ON)
-set(CPACK_COMPONENTS_ALL lib dev demo)
+set(CPACK_COMPONENTS_ALL lib dev demo postal)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION libs)
 set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
@@ -32,15 +33,30 @@ set(ba_exact "(= ${PROJECT_VERSION}-1)")
 set(ba_lib_package libbelegadressen${PROJECT_VERSION_MAJOR})
 
 # What every Debian package carries: its copyright and its changelog in
-# /usr/share/doc/<package>.
+# /usr/share/doc/<package>. The copyright is machine-readable and holds both
+# licence texts of LICENSES/, each line indented, an empty line as " .".
+foreach(pair "MIT;BA_MIT_TEXT" "ODbL-1.0;BA_ODBL_TEXT")
+  list(GET pair 0 licence)
+  list(GET pair 1 variable)
+  file(READ ${PROJECT_SOURCE_DIR}/LICENSES/${licence}.txt text)
+  string(STRIP "${text}" text)
+  string(REPLACE "<year> <copyright holders>" "2026 The BelegAdressen developers" text "${text}")
+  string(REPLACE "\n" "\n " text " ${text}")
+  string(REGEX REPLACE "\n \n" "\n .\n" text "${text}")
+  string(REGEX REPLACE "\n \n" "\n .\n" text "${text}")
+  set(${variable} "${text}")
+endforeach()
+configure_file(${PROJECT_SOURCE_DIR}/cmake/debian/copyright.in
+  ${CMAKE_BINARY_DIR}/debian/copyright @ONLY)
 configure_file(${PROJECT_SOURCE_DIR}/cmake/debian/changelog.in
   ${CMAKE_BINARY_DIR}/debian/changelog.Debian @ONLY)
 execute_process(COMMAND gzip -9nc ${CMAKE_BINARY_DIR}/debian/changelog.Debian
   OUTPUT_FILE ${CMAKE_BINARY_DIR}/debian/changelog.Debian.gz COMMAND_ERROR_IS_FATAL ANY)
-foreach(pair "lib;${ba_lib_package}" "dev;libbelegadressen-dev" "demo;belegadressen-demo")
+foreach(pair "lib;${ba_lib_package}" "dev;libbelegadressen-dev" "demo;belegadressen-demo"
+    "postal;belegadressen-postal-de")
   list(GET pair 0 component)
   list(GET pair 1 package)
-  install(FILES ${PROJECT_SOURCE_DIR}/cmake/debian/copyright
+  install(FILES ${CMAKE_BINARY_DIR}/debian/copyright
     ${CMAKE_BINARY_DIR}/debian/changelog.Debian.gz
     DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/${package} COMPONENT ${component})
 endforeach()
@@ -89,5 +105,17 @@ libqt6widgets6 (>= ${ba_qt_version}), libqt6sql6 (>= ${ba_qt_version}), \
 libqt6sql6-sqlite (>= ${ba_qt_version}), libqt6qml6 (>= ${ba_qt_version}), \
 libqt6test6 (>= ${ba_qt_version}), libsqlite3-0 (>= 3.37), libpq5")
 set(CPACK_DEBIAN_DEMO_PACKAGE_RECOMMENDS "libqt6sql6-psql")
+
+set(CPACK_DEBIAN_POSTAL_PACKAGE_NAME belegadressen-postal-de)
+set(CPACK_DEBIAN_POSTAL_PACKAGE_ARCHITECTURE all)
+set(CPACK_DEBIAN_POSTAL_PACKAGE_SECTION misc)
+set(CPACK_DEBIAN_POSTAL_DESCRIPTION "German postal codes and places for the BelegAdressen postal check
+Every German postal code with its places (8,168 codes, 12,881 pairs of code
+and place), derived from OpenStreetMap (ODbL 1.0), in the import format of
+the BelegAdressen postal directory:
+/usr/share/belegadressen/postal-de/D.tsv. Load it into a database with
+belegadressen-sampledb --import-plz (package belegadressen-demo) or
+PostalImport of the library.")
+set(CPACK_DEBIAN_POSTAL_PACKAGE_SUGGESTS "belegadressen-demo")
 
 include(CPack)

@@ -1,6 +1,9 @@
 #include "AddressKeys.h"
+#include "platform/GuardedConnect.h"
 #include <QShortcut>
 #include <QTabBar>
+
+using belegadressen::connectGuarded;
 
 void addAddressKeys(QWidget* window, QTabBar* tabs) {
     const int keys[] = {Qt::Key_1, Qt::Key_2, Qt::Key_3};
@@ -10,7 +13,7 @@ void addAddressKeys(QWidget* window, QTabBar* tabs) {
         tabs->setTabToolTip(i, sequence.toString(QKeySequence::NativeText));
         auto* shortcut = new QShortcut(sequence, window);
         shortcut->setContext(Qt::WindowShortcut);
-        QObject::connect(shortcut, &QShortcut::activated, tabs,
-                         [tabs, i] { tabs->setCurrentIndex(i); });
+        connectGuarded(shortcut, &QShortcut::activated, tabs,
+                       [tabs, i] { tabs->setCurrentIndex(i); });
     }
 }

@@ -1,6 +1,7 @@
 #include "AddressPreview.h"
 #include "DocumentWindow.h"
 #include "control/BelegAdressen.h"
+#include "platform/GuardedConnect.h"
 #include <QDockWidget>
 #include <QFontDatabase>
 #include <QLabel>
@@ -9,6 +10,8 @@
 #include <QTabBar>
 #include <QTimer>
 #include <QVBoxLayout>
+
+using belegadressen::connectGuarded;
 
 using belegadressen::BelegAdressen;
 
@@ -40,7 +43,7 @@ void addAddressPreview(DocumentWindow& window) {
     auto* timer = new QTimer(dock);
     timer->setSingleShot(true);
     timer->setInterval(50);
-    QObject::connect(timer, &QTimer::timeout, dock, [&window, &c, lines, caption] {
+    connectGuarded(timer, &QTimer::timeout, dock, [&window, &c, lines, caption] {
         try {
             const QStringList shown = c.Anschriftzeilen(c.AktAdresse());
             lines->setPlainText(shown.join(QLatin1Char('\n')));
@@ -58,10 +61,10 @@ void addAddressPreview(DocumentWindow& window) {
         }
     });
     const auto later = [timer] { timer->start(); };
-    QObject::connect(&c, &BelegAdressen::Change, dock, later);
+    connectGuarded(&c, &BelegAdressen::Change, dock, later);
     for (QLineEdit* field : c.findChildren<QLineEdit*>())
-        QObject::connect(field, &QLineEdit::textChanged, dock, later);
+        connectGuarded(field, &QLineEdit::textChanged, dock, later);
     for (QTabBar* tabs : window.findChildren<QTabBar*>(QStringLiteral("tabAdressen")))
-        QObject::connect(tabs, &QTabBar::currentChanged, dock, later);
+        connectGuarded(tabs, &QTabBar::currentChanged, dock, later);
     later();
 }

@@ -1,9 +1,12 @@
 #include "DocumentGuard.h"
 #include "HostServices.h"
 #include "control/BelegAdressen.h"
+#include "platform/GuardedConnect.h"
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+
+using belegadressen::connectGuarded;
 
 using belegadressen::BelegAdressen;
 
@@ -13,14 +16,14 @@ DocumentGuard::DocumentGuard(BelegAdressen& control, QWidget* focusTarget,
     const auto edited = [this] { mDirty = true; };
     // Every change the control reports is an edit of the document; fills by
     // the host (open, new) are marked saved afterwards.
-    connect(&control, &BelegAdressen::Change, this, edited);
-    connect(&control, &BelegAdressen::ChangeMwstKnz, this, edited);
-    connect(&control, &BelegAdressen::ChangeZahlungsbedingungen, this, edited);
-    connect(&control, &BelegAdressen::ChangeKundenrabatt, this, edited);
-    connect(&control, &BelegAdressen::Waehrungchange, this, edited);
-    connect(&control, &BelegAdressen::Wechselkurschange, this, edited);
-    connect(&control, &BelegAdressen::ChangeBetreff, this, edited);
-    connect(&control, &BelegAdressen::ChangeDatumLetzteWartung, this, edited);
+    connectGuarded(&control, &BelegAdressen::Change, this, edited);
+    connectGuarded(&control, &BelegAdressen::ChangeMwstKnz, this, edited);
+    connectGuarded(&control, &BelegAdressen::ChangeZahlungsbedingungen, this, edited);
+    connectGuarded(&control, &BelegAdressen::ChangeKundenrabatt, this, edited);
+    connectGuarded(&control, &BelegAdressen::Waehrungchange, this, edited);
+    connectGuarded(&control, &BelegAdressen::Wechselkurschange, this, edited);
+    connectGuarded(&control, &BelegAdressen::ChangeBetreff, this, edited);
+    connectGuarded(&control, &BelegAdressen::ChangeDatumLetzteWartung, this, edited);
 }
 
 void DocumentGuard::finishInput() {

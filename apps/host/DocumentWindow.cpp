@@ -9,6 +9,7 @@
 #include "ServicePane.h"
 #include "TextChooser.h"
 #include "control/BelegAdressen.h"
+#include "platform/GuardedConnect.h"
 #include "ui_DocumentWindow.h"
 #include <QCloseEvent>
 #include <QComboBox>
@@ -23,6 +24,8 @@
 #include <QTabBar>
 #include <QToolBar>
 #include <QVBoxLayout>
+
+using belegadressen::connectGuarded;
 
 using belegadressen::BelegAdressen;
 
@@ -57,6 +60,10 @@ template <typename F> void DocumentWindow::guarded(const QString& what, F&& step
         log(QStringLiteral("[Fehler] %1: %2").arg(what, QString::fromUtf8(e.what())));
         mDialogs->information(what, QString::fromUtf8(e.what()));
     }
+}
+
+void DocumentWindow::attempt(const QString& what, const std::function<void()>& step) {
+    guarded(what, step);
 }
 
 DocumentWindow::DocumentWindow(Setup setup)
@@ -127,7 +134,7 @@ void DocumentWindow::buildUi() {
     mLog->setMaximumBlockCount(5000);
     mLog->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     auto* clear = new QPushButton(QStringLiteral("Protokoll leeren"), pane);
-    connect(clear, &QPushButton::clicked, mLog, &QPlainTextEdit::clear);
+    connectGuarded(clear, &QPushButton::clicked, mLog, &QPlainTextEdit::clear);
     paneLayout->addWidget(mLog, 1);
     paneLayout->addWidget(clear);
     pane->setMinimumWidth(440);
@@ -139,10 +146,10 @@ void DocumentWindow::buildUi() {
     statusBar()->showMessage(
         QStringLiteral("%1 – Benutzer %2").arg(mSetup.description, mSetup.user));
 
-    connect(mKind, &QComboBox::currentIndexChanged, this,
-            [this](int index) { setBelegart(qint16(mKind->itemData(index).toInt())); });
-    connect(mAddresses, &QTabBar::currentChanged, this,
-            [this](int index) { switchAddress(index + 1); });
+    connectGuarded(mKind, &QComboBox::currentIndexChanged, this,
+                   [this](int index) { setBelegart(qint16(mKind->itemData(index).toInt())); });
+    connectGuarded(mAddresses, &QTabBar::currentChanged, this,
+                   [this](int index) { switchAddress(index + 1); });
     showDocumentNumber();
 }
 
@@ -152,10 +159,10 @@ void DocumentWindow::startControl() {
     log(QStringLiteral("%1 Ereignisse verbunden").arg(events));
     // The search requests are answered after the control has finished its
     // button handler (it marks the search as started only on return).
-    connect(&c, &BelegAdressen::btnKundeClick, this, &DocumentWindow::searchCustomer,
-            Qt::QueuedConnection);
-    connect(&c, &BelegAdressen::btnAdresseClick, this, &DocumentWindow::searchAddress,
-            Qt::QueuedConnection);
+    connectGuarded(&c, &BelegAdressen::btnKundeClick, this, &DocumentWindow::searchCustomer,
+                   Qt::QueuedConnection);
+    connectGuarded(&c, &BelegAdressen::btnAdresseClick, this, &DocumentWindow::searchAddress,
+                   Qt::QueuedConnection);
     connectTextChooser(*this);
 
     for (const SearchTarget& target : {SearchTarget::customers(), SearchTarget::addresses()}) {

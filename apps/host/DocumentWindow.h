@@ -4,6 +4,7 @@
 #include "HostServices.h"
 #include <QMainWindow>
 #include <QSqlDatabase>
+#include <functional>
 #include <memory>
 
 class QComboBox;
@@ -62,6 +63,9 @@ public:
     bool openDocument(int number);
     int documentNumber() const { return mDocumentNumber; }
     void writeFormProperties();
+    // Runs a slot's step that talks to the control as hosts should: a
+    // belegadressen::Error (or any other failure) is logged and shown.
+    void attempt(const QString& what, const std::function<void()>& step);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -1,6 +1,9 @@
 #include "EventLog.h"
 #include "control/BelegAdressen.h"
+#include "platform/GuardedConnect.h"
 #include <QStringList>
+
+using belegadressen::connectGuarded;
 
 using belegadressen::BelegAdressen;
 
@@ -23,48 +26,15 @@ template <typename... Args> QString line(const char* event, const Args&... args)
 
 int connectEventLog(BelegAdressen& c, LogLine log) {
     int n = 0;
-    // One connection per event; `name` is the event's name as the host sees it.
+    // One connection per event.
     auto on = [&](auto signal, const char* name) {
-        QObject::connect(&c, signal, &c,
-                         [log, name](const auto&... args) { log(line(name, args...)); });
+        connectGuarded(&c, signal, &c,
+                       [log, name](const auto&... args) { log(line(name, args...)); });
         ++n;
     };
-    on(&BelegAdressen::Change, "Change");
-    on(&BelegAdressen::Click, "Click");
-    on(&BelegAdressen::btnKundeClick, "btnKundeClick");
-    on(&BelegAdressen::btnAdresseClick, "btnAdresseClick");
-    on(&BelegAdressen::btnMonteurClick, "btnMonteurClick");
-    on(&BelegAdressen::btnAnpWartClick, "btnAnpWartClick");
-    on(&BelegAdressen::btnAnpBelClick, "btnAnpBelClick");
-    on(&BelegAdressen::btnAnlageClick, "btnAnlageClick");
-    on(&BelegAdressen::AufrufAutoMap, "AufrufAutoMap");
-    on(&BelegAdressen::Waehrungchange, "Währungchange");
-    on(&BelegAdressen::Wechselkurschange, "Wechselkurschange");
-    on(&BelegAdressen::btnInfoClick, "btnInfoClick");
-    on(&BelegAdressen::btnUebernehme, "btnÜbernehme");
-    on(&BelegAdressen::btnAnsprechpartner, "btnAnsprechpartner");
-    on(&BelegAdressen::btnAnsprechpartnerReset, "btnAnsprechpartnerReset");
-    on(&BelegAdressen::btnSeite2Click, "btnSeite2Click");
-    on(&BelegAdressen::btnKopftextClick, "btnKopftextClick");
-    on(&BelegAdressen::btnFusstextClick, "btnFußtextClick");
-    on(&BelegAdressen::ChangeMwstKnz, "ChangeMwstKnz");
-    on(&BelegAdressen::ChangeZahlungsbedingungen, "ChangeZahlungsbedingungen");
-    on(&BelegAdressen::ChangeKundenrabatt, "ChangeKundenrabatt");
-    on(&BelegAdressen::DblClick, "DblClick");
-    on(&BelegAdressen::KeyDown, "KeyDown");
-    on(&BelegAdressen::KeyPress, "KeyPress");
-    on(&BelegAdressen::KeyUp, "KeyUp");
-    on(&BelegAdressen::MouseDown, "MouseDown");
-    on(&BelegAdressen::MouseMove, "MouseMove");
-    on(&BelegAdressen::MouseUp, "MouseUp");
-    on(&BelegAdressen::ChangeBetreff, "ChangeBetreff");
-    on(&BelegAdressen::ChangeErloekennung, "ChangeErloekennung");
-    on(&BelegAdressen::ChangeStandortNotiz, "ChangeStandortNotiz");
-    on(&BelegAdressen::ChangeAnlageFormular, "ChangeAnlageFormular");
-    on(&BelegAdressen::ChangeDatumLetzteWartung, "ChangeDatumLetzteWartung");
-    on(&BelegAdressen::TerminEintragen, "TerminEintragen");
-    on(&BelegAdressen::TerminAssistent, "TerminAssistent");
-    on(&BelegAdressen::StammBlatt, "StammBlatt");
-    on(&BelegAdressen::LoescheWarttermin, "LoescheWarttermin");
+    // The events' names as the host sees them, with umlauts.
+#define BA_LOG(name, original, ...) on(&BelegAdressen::name, original);
+    BELEGADRESSEN_EVENTS(BA_LOG, BA_LOG)
+#undef BA_LOG
     return n;
 }

@@ -1,5 +1,6 @@
 #include "SearchDialog.h"
 #include "SearchWorker.h"
+#include "platform/GuardedConnect.h"
 #include "platform/SqlText.h"
 #include <QDialogButtonBox>
 #include <QElapsedTimer>
@@ -10,6 +11,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+
+using belegadressen::connectGuarded;
 
 SearchDialog::SearchDialog(const SearchTarget& target, QSqlDatabase db, QWidget* parent)
     : QDialog(parent), mTarget(target), mDb(std::move(db)), mEdit(new QLineEdit(this)),
@@ -45,27 +48,27 @@ SearchDialog::SearchDialog(const SearchTarget& target, QSqlDatabase db, QWidget*
     resize(720, 420);
 
     mWorker->moveToThread(&mThread);
-    connect(&mThread, &QThread::finished, mWorker, &QObject::deleteLater);
-    connect(mWorker, &SearchWorker::answered, this, &SearchDialog::showAnswer);
+    connectGuarded(&mThread, &QThread::finished, mWorker, &QObject::deleteLater);
+    connectGuarded(mWorker, &SearchWorker::answered, this, &SearchDialog::showAnswer);
     mThread.start();
     // The worker's own connection opens while the user starts typing.
     QMetaObject::invokeMethod(mWorker, [worker = mWorker] { worker->open(); });
 
     mDebounce.setSingleShot(true);
     mDebounce.setInterval(kTypingPause);
-    connect(&mDebounce, &QTimer::timeout, this, [this] { ask(); });
-    connect(mEdit, &QLineEdit::textChanged, this, [this] { mDebounce.start(); });
+    connectGuarded(&mDebounce, &QTimer::timeout, this, [this] { ask(); });
+    connectGuarded(mEdit, &QLineEdit::textChanged, this, [this] { mDebounce.start(); });
     // Enter in the search field takes the first hit.
-    connect(mEdit, &QLineEdit::returnPressed, this, [this] {
+    connectGuarded(mEdit, &QLineEdit::returnPressed, this, [this] {
         if (mDebounce.isActive() || mAnswered != mAsked) searchNow();
         if (mTable->rowCount() > 0) chooseRow(mTable->currentRow() < 0 ? 0 : mTable->currentRow());
     });
-    connect(mTable, &QTableWidget::cellDoubleClicked, this,
-            [this](int row, int) { chooseRow(row); });
-    connect(buttons, &QDialogButtonBox::accepted, this, [this] {
+    connectGuarded(mTable, &QTableWidget::cellDoubleClicked, this,
+                   [this](int row, int) { chooseRow(row); });
+    connectGuarded(buttons, &QDialogButtonBox::accepted, this, [this] {
         if (!chosenKey().isEmpty()) accept();
     });
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connectGuarded(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     // The first rows come from the window's connection, which is open
     // already; the worker's is not yet.
     mClock.start();
@@ -106,7 +109,7 @@ void SearchDialog::searchNow() {
     // answer itself is shown first (connected in the constructor).
     QEventLoop wait;
     quint64 asked = 0;
-    connect(mWorker, &SearchWorker::answered, &wait, [this, &wait, &asked] {
+    connectGuarded(mWorker, &SearchWorker::answered, &wait, [this, &wait, &asked] {
         if (asked != 0 && mAnswered >= asked) wait.quit();
     });
     asked = ask();

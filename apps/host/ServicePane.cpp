@@ -1,6 +1,7 @@
 #include "ServicePane.h"
 #include "DocumentWindow.h"
 #include "control/BelegAdressen.h"
+#include "platform/GuardedConnect.h"
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDockWidget>
@@ -14,6 +15,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <map>
+
+using belegadressen::connectGuarded;
 
 using belegadressen::BelegAdressen;
 
@@ -36,9 +39,9 @@ struct ChoiceDialog : QDialog {
         layout->addWidget(list, 1);
         auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
         layout->addWidget(buttons);
-        connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-        connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-        connect(list, &QTreeWidget::itemActivated, this, &QDialog::accept);
+        connectGuarded(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+        connectGuarded(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+        connectGuarded(list, &QTreeWidget::itemActivated, this, &QDialog::accept);
         resize(520, 360);
     }
     QTreeWidget* list;
@@ -67,20 +70,30 @@ ServicePane::ServicePane(DocumentWindow& window) : QWidget(&window), mWindow(win
     setMinimumWidth(440);
 
     BelegAdressen& c = window.control();
-    connect(&c, &BelegAdressen::TerminEintragen, this,
-            [this](const QString& m, const QString& t, const QString& u, qint16 d, const QString& a,
-                   const QString& tel, const QString&, const QString& b,
-                   qint32) { eintragen(m, t, u, d, a, tel, b); });
-    connect(&c, &BelegAdressen::TerminAssistent, this,
-            [this](const QString& m, const QString& t, const QString&, qint16 d) {
-                assistent(m, t, d);
-            });
-    connect(&c, &BelegAdressen::LoescheWarttermin, this, [this](bool m) { loeschen(m); });
-    // The choosers answer once the control has finished its click.
-    connect(&c, &BelegAdressen::btnMonteurClick, this, &ServicePane::chooseTechnician,
-            Qt::QueuedConnection);
-    connect(&c, &BelegAdressen::btnAnsprechpartner, this, &ServicePane::chooseContact,
-            Qt::QueuedConnection);
+    connectGuarded(&c, &BelegAdressen::TerminEintragen, this,
+                   [this](const QString& m, const QString& t, const QString& u, qint16 d,
+                          const QString& a, const QString& tel, const QString&, const QString& b,
+                          qint32) { eintragen(m, t, u, d, a, tel, b); });
+    connectGuarded(&c, &BelegAdressen::TerminAssistent, this,
+                   [this](const QString& m, const QString& t, const QString&, qint16 d) {
+                       assistent(m, t, d);
+                   });
+    connectGuarded(&c, &BelegAdressen::LoescheWarttermin, this, [this](bool m) { loeschen(m); });
+    // The choosers answer once the control has finished its click; what the
+    // control refuses is shown, as for every call of the host.
+    connectGuarded(
+        &c, &BelegAdressen::btnMonteurClick, this,
+        [this] {
+            mWindow.attempt(QStringLiteral("Monteur wählen"), [this] { chooseTechnician(); });
+        },
+        Qt::QueuedConnection);
+    connectGuarded(
+        &c, &BelegAdressen::btnAnsprechpartner, this,
+        [this](const QString& kdnr, bool fuerWart) {
+            mWindow.attempt(QStringLiteral("Ansprechpartner wählen"),
+                            [&] { chooseContact(kdnr, fuerWart); });
+        },
+        Qt::QueuedConnection);
     refresh();
 }
 

@@ -1,6 +1,7 @@
 #include "TextChooser.h"
 #include "DocumentWindow.h"
 #include "control/BelegAdressen.h"
+#include "platform/GuardedConnect.h"
 #include "platform/SqlText.h"
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -12,6 +13,8 @@
 #include <QSqlQuery>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+using belegadressen::connectGuarded;
 
 QList<TextModuleRow> readTextModules(QSqlDatabase db, const QString& textart) {
     QString sql = QStringLiteral("SELECT Textart, Textnummer, Langtext FROM Textbausteine WHERE "
@@ -74,17 +77,17 @@ TextChooser::TextChooser(QSqlDatabase db, const QString& textart, const QString&
     layout->addWidget(buttons);
     resize(640, 460);
 
-    connect(mSearch, &QLineEdit::textChanged, this, &TextChooser::filter);
-    connect(mSearch, &QLineEdit::returnPressed, this, [this] {
+    connectGuarded(mSearch, &QLineEdit::textChanged, this, &TextChooser::filter);
+    connectGuarded(mSearch, &QLineEdit::returnPressed, this, [this] {
         if (mTable->rowCount() > 0) chooseRow(mTable->currentRow() < 0 ? 0 : mTable->currentRow());
     });
-    connect(mTable, &QTableWidget::itemSelectionChanged, this, &TextChooser::showSelected);
-    connect(mTable, &QTableWidget::cellDoubleClicked, this,
-            [this](int row, int) { chooseRow(row); });
-    connect(buttons, &QDialogButtonBox::accepted, this, [this] {
+    connectGuarded(mTable, &QTableWidget::itemSelectionChanged, this, &TextChooser::showSelected);
+    connectGuarded(mTable, &QTableWidget::cellDoubleClicked, this,
+                   [this](int row, int) { chooseRow(row); });
+    connectGuarded(buttons, &QDialogButtonBox::accepted, this, [this] {
         if (!chosenNumber().isEmpty()) accept();
     });
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connectGuarded(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     filter();
     // Start on the module the field holds.
     for (int row = 0; row < mShown.size(); ++row)
@@ -153,13 +156,13 @@ void connectTextChooser(DocumentWindow& window) {
     };
     // Answered after the control has finished its button handler, which sets
     // the field the number goes to.
-    QObject::connect(
+    connectGuarded(
         &window.control(), &BelegAdressen::btnKopftextClick, &window,
         [choose](qint16, const QString& wert, const QString& textart) {
             choose(QStringLiteral("Kopftext wählen"), wert, textart);
         },
         Qt::QueuedConnection);
-    QObject::connect(
+    connectGuarded(
         &window.control(), &BelegAdressen::btnFusstextClick, &window,
         [choose](qint16, const QString& wert, const QString& textart) {
             choose(QStringLiteral("Fußtext wählen"), wert, textart);

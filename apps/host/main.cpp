@@ -6,7 +6,6 @@
 #include "QuietOffscreen.h"
 #include "SafeApplication.h"
 #include "ScriptRunner.h"
-#include "Tour.h"
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
@@ -49,10 +48,6 @@ int main(int argc, char** argv) {
         QStringLiteral("pg"),
         QStringLiteral("PostgreSQL statt SQLite: \"host=... port=... dbname=... user=...\""),
         QStringLiteral("CONNINFO"));
-    const QCommandLineOption tourOption(
-        QStringLiteral("tour"),
-        QStringLiteral("Rundgang ohne Bildschirm, Bildschirmfotos nach DIR"),
-        QStringLiteral("DIR"));
     const QCommandLineOption userOption(QStringLiteral("user"), QStringLiteral("Benutzername"),
                                         QStringLiteral("NAME"), defaultUser());
     const QCommandLineOption propsOption(
@@ -62,23 +57,25 @@ int main(int argc, char** argv) {
     const QCommandLineOption scriptOption(
         QStringLiteral("script"),
         QStringLiteral("JavaScript-Datei ausführen (Adressblock als \"adressen\"); ohne "
-                       "Bildschirm statt des Rundgangs, Fehler beenden mit Code 1"),
+                       "Bildschirm möglich, Fehler beenden mit Code 1"),
         QStringLiteral("FILE"));
     const QCommandLineOption limitOption(
         QStringLiteral("script-limit"),
         QStringLiteral("Skript oder Ereignisbehandlung nach SEK Sekunden am Stück abbrechen "
                        "(Vorgabe 10, 0: nie)"),
         QStringLiteral("SEK"), QStringLiteral("10"));
-    parser.addOptions(
-        {dbOption, pgOption, tourOption, userOption, propsOption, scriptOption, limitOption});
+    parser.addOptions({dbOption, pgOption, userOption, propsOption, scriptOption, limitOption});
     parser.process(app);
 
-    const bool offscreen = QGuiApplication::platformName() == QLatin1String("offscreen");
-    const bool tour = parser.isSet(tourOption) || offscreen;
-    const QString tourDir =
-        parser.isSet(tourOption) ? parser.value(tourOption) : QStringLiteral("tour");
-
-    if (tour) belegadressen::installQuietOffscreen();
+    // Without a display only a script runs; the scripted tour of the window is
+    // a program of its own (belegadressen-tour).
+    const bool headless = QGuiApplication::platformName() == QLatin1String("offscreen");
+    if (headless && !parser.isSet(scriptOption)) {
+        print(QStringLiteral("Ohne Bildschirm läuft nur ein Skript (--script DATEI); den "
+                             "Rundgang zeigt belegadressen-tour."));
+        return 2;
+    }
+    if (headless) belegadressen::installQuietOffscreen();
 
     DatabaseChoice choice{parser.value(dbOption), parser.value(pgOption)};
     QString properties = parser.value(propsOption);
@@ -102,8 +99,8 @@ int main(int argc, char** argv) {
         setup.description = opened.description;
         setup.user = parser.value(userOption);
         setup.propertiesFile = properties;
-        setup.interactive = !tour;
-        if (tour) setup.echo = [](const QString& line) { print(QStringLiteral("   ") + line); };
+        setup.interactive = !headless;
+        if (headless) setup.echo = [](const QString& line) { print(QStringLiteral("   ") + line); };
         DocumentWindow window(setup);
         app.setReporter([&window](const QString& text) { window.log(text); });
         int code = 0;
@@ -114,10 +111,8 @@ int main(int argc, char** argv) {
                 print(QStringLiteral("--script-limit erwartet Sekunden von 0 bis 86400"));
                 return 2;
             }
-            code = runHostScript(window, parser.value(scriptOption), tour,
+            code = runHostScript(window, parser.value(scriptOption), headless,
                                  std::chrono::milliseconds(qRound64(seconds * 1000)));
-        } else if (tour) {
-            code = Tour(window, tourDir).run();
         } else {
             window.show();
             code = app.exec();
@@ -127,7 +122,7 @@ int main(int argc, char** argv) {
     } catch (const std::exception& e) {
         const QString text = QString::fromUtf8(e.what());
         std::fprintf(stderr, "belegadressen-host: %s\n", qPrintable(text));
-        if (!tour) QMessageBox::critical(nullptr, QStringLiteral("Beleg"), text);
+        if (!headless) QMessageBox::critical(nullptr, QStringLiteral("Beleg"), text);
         return 1;
     }
 }

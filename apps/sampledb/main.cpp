@@ -97,7 +97,10 @@ int run(QCoreApplication& app) {
                                              QStringLiteral("Anzahl der Kunden (Vorgabe 1000)."),
                                              QStringLiteral("N"), QStringLiteral("1000"));
     const QCommandLineOption outOption(
-        QStringLiteral("out"), QStringLiteral("SQLite-Datei; wird neu geschrieben."),
+        QStringLiteral("out"),
+        QStringLiteral("SQLite-Datei: die Beispieldaten schreiben sie neu; mit --import-plz "
+                       "muss sie bestehen, und nur die Postleitzahlen des Landes werden "
+                       "ersetzt."),
         QStringLiteral("FILE"), QStringLiteral("belegadressen-sample.db"));
     const QCommandLineOption pgOption(
         QStringLiteral("pg"),
@@ -113,10 +116,12 @@ int run(QCoreApplication& app) {
                        "(UTF-8, je Zeile Postleitzahl, Ort, Ortsteil, Straße durch Tabulatoren "
                        "getrennt; Zeilenende LF, CRLF oder CR; Zeilen mit # am Anfang und leere "
                        "Zeilen zählen nicht) in die vorhandene Datenbank (--out oder --pg) laden; "
-                       "die Zeilen des Landes werden ersetzt, doppelte Zeilen nur einmal "
-                       "geschrieben. Eine Datei ohne Einträge wird abgelehnt, eine mit einer "
-                       "unbrauchbaren Zeile (Steuerzeichen, kein UTF-8, Feld über 200 Zeichen) "
-                       "unter der Nummer der Zeile; die Datenbank bleibt dann unverändert."),
+                       "die Zeilen des Landes werden ersetzt, alles andere bleibt; doppelte "
+                       "Zeilen werden nur einmal geschrieben. Eine Datei ohne Einträge wird "
+                       "abgelehnt, eine mit einer unbrauchbaren Zeile (Steuerzeichen, kein UTF-8, "
+                       "Feld über 200 Zeichen) unter der Nummer der Zeile; die Datenbank bleibt "
+                       "dann unverändert. Das deutsche Verzeichnis liegt installiert unter "
+                       "/usr/share/belegadressen/postal-de/D.tsv."),
         QStringLiteral("FILE"));
     const QCommandLineOption landOption(
         QStringLiteral("land"),

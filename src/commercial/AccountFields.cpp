@@ -13,7 +13,8 @@
 
 namespace belegadressen {
 
-AccountFields::AccountFields(ControlState& state, Ui& ui, EventSink& events, AddressGuard& guard)
+AccountFields::AccountFields(const ControlState& state, Ui& ui, EventSink& events,
+                             AddressGuard& guard)
     : mState(state), mUi(ui), mEvents(events), mGuard(guard) {}
 
 void AccountFields::textChanged(QLineEdit* field) {

@@ -17,7 +17,7 @@ class AccountFields {
 public:
     // `pruefeAdressnummer` refuses edits on a two-page address without a
     // number (with its message) by answering false.
-    AccountFields(ControlState& state, Ui& ui, EventSink& events, AddressGuard& guard);
+    AccountFields(const ControlState& state, Ui& ui, EventSink& events, AddressGuard& guard);
 
     void connectSignals();
 
@@ -29,7 +29,7 @@ private:
     void textChanged(QLineEdit* field);
     void clearVatIdCheck();
 
-    ControlState& mState;
+    const ControlState& mState;
     Ui& mUi;
     EventSink& mEvents;
     AddressGuard& mGuard;

@@ -73,7 +73,7 @@ void Currency::speichere(AdressDaten& r) {
 }
 
 void Currency::AddWaehrung(const QString& code) {
-    AdressDaten& r = state.current();
+    AdressDaten& r = records.current();
     ChangeGate gate(state, ChangeGate::OnError::StayClosed);
     r.Waehrung = code.trimmed().isEmpty() ? state.mLandeswaehrung : code;
     ui.ocxWaehrung->setKeyValue(r.Waehrung);
@@ -82,7 +82,7 @@ void Currency::AddWaehrung(const QString& code) {
 }
 
 void Currency::AddWechselkursHauswaehrung(double rate) {
-    AdressDaten& r = state.current();
+    AdressDaten& r = records.current();
     ChangeGate gate(state, ChangeGate::OnError::StayClosed);
     if (rate != 0) {
         r.WechselkursHauswaehrung = rate;
@@ -96,7 +96,7 @@ void Currency::AddWechselkursHauswaehrung(double rate) {
 }
 
 void Currency::AddKursbehandlung(qint16 value) {
-    AdressDaten& r = state.current();
+    AdressDaten& r = records.current();
     ChangeGate gate(state, ChangeGate::OnError::StayClosed);
     r.Kursbehandlung = value;
     services.listSelection().Select(*ui.cdoDKursbehandlung, value);

@@ -7,6 +7,7 @@ class QLabel;
 namespace belegadressen {
 
 struct ControlState;
+class AddressRecords;
 struct Ui;
 class ServiceHub;
 class EventSink;
@@ -15,8 +16,9 @@ class EventSink;
 // rate fields of page 2, and the currency event of a load.
 class Currency final : public CurrencyPort {
 public:
-    Currency(ControlState& state, Ui& ui, ServiceHub& services, EventSink& events)
-        : state(state), ui(ui), services(services), events(events) {}
+    Currency(const ControlState& state, AddressRecords& records, Ui& ui, ServiceHub& services,
+             EventSink& events)
+        : state(state), records(records), ui(ui), services(services), events(events) {}
 
     // The rate of `code` from the currency table; -1 when the table has none.
     double HoleWaehrungskurs(const QString& code) override;
@@ -45,7 +47,8 @@ public:
 
 private:
     void showRateFields(bool foreign);
-    ControlState& state;
+    const ControlState& state;
+    AddressRecords& records;
     Ui& ui;
     ServiceHub& services;
     EventSink& events;

@@ -19,8 +19,8 @@ constexpr int kFestkurs = 2;
 
 } // namespace
 
-CurrencyChange::CurrencyChange(ControlState& state, Ui& ui, EventSink& events, Currency& currency,
-                               AddressGuard& guard)
+CurrencyChange::CurrencyChange(const ControlState& state, Ui& ui, EventSink& events,
+                               Currency& currency, AddressGuard& guard)
     : mState(state), mUi(ui), mEvents(events), mCurrency(currency), mGuard(guard) {}
 
 QString CurrencyChange::key() const { return textOf(mUi.ocxWaehrung->KeyValue()); }

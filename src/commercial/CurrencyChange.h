@@ -18,7 +18,7 @@ class CurrencyChange {
 public:
     // `pruefeAdressnummer` refuses edits on a two-page address without a
     // number (with its message) by answering false.
-    CurrencyChange(ControlState& state, Ui& ui, EventSink& events, Currency& currency,
+    CurrencyChange(const ControlState& state, Ui& ui, EventSink& events, Currency& currency,
                    AddressGuard& guard);
 
     void connectSignals();
@@ -40,7 +40,7 @@ private:
     void raiseWechselkurschange();
     QString key() const;
 
-    ControlState& mState;
+    const ControlState& mState;
     Ui& mUi;
     EventSink& mEvents;
     Currency& mCurrency;

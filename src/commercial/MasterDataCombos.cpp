@@ -11,7 +11,7 @@
 
 namespace belegadressen {
 
-MasterDataCombos::MasterDataCombos(ControlState& state, Ui& ui, ServiceHub& services,
+MasterDataCombos::MasterDataCombos(const ControlState& state, Ui& ui, ServiceHub& services,
                                    EventSink& events, CurrencyChange& currency, AddressGuard& guard)
     : mState(state), mUi(ui), mServices(services), mEvents(events), mCurrency(currency),
       mGuard(guard) {}

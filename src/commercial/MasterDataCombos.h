@@ -22,7 +22,7 @@ class MasterDataCombos final : public MasterDataSetupPort {
 public:
     // `pruefeAdressnummer` refuses edits on a two-page address without a
     // number (with its message) by answering false.
-    MasterDataCombos(ControlState& state, Ui& ui, ServiceHub& services, EventSink& events,
+    MasterDataCombos(const ControlState& state, Ui& ui, ServiceHub& services, EventSink& events,
                      CurrencyChange& currency, AddressGuard& guard);
 
     // Configures every field; reads no table. Errors reach the caller.
@@ -42,7 +42,7 @@ private:
     void mwstKnzItemSelected();
     void zahlungsbedingungenChanged();
 
-    ControlState& mState;
+    const ControlState& mState;
     Ui& mUi;
     ServiceHub& mServices;
     EventSink& mEvents;

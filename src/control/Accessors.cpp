@@ -34,7 +34,7 @@ void Accessors::AddWartDauer(qint16 hundredths) {
 
 void Accessors::AddStandarddauer(qint16 hundredths) {
     ChangeGate gate(state);
-    state.mStandarddauer = fromHundredths(hundredths);
+    settings.mStandarddauer = fromHundredths(hundredths);
 }
 
 QString Accessors::GetWartTermin() const {
@@ -74,7 +74,7 @@ void Accessors::AddWarttxtStoerText(const QString& text, const QString& rtf) {
 QString Accessors::GetWartStoerText() const { return ui.txtStoerText->text(); }
 
 void Accessors::AddWartAnlagennummer(qint16 v) {
-    AdressDaten& r = state.current();
+    AdressDaten& r = records.current();
     ChangeGate gate(state, ChangeGate::OnError::StayClosed);
     if (v != r.WartAnlagennummer) {
         const QString kunde =
@@ -90,7 +90,7 @@ void Accessors::AddWartAnlagennummer(qint16 v) {
 }
 
 void Accessors::AddWartMonteur(const QString& v) {
-    AdressDaten& r = state.current();
+    AdressDaten& r = records.current();
     ChangeGate gate(state, ChangeGate::OnError::StayClosed);
     r.WartMonteur = v;
     skipOnError([&] { view.showField(&AdressDaten::WartMonteur); });
@@ -106,8 +106,8 @@ void Accessors::AddWartMonteur(const QString& v) {
 void Accessors::AddMitPostleitzahl(const QString& mit, std::shared_ptr<HostApplication> app,
                                    const QString& connectString,
                                    std::shared_ptr<Connection> connection, bool ortsteile) {
-    ControlState& st = state;
-    ChangeGate gate(st, ChangeGate::OnError::StayClosed);
+    HostSettings& st = settings;
+    ChangeGate gate(state, ChangeGate::OnError::StayClosed);
     // Words true/false and numbers convert; any other text leaves the flag.
     const QString t = mit.trimmed();
     bool isNumber = false;
@@ -135,7 +135,7 @@ void Accessors::AddMitPostleitzahl(const QString& mit, std::shared_ptr<HostAppli
 }
 
 void Accessors::AddMitPostleitzahlOnline(const QString& v) {
-    skipOnError([&] { state.MitPostleitzahlOnline = v != QLatin1String("0"); });
+    skipOnError([&] { settings.MitPostleitzahlOnline = v != QLatin1String("0"); });
 }
 
 } // namespace belegadressen

@@ -16,14 +16,15 @@ class ServiceDataPort;
 // current record, before anything changes.
 class Accessors {
 public:
-    Accessors(ControlState& state, Ui& ui, ServiceHub& services, AddressView& view,
-              ServiceDataPort& serviceData)
-        : state(state), ui(ui), services(services), view(view), serviceData(serviceData) {}
+    Accessors(const ControlState& state, HostSettings& settings, AddressRecords& records, Ui& ui,
+              ServiceHub& services, AddressView& view, ServiceDataPort& serviceData)
+        : state(state), settings(settings), records(records), ui(ui), services(services),
+          view(view), serviceData(serviceData) {}
 
     template <class T> T get(T AdressDaten::*field) const { return state.current().*field; }
 
     template <class T> void add(T AdressDaten::*field, const T& value) {
-        AdressDaten& r = state.current();
+        AdressDaten& r = records.current();
         ChangeGate gate(state, ChangeGate::OnError::StayClosed);
         r.*field = value;
         show(FieldRef(field));
@@ -51,7 +52,9 @@ public:
 
 private:
     void show(const FieldRef& field);
-    ControlState& state;
+    const ControlState& state;
+    HostSettings& settings;
+    AddressRecords& records;
     Ui& ui;
     ServiceHub& services;
     AddressView& view;

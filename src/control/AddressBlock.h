@@ -23,6 +23,7 @@ struct CountryRule {
     const char* countryLine; // last line when the letter goes abroad
     const char* postalLine;  // {plz} and {ort}; {ORT} for the place in capitals
     bool dutchCode;          // "1234AB" is written "1234 AB"
+    const char* boxWord;     // before a post-office box number
 };
 
 // The rule of a country, nullptr for one the table does not know.
@@ -37,14 +38,20 @@ inline constexpr int kAnschriftZeilen = 6;
 // (empty land: the home country): salutation and names, the further name
 // lines, the contact person when it is to be printed, the post-office box with
 // its own postal code or else the street, the postal line, and abroad the
-// country in German capitals. No blank lines. Over six lines, lines are
-// dropped in this order: name line 4, name line 3, the contact person, name
-// line 2 (five lines are then left at most). A line wider than the
-// field is shortened by the abbreviations of abbreviate(), never cut.
+// country in German capitals. No blank lines. "Herr" in the salutation and at
+// the contact person is printed "Herrn". The box is written in the
+// destination post's word ("Postfach", "Postbus", "BP", "Postboks", in
+// Switzerland and Belgium by the language of the place), a typed word never
+// twice. Over six lines, lines are dropped in this order: name line 4, name
+// line 3, the contact person, name line 2 (five lines are then left at
+// most). A line wider than the field is shortened by the abbreviations of
+// abbreviate(), never cut.
 QStringList anschriftZeilen(const Anschrift& a, const QString& heimatland);
 
-// The usual abbreviations, applied one by one until the line fits:
-// "Straße" → "Str.", "Gesellschaft mit beschränkter Haftung" → "GmbH", ...
-QString abbreviate(const QString& line, int width = kAnschriftBreite);
+// The usual abbreviations, applied one by one until the line fits, each only
+// to a word of its own: "Gesellschaft mit beschränkter Haftung" → "GmbH",
+// "Straße" → "Str.", " und " → " u. ", ...; on a street line also the street
+// word that ends the street name ("Hafenstraße 5" → "Hafenstr. 5").
+QString abbreviate(const QString& line, int width = kAnschriftBreite, bool streetLine = false);
 
 } // namespace belegadressen

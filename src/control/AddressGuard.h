@@ -10,7 +10,7 @@ class ServiceHub;
 // there would belong to no address. Every subsystem's field reactions ask it.
 class AddressGuard {
 public:
-    AddressGuard(ControlState& state, Ui& ui, ServiceHub& services)
+    AddressGuard(const ControlState& state, Ui& ui, ServiceHub& services)
         : state(state), ui(ui), services(services) {}
 
     // False (after telling the user and putting the focus into the number
@@ -18,7 +18,7 @@ public:
     bool PruefeAdressnummer();
 
 private:
-    ControlState& state;
+    const ControlState& state;
     Ui& ui;
     ServiceHub& services;
 };

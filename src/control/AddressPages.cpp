@@ -17,8 +17,8 @@ void AddressPages::connectSignals() {
     for (int i = 0; i < 2; ++i) {
         QPushButton* b = ui.btnSeite[i];
         connectGuarded(b, &QPushButton::clicked, b, [this, i] { btnSeiteClick(i); });
-        onLeftMouseDown(b, [this] { state.mSeiteMausLinks = true; });
-        onFocusIn(b, [this] { state.mSeiteMausLinks = false; });
+        onLeftMouseDown(b, [this] { page.mSeiteMausLinks = true; });
+        onFocusIn(b, [this] { page.mSeiteMausLinks = false; });
     }
     watchPageMouse();
 }
@@ -48,8 +48,8 @@ void AddressPages::watchPageMouse() {
 
 void AddressPages::sizeAddresses(qint16 n) {
     if (n < 1 || n > 98) n = 2;
-    state.AnzAdresse = n;
-    state.mAdressen.assign(static_cast<size_t>(n), AdressDaten{});
+    page.AnzAdresse = n;
+    records.all().assign(static_cast<size_t>(n), AdressDaten{});
 }
 
 void AddressPages::setAnzAdresse(qint16 n) {
@@ -62,21 +62,21 @@ void AddressPages::setAnzAdresse(qint16 n) {
 
 void AddressPages::LeereAlleAdressen() {
     for (int i = 0; i < static_cast<int>(state.mAdressen.size()); ++i)
-        state.leereAdresse(i, true);
+        records.leereAdresse(i, true);
     // Address 1 is shown whatever address is current.
     const qint16 current = state.AktAdresse;
-    state.AktAdresse = 1;
+    page.AktAdresse = 1;
     view.ZeigeAdresse();
-    state.AktAdresse = current;
+    page.AktAdresse = current;
 }
 
 void AddressPages::setAktAdresse(qint16 n) {
-    ControlState& st = state;
+    const ControlState& st = state;
     if (st.designMode)
         throw Error(Error::DesignMode,
                     QStringLiteral("Die Eigenschaft kann zur Entwurfszeit nicht gesetzt werden."));
     refuseDuringLoad(st, QStringLiteral("AktAdresse"));
-    st.AktAdresse = n;
+    page.AktAdresse = n;
     events.raisePropertyChanged(QStringLiteral("AktAdresse"));
     // A two-page address without a number is not stored: what was typed there
     // has no address to belong to.
@@ -85,31 +85,31 @@ void AddressPages::setAktAdresse(qint16 n) {
         if (!ui.txtDNummer->text().trimmed().isEmpty() || st.mAnzSeiten == 1)
             view.SpeichereAdresse();
     }
-    st.mAngezeigteAdresse = n;
+    page.mAngezeigteAdresse = n;
     view.ZeigeAdresse();
     layout.SetzeSeitenLayout(st.mAnzSeiten);
-    if (st.mAnzSeiten == 1) switchToPage1Quietly();
+    if (st.mAnzSeiten == 1) turnPageQuietly(1);
 }
 
-void AddressPages::switchToPage1Quietly() {
-    state.mSeiteVomBenutzer = false;
-    skipOnError([&] { btnSeiteClick(1); });
-    state.mSeiteVomBenutzer = true;
+void AddressPages::turnPageQuietly(int buttonIndex) {
+    page.mSeiteVomBenutzer = false;
+    skipOnError([&] { btnSeiteClick(buttonIndex); });
+    page.mSeiteVomBenutzer = true;
 }
 
 QVariant AddressPages::SetzeAnzSeiten(qint16 adrNr, qint16 anzSeiten) {
     if (adrNr < 1 || adrNr > state.AnzAdresse || !state.hasAddress(adrNr) || anzSeiten < 1 ||
         anzSeiten > 2)
         return false;
-    state.mAnzSeiten = anzSeiten;
-    state.address(adrNr).AnzSeiten = anzSeiten;
-    state.mAngezeigteAdresse = adrNr;
+    page.mAnzSeiten = anzSeiten;
+    records.address(adrNr).AnzSeiten = anzSeiten;
+    page.mAngezeigteAdresse = adrNr;
     return {};
 }
 
 void AddressPages::btnSeiteClick(int index) {
     Ui& u = ui;
-    ControlState& st = state;
+    const ControlState& st = state;
     if (u.txtDNummer->text().trimmed().isEmpty() && st.mSeiteVomBenutzer) {
         services.meldung("Die Adressnummer " + u.txtDNummer->text() + " ist nicht vorhanden.");
         return;
@@ -117,7 +117,7 @@ void AddressPages::btnSeiteClick(int index) {
     QFrame* page2 = u.panSeite[0];
     QFrame* page1 = u.panSeite[1];
     if (index == 0) {
-        st.mSeite = 2;
+        page.mSeite = 2;
         if (page2->isHidden()) skipOnError([&] { page2->show(); });
         if (!page1->isHidden()) {
             skipOnError([&] { page1->hide(); });
@@ -125,7 +125,7 @@ void AddressPages::btnSeiteClick(int index) {
         }
         return;
     }
-    st.mSeite = 1;
+    page.mSeite = 1;
     if (!page2->isHidden()) skipOnError([&] { page2->hide(); });
     if (page1->isHidden()) {
         skipOnError([&] { page1->show(); });
@@ -150,7 +150,7 @@ void AddressPages::Refresh() {
 void AddressPages::AddAnzeigeBreit(bool wide) {
     ChangeGate gate(state);
     skipOnError([&] {
-        state.AnzeigeBreit = wide;
+        page.AnzeigeBreit = wide;
         const int width = twipsToPixels(ui.root, wide ? 11895 : 9315);
         for (QFrame* page : ui.panSeite)
             page->setFixedWidth(width);

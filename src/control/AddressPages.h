@@ -4,6 +4,8 @@
 namespace belegadressen {
 
 struct ControlState;
+struct PageState;
+class AddressRecords;
 struct Ui;
 class ServiceHub;
 class EventSink;
@@ -15,10 +17,11 @@ class MasterDataSetupPort;
 // switching addresses, the page buttons and the page-level commands.
 class AddressPages {
 public:
-    AddressPages(ControlState& state, Ui& ui, ServiceHub& services, EventSink& events,
-                 AddressView& view, PageLayout& layout, MasterDataSetupPort& masterData)
-        : state(state), ui(ui), services(services), events(events), view(view), layout(layout),
-          masterData(masterData) {}
+    AddressPages(const ControlState& state, PageState& page, AddressRecords& records, Ui& ui,
+                 ServiceHub& services, EventSink& events, AddressView& view, PageLayout& layout,
+                 MasterDataSetupPort& masterData)
+        : state(state), page(page), records(records), ui(ui), services(services), events(events),
+          view(view), layout(layout), masterData(masterData) {}
     void connectSignals();
 
     void setAnzAdresse(qint16 n);
@@ -32,12 +35,15 @@ public:
     void Refresh();
     void AddAnzeigeBreit(bool wide);
 
-    // Runs a page switch that the control makes itself, not the user.
-    void switchToPage1Quietly();
+    // Runs a page switch that the control makes itself, not the user: the
+    // page button `buttonIndex` (0 turns to page 2, 1 to page 1).
+    void turnPageQuietly(int buttonIndex);
 
 private:
     void watchPageMouse();
-    ControlState& state;
+    const ControlState& state;
+    PageState& page;
+    AddressRecords& records;
     Ui& ui;
     ServiceHub& services;
     EventSink& events;

@@ -194,16 +194,16 @@ void AddressView::ZeigeAdresse() {
     ChangeGate gate(state);
     if (!state.hasAddress(state.AktAdresse)) return;
     const AdressDaten& r = state.current();
-    state.mAnzSeiten = r.AnzSeiten;
+    page.mAnzSeiten = r.AnzSeiten;
     for (const Binding& b : mBindings)
         skipOnError([&] { show(b, r); });
     skipOnError([&] { currency.zeige(r); });
 }
 
 void AddressView::leereUndZeige(int index) {
-    AdressDaten& r = state.mAdressen.at(static_cast<size_t>(index));
+    AdressDaten& r = records.at(index);
     const qint16 kennzeichen = r.Kennzeichen;
-    state.leereAdresse(index, false);
+    records.leereAdresse(index, false);
     r.Kennzeichen = kennzeichen;
     ZeigeAdresse();
 }
@@ -216,7 +216,7 @@ AdressDaten AddressView::angezeigteAdresse() {
 }
 
 void AddressView::SpeichereAdresse() {
-    AdressDaten& r = state.address(state.mAngezeigteAdresse);
+    AdressDaten& r = records.address(state.mAngezeigteAdresse);
     r.AnzSeiten = state.mAnzSeiten;
     for (const Binding& b : mBindings)
         store(b, r);

@@ -7,6 +7,8 @@
 namespace belegadressen {
 
 struct ControlState;
+struct PageState;
+class AddressRecords;
 struct Ui;
 class ServiceHub;
 class CurrencyPort;
@@ -43,8 +45,10 @@ struct Binding {
 // (SpeichereAdresse), driven by one table of bindings.
 class AddressView {
 public:
-    AddressView(ControlState& state, Ui& ui, ServiceHub& services, CurrencyPort& currency)
-        : state(state), ui(ui), services(services), currency(currency) {}
+    AddressView(const ControlState& state, PageState& page, AddressRecords& records, Ui& ui,
+                ServiceHub& services, CurrencyPort& currency)
+        : state(state), page(page), records(records), ui(ui), services(services),
+          currency(currency) {}
     void bind(); // after the child controls exist
 
     // Shows the current record; a field that cannot be written is skipped.
@@ -63,7 +67,9 @@ private:
     void store(const Binding& b, AdressDaten& r);
     const Binding* find(const FieldRef& field) const;
 
-    ControlState& state;
+    const ControlState& state;
+    PageState& page;
+    AddressRecords& records;
     Ui& ui;
     ServiceHub& services;
     CurrencyPort& currency;

@@ -7,6 +7,7 @@
 #include "contracts/PropertyBag.h"
 #include "contracts/Recordset.h"
 #include "contracts/Services.h"
+#include "control/Events.h"
 #include <QFont>
 #include <QVariant>
 #include <QWidget>
@@ -270,6 +271,14 @@ public:
                             std::shared_ptr<Connection> pConnectionDB, bool pGL_Ortsteilanzeigen);
     /// Switches the online postal-code check on or off.
     void AddMitPostleitzahlOnline(const QString& v);
+    /// Whether the postal-code manager confirms a correct address with the
+    /// message "Die Anschrift ... ist geprüft." (on by default, not stored).
+    /// Off, the control asks the manager to suppress it before each search
+    /// (setOkMeldungUnterdrucken), also a manager a host brings; choices and
+    /// corrections are still offered.
+    void setPlzBestaetigung(bool on);
+    /// Whether a correct address is confirmed with a message.
+    bool plzBestaetigung() const;
     /// The place of the current address.
     QString GetOrt() const;
     /// Sets the place of the current address and shows it.
@@ -536,91 +545,9 @@ public:
     QVariant Hole_Tag_user();
 
 signals:
-    /// The user changed a value of the address block.
-    void Change();
-    /// The control was clicked.
-    void Click();
-    /// The customer search was requested (button or F2); answer with fktDragNummer()
-    /// through a Qt::QueuedConnection: the control marks the search as started only
-    /// after this event returns, so a direct answer leaves the next typed number unloaded.
-    void btnKundeClick();
-    /// The address search was requested; answer with fktDragNummerAdresse() through a
-    /// Qt::QueuedConnection, for the same reason as btnKundeClick().
-    void btnAdresseClick();
-    /// The technician search was requested; answer with fktDragPersonalNummer() (a
-    /// Qt::QueuedConnection, as for the other search events, serves as well).
-    void btnMonteurClick();
-    /// Declared for the service order's contact button; never raised.
-    void btnAnpWartClick();
-    /// Declared for the document's contact button; never raised.
-    void btnAnpBelClick();
-    /// The equipment button was pressed.
-    void btnAnlageClick();
-    /// The map button was pressed for the shown postal code, place and street.
-    void AufrufAutoMap(const QString& Postleitzahl, const QString& Ort, const QString& Strasse);
-    /// The document currency changed, with the old and new rate and the rate handling.
-    void Waehrungchange(const QString& NachWaehrung, double VonKurs, double NachKurs,
-                        qint16 Kursbehandlung);
-    /// The exchange rate changed.
-    void Wechselkurschange(double VonKursneu, double NachKursneu, qint16 Kursbehandlung,
-                           const QString& Waehrung);
-    /// An info button was pressed (index of the button).
-    void btnInfoClick(qint16 Index);
-    /// The button to copy from another document was pressed.
-    void btnUebernehme();
-    /// The contact-person button was pressed for a customer.
-    void btnAnsprechpartner(const QString& pKdnr, bool pFuerWart);
-    /// The contact person was cleared.
-    void btnAnsprechpartnerReset(bool pFuerWart);
-    /// The user switched to page 2 of the address.
-    void btnSeite2Click();
-    /// A header text button was pressed; the host chooses a text module.
-    void btnKopftextClick(qint16 Index, const QString& wert, const QString& Textart);
-    /// A footer text button was pressed; the host chooses a text module.
-    void btnFusstextClick(qint16 Index, const QString& wert, const QString& Textart);
-    /// The VAT key changed.
-    void ChangeMwstKnz(const QString& MwstKnz);
-    /// The payment terms changed.
-    void ChangeZahlungsbedingungen(const QString& Zahlungsbedingungen);
-    /// The customer's discount changed.
-    void ChangeKundenrabatt(double Rabattproz);
-    /// Declared for hosts of the interface and never raised: the control has
-    /// no double-click of its own. The same holds for the key and mouse
-    /// events below; hosts watch the widget with an event filter instead.
-    void DblClick();
-    /// Declared, never raised (see DblClick).
-    void KeyDown(qint16 KeyCode, qint16 Shift);
-    /// Declared, never raised (see DblClick).
-    void KeyPress(qint16 KeyAscii);
-    /// Declared, never raised (see DblClick).
-    void KeyUp(qint16 KeyCode, qint16 Shift);
-    /// Declared, never raised (see DblClick).
-    void MouseDown(qint16 Button, qint16 Shift, float X, float Y);
-    /// Declared, never raised (see DblClick).
-    void MouseMove(qint16 Button, qint16 Shift, float X, float Y);
-    /// Declared, never raised (see DblClick).
-    void MouseUp(qint16 Button, qint16 Shift, float X, float Y);
-    /// The subject of the service order changed.
-    void ChangeBetreff(const QString& pBetreff);
-    /// The revenue-account key of the site changed.
-    void ChangeErloekennung(const QString& pErloeskennung);
-    /// The note of the site changed.
-    void ChangeStandortNotiz(const QString& pNotiz);
-    /// The report forms of the site and equipment changed.
-    void ChangeAnlageFormular(const QString& pFormularST, const QString& pFormularWA);
-    /// The date of the last maintenance changed.
-    void ChangeDatumLetzteWartung(const QString& pDatumLetzteWartung);
-    /// An appointment is to be entered in the host's scheduler.
-    void TerminEintragen(const QString& Monteur, const QString& Termin, const QString& Uhrzeit,
-                         qint16 Dauer, const QString& Ansprechpartner, const QString& Telefon,
-                         const QString& Fax, const QString& Betreff, qint32 Vorwarnzeit);
-    /// The host's appointment assistant is asked for.
-    void TerminAssistent(const QString& Monteur, const QString& Termin, const QString& Uhrzeit,
-                         qint16 Dauer);
-    /// The customer's master sheet is asked for.
-    void StammBlatt(const QString& Kundennummer);
-    /// The maintenance appointment is to be deleted.
-    void LoescheWarttermin(bool pMitabfrage);
+    // The events of control/Events.h, in their fixed order, each with its
+    // name, arguments and description there.
+    BELEGADRESSEN_EVENTS(BELEGADRESSEN_EVENT_SIGNAL, BELEGADRESSEN_NEVER_SIGNAL)
     // Not an event of the interface: the property store's change notification.
     /// A stored property changed (the property store marks the form as changed).
     void PropertyChanged(const QString& name);

@@ -15,9 +15,81 @@ namespace belegadressen {
 class CostAssignment;
 class PostalCodeManager;
 
-// The module variables of the control: addresses, configuration flags and the
-// state of the number entry. Plain data; the collaborators change it.
-struct ControlState {
+// The module variables of the control, grouped by the collaborator that
+// writes them. The facade owns the whole state; every collaborator reads it
+// through a const reference and is handed, by the wiring in
+// facade/Collaborators.h, only the groups it writes, so the compiler says who
+// may change what.
+
+// The addresses and their two display pages: written by AddressPages, by the
+// stored properties that size them, and by AddressView, which shows a record
+// with its own page count.
+struct PageState {
+    qint16 AnzAdresse = 5;
+    qint16 AktAdresse = 0;
+    qint16 mSeite = 1;
+    qint16 mAngezeigteAdresse = 999;
+    qint16 mAnzSeiten = 2;
+    bool mSeiteVomBenutzer = true;
+    bool mSeiteMausLinks = false;
+    bool AnzeigeBreit = false;
+};
+
+// The layout flags, in their stored order where they are stored: written by
+// PageLayout (and the facade's property lets that do not change the layout).
+struct LayoutFlags {
+    bool MitWartung = false, MitKundendienst = false, MitPostfach = false;
+    bool MitVersandanschrift = false, MitRechnungsanschrift = false;
+    bool MitKopftext = false, MitFusstext = false, FuerBeleg = false;
+    bool MitVersandarten = false, MitSachbearbeiter = false, MitAuftragsrabatt = false;
+    bool MitRechnungPerPDF = false, MitDebitorenkonto = false;
+    bool MitKundenaktualisierung = false;
+};
+
+// What the host sets at run time: written by the facade and, for the postal
+// switches and the default duration, by Accessors.
+struct HostSettings {
+    std::shared_ptr<HostApplication> mAppObj;
+    qint16 mBelegart = 0;
+    QString mLandeswaehrung;
+    double mStandarddauer = 0;
+    bool MitPostleitzahl = false, MitPostleitzahlOnline = false;
+    std::shared_ptr<PostalCodeManager> mPlzManager;
+    // The country of an address whose country field is empty.
+    QString Heimatland = QStringLiteral("D");
+    bool designMode = false;
+};
+
+// Appearance, held and stored only: written by DesignProperties and the
+// facade's property lets.
+struct Appearance {
+    qint32 BackColor = 0, ForeColor = 0;
+    bool Enabled = false;
+    QFont Font;
+    qint16 BackStyle = 0, BorderStyle = 0;
+};
+
+// The cost assignment of the customer read last: written by CustomerReader.
+struct CustomerAssignment {
+    std::shared_ptr<CostAssignment> mKostenzuordnung;
+    QString mKostenstelle, mKostentraeger, mKundengruppe;
+};
+
+// The number entry: which search the host was asked for, and whether a load
+// is filling the records and raising its events (the host may not re-create
+// the records or change the current one then, nor start a second load).
+// Written by CustomerLoad, AddressLoad, TechnicianContacts and LoadGuard.
+struct EntryState {
+    bool mSucheKunde = false, mSucheAdresse = false;
+    bool mLaedt = false;
+};
+
+struct ControlState : PageState,
+                      LayoutFlags,
+                      HostSettings,
+                      Appearance,
+                      CustomerAssignment,
+                      EntryState {
     // Whether user edits raise their events: closed while the control fills
     // its own fields. Only ChangeGate and ChangeReportingScope change it.
     bool aenderungMelden() const { return mAenderungMelden; }
@@ -26,55 +98,12 @@ struct ControlState {
         if (mAenderungMelden) raise();
     }
 
+    // The records of the addresses; written only through AddressRecords.
     std::vector<AdressDaten> mAdressen;
-    qint16 AnzAdresse = 5;
-    qint16 AktAdresse = 0;
-    qint16 mSeite = 1;
-    qint16 mAngezeigteAdresse = 999;
-    qint16 mAnzSeiten = 2;
-    qint16 mBelegart = 0;
-    QString mLandeswaehrung;
-    double mStandarddauer = 0;
-
-    std::shared_ptr<HostApplication> mAppObj;
-    std::shared_ptr<Recordset> mRsKunde;
-    std::shared_ptr<Recordset> mRsStandort;
-    std::shared_ptr<Recordset> mRsAnlage;
-    std::shared_ptr<CostAssignment> mKostenzuordnung;
-    std::shared_ptr<PostalCodeManager> mPlzManager;
-    QString mKostenstelle, mKostentraeger, mKundengruppe;
-
-    // Layout flags, in their stored order where they are stored.
-    bool MitWartung = false, MitKundendienst = false, MitPostfach = false;
-    bool MitVersandanschrift = false, MitRechnungsanschrift = false;
-    bool MitKopftext = false, MitFusstext = false, FuerBeleg = false;
-    bool MitVersandarten = false, MitSachbearbeiter = false, MitAuftragsrabatt = false;
-    bool MitRechnungPerPDF = false, MitDebitorenkonto = false;
-    bool MitPostleitzahl = false, MitPostleitzahlOnline = false;
-    // The country of an address whose country field is empty.
-    QString Heimatland = QStringLiteral("D");
-    bool MitKundenaktualisierung = false;
-    bool AnzeigeBreit = false;
-
-    // Appearance, held and stored only.
-    qint32 BackColor = 0, ForeColor = 0;
-    bool Enabled = false;
-    QFont Font;
-    qint16 BackStyle = 0, BorderStyle = 0;
-
-    bool mSeiteVomBenutzer = true;
-    bool mSeiteMausLinks = false;
-    bool mSucheKunde = false, mSucheAdresse = false;
-    bool mOrtGeprueft = false;
-    bool designMode = false;
-    // A customer load is filling the records and raising its events: the
-    // host may not re-create the records or change the current one then,
-    // nor start a second load.
-    bool mLaedt = false;
 
     // The master columns a write-back compares, as the last load of an
     // address read them (by address index): what differs at the write-back
-    // was changed by someone else since.
+    // was changed by someone else since. Written through AddressRecords.
     struct GeladeneStammzeile {
         QString tabelle; // "Kundenstamm" or "Adressenstamm"
         QString nummer;
@@ -86,24 +115,46 @@ struct ControlState {
         return number >= 1 && number <= static_cast<int>(mAdressen.size());
     }
     // The record of address `number`; error 9 when there is none.
-    AdressDaten& address(int number) {
+    const AdressDaten& address(int number) const {
         if (!hasAddress(number))
             throw Error(Error::IndexOutOfRange,
                         QStringLiteral("Index außerhalb des gültigen Bereichs"));
         return mAdressen[static_cast<size_t>(number - 1)];
     }
-    AdressDaten& current() { return address(AktAdresse); }
+    const AdressDaten& current() const { return address(AktAdresse); }
     int currentIndex() const { return AktAdresse - 1; }
 
+private:
+    friend class ChangeGate;
+    friend class ChangeReportingScope;
+    // The gate is closed and opened by scopes that only read the rest of the state.
+    mutable bool mAenderungMelden = true;
+    mutable int mGateDepth = 0; // open ChangeGates; the outermost one opens the gate again
+};
+
+// The records of the addresses, as the fills, the accessors and the view
+// write them: handed by the wiring only to the collaborators that fill a
+// record.
+class AddressRecords {
+public:
+    explicit AddressRecords(ControlState& st) : mSt(st) {}
+
+    std::vector<AdressDaten>& all() { return mSt.mAdressen; }
+    AdressDaten& address(int number) {
+        mSt.address(number); // error 9 when there is none
+        return mSt.mAdressen[static_cast<size_t>(number - 1)];
+    }
+    AdressDaten& current() { return address(mSt.AktAdresse); }
+    AdressDaten& at(int index) { return mSt.mAdressen.at(static_cast<size_t>(index)); }
+    QHash<int, ControlState::GeladeneStammzeile>& geladeneStammzeilen() {
+        return mSt.mGeladeneStammzeilen;
+    }
     // Resets element `index` with the control's home currency and default
     // duration, with the change gate closed (see ChangeGate).
     void leereAdresse(int index, bool resetAppointment);
 
 private:
-    friend class ChangeGate;
-    friend class ChangeReportingScope;
-    bool mAenderungMelden = true;
-    int mGateDepth = 0; // open ChangeGates; the outermost one opens the gate again
+    ControlState& mSt;
 };
 
 // Closes the change gate for its lifetime: fills by the control itself raise
@@ -116,7 +167,7 @@ public:
     // all the same; an Add accessor leaves it closed until the next accessor.
     enum class OnError { Open, StayClosed };
 
-    explicit ChangeGate(ControlState& st, OnError onError = OnError::Open)
+    explicit ChangeGate(const ControlState& st, OnError onError = OnError::Open)
         : mSt(st), mOnError(onError), mExceptions(std::uncaught_exceptions()) {
         ++mSt.mGateDepth;
         mSt.mAenderungMelden = false;
@@ -130,7 +181,7 @@ public:
     ChangeGate& operator=(const ChangeGate&) = delete;
 
 private:
-    ControlState& mSt;
+    const ControlState& mSt;
     OnError mOnError;
     int mExceptions;
 };
@@ -140,7 +191,7 @@ private:
 // of a fill.
 class ChangeReportingScope {
 public:
-    explicit ChangeReportingScope(ControlState& st) : mSt(st), mBefore(st.mAenderungMelden) {
+    explicit ChangeReportingScope(const ControlState& st) : mSt(st), mBefore(st.mAenderungMelden) {
         mSt.mAenderungMelden = true;
     }
     ~ChangeReportingScope() { mSt.mAenderungMelden = mBefore; }
@@ -148,15 +199,14 @@ public:
     ChangeReportingScope& operator=(const ChangeReportingScope&) = delete;
 
 private:
-    ControlState& mSt;
+    const ControlState& mSt;
     bool mBefore;
 };
 
-inline void ControlState::leereAdresse(int index, bool resetAppointment) {
-    ChangeGate gate(*this);
-    mGeladeneStammzeilen.remove(index);
-    LeereAdresse(mAdressen.at(static_cast<size_t>(index)), index, resetAppointment, mLandeswaehrung,
-                 mStandarddauer);
+inline void AddressRecords::leereAdresse(int index, bool resetAppointment) {
+    ChangeGate gate(mSt);
+    mSt.mGeladeneStammzeilen.remove(index);
+    LeereAdresse(at(index), index, resetAppointment, mSt.mLandeswaehrung, mSt.mStandarddauer);
 }
 
 } // namespace belegadressen

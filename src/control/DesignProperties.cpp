@@ -5,6 +5,7 @@
 #include "control/Narrowing.h"
 #include "control/PageLayout.h"
 #include "control/Ui.h"
+#include "platform/Logging.h"
 #include <QApplication>
 
 namespace belegadressen {
@@ -14,22 +15,22 @@ namespace {
 // The thirteen layout flags in their stored order.
 struct Flag {
     const char* key;
-    bool ControlState::*member;
+    bool LayoutFlags::*member;
 };
 constexpr Flag kFlags[] = {
-    {"MitVersandanschrift", &ControlState::MitVersandanschrift},
-    {"MitRechnungsanschrift", &ControlState::MitRechnungsanschrift},
-    {"MitKopftext", &ControlState::MitKopftext},
-    {"MitFußtext", &ControlState::MitFusstext},
-    {"FürBeleg", &ControlState::FuerBeleg},
-    {"MitVersandarten", &ControlState::MitVersandarten},
-    {"MitSachbearbeiter", &ControlState::MitSachbearbeiter},
-    {"MitAuftragsrabatt", &ControlState::MitAuftragsrabatt},
-    {"MitRechnungPerPDF", &ControlState::MitRechnungPerPDF},
-    {"MitDebitorenkonto", &ControlState::MitDebitorenkonto},
-    {"MitPostfach", &ControlState::MitPostfach},
-    {"MitKundendienst", &ControlState::MitKundendienst},
-    {"MitWartung", &ControlState::MitWartung},
+    {"MitVersandanschrift", &LayoutFlags::MitVersandanschrift},
+    {"MitRechnungsanschrift", &LayoutFlags::MitRechnungsanschrift},
+    {"MitKopftext", &LayoutFlags::MitKopftext},
+    {"MitFußtext", &LayoutFlags::MitFusstext},
+    {"FürBeleg", &LayoutFlags::FuerBeleg},
+    {"MitVersandarten", &LayoutFlags::MitVersandarten},
+    {"MitSachbearbeiter", &LayoutFlags::MitSachbearbeiter},
+    {"MitAuftragsrabatt", &LayoutFlags::MitAuftragsrabatt},
+    {"MitRechnungPerPDF", &LayoutFlags::MitRechnungPerPDF},
+    {"MitDebitorenkonto", &LayoutFlags::MitDebitorenkonto},
+    {"MitPostfach", &LayoutFlags::MitPostfach},
+    {"MitKundendienst", &LayoutFlags::MitKundendienst},
+    {"MitWartung", &LayoutFlags::MitWartung},
 };
 
 // The container's font stands in for the ambient font of the host form.
@@ -37,51 +38,51 @@ QFont ambientFont(const QWidget* root) {
     return root->parentWidget() ? root->parentWidget()->font() : QApplication::font();
 }
 
-template <class F> void tryWrite(F&& write) {
+template <class F>
+void tryWrite(F&& write, std::source_location where = std::source_location::current()) {
     try {
         write();
     } catch (...) {
         // A key the store cannot take is skipped; the next one is written.
+        logging::swallowed(where, "the property store refused a key");
     }
 }
 
 } // namespace
 
 void DesignProperties::InitProperties() {
-    ControlState& st = state;
-    st.BackColor = st.ForeColor = 0;
-    st.Enabled = false;
-    st.Font = ambientFont(ui.root);
-    st.BackStyle = st.BorderStyle = 0;
-    st.AnzAdresse = 5;
-    st.AktAdresse = 0;
+    appearance.BackColor = appearance.ForeColor = 0;
+    appearance.Enabled = false;
+    appearance.Font = ambientFont(ui.root);
+    appearance.BackStyle = appearance.BorderStyle = 0;
+    page.AnzAdresse = 5;
+    page.AktAdresse = 0;
     for (const Flag& f : kFlags)
-        st.*f.member = false;
-    st.mAnzSeiten = 2;
-    st.mAngezeigteAdresse = 999;
+        flags.*f.member = false;
+    page.mAnzSeiten = 2;
+    page.mAngezeigteAdresse = 999;
 }
 
 void DesignProperties::ReadProperties(PropertyBag& bag) {
-    ControlState& st = state;
-    st.BackColor = bag.ReadProperty("BackColor", 0).toInt();
-    st.ForeColor = bag.ReadProperty("ForeColor", 0).toInt();
-    st.Enabled = bag.ReadProperty("Enabled", false).toBool();
+    appearance.BackColor = bag.ReadProperty("BackColor", 0).toInt();
+    appearance.ForeColor = bag.ReadProperty("ForeColor", 0).toInt();
+    appearance.Enabled = bag.ReadProperty("Enabled", false).toBool();
     const QVariant font = bag.ReadProperty("Font", ambientFont(ui.root));
     if (font.canConvert<QFont>())
-        st.Font = font.value<QFont>();
+        appearance.Font = font.value<QFont>();
     else
-        st.Font.fromString(font.toString());
+        appearance.Font.fromString(font.toString());
     // A stored number outside 16 bits is invalid, not cut to its low bits
     // (65539 is no 3); an invalid address count becomes 2 like any other.
-    st.BackStyle = toInt16(bag.ReadProperty("BackStyle", 0)).value_or(0);
-    st.BorderStyle = toInt16(bag.ReadProperty("BorderStyle", 0)).value_or(0);
+    appearance.BackStyle = toInt16(bag.ReadProperty("BackStyle", 0)).value_or(0);
+    appearance.BorderStyle = toInt16(bag.ReadProperty("BorderStyle", 0)).value_or(0);
     pages.sizeAddresses(toInt16(bag.ReadProperty("AnzAdresse", 5)).value_or(0));
     pages.LeereAlleAdressen();
     layout.SetzeButtonBilder();
-    st.AktAdresse = toInt16(bag.ReadProperty("AktAdresse", 0)).value_or(0);
+    page.AktAdresse = toInt16(bag.ReadProperty("AktAdresse", 0)).value_or(0);
     // Into their variables only: the host runs the let members it needs.
     for (const Flag& f : kFlags)
-        st.*f.member = bag.ReadProperty(f.key, false).toBool();
+        flags.*f.member = bag.ReadProperty(f.key, false).toBool();
 }
 
 void DesignProperties::WriteProperties(PropertyBag& bag) {

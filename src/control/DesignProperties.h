@@ -3,6 +3,9 @@
 namespace belegadressen {
 
 struct ControlState;
+struct Appearance;
+struct PageState;
+struct LayoutFlags;
 struct Ui;
 class AddressPages;
 class PageLayout;
@@ -11,14 +14,19 @@ class PropertyBag;
 // The configuration the host form keeps in its property store.
 class DesignProperties {
 public:
-    DesignProperties(ControlState& state, Ui& ui, AddressPages& pages, PageLayout& layout)
-        : state(state), ui(ui), pages(pages), layout(layout) {}
+    DesignProperties(const ControlState& state, Appearance& appearance, PageState& page,
+                     LayoutFlags& flags, Ui& ui, AddressPages& pages, PageLayout& layout)
+        : state(state), appearance(appearance), page(page), flags(flags), ui(ui), pages(pages),
+          layout(layout) {}
     void InitProperties();
     void ReadProperties(PropertyBag& bag);
     void WriteProperties(PropertyBag& bag);
 
 private:
-    ControlState& state;
+    const ControlState& state;
+    Appearance& appearance;
+    PageState& page;
+    LayoutFlags& flags;
     Ui& ui;
     AddressPages& pages;
     PageLayout& layout;

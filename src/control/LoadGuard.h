@@ -8,13 +8,13 @@ namespace belegadressen {
 // load is filling, nor start a load of its own inside it.
 class LoadGuard {
 public:
-    explicit LoadGuard(ControlState& st) : mSt(st) { mSt.mLaedt = true; }
+    explicit LoadGuard(EntryState& st) : mSt(st) { mSt.mLaedt = true; }
     ~LoadGuard() { mSt.mLaedt = false; }
     LoadGuard(const LoadGuard&) = delete;
     LoadGuard& operator=(const LoadGuard&) = delete;
 
 private:
-    ControlState& mSt;
+    EntryState& mSt;
 };
 
 // An invalid call naming `member` while a load is running.

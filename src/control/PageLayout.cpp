@@ -148,7 +148,7 @@ void PageLayout::showReferenceHeadings() {
 
 void PageLayout::setMitVersandanschrift(bool v) {
     Ui& u = ui;
-    state.MitVersandanschrift = v;
+    flags.MitVersandanschrift = v;
     setVisible(
         {u.lblversandan, u.txtDKD_Nr[0], u.txtDAD_Nr[0], u.btnVersandan[0], u.btnVersandan[1]}, v);
     showReferenceHeadings();
@@ -156,50 +156,50 @@ void PageLayout::setMitVersandanschrift(bool v) {
 
 void PageLayout::setMitRechnungsanschrift(bool v) {
     Ui& u = ui;
-    state.MitRechnungsanschrift = v;
+    flags.MitRechnungsanschrift = v;
     setVisible({u.lblRechan, u.txtDKD_Nr[1], u.txtDAD_Nr[1], u.btnRechan[0], u.btnRechan[1]}, v);
     showReferenceHeadings();
 }
 
 void PageLayout::setMitKundenaktualisierung(bool v) {
-    state.MitKundenaktualisierung = v;
+    flags.MitKundenaktualisierung = v;
     ui.btnAktKunde->setVisible(v);
 }
 
 void PageLayout::setMitVersandarten(bool v) {
-    state.MitVersandarten = v;
+    flags.MitVersandarten = v;
     ui.ocxDVersandart->setVisible(v);
 }
 
 void PageLayout::setMitSachbearbeiter(bool v) {
-    state.MitSachbearbeiter = v;
+    flags.MitSachbearbeiter = v;
     for (MasterDataCombo* combo : ui.ocxVertreter)
         combo->setVisible(v);
 }
 
 void PageLayout::setMitAuftragsrabatt(bool v) {
-    state.MitAuftragsrabatt = v;
+    flags.MitAuftragsrabatt = v;
     setVisible({ui.lblAuftragsrabtt, ui.txtDAuftragsrabatt}, v);
 }
 
 void PageLayout::setMitRechnungPerPDF(bool v) {
-    state.MitRechnungPerPDF = v;
+    flags.MitRechnungPerPDF = v;
     ui.chkRechnungPerPDF->setVisible(v);
 }
 
 void PageLayout::setMitDebitorenkonto(bool v) {
-    state.MitDebitorenkonto = v;
+    flags.MitDebitorenkonto = v;
     setVisible({ui.lblHauptkonto, ui.txtDHauptkonto}, v);
     zeigeUstIdentNr();
 }
 
 void PageLayout::setMitPostfach(bool v) {
-    state.MitPostfach = v;
+    flags.MitPostfach = v;
     setVisible({ui.lblPlzPostfach, ui.txtDPlzPostfach, ui.txtDPostfach}, v);
 }
 
 void PageLayout::setFuerBeleg(bool v) {
-    state.FuerBeleg = v;
+    flags.FuerBeleg = v;
     if (v) VerbergeTextZeilen();
     ui.btnBelegfreigabe->setVisible(v);
 }
@@ -234,12 +234,12 @@ void PageLayout::VerbergeTextZeilen() {
 }
 
 void PageLayout::setMitKopftext(bool v) {
-    state.MitKopftext = v;
+    flags.MitKopftext = v;
     setTextRow(0, v);
 }
 
 void PageLayout::setMitFusstext(bool v) {
-    state.MitFusstext = v;
+    flags.MitFusstext = v;
     setTextRow(1, v);
 }
 

@@ -3,6 +3,7 @@
 namespace belegadressen {
 
 struct ControlState;
+struct LayoutFlags;
 struct Ui;
 class ServiceHub;
 
@@ -10,8 +11,8 @@ class ServiceHub;
 // address 2, the host's layout flags and the text-number rows.
 class PageLayout {
 public:
-    PageLayout(ControlState& state, Ui& ui, ServiceHub& services)
-        : state(state), ui(ui), services(services) {}
+    PageLayout(const ControlState& state, LayoutFlags& flags, Ui& ui, ServiceHub& services)
+        : state(state), flags(flags), ui(ui), services(services) {}
 
     void SetzeSeitenLayout(int anzSeiten);
     bool PruefeWartungsdaten() const;
@@ -51,7 +52,8 @@ private:
     void setTextRow(int element, bool flag);
     void setzeTextZeile(int element, bool flag);
     void showReferenceHeadings();
-    ControlState& state;
+    const ControlState& state;
+    LayoutFlags& flags;
     Ui& ui;
     ServiceHub& services;
 };

@@ -8,7 +8,7 @@ namespace belegadressen {
 // each created on first use.
 class ServiceHub {
 public:
-    explicit ServiceHub(ControlState& st) : mSt(st) {}
+    explicit ServiceHub(const ControlState& st) : mSt(st) {}
     void set(const Services& services);
 
     MessageService& messages();
@@ -35,7 +35,7 @@ public:
     void meldung(const QString& text);
 
 private:
-    ControlState& mSt;
+    const ControlState& mSt;
     Services mS;
 };
 

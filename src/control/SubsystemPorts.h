@@ -1,10 +1,12 @@
 #pragma once
 #include <QString>
 #include <QVariant>
+#include <memory>
 
 namespace belegadressen {
 
 struct AdressDaten;
+class Recordset;
 
 // What the control core and the number entry need of the subsystems. The core
 // knows only these small interfaces; the facade's wiring hands it the
@@ -44,13 +46,13 @@ public:
     virtual QVariant HoleMonteurname(const QString& personalNr) = 0;
 };
 
-// Reads a customer row the way the number entry does (into mRsKunde,
-// failures reported with the reader's name).
+// Reads a customer row the way the number entry does (failures reported
+// with the reader's name).
 class CustomerReaderPort {
 public:
     virtual ~CustomerReaderPort() = default;
-    // Reads the customer row into mRsKunde; false when there is none.
-    virtual bool LeseKunde(const QString& nummer) = 0;
+    // The customer row, or none when there is no such customer.
+    virtual std::shared_ptr<Recordset> LeseKunde(const QString& nummer) = 0;
 };
 
 // The customer info window, opened after a load that found an internal remark.

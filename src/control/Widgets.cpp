@@ -1,5 +1,5 @@
 #include "control/Widgets.h"
-#include "control/ErrorStyles.h"
+#include "platform/EventHook.h"
 #include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -7,28 +7,6 @@
 #include <QPalette>
 
 namespace belegadressen {
-
-namespace {
-
-class Filter : public QObject {
-public:
-    using Handler = std::function<bool(QEvent*)>;
-    Filter(QObject* target, Handler h) : QObject(target), mHandler(std::move(h)) {
-        target->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject*, QEvent* e) override {
-        bool eat = false;
-        guarded([&] { eat = mHandler(e); });
-        return eat;
-    }
-
-private:
-    Handler mHandler;
-};
-
-} // namespace
 
 void showEditable(QLineEdit* field, bool editable) {
     field->setReadOnly(!editable);
@@ -38,7 +16,7 @@ void showEditable(QLineEdit* field, bool editable) {
 }
 
 void onLeave(QWidget* field, QWidget* scope, std::function<void()> leave) {
-    new Filter(field, [field, scope, leave](QEvent* e) {
+    hookEvents(field, [field, scope, leave](QObject*, QEvent* e) {
         if (e->type() != QEvent::FocusOut) return false;
         QWidget* next = QApplication::focusWidget();
         // Another field of the control, or of the host's window around it;
@@ -52,15 +30,23 @@ void onLeave(QWidget* field, QWidget* scope, std::function<void()> leave) {
 }
 
 void onKeyRelease(QWidget* field, std::function<bool(int, Qt::KeyboardModifiers)> onKey) {
-    new Filter(field, [onKey](QEvent* e) {
+    hookEvents(field, [onKey](QObject*, QEvent* e) {
         if (e->type() != QEvent::KeyRelease) return false;
         auto* k = static_cast<QKeyEvent*>(e);
         return onKey(k->key(), k->modifiers());
     });
 }
 
+void onKeyPress(QWidget* field, std::function<bool(int, Qt::KeyboardModifiers)> onKey) {
+    hookEvents(field, [onKey](QObject*, QEvent* e) {
+        if (e->type() != QEvent::KeyPress) return false;
+        auto* k = static_cast<QKeyEvent*>(e);
+        return onKey(k->key(), k->modifiers());
+    });
+}
+
 void onLeftMouseDown(QWidget* w, std::function<void()> onPress) {
-    new Filter(w, [onPress](QEvent* e) {
+    hookEvents(w, [onPress](QObject*, QEvent* e) {
         if (e->type() == QEvent::MouseButtonPress &&
             static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton)
             onPress();
@@ -69,14 +55,14 @@ void onLeftMouseDown(QWidget* w, std::function<void()> onPress) {
 }
 
 void onFocusIn(QWidget* w, std::function<void()> onFocus) {
-    new Filter(w, [onFocus](QEvent* e) {
+    hookEvents(w, [onFocus](QObject*, QEvent* e) {
         if (e->type() == QEvent::FocusIn) onFocus();
         return false;
     });
 }
 
 void onMouse(QWidget* w, std::function<void()> onMouse) {
-    new Filter(w, [onMouse](QEvent* e) {
+    hookEvents(w, [onMouse](QObject*, QEvent* e) {
         const auto t = e->type();
         if (t == QEvent::MouseMove || t == QEvent::MouseButtonPress ||
             t == QEvent::MouseButtonRelease)

@@ -22,8 +22,15 @@ inline void focusIfShown(QWidget* w) {
 // window takes it).
 void onLeave(QWidget* field, QWidget* scope, std::function<void()> onLeave);
 
-// Runs `onKey` with the key and modifiers when a key is released in `field`.
+// The hooks below watch a child control through platform/EventHook.h, so
+// nothing their handlers throw reaches Qt's event loop; a handler that fails
+// lets the event go on.
+
+// Runs `onKey` with the key and modifiers when a key is released in `field`;
+// true from it eats the key.
 void onKeyRelease(QWidget* field, std::function<bool(int key, Qt::KeyboardModifiers)> onKey);
+// Runs `onKey` when a key goes down in `field`; true from it eats the key.
+void onKeyPress(QWidget* field, std::function<bool(int key, Qt::KeyboardModifiers)> onKey);
 
 // Runs `onPress` when the left mouse button goes down on `w`, and `onFocus`
 // when it gets the focus.

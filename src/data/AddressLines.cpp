@@ -41,9 +41,9 @@ void AddressLines::lineChanged(int index) {
 }
 
 void AddressLines::lineLeft(int index) {
-    ControlState& st = state;
+    const ControlState& st = state;
     if (index == 4) skipOnError([&] { btnErwAdresseClick(); });
-    st.mOrtGeprueft = false;
+    postal.forgetCheckedPlace();
     if (index == 6 && !st.MitPostfach && st.mAnzSeiten == 1 &&
         !documentKinds::isServiceOrder(st.mBelegart)) {
         skipOnError([&] { focusIfShown(ui.txtDNummer); });

@@ -13,7 +13,7 @@ class DuplicateCheck;
 // extended-address toggle and the reference-number fields.
 class AddressLines {
 public:
-    AddressLines(ControlState& state, Ui& ui, EventSink& events, AddressGuard& guard,
+    AddressLines(const ControlState& state, Ui& ui, EventSink& events, AddressGuard& guard,
                  PostalCheck& postal, DuplicateCheck& duplicates)
         : state(state), ui(ui), events(events), guard(guard), postal(postal),
           duplicates(duplicates) {}
@@ -24,7 +24,7 @@ public:
     void btnErwAdresseClick();
 
 private:
-    ControlState& state;
+    const ControlState& state;
     Ui& ui;
     EventSink& events;
     AddressGuard& guard;

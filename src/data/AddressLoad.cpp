@@ -21,36 +21,29 @@ void AddressLoad::connectSignals() {
 
 void AddressLoad::btnAdresseClick() {
     events.raiseBtnAdresseClick();
-    state.mSucheAdresse = true;
+    entry.mSucheAdresse = true;
 }
 
-bool AddressLoad::LeseAdresse(const QString& nummer) {
-    try {
-        if (nummer.trimmed().isEmpty()) return false;
-        state.mRsKunde = services.connection()->Execute(statements::adresseSelect(nummer));
-        if (state.mRsKunde->Eof()) {
-            state.mRsKunde.reset();
-            return false;
-        }
-        return true;
-    } catch (...) {
-        state.mRsKunde.reset();
-        reportReaderFailure(services, QStringLiteral("LeseAdresse"));
-        return false;
-    }
+std::shared_ptr<Recordset> AddressLoad::LeseAdresse(const QString& nummer) {
+    if (nummer.trimmed().isEmpty()) return nullptr;
+    std::shared_ptr<Recordset> row =
+        readRow(services, statements::adresseSelect(nummer), QStringLiteral("LeseAdresse"));
+    qCDebug(lcLoad) << (row ? "LeseAdresse: general address" : "LeseAdresse: no general address")
+                    << nummer;
+    return row;
 }
 
-void AddressLoad::fill() {
+void AddressLoad::fill(const Recordset& row) {
     const int i = state.currentIndex();
-    AdressDaten& r = state.current();
+    AdressDaten& r = records.current();
     ChangeGate gate(state);
     try {
-        state.leereAdresse(i, false);
-        fillFromAddressRow(r, *state.mRsKunde);
+        records.leereAdresse(i, false);
+        fillFromAddressRow(r, row);
         // The document keeps no number for a general address; the row's own is the key.
-        state.mGeladeneStammzeilen[i] = {MasterColumns::adresse().table,
-                                         columnText(*state.mRsKunde, "AdressNummer"),
-                                         MasterColumns::adresse().valuesOf(*state.mRsKunde)};
+        records.geladeneStammzeilen()[i] = {MasterColumns::adresse().table,
+                                            columnText(row, "AdressNummer"),
+                                            MasterColumns::adresse().valuesOf(row)};
     } catch (...) {
         view.leereUndZeige(i);
         throw;
@@ -66,9 +59,9 @@ void AddressLoad::fill() {
 qint32 AddressLoad::fktDragNummerAdresse(const QString& nummer) {
     return zeroOnError([&]() -> qint32 {
         refuseDuringLoad(state, QStringLiteral("fktDragNummerAdresse"));
-        state.mSucheKunde = state.mSucheAdresse = false;
+        entry.mSucheKunde = entry.mSucheAdresse = false;
         state.current();
-        if (LeseAdresse(nummer)) fill();
+        if (const std::shared_ptr<Recordset> row = LeseAdresse(nummer)) fill(*row);
         return -1;
     });
 }

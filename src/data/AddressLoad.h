@@ -1,10 +1,14 @@
 #pragma once
 #include <QString>
 #include <functional>
+#include <memory>
 
 namespace belegadressen {
 
 struct ControlState;
+struct EntryState;
+class AddressRecords;
+class Recordset;
 struct Ui;
 class ServiceHub;
 class EventSink;
@@ -15,15 +19,16 @@ class AddressView;
 // address from an address row.
 class AddressLoad {
 public:
-    AddressLoad(ControlState& state, Ui& ui, ServiceHub& services, EventSink& events,
-                AddressView& view)
-        : state(state), ui(ui), services(services), events(events), view(view) {}
+    AddressLoad(const ControlState& state, EntryState& entry, AddressRecords& records, Ui& ui,
+                ServiceHub& services, EventSink& events, AddressView& view)
+        : state(state), entry(entry), records(records), ui(ui), services(services), events(events),
+          view(view) {}
     void connectSignals();
 
-    // Reads the address row into mRsKunde; false when there is none.
-    bool LeseAdresse(const QString& nummer);
-    // Fills the current address from the row read last.
-    void fill();
+    // The address row, or none when there is no such address.
+    std::shared_ptr<Recordset> LeseAdresse(const QString& nummer);
+    // Fills the current address from an address row.
+    void fill(const Recordset& row);
     qint32 fktDragNummerAdresse(const QString& nummer);
     void btnAdresseClick();
     // Called after every fill, so that the duplicate warning knows the
@@ -31,7 +36,9 @@ public:
     void setFilledHandler(std::function<void()> handler) { mFilled = std::move(handler); }
 
 private:
-    ControlState& state;
+    const ControlState& state;
+    EntryState& entry;
+    AddressRecords& records;
     Ui& ui;
     ServiceHub& services;
     EventSink& events;

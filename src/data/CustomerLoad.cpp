@@ -32,7 +32,7 @@ void CustomerLoad::connectSignals() {
 
 void CustomerLoad::btnKundeClick() {
     events.raiseBtnKundeClick();
-    state.mSucheKunde = true;
+    entry.mSucheKunde = true;
 }
 
 // A failure the load itself does not handle must not leave a half-filled
@@ -54,22 +54,22 @@ void CustomerLoad::clearAndReport(int index) {
     if (index == 0) steps.currency.raiseWaehrungchange();
     events.raiseChange();
     if (index == 0) {
-        state.mAdressen[0].Rabatt = 0;
+        records.at(0).Rabatt = 0;
         events.raiseChangeKundenrabatt(0);
     }
 }
 
 void CustomerLoad::nummerVerlassen() {
     if (state.mSucheKunde || state.mSucheAdresse) {
-        state.mSucheKunde = state.mSucheAdresse = false;
+        entry.mSucheKunde = entry.mSucheAdresse = false;
         return;
     }
     // A host slot that calls back into the control during one of the load's
     // events must not start a second load into a record that is being filled.
     refuseDuringLoad(state, QStringLiteral("fktDragNummer"));
-    const LoadGuard loading(state);
+    const LoadGuard loading(entry);
     const int i = state.currentIndex();
-    AdressDaten& r = state.current();
+    AdressDaten& r = records.current();
     const QString nummer = ui.txtDNummer->text();
     if (nummer == r.Nummer) return;
 
@@ -78,10 +78,13 @@ void CustomerLoad::nummerVerlassen() {
         return;
     }
 
-    if (!steps.reader.LeseKunde(nummer)) {
-        if (i > 0 && steps.addresses.LeseAdresse(nummer)) {
-            steps.addresses.fill();
-            return;
+    const std::shared_ptr<Recordset> rs = steps.reader.LeseKunde(nummer);
+    if (!rs) {
+        if (i > 0) {
+            if (const std::shared_ptr<Recordset> row = steps.addresses.LeseAdresse(nummer)) {
+                steps.addresses.fill(*row);
+                return;
+            }
         }
         services.meldung("Die Adressnummer " + nummer + " ist nicht vorhanden.");
         steps.view.leereUndZeige(i);
@@ -89,18 +92,17 @@ void CustomerLoad::nummerVerlassen() {
         return;
     }
 
-    std::shared_ptr<Recordset> rs = state.mRsKunde;
     {
         ChangeGate gate(state);
         try {
-            state.leereAdresse(i, false);
+            records.leereAdresse(i, false);
             r.Nummer = nummer;
             CustomerRowRules rules{
                 state.mLandeswaehrung, i == 0 && documentKinds::loadsServiceData(state.mBelegart),
                 [this](const QString& code) { return steps.currency.HoleWaehrungskurs(code); }};
             fillFromCustomerRow(r, *rs, rules);
-            state.mGeladeneStammzeilen[i] = {MasterColumns::kunde().table, nummer,
-                                             MasterColumns::kunde().valuesOf(*rs)};
+            records.geladeneStammzeilen()[i] = {MasterColumns::kunde().table, nummer,
+                                                MasterColumns::kunde().valuesOf(*rs)};
             if (i == 0) events.raiseChangeKundenrabatt(r.Rabatt);
             steps.view.ZeigeAdresse();
             if (i == 0) steps.services.LadeStandort(nummer, false);
@@ -110,7 +112,6 @@ void CustomerLoad::nummerVerlassen() {
                 steps.layout.SetzeSeitenLayout(1);
             }
         } catch (...) {
-            steps.reader.SchliesseKunde();
             // The host may hold the discount and currency of the customer
             // that is no longer shown: tell it the address is empty again.
             skipOnError([&] { clearAndReport(i); });
@@ -128,16 +129,15 @@ void CustomerLoad::nummerVerlassen() {
         steps.remarks.showInternalRemark(columnText(*rs, "Kundennummer"),
                                          columnText(*rs, "InterneBemerkung"));
     });
-    steps.reader.SchliesseKunde();
 }
 
 qint32 CustomerLoad::fktDragNummer(const QString& nummer) {
     return zeroOnError([&]() -> qint32 {
         refuseDuringLoad(state, QStringLiteral("fktDragNummer"));
-        if (!ui.panSeite[0]->isHidden()) steps.pages.switchToPage1Quietly();
+        if (!ui.panSeite[0]->isHidden()) steps.pages.turnPageQuietly(1);
         focusIfShown(ui.txtDNummer);
         ui.txtDNummer->setText(nummer);
-        state.mSucheKunde = state.mSucheAdresse = false;
+        entry.mSucheKunde = entry.mSucheAdresse = false;
         nummerVerlassen();
         return -1;
     });

@@ -4,6 +4,8 @@
 namespace belegadressen {
 
 struct ControlState;
+struct EntryState;
+class AddressRecords;
 struct Ui;
 class ServiceHub;
 class EventSink;
@@ -32,8 +34,10 @@ public:
         ServiceDataPort& services; // sites and equipment of service documents
         RemarkPort& remarks;       // the customer info window after the load
     };
-    CustomerLoad(ControlState& state, Ui& ui, ServiceHub& services, EventSink& events, Steps steps)
-        : state(state), ui(ui), services(services), events(events), steps(steps) {}
+    CustomerLoad(const ControlState& state, EntryState& entry, AddressRecords& records, Ui& ui,
+                 ServiceHub& services, EventSink& events, Steps steps)
+        : state(state), entry(entry), records(records), ui(ui), services(services), events(events),
+          steps(steps) {}
     void connectSignals();
 
     // Leaving the number field. Throws on a database failure after the row
@@ -46,7 +50,9 @@ private:
     void userLeftNummer();
     // Clears address `index` and raises the events of an emptied number field.
     void clearAndReport(int index);
-    ControlState& state;
+    const ControlState& state;
+    EntryState& entry;
+    AddressRecords& records;
     Ui& ui;
     ServiceHub& services;
     EventSink& events;

@@ -9,31 +9,29 @@
 
 namespace belegadressen {
 
-bool CustomerReader::LeseKunde(const QString& nummer) {
+std::shared_ptr<Recordset> CustomerReader::LeseKunde(const QString& nummer) {
+    if (nummer.trimmed().isEmpty()) return nullptr;
+    assignment.mKostenstelle.clear();
+    assignment.mKostentraeger.clear();
+    assignment.mKundengruppe.clear();
+    std::shared_ptr<Recordset> row =
+        readRow(services, statements::kundeSelect(nummer), QStringLiteral("LeseKunde"));
+    qCDebug(lcLoad) << (row ? "LeseKunde: customer" : "LeseKunde: no customer") << nummer;
+    if (!row) return nullptr;
     try {
-        if (nummer.trimmed().isEmpty()) return false;
-        state.mRsKunde = services.connection()->Execute(statements::kundeSelect(nummer));
-        state.mKostenstelle.clear();
-        state.mKostentraeger.clear();
-        state.mKundengruppe.clear();
-        if (state.mRsKunde->Eof()) {
-            state.mRsKunde.reset();
-            return false;
-        }
-        LeseKostenzuordnung(*state.mRsKunde);
-        state.mKundengruppe = columnText(*state.mRsKunde, "Kundengruppe");
-        return true;
+        LeseKostenzuordnung(*row);
+        assignment.mKundengruppe = columnText(*row, "Kundengruppe");
+        return row;
     } catch (...) {
-        state.mRsKunde.reset();
         reportReaderFailure(services, QStringLiteral("LeseKunde"));
-        return false;
+        return nullptr;
     }
 }
 
 void CustomerReader::LeseKostenzuordnung(const Recordset& rs) {
-    if (!state.mKostenzuordnung) {
-        state.mKostenzuordnung = services.newCostAssignment();
-        state.mKostenzuordnung->Init(services.connection());
+    if (!assignment.mKostenzuordnung) {
+        assignment.mKostenzuordnung = services.newCostAssignment();
+        assignment.mKostenzuordnung->Init(services.connection());
     }
     const QVariant kostid = rs.Value("kostid");
     if (kostid.isNull() || kostid.toLongLong() == 0) return;
@@ -44,12 +42,10 @@ void CustomerReader::LeseKostenzuordnung(const Recordset& rs) {
                              .arg(kostid.toString()));
         return;
     }
-    if (state.mKostenzuordnung->Suche(*id)) {
-        state.mKostentraeger = state.mKostenzuordnung->Kostentraeger();
-        state.mKostenstelle = state.mKostenzuordnung->Kostenstelle();
+    if (assignment.mKostenzuordnung->Suche(*id)) {
+        assignment.mKostentraeger = assignment.mKostenzuordnung->Kostentraeger();
+        assignment.mKostenstelle = assignment.mKostenzuordnung->Kostenstelle();
     }
 }
-
-void CustomerReader::SchliesseKunde() { state.mRsKunde.reset(); }
 
 } // namespace belegadressen

@@ -5,23 +5,23 @@
 namespace belegadressen {
 
 struct ControlState;
+struct CustomerAssignment;
 class ServiceHub;
 class Recordset;
 
 // Reads a customer master row and the customer's cost centre and cost unit.
 class CustomerReader final : public CustomerReaderPort {
 public:
-    CustomerReader(ControlState& state, ServiceHub& services) : state(state), services(services) {}
+    CustomerReader(CustomerAssignment& assignment, ServiceHub& services)
+        : assignment(assignment), services(services) {}
 
-    // Reads the customer row into mRsKunde; false when there is none. A
-    // failing query is reported with the reader's name and counts as none.
-    bool LeseKunde(const QString& nummer) override;
-    // Releases the row read last.
-    void SchliesseKunde();
+    // The customer row, or none. A failing query is reported with the
+    // reader's name and counts as none.
+    std::shared_ptr<Recordset> LeseKunde(const QString& nummer) override;
 
 private:
     void LeseKostenzuordnung(const Recordset& rs);
-    ControlState& state;
+    CustomerAssignment& assignment;
     ServiceHub& services;
 };
 

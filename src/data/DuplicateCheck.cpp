@@ -6,8 +6,8 @@
 #include "data/AddressLoad.h"
 #include "data/CustomerLoad.h"
 #include "data/DuplicateHint.h"
-#include "platform/PostalSpelling.h"
 #include "platform/GuardedConnect.h"
+#include "platform/PostalSpelling.h"
 
 namespace belegadressen {
 
@@ -23,7 +23,7 @@ QString settledForm(const QString& vorname, const QString& bez1, const QString& 
 
 } // namespace
 
-DuplicateCheck::DuplicateCheck(ControlState& state, Ui& ui, ServiceHub& services,
+DuplicateCheck::DuplicateCheck(const ControlState& state, Ui& ui, ServiceHub& services,
                                CustomerLoad& customers, AddressLoad& addresses)
     : state(state), ui(ui), services(services), customers(customers), addresses(addresses) {}
 

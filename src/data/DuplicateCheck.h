@@ -19,7 +19,7 @@ class DuplicateHint;
 // searches would. Off, it sends no statement and shows nothing.
 class DuplicateCheck {
 public:
-    DuplicateCheck(ControlState& state, Ui& ui, ServiceHub& services, CustomerLoad& customers,
+    DuplicateCheck(const ControlState& state, Ui& ui, ServiceHub& services, CustomerLoad& customers,
                    AddressLoad& addresses);
     ~DuplicateCheck();
     void connectSignals();
@@ -45,7 +45,7 @@ private:
     // A general address was filled in: it is known, not new.
     void addressTaken();
 
-    ControlState& state;
+    const ControlState& state;
     Ui& ui;
     ServiceHub& services;
     CustomerLoad& customers;

@@ -1,5 +1,4 @@
 #include "data/DuplicateHint.h"
-#include "control/ErrorStyles.h"
 #include "platform/GuardedConnect.h"
 #include <QApplication>
 #include <QHBoxLayout>
@@ -65,7 +64,7 @@ DuplicateHint::DuplicateHint(QWidget* anchor, QWidget* rowEnd, Choose choose)
 }
 
 DuplicateHint::~DuplicateHint() {
-    if (mFiltering) qApp->removeEventFilter(this);
+    if (mFiltering) mEscape.unwatch(qApp);
 }
 
 void DuplicateHint::showFor(const std::vector<DuplicateCandidate>& candidates) {
@@ -109,14 +108,14 @@ void DuplicateHint::showFor(const std::vector<DuplicateCandidate>& candidates) {
     show();
     raise();
     if (!mFiltering) {
-        qApp->installEventFilter(this);
+        mEscape.watch(qApp);
         mFiltering = true;
     }
 }
 
 void DuplicateHint::dismiss() {
     if (mFiltering) {
-        qApp->removeEventFilter(this);
+        mEscape.unwatch(qApp);
         mFiltering = false;
     }
     const bool hadFocus = isAncestorOf(QApplication::focusWidget());
@@ -144,7 +143,7 @@ bool DuplicateHint::inControl(QObject* o) const {
     return w && control && w->window() == control;
 }
 
-bool DuplicateHint::eventFilter(QObject* watched, QEvent* event) {
+bool DuplicateHint::escape(QObject* watched, QEvent* event) {
     const auto type = event->type();
     if ((type != QEvent::ShortcutOverride && type != QEvent::KeyPress) || !isVisible())
         return false;
@@ -156,7 +155,7 @@ bool DuplicateHint::eventFilter(QObject* watched, QEvent* event) {
         event->accept();
         return true;
     }
-    guarded([&] { dismiss(); });
+    dismiss();
     return true;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 #include "data/DuplicateLookup.h"
+#include "platform/EventHook.h"
 #include <QFrame>
 #include <functional>
 #include <vector>
@@ -29,10 +30,9 @@ public:
     // At most this many entries are listed; the caption counts the rest.
     static constexpr int kMaxEntries = 3;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
+    // Esc anywhere in the control's window closes the hint while it is open.
+    bool escape(QObject* watched, QEvent* event);
     void place();
     bool inControl(QObject* o) const;
 
@@ -44,6 +44,7 @@ private:
     std::vector<QPushButton*> mEntries;
     std::vector<DuplicateCandidate> mCandidates;
     bool mFiltering = false;
+    EventHook mEscape{[this](QObject* watched, QEvent* event) { return escape(watched, event); }};
 };
 
 } // namespace belegadressen

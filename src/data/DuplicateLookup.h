@@ -28,7 +28,6 @@ struct DuplicateCandidate {
 // when the statement fails.
 std::vector<DuplicateCandidate> findDuplicates(Connection& connection, const PartyAddress& typed);
 
-
 // A master row the control has just written, with the values now stored.
 struct WrittenRow {
     DuplicateSource source;

@@ -135,18 +135,19 @@ bool MasterUpdate::writeInto(const MasterColumns& master, MasterAddress& a,
     const int index = mState.currentIndex();
     const ControlState::GeladeneStammzeile loaded = mState.mGeladeneStammzeilen.value(index);
     const bool compare = loaded.tabelle == master.table && loaded.nummer == a.nummer;
+    std::shared_ptr<Recordset> row;
     const auto release = [&] {
-        if (mState.mRsKunde) mState.mRsKunde->Close();
-        mState.mRsKunde.reset();
+        if (row) row->Close();
+        row.reset();
     };
     const QString check = compare   ? master.checkSelect(a.nummer)
                           : isKunde ? masterstatements::kundeExists(a.nummer)
                                     : masterstatements::adresseExists(a.nummer);
-    mState.mRsKunde = connection->Execute(check);
-    if (!mState.mRsKunde || mState.mRsKunde->Eof()) return true;
+    row = connection->Execute(check);
+    if (!row || row->Eof()) return true;
 
     if (compare) {
-        const QStringList stored = master.valuesOf(*mState.mRsKunde);
+        const QStringList stored = master.valuesOf(*row);
         const std::vector<ForeignChange> changes = foreignChanges(loaded.werte, stored);
         if (!changes.empty()) {
             switch (askConflict(mServices.dialogs(), mUi.root,
@@ -170,6 +171,7 @@ bool MasterUpdate::writeInto(const MasterColumns& master, MasterAddress& a,
     const QString update =
         isKunde ? masterstatements::kundeUpdate(a) : masterstatements::adresseUpdate(a);
     connection->Execute(update);
+    qCDebug(lcWriteback) << "btnAktKunde wrote" << master.table << a.nummer;
     written.push_back({isKunde ? DuplicateSource::Kunde : DuplicateSource::Adresse,
                        a.nummer,
                        {a.vorname, a.bez1, a.strasse, a.plz, a.ort}});
@@ -185,7 +187,7 @@ bool MasterUpdate::writeInto(const MasterColumns& master, MasterAddress& a,
                     : QStringList{written.vorname, written.bez1,    written.bez2,
                                   written.bez3,    written.strasse, written.ort,
                                   written.land,    written.plz,     written.anrede};
-        mState.mGeladeneStammzeilen[index].werte = values;
+        mRecords.geladeneStammzeilen()[index].werte = values;
     }
     notice(isKunde ? QStringLiteral("Die Adressdaten wurden im Kundenstamm aktualisiert.")
                    : QStringLiteral("Die Adressdaten wurden in den allgemeinen Adressen "

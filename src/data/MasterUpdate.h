@@ -10,6 +10,7 @@ class QLineEdit;
 namespace belegadressen {
 
 struct ControlState;
+class AddressRecords;
 struct Ui;
 class ServiceHub;
 struct MasterColumns;
@@ -35,8 +36,8 @@ QString adresseUpdate(const MasterAddress& a);
 // address master, whichever holds the number (both when both do).
 class MasterUpdate {
 public:
-    MasterUpdate(ControlState& state, Ui& ui, ServiceHub& services)
-        : mState(state), mUi(ui), mServices(services) {}
+    MasterUpdate(const ControlState& state, AddressRecords& records, Ui& ui, ServiceHub& services)
+        : mState(state), mRecords(records), mUi(ui), mServices(services) {}
     void connectSignals();
 
     // Updates the customer master, then the address master, each with its
@@ -61,7 +62,8 @@ private:
                   const std::vector<ForeignChange>& changes);
     QLineEdit* fieldOf(const QString& column) const;
 
-    ControlState& mState;
+    const ControlState& mState;
+    AddressRecords& mRecords;
     Ui& mUi;
     ServiceHub& mServices;
     WrittenHandler mWritten;

@@ -46,6 +46,25 @@ PostalCodeManagerExtension* PostalCheck::context(PostalCodeManager& m) {
     return x;
 }
 
+namespace {
+// A search that may confirm with a message; with the confirmation switched
+// off the manager is asked to keep quiet for this search only.
+template <class F> void searchQuietly(PostalCodeManager& m, bool quiet, F&& search) {
+    if (!quiet) {
+        search();
+        return;
+    }
+    m.setOkMeldungUnterdrucken(true);
+    try {
+        search();
+    } catch (...) {
+        m.setOkMeldungUnterdrucken(false);
+        throw;
+    }
+    m.setOkMeldungUnterdrucken(false);
+}
+} // namespace
+
 PostalCodeManager& PostalCheck::manager() {
     if (!mState.mPlzManager)
         throw Error(Error::ObjectMissing,
@@ -63,7 +82,7 @@ void PostalCheck::btnPlzClick() {
         PostalCodeManager& m = manager();
         // The user asks: a value answered before is asked about again.
         if (PostalCodeManagerExtension* x = context(m)) x->neueSuche();
-        m.Suche_Plz(plz, ort, strasse, true);
+        searchQuietly(m, !mBestaetigung, [&] { m.Suche_Plz(plz, ort, strasse, true); });
         if (!m.Geprueft()) return;
         // The gate stays open: each field written reports its change.
         if (!mState.MitPostleitzahlOnline) {
@@ -82,7 +101,7 @@ void PostalCheck::btnPlzClick() {
 }
 
 void PostalCheck::postleitzahlValidate() {
-    ControlState& st = mState;
+    const ControlState& st = mState;
     QLineEdit* field = mUi.txtDPostleitzahl;
     if (!st.aenderungMelden()) return;
     if (field->text() == st.current().Postleitzahl) return;
@@ -98,7 +117,7 @@ void PostalCheck::postleitzahlValidate() {
 }
 
 void PostalCheck::placeValidate() {
-    ControlState& st = mState;
+    const ControlState& st = mState;
     Ui& u = mUi;
     QLineEdit* place = u.txtDAdr[6];
     QLineEdit* street = u.txtDAdr[5];
@@ -108,7 +127,9 @@ void PostalCheck::placeValidate() {
     PostalCodeManager& m = manager();
     if (!st.MitPostleitzahlOnline) {
         context(m);
-        m.Suche_Plz(u.txtDPostleitzahl->text(), place->text(), street->text());
+        searchQuietly(m, !mBestaetigung, [&] {
+            m.Suche_Plz(u.txtDPostleitzahl->text(), place->text(), street->text());
+        });
         if (m.Geprueft()) {
             place->setText(m.Ort());
             street->setText(m.Strasse());
@@ -117,8 +138,8 @@ void PostalCheck::placeValidate() {
         return;
     }
     // Online: the place this check has just written is not checked again.
-    if (st.mOrtGeprueft) {
-        st.mOrtGeprueft = false;
+    if (mOrtGeprueft) {
+        mOrtGeprueft = false;
         return;
     }
     ChangeGate gate(st);
@@ -135,7 +156,7 @@ void PostalCheck::placeValidate() {
     if (!m.Geprueft()) return;
     const QString foundOrt = m.Ort().trimmed();
     if (!foundOrt.isEmpty()) {
-        st.mOrtGeprueft = true;
+        mOrtGeprueft = true;
         if (foundOrt != place->text().trimmed()) place->setText(m.Ort());
     }
     if (!m.Strasse().trimmed().isEmpty())
@@ -156,7 +177,7 @@ void PostalCheck::postalFieldChanged(QLineEdit* field) {
 }
 
 void PostalCheck::plzPostfachLeft() {
-    ControlState& st = mState;
+    const ControlState& st = mState;
     // The service orders put the site on the second page; there the PO-box
     // postal code does not lead on to it.
     if (!st.MitPostfach || st.mAnzSeiten != 1 || documentKinds::isServiceOrder(st.mBelegart))

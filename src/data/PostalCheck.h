@@ -18,7 +18,7 @@ class PostalCodeManagerExtension;
 // the postal-code and PO-box fields, and the map button.
 class PostalCheck {
 public:
-    PostalCheck(ControlState& state, Ui& ui, ServiceHub& services, EventSink& events,
+    PostalCheck(const ControlState& state, Ui& ui, ServiceHub& services, EventSink& events,
                 AddressGuard& guard)
         : mState(state), mUi(ui), mServices(services), mEvents(events), mGuard(guard) {}
     void connectSignals();
@@ -35,17 +35,27 @@ public:
     // The PO-box postal code is the last field of a one-page address block.
     void plzPostfachLeft();
     void btnAutoMapClick();
+    // Leaving any address line: the place written by the online check is
+    // checked again at the next leave of the place line.
+    void forgetCheckedPlace() { mOrtGeprueft = false; }
+
+    // Whether the manager may confirm a correct address with its message.
+    void setBestaetigung(bool on) { mBestaetigung = on; }
+    bool bestaetigung() const { return mBestaetigung; }
 
 private:
     PostalCodeManager& manager();
     // Tells a manager that offers it the country and the typed place.
     PostalCodeManagerExtension* context(PostalCodeManager& m);
 
-    ControlState& mState;
+    const ControlState& mState;
     Ui& mUi;
     ServiceHub& mServices;
     EventSink& mEvents;
     AddressGuard& mGuard;
+    // The online check has just written the place line itself.
+    bool mOrtGeprueft = false;
+    bool mBestaetigung = true;
 };
 
 } // namespace belegadressen

@@ -14,62 +14,13 @@ namespace belegadressen {
 class BelegAdressen::Sink : public EventSink {
 public:
     explicit Sink(BelegAdressen& w) : w(w) {}
-    void raiseChange() override { emit w.Change(); }
-    void raiseClick() override { emit w.Click(); }
-    void raiseBtnKundeClick() override { emit w.btnKundeClick(); }
-    void raiseBtnAdresseClick() override { emit w.btnAdresseClick(); }
-    void raiseBtnMonteurClick() override { emit w.btnMonteurClick(); }
-    void raiseBtnAnlageClick() override { emit w.btnAnlageClick(); }
-    void raiseAufrufAutoMap(const QString& plz, const QString& ort, const QString& str) override {
-        emit w.AufrufAutoMap(plz, ort, str);
-    }
-    void raiseWaehrungchange(const QString& nach, double von, double nachKurs, qint16 k) override {
-        emit w.Waehrungchange(nach, von, nachKurs, k);
-    }
-    void raiseWechselkurschange(double von, double nach, qint16 k, const QString& wae) override {
-        emit w.Wechselkurschange(von, nach, k, wae);
-    }
-    void raiseBtnInfoClick(qint16 index) override { emit w.btnInfoClick(index); }
-    void raiseBtnUebernehme() override { emit w.btnUebernehme(); }
-    void raiseBtnAnsprechpartner(const QString& kdnr, bool fuerWart) override {
-        emit w.btnAnsprechpartner(kdnr, fuerWart);
-    }
-    void raiseBtnAnsprechpartnerReset(bool fuerWart) override {
-        emit w.btnAnsprechpartnerReset(fuerWart);
-    }
-    void raiseBtnSeite2Click() override { emit w.btnSeite2Click(); }
-    void raiseBtnKopftextClick(qint16 i, const QString& wert, const QString& art) override {
-        emit w.btnKopftextClick(i, wert, art);
-    }
-    void raiseBtnFusstextClick(qint16 i, const QString& wert, const QString& art) override {
-        emit w.btnFusstextClick(i, wert, art);
-    }
-    void raiseChangeMwstKnz(const QString& knz) override { emit w.ChangeMwstKnz(knz); }
-    void raiseChangeZahlungsbedingungen(const QString& z) override {
-        emit w.ChangeZahlungsbedingungen(z);
-    }
-    void raiseChangeKundenrabatt(double r) override { emit w.ChangeKundenrabatt(r); }
+#define BA_EMIT(name, original, raise, params, args, doc)                                          \
+    void raise params override { emit w.name args; }
+#define BA_NEVER(...)
+    BELEGADRESSEN_EVENTS(BA_EMIT, BA_NEVER)
+#undef BA_EMIT
+#undef BA_NEVER
     void raisePropertyChanged(const QString& name) override { emit w.PropertyChanged(name); }
-    void raiseChangeBetreff(const QString& b) override { emit w.ChangeBetreff(b); }
-    void raiseChangeErloekennung(const QString& e) override { emit w.ChangeErloekennung(e); }
-    void raiseChangeStandortNotiz(const QString& n) override { emit w.ChangeStandortNotiz(n); }
-    void raiseChangeAnlageFormular(const QString& st, const QString& wa) override {
-        emit w.ChangeAnlageFormular(st, wa);
-    }
-    void raiseChangeDatumLetzteWartung(const QString& d) override {
-        emit w.ChangeDatumLetzteWartung(d);
-    }
-    void raiseTerminEintragen(const QString& monteur, const QString& termin, const QString& zeit,
-                              qint16 dauer, const QString& anp, const QString& tel,
-                              const QString& fax, const QString& betreff, qint32 vorwarn) override {
-        emit w.TerminEintragen(monteur, termin, zeit, dauer, anp, tel, fax, betreff, vorwarn);
-    }
-    void raiseTerminAssistent(const QString& monteur, const QString& termin, const QString& zeit,
-                              qint16 dauer) override {
-        emit w.TerminAssistent(monteur, termin, zeit, dauer);
-    }
-    void raiseLoescheWarttermin(bool mitAbfrage) override { emit w.LoescheWarttermin(mitAbfrage); }
-    void raiseStammBlatt(const QString& nummer) override { emit w.StammBlatt(nummer); }
 
 private:
     BelegAdressen& w;
@@ -113,12 +64,7 @@ BelegAdressen::BelegAdressen(const Services& services, QWidget* parent)
 
 // Termination: recordsets, components and the host object are released, errors ignored.
 BelegAdressen::~BelegAdressen() {
-    skipOnError([&] {
-        for (auto* rs : {&mSt->mRsKunde, &mSt->mRsStandort, &mSt->mRsAnlage}) {
-            if (*rs) (*rs)->Close();
-            rs->reset();
-        }
-    });
+    skipOnError([&] { mC->sites.releaseRows(); });
     mSt->mKostenzuordnung.reset();
     mSt->mAppObj.reset();
     mSt->mPlzManager.reset();
@@ -185,8 +131,7 @@ void BelegAdressen::Anzeige_Kundeninfo(const QString& pNr) { mC->info.Anzeige_Ku
 void BelegAdressen::SchliesseSelect() {
     skipOnError([&] { mC->imageButtons.releasePictures(); });
     mSt->mAppObj.reset();
-    mSt->mRsStandort.reset();
-    mSt->mRsAnlage.reset();
+    mC->sites.releaseRows();
 }
 
 QString BelegAdressen::Kundengruppe() const { return mSt->mKundengruppe; }
@@ -502,6 +447,8 @@ void BelegAdressen::setMitVersandanschrift(bool v) {
 }
 bool BelegAdressen::MitRechnungsanschrift() const { return mSt->MitRechnungsanschrift; }
 void BelegAdressen::setMitKundenaktualisierung(bool v) { mC->layout.setMitKundenaktualisierung(v); }
+void BelegAdressen::setPlzBestaetigung(bool on) { mC->postal.setBestaetigung(on); }
+bool BelegAdressen::plzBestaetigung() const { return mC->postal.bestaetigung(); }
 void BelegAdressen::setDuplikatWarnung(bool on) { mC->duplicates.setEnabled(on); }
 bool BelegAdressen::duplikatWarnung() const { return mC->duplicates.enabled(); }
 QStringList BelegAdressen::Anschriftzeilen(qint16 adresse) {

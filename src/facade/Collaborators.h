@@ -2,7 +2,9 @@
 // The one place that knows every collaborator: the facade's wiring. Each
 // collaborator gets exactly the state, controls, services, event sink and
 // siblings it uses; the control core reaches the subsystems only through the
-// small interfaces of SubsystemPorts.h that the objects here implement.
+// small interfaces of SubsystemPorts.h that the objects here implement. Every
+// collaborator reads the state through a const reference; the groups of it
+// that one writes are handed to it here by name.
 #include "commercial/AccountFields.h"
 #include "commercial/Currency.h"
 #include "commercial/CurrencyChange.h"
@@ -35,22 +37,36 @@
 namespace belegadressen {
 
 struct Collaborators {
-    Collaborators(ControlState& st, Ui& ui, ServiceHub& svc, EventSink& ev)
-        : guard(st, ui, svc), currency(st, ui, svc, ev),
-          currencyChange(st, ui, ev, currency, guard),
+    Collaborators(ControlState& state, Ui& ui, ServiceHub& svc, EventSink& ev)
+        : st(state), page(state), flags(state), settings(state), appearance(state),
+          assignment(state), entry(state), records(state), guard(st, ui, svc),
+          currency(st, records, ui, svc, ev), currencyChange(st, ui, ev, currency, guard),
           masterData(st, ui, svc, ev, currencyChange, guard), accountFields(st, ui, ev, guard),
           info(st, ui, svc, ev, reader), recall(ui), clipboard(recall),
-          commands(st, ui, svc, ev, reader), imageButtons(ui, svc), view(st, ui, svc, currency),
-          layout(st, ui, svc), pages(st, ui, svc, ev, view, layout, masterData),
-          appointments(st, ui, svc, ev), technician(st, ui, svc, ev, pages, guard),
-          sites(st, ui, svc, ev, view, appointments), longTexts(svc),
+          commands(st, ui, svc, ev, reader), imageButtons(ui, svc),
+          view(st, page, records, ui, svc, currency), layout(st, flags, ui, svc),
+          pages(st, page, records, ui, svc, ev, view, layout, masterData),
+          appointments(st, records, ui, svc, ev),
+          technician(st, entry, records, ui, svc, ev, pages, guard),
+          sites(st, records, ui, svc, ev, view, appointments), longTexts(svc),
           textChoice(st, ui, svc, ev, pages), textFields(st, ui, ev, textChoice, longTexts),
-          accessors(st, ui, svc, view, sites), properties(st, ui, pages, layout), reader(st, svc),
-          addresses(st, ui, svc, ev, view), postal(st, ui, svc, ev, guard),
-          masterUpdate(st, ui, svc), lines(st, ui, ev, guard, postal, duplicates),
-          customers(st, ui, svc, ev,
+          accessors(st, settings, records, ui, svc, view, sites),
+          properties(st, appearance, page, flags, ui, pages, layout), reader(assignment, svc),
+          addresses(st, entry, records, ui, svc, ev, view), postal(st, ui, svc, ev, guard),
+          masterUpdate(st, records, ui, svc), lines(st, ui, ev, guard, postal, duplicates),
+          customers(st, entry, records, ui, svc, ev,
                     {reader, addresses, view, pages, layout, currency, sites, info}),
           duplicates(st, ui, svc, customers, addresses) {}
+
+    // The state as every collaborator reads it, and the groups handed to their writers.
+    const ControlState& st;
+    PageState& page;
+    LayoutFlags& flags;
+    HostSettings& settings;
+    Appearance& appearance;
+    CustomerAssignment& assignment;
+    EntryState& entry;
+    AddressRecords records;
 
     AddressGuard guard;
     // Commercial settings.

@@ -1,5 +1,6 @@
 #include "platform/HouseNumber.h"
 #include <QRegularExpression>
+#include <vector>
 
 namespace belegadressen {
 
@@ -40,11 +41,42 @@ const QRegularExpression& square() {
 
 } // namespace
 
+PostOfficeBox splitPostOfficeBox(const QString& line) {
+    struct Spelling {
+        QRegularExpression pattern;
+        QString word;
+    };
+    // Each word with the spellings it is typed in; a word ends where no letter
+    // follows, then comes nothing or a number.
+    static const std::vector<Spelling> spellings = [] {
+        std::vector<Spelling> out;
+        for (const auto& [pattern, word] :
+             std::initializer_list<std::pair<const char*, const char*>>{
+                 {R"(postfach|postf\.?|pf\.?)", "Postfach"},
+                 {R"(postbus)", "Postbus"},
+                 {R"(postboks)", "Postboks"},
+                 {R"(bo[iî]te postale|b\.\s?p\.?|bp)", "BP"},
+                 {R"(case postale)", "Case postale"},
+                 {R"(casella postale)", "Casella postale"},
+                 {R"(p\.?\s?o\.?\s?box)", "PO Box"}})
+            out.push_back({QRegularExpression(QStringLiteral(R"(^(?:%1)(?!\p{L})\s*(\d.*)?$)")
+                                                  .arg(QString::fromUtf8(pattern)),
+                                              QRegularExpression::CaseInsensitiveOption |
+                                                  QRegularExpression::UseUnicodePropertiesOption),
+                           QString::fromUtf8(word)});
+        return out;
+    }();
+    const QString text = line.simplified();
+    for (const Spelling& s : spellings)
+        if (const QRegularExpressionMatch m = s.pattern.match(text); m.hasMatch())
+            return {s.word, m.captured(1)};
+    return {};
+}
+
 bool isPostOfficeBox(const QString& line) {
-    static const QRegularExpression re(
-        QStringLiteral(R"(^(?:postfach|postf\.?|pf|case postale|casella postale)\s*\d[\d ]*$)"),
-        QRegularExpression::CaseInsensitiveOption);
-    return re.match(line.trimmed()).hasMatch();
+    static const QRegularExpression digits(QStringLiteral(R"(^\d[\d ]*$)"));
+    const PostOfficeBox box = splitPostOfficeBox(line);
+    return !box.word.isEmpty() && digits.match(box.number).hasMatch();
 }
 
 StreetAndNumber splitHouseNumber(const QString& line) {

@@ -22,8 +22,21 @@ struct StreetAndNumber {
 // number is all number. Both parts come back trimmed.
 StreetAndNumber splitHouseNumber(const QString& line);
 
-// Whether the line names a post-office box rather than a street:
-// "Postfach 1234", "Postf. 12 34", "PF 1234", "Case postale 12".
+// A post-office box line: the box word in the spelling the posts print
+// ("Postfach", "Postbus", "Postboks", "BP", "Case postale", "Casella postale",
+// "PO Box") and what follows it. Abbreviations and other spellings are read as
+// their word: "Postf.", "PF" → "Postfach", "B.P.", "Boîte postale" → "BP",
+// "P.O. Box" → "PO Box". The word is empty when the line does not begin with
+// one, or when a word and not a number follows it ("Postfachweg 3").
+struct PostOfficeBox {
+    QString word;
+    QString number;
+};
+PostOfficeBox splitPostOfficeBox(const QString& line);
+
+// Whether the line names a post-office box rather than a street: a box word
+// and a number of digits and blanks ("Postfach 1234", "Postf. 12 34",
+// "PF 1234", "Case postale 12", "Postbus 626", "BP 4711", "Postboks 12").
 bool isPostOfficeBox(const QString& line);
 
 // The street line again: name and number joined by one blank (after a

@@ -33,7 +33,7 @@ PostalChoiceDialog::PostalChoiceDialog(const QList<PostalEntry>& entries, bool w
     mFilter->setAccessibleDescription(
         QStringLiteral("Postleitzahl, Ort oder Straße; Pfeiltasten wählen eine Zeile, die "
                        "Eingabetaste übernimmt sie"));
-    mFilter->installEventFilter(this);
+    mKeys.watch(mFilter);
     layout->addWidget(mFilter);
 
     QStringList headings{QStringLiteral("PLZ"), QStringLiteral("Ort")};
@@ -136,7 +136,7 @@ void PostalChoiceDialog::applyFilter(const QString& text) {
 }
 
 // Moving keys typed in the filter move the marked row instead.
-bool PostalChoiceDialog::eventFilter(QObject* watched, QEvent* event) {
+bool PostalChoiceDialog::filterKey(QObject* watched, QEvent* event) {
     if (watched == mFilter && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp ||
@@ -145,7 +145,7 @@ bool PostalChoiceDialog::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
     }
-    return QDialog::eventFilter(watched, event);
+    return false;
 }
 
 } // namespace belegadressen

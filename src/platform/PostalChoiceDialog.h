@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/EventHook.h"
 #include "platform/PostalDirectory.h"
 #include <QDialog>
 
@@ -30,15 +31,14 @@ public:
 
     void accept() override;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void applyFilter(const QString& text);
+    bool filterKey(QObject* watched, QEvent* event);
 
     QLineEdit* mFilter = nullptr;
     QTableWidget* mTable = nullptr;
     QPushButton* mOk = nullptr;
+    EventHook mKeys{[this](QObject* watched, QEvent* event) { return filterKey(watched, event); }};
 };
 
 } // namespace belegadressen

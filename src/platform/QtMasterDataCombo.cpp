@@ -295,7 +295,7 @@ void QtMasterDataCombo::fillList() {
         mList->setSelectionBehavior(QAbstractItemView::SelectRows);
         mList->setSelectionMode(QAbstractItemView::SingleSelection);
         mList->verticalHeader()->hide();
-        mList->installEventFilter(this);
+        mListKeys.watch(mList);
         connectGuarded(mList, &QTableWidget::cellClicked, this,
                        [this](int row, int) { pick(row); });
     }
@@ -347,7 +347,7 @@ void QtMasterDataCombo::hideList() {
 
 bool QtMasterDataCombo::isListVisible() const { return mList && mList->isVisible(); }
 
-bool QtMasterDataCombo::eventFilter(QObject* watched, QEvent* event) {
+bool QtMasterDataCombo::listKey(QObject* watched, QEvent* event) {
     if (watched == mList && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         switch (key->key()) {
@@ -369,7 +369,7 @@ bool QtMasterDataCombo::eventFilter(QObject* watched, QEvent* event) {
             break;
         }
     }
-    return MasterDataCombo::eventFilter(watched, event);
+    return false;
 }
 
 void QtMasterDataCombo::pick(int row) {

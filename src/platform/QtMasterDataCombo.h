@@ -2,6 +2,7 @@
 #include "contracts/DialogRunner.h"
 #include "contracts/MasterDataCombo.h"
 #include "contracts/MessageService.h"
+#include "platform/EventHook.h"
 #include "platform/MasterDataTable.h"
 #include <QLineEdit>
 #include <QList>
@@ -139,10 +140,10 @@ protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QString captionOrTable() const;
+    bool listKey(QObject* watched, QEvent* event);
     void guarded(const char* procedure, const std::function<void()>& step);
     // What ItemSelected carries for a row: the key as read from the table,
     // the key text for the plain entry.
@@ -190,6 +191,8 @@ private:
     bool mUnconfirmed = false;
     bool mLeaving = false;
     bool mRefocusing = false;
+    EventHook mListKeys{
+        [this](QObject* watched, QEvent* event) { return listKey(watched, event); }};
 };
 
 } // namespace belegadressen

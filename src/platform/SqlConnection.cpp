@@ -1,8 +1,10 @@
 #include "platform/SqlConnection.h"
 #include "contracts/Error.h"
 #include "platform/ConnectionRecovery.h"
+#include "platform/Logging.h"
 #include "platform/PgSession.h"
 #include "platform/WaitCursor.h"
+#include <QElapsedTimer>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -126,7 +128,20 @@ SqlConnection::SqlConnection(QSqlDatabase db) : mDb(std::move(db)) {
 
 std::shared_ptr<Recordset> SqlConnection::Execute(const QString& sql) {
     const StatementWaitCursor waiting;
-    return mRecovery->run(sql, [&] { return runOnce(sql); });
+    // Statements carry customer data: debug level only, off unless a host
+    // turns belegadressen.sql.debug on.
+    QElapsedTimer timer;
+    timer.start();
+    try {
+        std::shared_ptr<Recordset> rs = mRecovery->run(sql, [&] { return runOnce(sql); });
+        qCDebug(lcSql, "%.3f ms: %s", static_cast<double>(timer.nsecsElapsed()) / 1e6,
+                qUtf8Printable(sql));
+        return rs;
+    } catch (const Error& e) {
+        qCDebug(lcSql, "%.3f ms, failed (%s): %s", static_cast<double>(timer.nsecsElapsed()) / 1e6,
+                qUtf8Printable(e.text()), qUtf8Printable(sql));
+        throw;
+    }
 }
 
 void SqlConnection::fail(const QSqlError& error) {

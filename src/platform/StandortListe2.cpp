@@ -79,8 +79,8 @@ StandortListe2::StandortListe2(QWidget* parent) : SiteList(parent) {
 
     connectGuarded(mSuche, &QLineEdit::textChanged, this, &StandortListe2::filtern);
     connectGuarded(mBaum, &QTreeWidget::itemDoubleClicked, this, [this] { uebernehmen(); });
-    mSuche->installEventFilter(this);
-    mBaum->installEventFilter(this);
+    mTasten.watch(mSuche);
+    mTasten.watch(mBaum);
 }
 
 void StandortListe2::Laden() {
@@ -222,8 +222,8 @@ std::shared_ptr<Recordset> StandortListe2::GewaehlteAnlage() const {
 
 // The search line hands the arrow and page keys to the tree, so the user
 // never has to leave the line to choose; Enter takes the row over in both.
-bool StandortListe2::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyPress) return SiteList::eventFilter(watched, event);
+bool StandortListe2::auswahlTaste(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) return false;
     auto* key = static_cast<QKeyEvent*>(event);
     switch (key->key()) {
     case Qt::Key_Return:

@@ -1,5 +1,6 @@
 #pragma once
 #include "contracts/SiteList.h"
+#include "platform/EventHook.h"
 #include <QStringList>
 #include <QVariantList>
 #include <map>
@@ -39,10 +40,8 @@ public:
     QLineEdit* suchfeld() const { return mSuche; }
     QTreeWidget* baum() const { return mBaum; }
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
+    bool auswahlTaste(QObject* watched, QEvent* event);
     void ersteSichtbareWaehlen();
 
     QString mConnectString;
@@ -62,6 +61,8 @@ private:
     };
     std::map<qint64, Zeile> mStandortZeilen;
     std::map<std::pair<qint64, qint64>, Zeile> mAnlageZeilen;
+    EventHook mTasten{
+        [this](QObject* watched, QEvent* event) { return auswahlTaste(watched, event); }};
 };
 
 } // namespace belegadressen

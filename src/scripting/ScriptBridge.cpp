@@ -5,8 +5,13 @@
 #include "scripting/ScriptValues.h"
 #include "scripting/ScriptWatchdog.h"
 #include <QJSEngine>
+#include <QLoggingCategory>
 #include <exception>
 #include <optional>
+
+// What scripts ask of the control; a member's failure becomes the script's
+// exception, logged at debug level (its text may name customer data).
+Q_LOGGING_CATEGORY(lcScript, "belegadressen.script", QtWarningMsg)
 
 namespace belegadressen {
 
@@ -54,8 +59,10 @@ QJSValue ScriptBridge::invoke(const QString& name, const QJSValue& args) {
                         QStringLiteral("Der Adressblock ist nicht mehr vorhanden (%1)").arg(name));
         const QVariantList list = scripting::toArguments(args, name);
         const QVariant result = mControl->Invoke(name, scripting::kindFor(name, list.size()), list);
+        qCDebug(lcScript) << "invoke" << name << list;
         return scripting::toScript(*engine, result);
     } catch (const Error& e) {
+        qCDebug(lcScript) << "invoke" << name << "failed with" << e.number() << e.text();
         engine->throwError(scripting::errorObject(*engine, e.number(), e.text()));
     } catch (const std::exception& e) {
         engine->throwError(QJSValue::GenericError, QString::fromUtf8(e.what()));
@@ -124,45 +131,9 @@ void ScriptBridge::forward(void (BelegAdressen::*event)(Args...),
 }
 
 void ScriptBridge::forwardEvents() {
-    using B = BelegAdressen;
-    using S = ScriptBridge;
-    forward(&B::Change, &S::Change);
-    forward(&B::Click, &S::Click);
-    forward(&B::btnKundeClick, &S::btnKundeClick);
-    forward(&B::btnAdresseClick, &S::btnAdresseClick);
-    forward(&B::btnMonteurClick, &S::btnMonteurClick);
-    forward(&B::btnAnpWartClick, &S::btnAnpWartClick);
-    forward(&B::btnAnpBelClick, &S::btnAnpBelClick);
-    forward(&B::btnAnlageClick, &S::btnAnlageClick);
-    forward(&B::AufrufAutoMap, &S::AufrufAutoMap);
-    forward(&B::Waehrungchange, &S::Waehrungchange);
-    forward(&B::Wechselkurschange, &S::Wechselkurschange);
-    forward(&B::btnInfoClick, &S::btnInfoClick);
-    forward(&B::btnUebernehme, &S::btnUebernehme);
-    forward(&B::btnAnsprechpartner, &S::btnAnsprechpartner);
-    forward(&B::btnAnsprechpartnerReset, &S::btnAnsprechpartnerReset);
-    forward(&B::btnSeite2Click, &S::btnSeite2Click);
-    forward(&B::btnKopftextClick, &S::btnKopftextClick);
-    forward(&B::btnFusstextClick, &S::btnFusstextClick);
-    forward(&B::ChangeMwstKnz, &S::ChangeMwstKnz);
-    forward(&B::ChangeZahlungsbedingungen, &S::ChangeZahlungsbedingungen);
-    forward(&B::ChangeKundenrabatt, &S::ChangeKundenrabatt);
-    forward(&B::DblClick, &S::DblClick);
-    forward(&B::KeyDown, &S::KeyDown);
-    forward(&B::KeyPress, &S::KeyPress);
-    forward(&B::KeyUp, &S::KeyUp);
-    forward(&B::MouseDown, &S::MouseDown);
-    forward(&B::MouseMove, &S::MouseMove);
-    forward(&B::MouseUp, &S::MouseUp);
-    forward(&B::ChangeBetreff, &S::ChangeBetreff);
-    forward(&B::ChangeErloekennung, &S::ChangeErloekennung);
-    forward(&B::ChangeStandortNotiz, &S::ChangeStandortNotiz);
-    forward(&B::ChangeAnlageFormular, &S::ChangeAnlageFormular);
-    forward(&B::ChangeDatumLetzteWartung, &S::ChangeDatumLetzteWartung);
-    forward(&B::TerminEintragen, &S::TerminEintragen);
-    forward(&B::TerminAssistent, &S::TerminAssistent);
-    forward(&B::StammBlatt, &S::StammBlatt);
-    forward(&B::LoescheWarttermin, &S::LoescheWarttermin);
+#define BA_FORWARD(name, ...) forward(&BelegAdressen::name, &ScriptBridge::name);
+    BELEGADRESSEN_EVENTS(BA_FORWARD, BA_FORWARD)
+#undef BA_FORWARD
 }
 
 } // namespace belegadressen

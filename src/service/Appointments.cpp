@@ -6,7 +6,7 @@
 #include "control/Ui.h"
 #include "control/Widgets.h"
 #include "platform/GuardedConnect.h"
-#include "service/KeyHooks.h"
+#include "platform/Keys.h"
 #include "service/ServiceValues.h"
 
 namespace belegadressen {
@@ -29,8 +29,9 @@ QString dateShown(const MaskedEdit* field) {
 }
 } // namespace
 
-Appointments::Appointments(ControlState& state, Ui& ui, ServiceHub& services, EventSink& events)
-    : mState(state), mUi(ui), mServices(services), mEvents(events) {}
+Appointments::Appointments(const ControlState& state, AddressRecords& records, Ui& ui,
+                           ServiceHub& services, EventSink& events)
+    : mState(state), mRecords(records), mUi(ui), mServices(services), mEvents(events) {}
 
 void Appointments::connectSignals() {
     Ui& u = mUi;
@@ -105,7 +106,7 @@ bool Appointments::txtDauerPruefen() {
 
 void Appointments::LoescheTermin(bool mitAbfrage) {
     mEvents.raiseLoescheWarttermin(mitAbfrage);
-    AdressDaten& r = mState.address(2);
+    AdressDaten& r = mRecords.address(2);
     skipOnError([&] {
         mUi.txtTermin->clearValue();
         r.WartTermin.clear();
@@ -149,7 +150,7 @@ void Appointments::txtStoerTextVerlassen() {
 
 void Appointments::LeereWartungsdaten(int index, bool auchTermin) {
     ChangeGate gate(mState);
-    AdressDaten& r = mState.mAdressen.at(static_cast<size_t>(index));
+    AdressDaten& r = mRecords.at(index);
     if (!(index == 1 && !r.WartTermin.isEmpty() && !auchTermin)) {
         r.WartTermin.clear();
         r.WartDauer = mState.mStandarddauer;

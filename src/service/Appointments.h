@@ -4,6 +4,7 @@
 namespace belegadressen {
 
 struct ControlState;
+class AddressRecords;
 struct Ui;
 class ServiceHub;
 class EventSink;
@@ -13,7 +14,8 @@ class EventSink;
 // host's appointment book, deleting it, and resetting the service fields.
 class Appointments {
 public:
-    Appointments(ControlState& state, Ui& ui, ServiceHub& services, EventSink& events);
+    Appointments(const ControlState& state, AddressRecords& records, Ui& ui, ServiceHub& services,
+                 EventSink& events);
     void connectSignals();
 
     void btnVergebeTerminClick();
@@ -32,7 +34,8 @@ private:
     QString uhrzeitText() const;
     bool dauer(qint16& hundredths);
 
-    ControlState& mState;
+    const ControlState& mState;
+    AddressRecords& mRecords;
     Ui& mUi;
     ServiceHub& mServices;
     EventSink& mEvents;

@@ -20,21 +20,24 @@ namespace belegadressen {
 namespace {
 // Runs one step of a selection; a number too large for the document is told
 // in words, any other failure skips the step silently.
-template <class F> void step(ServiceHub& services, F&& f) {
+template <class F>
+void step(ServiceHub& services, F&& f,
+          std::source_location where = std::source_location::current()) {
     try {
         f();
     } catch (const NumberOutOfRange& e) {
         skipOnError([&] { services.meldung(e.text()); });
     } catch (...) {
+        logging::swallowed(where, "skipped a failing step of the site selection");
     }
 }
 
 const QString kFehlerZugriff = QStringLiteral("Fehler Zugriff Standort / Anlage.");
 } // namespace
 
-SiteLoad::SiteLoad(ControlState& state, Ui& ui, ServiceHub& services, EventSink& events,
-                   AddressView& view, Appointments& appointments)
-    : mState(state), mUi(ui), mServices(services), mEvents(events), mView(view),
+SiteLoad::SiteLoad(const ControlState& state, AddressRecords& records, Ui& ui, ServiceHub& services,
+                   EventSink& events, AddressView& view, Appointments& appointments)
+    : mState(state), mRecords(records), mUi(ui), mServices(services), mEvents(events), mView(view),
       mAppointments(appointments) {}
 
 void SiteLoad::connectSignals() {
@@ -43,19 +46,19 @@ void SiteLoad::connectSignals() {
 }
 
 void SiteLoad::LadeStandort(const QString& kundennummer, bool mitMeldung) {
-    ControlState& st = mState;
+    const ControlState& st = mState;
     if (!(st.MitWartung || st.MitKundendienst) || !documentKinds::loadsServiceData(st.mBelegart))
         return;
     try {
         if (st.AktAdresse == 2 && !mUi.txtDNummer->text().trimmed().isEmpty())
             mAppointments.LeereWartungsdaten(1, false);
         else
-            st.leereAdresse(1, false);
-        st.address(2).Nummer = kundennummer;
+            mRecords.leereAdresse(1, false);
+        mRecords.address(2).Nummer = kundennummer;
 
-        st.mRsStandort = mServices.connection()->Execute(
+        mRsStandort = mServices.connection()->Execute(
             "Select * from Standorte where Kundennummer = " + quoted(kundennummer));
-        Recordset& sites = *st.mRsStandort;
+        Recordset& sites = *mRsStandort;
         if (sites.Eof()) {
             if (mitMeldung)
                 mServices.meldung(
@@ -72,13 +75,13 @@ void SiteLoad::LadeStandort(const QString& kundennummer, bool mitMeldung) {
         }
         sites.MoveFirst();
         uebernehmeStandort(sites, Takeover::Automatic);
-        if (!vermerkteKdnr.isEmpty()) st.address(2).Nummer = vermerkteKdnr;
+        if (!vermerkteKdnr.isEmpty()) mRecords.address(2).Nummer = vermerkteKdnr;
 
-        st.mRsAnlage = mServices.connection()->Execute(
+        mRsAnlage = mServices.connection()->Execute(
             "Select * from Anlagenstamm where Kundennummer = " +
             quoted(textOf(sites.Value("Kundennummer"))) +
             " AND Standortnummer = " + quoted(textOf(sites.Value("Standortnummer"))));
-        Recordset& equipment = *st.mRsAnlage;
+        Recordset& equipment = *mRsAnlage;
         if (equipment.Eof()) return;
         equipment.MoveNext();
         if (!equipment.Eof()) {
@@ -96,6 +99,13 @@ void SiteLoad::LadeStandort(const QString& kundennummer, bool mitMeldung) {
     }
 }
 
+void SiteLoad::releaseRows() {
+    for (std::shared_ptr<Recordset>* rs : {&mRsStandort, &mRsAnlage}) {
+        if (*rs) skipOnError([&] { (*rs)->Close(); });
+        rs->reset();
+    }
+}
+
 void SiteLoad::automatischeAuswahl() {
     mAutoAuswahl = true;
     btnAnlage_Click();
@@ -105,7 +115,7 @@ void SiteLoad::automatischeAuswahl() {
 // A customer without sites is served at its own address.
 void SiteLoad::kopiereAdresse1() {
     const AdressDaten& a = mState.address(1);
-    AdressDaten& r = mState.address(2);
+    AdressDaten& r = mRecords.address(2);
     r.Nummer = a.Nummer;
     r.Anrede = a.Anrede;
     r.Vorname = a.Vorname;
@@ -131,13 +141,13 @@ void SiteLoad::kopiereAdresse1() {
 void SiteLoad::uebernehmeStandort(const Recordset& site, Takeover how) {
     SiteTakeover takeover(
         mEvents, [this](const QString& nr) { return HoleMonteurname(nr); }, mState.mStandarddauer);
-    takeover.standort(mState.address(2), site, how);
+    takeover.standort(mRecords.address(2), site, how);
 }
 
 void SiteLoad::uebernehmeAnlage(const Recordset& equipment, Takeover how, bool bezeichnungRoh) {
     SiteTakeover takeover(
         mEvents, [this](const QString& nr) { return HoleMonteurname(nr); }, mState.mStandarddauer);
-    takeover.anlage(mState.address(2), equipment, how, bezeichnungRoh);
+    takeover.anlage(mRecords.address(2), equipment, how, bezeichnungRoh);
 }
 
 void SiteLoad::btnAnlage_Click() {

@@ -2,10 +2,12 @@
 #include "control/SubsystemPorts.h"
 #include <QString>
 #include <QVariant>
+#include <memory>
 
 namespace belegadressen {
 
 struct ControlState;
+class AddressRecords;
 struct Ui;
 class ServiceHub;
 class EventSink;
@@ -19,13 +21,15 @@ enum class Takeover;
 // dialog or in the control's own site window.
 class SiteLoad final : public ServiceDataPort {
 public:
-    SiteLoad(ControlState& state, Ui& ui, ServiceHub& services, EventSink& events,
-             AddressView& view, Appointments& appointments);
+    SiteLoad(const ControlState& state, AddressRecords& records, Ui& ui, ServiceHub& services,
+             EventSink& events, AddressView& view, Appointments& appointments);
     void connectSignals();
 
     // Brings the customer's site and equipment into address 2 after a load.
     void LadeStandort(const QString& kundennummer, bool mitMeldung) override;
     void btnAnlage_Click();
+    // Closes the site and equipment rows of the last load (SchliesseSelect, termination).
+    void releaseRows();
 
     // The equipment's description, or true when there is no such equipment.
     QVariant HoleAnlagenbezeichnung(const QString& kundennummer, qint16 standort,
@@ -41,13 +45,16 @@ private:
     void automatischeAuswahl();
     void kopiereAdresse1();
 
-    ControlState& mState;
+    const ControlState& mState;
+    AddressRecords& mRecords;
     Ui& mUi;
     ServiceHub& mServices;
     EventSink& mEvents;
     AddressView& mView;
     Appointments& mAppointments;
     bool mAutoAuswahl = false;
+    std::shared_ptr<Recordset> mRsStandort;
+    std::shared_ptr<Recordset> mRsAnlage;
 };
 
 } // namespace belegadressen

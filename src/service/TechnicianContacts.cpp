@@ -8,14 +8,16 @@
 #include "control/Ui.h"
 #include "control/Widgets.h"
 #include "platform/GuardedConnect.h"
-#include "service/KeyHooks.h"
+#include "platform/Keys.h"
 #include "service/Staff.h"
 
 namespace belegadressen {
 
-TechnicianContacts::TechnicianContacts(ControlState& state, Ui& ui, ServiceHub& services,
+TechnicianContacts::TechnicianContacts(const ControlState& state, EntryState& entry,
+                                       AddressRecords& records, Ui& ui, ServiceHub& services,
                                        EventSink& events, AddressPages& pages, AddressGuard& guard)
-    : mState(state), mUi(ui), mServices(services), mEvents(events), mPages(pages), mGuard(guard) {}
+    : mState(state), mEntry(entry), mRecords(records), mUi(ui), mServices(services),
+      mEvents(events), mPages(pages), mGuard(guard) {}
 
 void TechnicianContacts::connectSignals() {
     Ui& u = mUi;
@@ -91,7 +93,7 @@ void TechnicianContacts::btnAnsprechpartnerClick() {
 void TechnicianContacts::ansprechpartnerVerlassen(bool fuerWart) {
     QLineEdit* field = fuerWart ? mUi.txtAnsprechpartner : mUi.txtAnsprechpartnerKD;
     if (!field->text().trimmed().isEmpty()) return;
-    AdressDaten& r = mState.current();
+    AdressDaten& r = mRecords.current();
     QString& id = fuerWart ? r.WartAnsprechpartnerID : r.AnsprechpartnerKDID;
     if (id.isEmpty()) return;
     id.clear();
@@ -109,10 +111,10 @@ qint32 TechnicianContacts::fktDragPersonalNummer(const QString& nummer) {
         // The host answers a search started from the second technician button
         // itself; only the first one belongs to this field.
         if (mSucheMonteur1) return 0;
-        if (!mUi.panSeite[0]->isHidden()) mPages.switchToPage1Quietly();
+        if (!mUi.panSeite[0]->isHidden()) mPages.turnPageQuietly(1);
         focusIfShown(mUi.txtMonteur[0]);
         mUi.txtMonteur[0]->setText(nummer);
-        mState.mSucheKunde = mState.mSucheAdresse = false;
+        mEntry.mSucheKunde = mEntry.mSucheAdresse = false;
         txtMonteurVerlassen();
         return -1;
     });

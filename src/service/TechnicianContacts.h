@@ -5,6 +5,8 @@
 namespace belegadressen {
 
 struct ControlState;
+struct EntryState;
+class AddressRecords;
 struct Ui;
 class ServiceHub;
 class EventSink;
@@ -17,8 +19,9 @@ class AddressGuard;
 // chosen staff number.
 class TechnicianContacts {
 public:
-    TechnicianContacts(ControlState& state, Ui& ui, ServiceHub& services, EventSink& events,
-                       AddressPages& pages, AddressGuard& guard);
+    TechnicianContacts(const ControlState& state, EntryState& entry, AddressRecords& records,
+                       Ui& ui, ServiceHub& services, EventSink& events, AddressPages& pages,
+                       AddressGuard& guard);
     void connectSignals();
 
     // Leaving the technician field: the name is looked up, an unknown number
@@ -36,7 +39,9 @@ public:
 private:
     void changed();
 
-    ControlState& mState;
+    const ControlState& mState;
+    EntryState& mEntry;
+    AddressRecords& mRecords;
     Ui& mUi;
     ServiceHub& mServices;
     EventSink& mEvents;

@@ -1,5 +1,4 @@
 #include "texts/LongTextLabel.h"
-#include "control/ErrorStyles.h"
 #include "texts/PreviewText.h"
 #include <QEvent>
 #include <QFontMetricsF>
@@ -30,14 +29,14 @@ LongTextLabel::LongTextLabel(QLabel* label, QWidget* rows)
     mLabel->setWordWrap(false);
     mLabel->setTextFormat(Qt::PlainText);
     mLabel->setIndent(0);
-    mLabel->installEventFilter(this);
-    if (QWidget* page = mLabel->parentWidget()) page->installEventFilter(this);
+    mSizes.watch(mLabel);
+    if (QWidget* page = mLabel->parentWidget()) mSizes.watch(page);
 }
 
 void LongTextLabel::show(const QString& text) {
     mText = text;
     // The label moves with the rows from page to page.
-    if (QWidget* page = mLabel->parentWidget()) page->installEventFilter(this);
+    if (QWidget* page = mLabel->parentWidget()) mSizes.watch(page);
     mLabel->show();
     mLabel->raise();
     place();
@@ -45,10 +44,10 @@ void LongTextLabel::show(const QString& text) {
 
 void LongTextLabel::hide() { mLabel->hide(); }
 
-bool LongTextLabel::eventFilter(QObject* watched, QEvent* event) {
+bool LongTextLabel::relayout(QObject* watched, QEvent* event) {
     const auto type = event->type();
     const bool replace = watched == mLabel ? type == QEvent::FontChange : type == QEvent::Resize;
-    if (replace && mLabel->isVisible()) guarded([&] { place(); });
+    if (replace && mLabel->isVisible()) place();
     return false;
 }
 

@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/EventHook.h"
 #include <QObject>
 #include <QRect>
 #include <QString>
@@ -27,16 +28,16 @@ public:
     // Where the label goes on its page: free of every other visible control.
     QRect placement() const;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
+    // Lays the label out again when its font or its page's size changes.
+    bool relayout(QObject* watched, QEvent* event);
     QRect freeColumn(int left, int right) const;
     void place();
 
     QLabel* mLabel;
     QWidget* mRows;
     QString mText;
+    EventHook mSizes{[this](QObject* watched, QEvent* event) { return relayout(watched, event); }};
 };
 
 } // namespace belegadressen

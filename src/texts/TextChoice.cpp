@@ -54,9 +54,7 @@ void TextChoice::showTextPage() {
     // The rows stand on page 2 of a two-page address: a number dropped while
     // page 1 is shown turns to page 2, quietly, as its page button would.
     if (!mUi.panSeite[0]->isAncestorOf(mUi.textRowArea) || mUi.panSeite[1]->isHidden()) return;
-    mState.mSeiteVomBenutzer = false;
-    skipOnError([&] { mPages.btnSeiteClick(0); });
-    mState.mSeiteVomBenutzer = true;
+    mPages.turnPageQuietly(0);
 }
 
 qint32 TextChoice::fktDragTextNummer(const QString& nummer) {

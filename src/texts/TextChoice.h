@@ -16,7 +16,7 @@ class AddressPages;
 // into the field that is pending.
 class TextChoice {
 public:
-    TextChoice(ControlState& state, Ui& ui, ServiceHub& services, EventSink& events,
+    TextChoice(const ControlState& state, Ui& ui, ServiceHub& services, EventSink& events,
                AddressPages& pages)
         : mState(state), mUi(ui), mServices(services), mEvents(events), mPages(pages) {}
     void connectSignals();
@@ -41,7 +41,7 @@ public:
 private:
     void showTextPage();
 
-    ControlState& mState;
+    const ControlState& mState;
     Ui& mUi;
     ServiceHub& mServices;
     EventSink& mEvents;

@@ -5,6 +5,7 @@
 #include "control/EventSink.h"
 #include "control/Ui.h"
 #include "control/Widgets.h"
+#include "platform/EventHook.h"
 #include "platform/GuardedConnect.h"
 #include "platform/Keys.h"
 #include "texts/TextChoice.h"
@@ -17,39 +18,9 @@ namespace {
 
 const QString kOhneText = QStringLiteral("000");
 
-// Runs `onMove` for mouse moves over `field` and `onEnterOrLeave` when the
-// mouse enters or leaves it.
-class HoverFilter : public QObject {
-public:
-    HoverFilter(QWidget* field, std::function<void()> onMove, std::function<void()> onEnterOrLeave)
-        : QObject(field), mMove(std::move(onMove)), mEnterOrLeave(std::move(onEnterOrLeave)) {
-        field->setMouseTracking(true);
-        field->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        switch (event->type()) {
-        case QEvent::MouseMove:
-            guarded(mMove);
-            break;
-        case QEvent::Enter:
-        case QEvent::Leave:
-            guarded(mEnterOrLeave);
-            break;
-        default:
-            break;
-        }
-        return false;
-    }
-
-private:
-    std::function<void()> mMove, mEnterOrLeave;
-};
-
 } // namespace
 
-TextNumberFields::TextNumberFields(ControlState& state, Ui& ui, EventSink& events,
+TextNumberFields::TextNumberFields(const ControlState& state, Ui& ui, EventSink& events,
                                    TextChoice& choice, LongTextLookup& lookup)
     : mState(state), mUi(ui), mEvents(events), mChoice(choice), mLookup(lookup),
       mPreview(new LongTextLabel(ui.lblText, ui.txtDAnNr[0]->parentWidget())) {}
@@ -71,8 +42,17 @@ void TextNumberFields::connectSignals() {
                 return true;
             });
             onLeave(f, mUi.root, [this, kind, element] { left(kind, element); });
-            new HoverFilter(
-                f, [this, kind, element] { mouseOver(kind, element); }, [this] { mHover.reset(); });
+            // Mouse moves over a field show its long text; entering or leaving it
+            // forgets the last lookup.
+            f->setMouseTracking(true);
+            hookEvents(f, [this, kind, element](QObject*, QEvent* event) {
+                const auto type = event->type();
+                if (type == QEvent::MouseMove)
+                    mouseOver(kind, element);
+                else if (type == QEvent::Enter || type == QEvent::Leave)
+                    mHover.reset();
+                return false;
+            });
         }
     }
 }
@@ -118,6 +98,7 @@ bool TextNumberFields::ZeigeLangtext(const QString& textnummer, const QString& t
     } catch (...) {
         // A lookup that fails shows nothing, like a module without words,
         // and leaves the number alone.
+        logging::swallowed(std::source_location::current(), "the text preview shows nothing");
         mPreview->show(QString());
         return true;
     }

@@ -19,7 +19,7 @@ class TextChoice;
 // the module's long text in lblText.
 class TextNumberFields {
 public:
-    TextNumberFields(ControlState& state, Ui& ui, EventSink& events, TextChoice& choice,
+    TextNumberFields(const ControlState& state, Ui& ui, EventSink& events, TextChoice& choice,
                      LongTextLookup& lookup);
     void connectSignals();
 
@@ -36,7 +36,7 @@ private:
     QLineEdit* field(int kind, int element) const;
     Langtext lookUp(const QString& textnummer, const QString& textart);
 
-    ControlState& mState;
+    const ControlState& mState;
     Ui& mUi;
     EventSink& mEvents;
     TextChoice& mChoice;

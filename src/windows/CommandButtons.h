@@ -12,7 +12,7 @@ class CustomerReaderPort;
 // other documents, communication data) and the remark field txtBemerkung.
 class CommandButtons {
 public:
-    CommandButtons(ControlState& state, Ui& ui, ServiceHub& services, EventSink& events,
+    CommandButtons(const ControlState& state, Ui& ui, ServiceHub& services, EventSink& events,
                    CustomerReaderPort& customers)
         : mState(state), mUi(ui), mServices(services), mEvents(events), mCustomers(customers) {}
     void connectSignals();
@@ -24,7 +24,7 @@ public:
     void txtBemerkungLeft();
 
 private:
-    ControlState& mState;
+    const ControlState& mState;
     Ui& mUi;
     ServiceHub& mServices;
     EventSink& mEvents;

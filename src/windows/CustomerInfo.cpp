@@ -23,8 +23,8 @@ QString column(const Recordset& rs, const char* name) {
 
 } // namespace
 
-CustomerInfo::CustomerInfo(ControlState& state, Ui& ui, ServiceHub& services, EventSink& events,
-                           CustomerReaderPort& customers)
+CustomerInfo::CustomerInfo(const ControlState& state, Ui& ui, ServiceHub& services,
+                           EventSink& events, CustomerReaderPort& customers)
     : mState(state), mUi(ui), mServices(services), mEvents(events), mCustomers(customers) {}
 
 CustomerInfo::~CustomerInfo() { delete mWindow.data(); }
@@ -46,11 +46,12 @@ void CustomerInfo::btnInfoClick(qint16 index) {
             mServices.meldung(kNoNumber);
             return;
         }
-        if (!LeseKundeInfos(nummer)) return;
+        const std::shared_ptr<Recordset> row = LeseKundeInfos(nummer);
+        if (!row) return;
         FrmInfo& w = load();
         w.setMode(QString::number(index));
         skipOnError([&] {
-            const Recordset& rs = *mState.mRsKunde;
+            const Recordset& rs = *row;
             w.SetzeWerte(column(rs, "Kundennummer"),
                          column(rs, index == 0 ? "Kundeninfo" : "InterneBemerkung"));
         });
@@ -60,32 +61,23 @@ void CustomerInfo::btnInfoClick(qint16 index) {
     mEvents.raiseBtnInfoClick(index);
 }
 
-bool CustomerInfo::LeseKundeInfos(const QString& nummer) {
-    try {
-        if (nummer.trimmed().isEmpty()) return false;
-        mState.mRsKunde = mServices.connection()->Execute(
-            QStringLiteral("select Kundennummer, Kundeninfo, InterneBemerkung FROM Kundenstamm "
-                           "where KundenNummer = ") +
-            quoted(nummer));
-        if (mState.mRsKunde->Eof()) {
-            mState.mRsKunde.reset();
-            return false;
-        }
-        return true;
-    } catch (...) {
-        mState.mRsKunde.reset();
-        reportReaderFailure(mServices, QStringLiteral("LeseKundeInfos"));
-        return false;
-    }
+std::shared_ptr<Recordset> CustomerInfo::LeseKundeInfos(const QString& nummer) {
+    if (nummer.trimmed().isEmpty()) return nullptr;
+    return readRow(mServices,
+                   QStringLiteral("select Kundennummer, Kundeninfo, InterneBemerkung FROM "
+                                  "Kundenstamm where KundenNummer = ") +
+                       quoted(nummer),
+                   QStringLiteral("LeseKundeInfos"));
 }
 
 // The change gate is open while the remark is shown and gets back its value
 // afterwards, whatever it was.
 void CustomerInfo::Anzeige_Kundeninfo(const QString& nummer) {
     skipOnError([&] {
-        if (!mCustomers.LeseKunde(nummer)) return;
+        const std::shared_ptr<Recordset> row = mCustomers.LeseKunde(nummer);
+        if (!row) return;
         ChangeReportingScope reporting(mState);
-        const Recordset& rs = *mState.mRsKunde;
+        const Recordset& rs = *row;
         const QString remark = column(rs, "InterneBemerkung");
         if (!remarkHasText(remark)) return;
         prepareRemark(column(rs, "Kundennummer"), remark);

@@ -11,6 +11,7 @@ class ServiceHub;
 class EventSink;
 class CustomerReaderPort;
 class FrmInfo;
+class Recordset;
 
 // Opens the customer info window: from the two info buttons, for the host's
 // Anzeige_Kundeninfo, and through Timer1 after a customer load whose internal
@@ -18,7 +19,7 @@ class FrmInfo;
 // modally and unloaded for each opening.
 class CustomerInfo final : public RemarkPort {
 public:
-    CustomerInfo(ControlState& state, Ui& ui, ServiceHub& services, EventSink& events,
+    CustomerInfo(const ControlState& state, Ui& ui, ServiceHub& services, EventSink& events,
                  CustomerReaderPort& customers);
     ~CustomerInfo() override;
     CustomerInfo(const CustomerInfo&) = delete;
@@ -28,8 +29,8 @@ public:
 
     // Click on btnInfo(index): 0 the customer info, 1 the internal remark.
     void btnInfoClick(qint16 index);
-    // Reads number, info and remark of customer `nummer` into mRsKunde.
-    bool LeseKundeInfos(const QString& nummer);
+    // Number, info and remark of customer `nummer`, or none.
+    std::shared_ptr<Recordset> LeseKundeInfos(const QString& nummer);
     void Anzeige_Kundeninfo(const QString& nummer);
     void showInternalRemark(const QString& kundennummer, const QString& interneBemerkung) override;
 
@@ -46,7 +47,7 @@ private:
     void unload();
     void timerFired();
 
-    ControlState& mState;
+    const ControlState& mState;
     Ui& mUi;
     ServiceHub& mServices;
     EventSink& mEvents;

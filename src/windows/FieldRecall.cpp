@@ -1,7 +1,8 @@
 #include "windows/FieldRecall.h"
 #include "contracts/MasterDataCombo.h"
-#include "control/ErrorStyles.h"
 #include "control/Ui.h"
+#include "control/ErrorStyles.h"
+#include "platform/EventHook.h"
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -35,26 +36,6 @@ void setValue(QWidget* w, const QString& value) {
     else if (auto* list = qobject_cast<QComboBox*>(w))
         list->setEditText(value);
 }
-
-class KeyFilter : public QObject {
-public:
-    KeyFilter(QObject* parent, std::function<QWidget*()> active, RecallScope scope)
-        : QObject(parent), mActive(std::move(active)), mScope(scope) {}
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* e) override {
-        // A key the focused widget ignores travels on to its parents: once is enough.
-        if (e->type() == QEvent::KeyPress && watched == QApplication::focusWidget()) {
-            auto* key = static_cast<QKeyEvent*>(e);
-            guarded([&] { recallKeyRoutine(mActive(), key->key(), key->modifiers(), mScope); });
-        }
-        return false;
-    }
-
-private:
-    std::function<QWidget*()> mActive;
-    RecallScope mScope;
-};
 
 } // namespace
 
@@ -97,10 +78,19 @@ void recallKeyRoutine(QWidget* active, int key, Qt::KeyboardModifiers modifiers,
 }
 
 void installRecallKeys(QWidget* scope, std::function<QWidget*()> active, RecallScope recall) {
-    auto* filter = new KeyFilter(scope, std::move(active), recall);
-    scope->installEventFilter(filter);
+    auto* hook = new EventHook(
+        [active = std::move(active), recall](QObject* watched, QEvent* e) {
+            // A key the focused widget ignores travels on to its parents: once is enough.
+            if (e->type() == QEvent::KeyPress && watched == QApplication::focusWidget()) {
+                auto* key = static_cast<QKeyEvent*>(e);
+                recallKeyRoutine(active(), key->key(), key->modifiers(), recall);
+            }
+            return false;
+        },
+        scope);
+    hook->watch(scope);
     for (QWidget* w : scope->findChildren<QWidget*>())
-        w->installEventFilter(filter);
+        hook->watch(w);
 }
 
 void FieldRecall::connectSignals() {

@@ -1,7 +1,7 @@
 #include "windows/ImageButtons.h"
-#include "control/ErrorStyles.h"
 #include "control/ServiceHub.h"
 #include "control/Ui.h"
+#include "platform/EventHook.h"
 #include <QEvent>
 
 namespace belegadressen {
@@ -10,26 +10,6 @@ namespace {
 
 constexpr int kPressed = 234;
 constexpr int kReleased = 235;
-
-class PressFilter : public QObject {
-public:
-    PressFilter(QToolButton* button, std::function<void(bool pressed)> onPress)
-        : QObject(button), mOnPress(std::move(onPress)) {
-        button->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() == QEvent::MouseButtonPress || e->type() == QEvent::MouseButtonDblClick)
-            guarded([&] { mOnPress(true); });
-        else if (e->type() == QEvent::MouseButtonRelease)
-            guarded([&] { mOnPress(false); });
-        return false;
-    }
-
-private:
-    std::function<void(bool)> mOnPress;
-};
 
 QIcon templatePicture(const QLabel* image) {
     return image->pixmap().isNull() ? QIcon() : QIcon(image->pixmap());
@@ -65,8 +45,13 @@ void ImageButtons::releasePictures() {
 }
 
 void ImageButtons::watch(QToolButton* button, bool simple) {
-    new PressFilter(button, [this, button, simple](bool pressed) {
-        button->setIcon(picture(simple, pressed));
+    hookEvents(button, [this, button, simple](QObject*, QEvent* e) {
+        const auto type = e->type();
+        if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick)
+            button->setIcon(picture(simple, true));
+        else if (type == QEvent::MouseButtonRelease)
+            button->setIcon(picture(simple, false));
+        return false;
     });
 }
 

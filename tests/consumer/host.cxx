@@ -1,7 +1,8 @@
 // A small host written from the integration guide (docs/HOSTING.md) alone,
 // against the installed package: its own SQLite database from the installed
-// schema, the search answered through a queued connection, the document saved
-// address by address into a table of its own and read back.
+// schema, the search answered through a queued connection, a one-off address
+// typed without a number, the document saved address by address into a table
+// of its own and opened again from it.
 #include "contracts/Error.h"
 #include "contracts/HostApplication.h"
 #include "control/BelegAdressen.h"
@@ -107,7 +108,7 @@ int main(int argc, char** argv) {
         exec(db, "INSERT INTO Adressenstamm (AdressNummer, Bez1, Straße, PLZ, Ort) VALUES "
                  "('A-1', 'Lager Gamma', 'Hafenweg 3', '28195', 'Bremen')");
         exec(db, "CREATE TABLE Belegadressen (Adresse INTEGER, Nummer TEXT, Bez1 TEXT, "
-                 "Strasse TEXT)");
+                 "Strasse TEXT, Plz TEXT, Ort TEXT)");
 
         QWidget form;
         auto* layout = new QVBoxLayout(&form);
@@ -119,6 +120,11 @@ int main(int argc, char** argv) {
         block->AddLandeswaehrung(QStringLiteral("EUR"));
         block->AddBelegart(50);
         block->setAnzAdresse(3);
+        // One page for every address that may be typed without a number, the
+        // address to show last; without it a typed address would be discarded.
+        block->SetzeAnzSeiten(3, 1);
+        block->SetzeAnzSeiten(2, 1);
+        block->SetzeAnzSeiten(1, 1);
         block->setAktAdresse(1);
         form.show();
         form.activateWindow();
@@ -140,6 +146,16 @@ int main(int argc, char** argv) {
         // no customer number).
         block->setAktAdresse(2);
         click(*block, QStringLiteral("btnAdresse"));
+        // Invoice address: a one-off address in no master, typed field by field.
+        block->setAktAdresse(3);
+        type(*block, QStringLiteral("txtDAdr_1"), QStringLiteral("Delta Einmalkunde"),
+             QStringLiteral("txtDAdr_5"));
+        type(*block, QStringLiteral("txtDAdr_5"), QStringLiteral("Vierte Gasse 4"),
+             QStringLiteral("txtDPostleitzahl"));
+        type(*block, QStringLiteral("txtDPostleitzahl"), QStringLiteral("04109"),
+             QStringLiteral("txtDAdr_6"));
+        type(*block, QStringLiteral("txtDAdr_6"), QStringLiteral("Leipzig"),
+             QStringLiteral("txtDAdr_1"));
 
         // Save: finish the field being typed in, then every address.
         if (block->isAncestorOf(QApplication::focusWidget()))
@@ -148,11 +164,13 @@ int main(int argc, char** argv) {
             for (qint16 n = 1; n <= block->AnzAdresse(); ++n) {
                 block->setAktAdresse(n);
                 QSqlQuery q(db);
-                q.prepare(QStringLiteral("INSERT INTO Belegadressen VALUES (?, ?, ?, ?)"));
+                q.prepare(QStringLiteral("INSERT INTO Belegadressen VALUES (?, ?, ?, ?, ?, ?)"));
                 q.addBindValue(n);
                 q.addBindValue(block->GetNummer());
                 q.addBindValue(block->GetBez1());
                 q.addBindValue(block->GetStrasse());
+                q.addBindValue(block->GetPostleitzahl());
+                q.addBindValue(block->GetOrt());
                 check(q.exec(), q.lastError().text());
             }
             // A number beyond AnzAdresse is accepted; the accessors refuse it with 9.
@@ -168,20 +186,52 @@ int main(int argc, char** argv) {
         }
 
         QSqlQuery saved(db);
-        saved.exec(QStringLiteral("SELECT Adresse, Nummer, Bez1, Strasse FROM Belegadressen "
-                                  "ORDER BY Adresse"));
+        saved.exec(QStringLiteral("SELECT Adresse, Nummer, Bez1, Strasse, Plz, Ort FROM "
+                                  "Belegadressen ORDER BY Adresse"));
         QStringList rows;
         while (saved.next())
-            rows << QStringLiteral("%1 %2 %3, %4")
+            rows << QStringLiteral("%1 %2 %3, %4, %5 %6")
                         .arg(saved.value(0).toInt())
                         .arg(saved.value(1).toString(), saved.value(2).toString(),
-                             saved.value(3).toString());
-        const QStringList expected = {QStringLiteral("1 10020 Beta Dach, Zweite Straße 2"),
-                                      QStringLiteral("2  Lager Gamma, Hafenweg 3"),
-                                      QStringLiteral("3  , ")};
+                             saved.value(3).toString(), saved.value(4).toString(),
+                             saved.value(5).toString());
+        const QStringList expected = {
+            QStringLiteral("1 10020 Beta Dach, Zweite Straße 2, 20095 Hamburg"),
+            QStringLiteral("2  Lager Gamma, Hafenweg 3, 28195 Bremen"),
+            QStringLiteral("3  Delta Einmalkunde, Vierte Gasse 4, 04109 Leipzig")};
         check(rows == expected,
               QStringLiteral("saved:\n  %1\nexpected:\n  %2")
                   .arg(rows.join(QStringLiteral("\n  ")), expected.join(QStringLiteral("\n  "))));
+
+        // Open: the stored document goes back through the Add accessors, and
+        // the one-off address shows as it was typed.
+        try {
+            block->setAnzAdresse(3);
+            block->SetzeAnzSeiten(3, 1);
+            block->SetzeAnzSeiten(2, 1);
+            block->SetzeAnzSeiten(1, 1);
+            saved.exec(QStringLiteral("SELECT Adresse, Nummer, Bez1, Strasse, Plz, Ort FROM "
+                                      "Belegadressen ORDER BY Adresse"));
+            while (saved.next()) {
+                block->setAktAdresse(static_cast<qint16>(saved.value(0).toInt()));
+                block->AddNummer(saved.value(1).toString());
+                block->AddBez1(saved.value(2).toString());
+                block->AddStrasse(saved.value(3).toString());
+                block->AddPostleitzahl(saved.value(4).toString());
+                block->AddOrt(saved.value(5).toString());
+            }
+            block->setAktAdresse(3);
+            const auto shown = [block](const char* field) {
+                return block->findChild<QLineEdit*>(QLatin1String(field))->text();
+            };
+            const QString opened = shown("txtDAdr_1") + QLatin1Char('|') + shown("txtDAdr_5") +
+                                   QLatin1Char('|') + shown("txtDPostleitzahl") + QLatin1Char('|') +
+                                   shown("txtDAdr_6");
+            check(opened == QStringLiteral("Delta Einmalkunde|Vierte Gasse 4|04109|Leipzig"),
+                  QStringLiteral("the opened one-off address shows %1").arg(opened));
+        } catch (const belegadressen::Error& e) {
+            check(false, QStringLiteral("open: error %1: %2").arg(e.number()).arg(e.text()));
+        }
         delete block;
     }
     QSqlDatabase::removeDatabase(QLatin1String(QSqlDatabase::defaultConnection));

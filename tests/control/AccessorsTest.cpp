@@ -110,7 +110,7 @@ TEST(ChangeGate, OpensOnlyAtTheEndOfTheOutermostFill) {
     {
         ChangeGate load(st);
         // A reset in the middle of a load must not let field edits through.
-        st.leereAdresse(0, false);
+        AddressRecords(st).leereAdresse(0, false);
         EXPECT_FALSE(st.aenderungMelden());
         { ChangeGate show(st); }
         EXPECT_FALSE(st.aenderungMelden());

@@ -51,5 +51,23 @@ TEST(HostException, ThrowingChangeHandlerLeavesTypingIntact) {
     }
 }
 
+// A host slot that throws from an event raised by a key (F2 in the number
+// field asks for the customer search) stays in the key's hook: nothing
+// reaches the event loop, and the next F2 asks again.
+TEST(HostException, ThrowingSearchHandlerStaysInTheKeysHook) {
+    ControlHarness h;
+    BelegAdressen& w = h.control();
+    int asked = 0;
+    QObject::connect(&w, &BelegAdressen::btnKundeClick, &w, [&asked] {
+        ++asked;
+        throw std::runtime_error("host failure");
+    });
+    QLineEdit* nummer = h.edit("txtDNummer");
+    nummer->setFocus(Qt::TabFocusReason);
+    EXPECT_NO_THROW(QTest::keyClick(nummer, Qt::Key_F2));
+    EXPECT_NO_THROW(QTest::keyClick(nummer, Qt::Key_F2));
+    EXPECT_EQ(asked, 2);
+}
+
 } // namespace
 } // namespace belegadressen

@@ -238,17 +238,31 @@ INSTANTIATE_TEST_SUITE_P(, PostalAddressTable, engines(), EngineName());
 // splitter parts them.
 TEST(HouseNumberLines, RealLinesSplitAsTheyAreMeant) {
     // "line|street|number|P for a post-office box"
-    for (const char* row :
-         {"Q 7, 24|Q 7|24|", "Q7, 24|Q7|24|", "Postfach 1234|Postfach 1234||P",
-          "postfach 12 34|postfach 12 34||P", "PF 1234|PF 1234||P",
-          "Case postale 12|Case postale 12||P",
-          "Mariahilfer Straße 7/TOP 14|Mariahilfer Straße|7/TOP 14|",
-          "Graben 7, Stiege 2, Top 14|Graben|7, Stiege 2, Top 14|",
-          "Landstraßer Hauptstraße 7 Stg 2|Landstraßer Hauptstraße|7 Stg 2|",
-          "Gasse 7/Stg. 2/Top 4|Gasse|7/Stg. 2/Top 4|", "Lindenweg 12 u. 14|Lindenweg|12 u. 14|",
-          "Ring 10 Whg. 3|Ring|10 Whg. 3|", "Allee 12 a-c|Allee|12 a-c|",
-          "Steinenvorstadt 12+14|Steinenvorstadt|12+14|", "7/TOP 14||7/TOP 14|",
-          "Postfachweg 3|Postfachweg|3|", "Am Postfach|Am Postfach||", "Hauptstr.5|Hauptstr.|5|"}) {
+    for (const char* row : {"Q 7, 24|Q 7|24|",
+                            "Q7, 24|Q7|24|",
+                            "Postfach 1234|Postfach 1234||P",
+                            "postfach 12 34|postfach 12 34||P",
+                            "PF 1234|PF 1234||P",
+                            "Case postale 12|Case postale 12||P",
+                            "Postbus 626|Postbus 626||P",
+                            "BP 4711|BP 4711||P",
+                            "B.P. 4711|B.P. 4711||P",
+                            "Boîte postale 7|Boîte postale 7||P",
+                            "Postboks 12|Postboks 12||P",
+                            "Postbusweg 3|Postbusweg|3|",
+                            "BPW-Ring 2|BPW-Ring|2|",
+                            "Mariahilfer Straße 7/TOP 14|Mariahilfer Straße|7/TOP 14|",
+                            "Graben 7, Stiege 2, Top 14|Graben|7, Stiege 2, Top 14|",
+                            "Landstraßer Hauptstraße 7 Stg 2|Landstraßer Hauptstraße|7 Stg 2|",
+                            "Gasse 7/Stg. 2/Top 4|Gasse|7/Stg. 2/Top 4|",
+                            "Lindenweg 12 u. 14|Lindenweg|12 u. 14|",
+                            "Ring 10 Whg. 3|Ring|10 Whg. 3|",
+                            "Allee 12 a-c|Allee|12 a-c|",
+                            "Steinenvorstadt 12+14|Steinenvorstadt|12+14|",
+                            "7/TOP 14||7/TOP 14|",
+                            "Postfachweg 3|Postfachweg|3|",
+                            "Am Postfach|Am Postfach||",
+                            "Hauptstr.5|Hauptstr.|5|"}) {
         const QStringList c = QString::fromUtf8(row).split('|');
         const StreetAndNumber split = splitHouseNumber(c[0]);
         EXPECT_EQ(QStringList({split.street, split.number, split.postfach ? "P" : ""}), c.mid(1))

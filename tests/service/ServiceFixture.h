@@ -74,19 +74,12 @@ public:
         w.AddBelegart(belegart);
         w.setMitWartung(true);
         w.setAktAdresse(1);
-        using B = belegadressen::BelegAdressen;
-        record(w, &B::Change, "Change", events);
-        record(w, &B::btnAnlageClick, "btnAnlageClick", events);
-        record(w, &B::btnMonteurClick, "btnMonteurClick", events);
-        record(w, &B::btnAnsprechpartner, "btnAnsprechpartner", events);
-        record(w, &B::btnAnsprechpartnerReset, "btnAnsprechpartnerReset", events);
-        record(w, &B::ChangeErloekennung, "ChangeErloekennung", events);
-        record(w, &B::ChangeStandortNotiz, "ChangeStandortNotiz", events);
-        record(w, &B::ChangeAnlageFormular, "ChangeAnlageFormular", events);
-        record(w, &B::ChangeDatumLetzteWartung, "ChangeDatumLetzteWartung", events);
-        record(w, &B::LoescheWarttermin, "LoescheWarttermin", events);
-        record(w, &B::TerminEintragen, "TerminEintragen", events);
-        record(w, &B::TerminAssistent, "TerminAssistent", events);
+        record(w,
+               {"Change", "btnAnlageClick", "btnMonteurClick", "btnAnsprechpartner",
+                "btnAnsprechpartnerReset", "ChangeErloekennung", "ChangeStandortNotiz",
+                "ChangeAnlageFormular", "ChangeDatumLetzteWartung", "LoescheWarttermin",
+                "TerminEintragen", "TerminAssistent"},
+               events);
         harness.clearRecords();
     }
 

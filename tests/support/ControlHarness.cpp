@@ -71,18 +71,11 @@ ControlHarness::ControlHarness(Engine engine, int addresses)
     w.activateWindow();
     (void)QTest::qWaitForWindowActive(&w);
 
-    using B = BelegAdressen;
-    record(w, &B::Change, "Change", mEvents);
-    record(w, &B::Click, "Click", mEvents);
-    record(w, &B::btnKundeClick, "btnKundeClick", mEvents);
-    record(w, &B::btnAdresseClick, "btnAdresseClick", mEvents);
-    record(w, &B::btnSeite2Click, "btnSeite2Click", mEvents);
-    record(w, &B::Waehrungchange, "Waehrungchange", mEvents);
-    record(w, &B::Wechselkurschange, "Wechselkurschange", mEvents);
-    record(w, &B::ChangeMwstKnz, "ChangeMwstKnz", mEvents);
-    record(w, &B::ChangeKundenrabatt, "ChangeKundenrabatt", mEvents);
-    record(w, &B::ChangeZahlungsbedingungen, "ChangeZahlungsbedingungen", mEvents);
-    record(w, &B::PropertyChanged, "PropertyChanged", mEvents);
+    record(w,
+           {"Change", "Click", "btnKundeClick", "btnAdresseClick", "btnSeite2Click",
+            "Waehrungchange", "Wechselkurschange", "ChangeMwstKnz", "ChangeKundenrabatt",
+            "ChangeZahlungsbedingungen", "PropertyChanged"},
+           mEvents);
     clearRecords();
 }
 

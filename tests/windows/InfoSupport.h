@@ -114,9 +114,7 @@ public:
         using B = belegadressen::BelegAdressen;
         B& w = h.control();
         w.setServices(scripted(host));
-        record(w, &B::btnInfoClick, "btnInfoClick", events);
-        record(w, &B::StammBlatt, "StammBlatt", events);
-        record(w, &B::btnUebernehme, "btnUebernehme", events);
+        record(w, {"btnInfoClick", "StammBlatt", "btnUebernehme"}, events);
         h.clearRecords();
     }
     ControlHarness h;

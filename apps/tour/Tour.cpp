@@ -2,6 +2,7 @@
 #include "DocumentWindow.h"
 #include "SearchDialog.h"
 #include "control/BelegAdressen.h"
+#include "platform/GuardedConnect.h"
 #include "platform/SqlText.h"
 #include <QAbstractButton>
 #include <QApplication>
@@ -12,6 +13,8 @@
 #include <QSqlQuery>
 #include <QTimer>
 #include <cstdio>
+
+using belegadressen::connectGuarded;
 
 void say(const QString& line) {
     std::fputs(qPrintable(line + QLatin1Char('\n')), stdout);
@@ -89,8 +92,8 @@ void Tour::typeNumber(const QString& number) {
         // the control then moves it elsewhere or back (unknown number).
         bool left = false;
         const auto watch =
-            QObject::connect(qApp, &QApplication::focusChanged, &c,
-                             [&](QWidget* old, QWidget*) { left = left || old == edit; });
+            connectGuarded(qApp, &QApplication::focusChanged, &c,
+                           [&](QWidget* old, QWidget*) { left = left || old == edit; });
         next->setFocus(Qt::TabFocusReason);
         settle(30);
         QObject::disconnect(watch);

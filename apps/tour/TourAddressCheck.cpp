@@ -103,19 +103,39 @@ void Tour::runAddressCheck() {
     if (realDirectory && place->text() == QStringLiteral("Frankfurt am Main"))
         mFindings << QStringLiteral("Ort einer anderen Postleitzahl stehen geblieben");
 
-    step(QStringLiteral("Anschrift im Fensterumschlag: Österreich"));
-    land->setEditText(QStringLiteral("A"));
-    name->setText(QStringLiteral("Huber Installationen Gesellschaft mit beschränkter Haftung"));
-    street->setText(QStringLiteral("Graben 7, Stiege 2, Top 14"));
-    plz->setText(QStringLiteral("1010"));
-    place->setText(QStringLiteral("Wien"));
+    step(QStringLiteral("Anschrift im Fensterumschlag: Herrn, Postfach in den Niederlanden"));
+    auto* box = c.findChild<QLineEdit*>(QStringLiteral("txtDPostfach"));
+    auto* boxCode = c.findChild<QLineEdit*>(QStringLiteral("txtDPlzPostfach"));
+    auto* firstName = c.findChild<QLineEdit*>(QStringLiteral("txtDAdr_0"));
+    if (!box || !boxCode || !firstName) {
+        mFindings << QStringLiteral("Postfachfelder nicht gefunden");
+        return;
+    }
+    c.AddAnrede(QStringLiteral("Herr"));
+    land->setEditText(QStringLiteral("NL"));
+    firstName->setText(QStringLiteral("Pieter"));
+    name->setText(QStringLiteral("de Vries"));
+    for (const char* further : {"txtDAdr_2", "txtDAdr_3", "txtDAdr_4"})
+        if (auto* line = c.findChild<QLineEdit*>(QLatin1String(further))) line->clear();
+    street->setText(QStringLiteral("Damrak 1"));
+    plz->setText(QStringLiteral("1012AB"));
+    place->setText(QStringLiteral("Amsterdam"));
+    // Typed with its word: printed once, in the Dutch post's word.
+    box->setText(QStringLiteral("Postbus 626"));
+    boxCode->setText(QStringLiteral("1000AP"));
     settle(150);
     const QStringList lines = c.Anschriftzeilen(c.AktAdresse());
     for (const QString& line : lines)
         say(QStringLiteral("   | %1").arg(line));
     if (preview->toPlainText() != lines.join(QLatin1Char('\n')))
         mFindings << QStringLiteral("Vorschau zeigt nicht die Anschriftzeilen");
-    if (lines.isEmpty() || lines.last() != QStringLiteral("ÖSTERREICH"))
+    if (lines.value(0) != QStringLiteral("Herrn"))
+        mFindings << QStringLiteral("Anrede \"Herr\" nicht als \"Herrn\" gedruckt");
+    if (!lines.contains(QStringLiteral("Postbus 626")))
+        mFindings << QStringLiteral("Postfach nicht im Wort der niederländischen Post");
+    if (lines.isEmpty() || lines.last() != QStringLiteral("NIEDERLANDE"))
         mFindings << QStringLiteral("Auslandsanschrift ohne Länderzeile");
-    shoot(QStringLiteral("anschrift-oesterreich"));
+    if (c.GetAnrede() != QStringLiteral("Herr"))
+        mFindings << QStringLiteral("Gespeicherte Anrede durch den Druck verändert");
+    shoot(QStringLiteral("anschrift-niederlande"));
 }
