@@ -1,7 +1,7 @@
 #include "platform/WaitCursor.h"
+#include <QAbstractEventDispatcher>
 #include <QCursor>
 #include <QGuiApplication>
-#include <QThread>
 
 namespace belegadressen {
 
@@ -10,9 +10,13 @@ namespace {
 // Statements running on the user-interface thread, outermost first.
 int gDepth = 0;
 
+// The application's own event dispatcher runs on the user-interface thread;
+// another thread has its own or none.
 bool onUserInterfaceThread() {
     const auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
-    return app && QThread::currentThread() == app->thread();
+    if (!app) return false;
+    const QAbstractEventDispatcher* here = QAbstractEventDispatcher::instance();
+    return here && here == QAbstractEventDispatcher::instance(app->thread());
 }
 
 } // namespace
