@@ -1,6 +1,7 @@
 // belegadressen-sampledb: writes the sample database of a craft business.
 #include "../../db/DatabaseSetup.h"
 #include "SampleWriter.h"
+#include "platform/Countries.h"
 #include "platform/PostalImport.h"
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -75,11 +76,13 @@ int importPostalCodes(const QString& file, const QString& land, const QString& s
         db.close();
     }
     QSqlDatabase::removeDatabase(QStringLiteral("import"));
-    print(QStringLiteral("Postleitzahlen %1: %2 Postleitzahlen, %3 Orte, %4 Zeilen")
+    print(QStringLiteral("Postleitzahlen %1: %2 Postleitzahlen, %3 Orte, %4 Zeilen, %5 doppelte "
+                         "Zeilen übergangen")
               .arg(land)
               .arg(counts.codes)
               .arg(counts.places)
-              .arg(counts.rows));
+              .arg(counts.rows)
+              .arg(counts.duplicates));
     return 0;
 }
 
@@ -111,14 +114,20 @@ int run(QCoreApplication& app) {
         QStringLiteral("import-plz"),
         QStringLiteral("Statt die Beispieldaten zu schreiben: ein Postleitzahlenverzeichnis "
                        "(UTF-8, je Zeile Postleitzahl, Ort, Ortsteil, Straße durch Tabulatoren "
-                       "getrennt) in die vorhandene Datenbank (--out oder --pg) laden; die "
-                       "Zeilen des Landes werden ersetzt, alles andere bleibt. Das deutsche "
-                       "Verzeichnis liegt installiert unter "
+                       "getrennt; Zeilenende LF, CRLF oder CR; Zeilen mit # am Anfang und leere "
+                       "Zeilen zählen nicht) in die vorhandene Datenbank (--out oder --pg) laden; "
+                       "die Zeilen des Landes werden ersetzt, alles andere bleibt; doppelte "
+                       "Zeilen werden nur einmal geschrieben. Eine Datei ohne Einträge wird "
+                       "abgelehnt, eine mit einer unbrauchbaren Zeile (Steuerzeichen, kein UTF-8, "
+                       "Feld über 200 Zeichen) unter der Nummer der Zeile; die Datenbank bleibt "
+                       "dann unverändert. Das deutsche Verzeichnis liegt installiert unter "
                        "/usr/share/belegadressen/postal-de/D.tsv."),
         QStringLiteral("FILE"));
     const QCommandLineOption landOption(
         QStringLiteral("land"),
-        QStringLiteral("Mit --import-plz: das Land der Einträge (D, A, CH, ...; Vorgabe D)."),
+        QStringLiteral("Mit --import-plz: das Land der Einträge, eines der Kennzeichen des "
+                       "Feldes Land (%1; Vorgabe D).")
+            .arg(belegadressen::countryCodes().join(QStringLiteral(", "))),
         QStringLiteral("LAND"), QStringLiteral("D"));
     const QCommandLineOption spreadOption(
         QStringLiteral("verzeichnis"),

@@ -1,5 +1,6 @@
 #include "control/Ui.h"
 #include "control/UiLayout.h"
+#include "platform/Countries.h"
 #include "platform/Defaults.h"
 #include "platform/QtMasterDataCombo.h"
 #include <QPainter>
@@ -200,9 +201,8 @@ void Ui::build(QWidget* rootWidget, const ComboFactory& masterDataCombo) {
     lblOrt = newLabel(p, "lblOrt", QStringLiteral("&PLZ / Ort"));
     cdoDLand = named(new QComboBox(p), "cdoDLand");
     cdoDLand->setEditable(true);
-    cdoDLand->addItems({QString(), QStringLiteral("D"), QStringLiteral("F"), QStringLiteral("A"),
-                        QStringLiteral("B"), QStringLiteral("CH"), QStringLiteral("DK"),
-                        QStringLiteral("L"), QStringLiteral("NL")});
+    cdoDLand->addItem(QString());
+    cdoDLand->addItems(countryCodes());
     cdoDLand->setMinimumContentsLength(3);
     cdoDLand->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     cdoDLand->setInsertPolicy(QComboBox::NoInsert);

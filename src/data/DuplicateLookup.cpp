@@ -1,8 +1,14 @@
 #include "data/DuplicateLookup.h"
 #include "contracts/Connection.h"
+#include "contracts/Error.h"
 #include "contracts/Recordset.h"
+#include "platform/ConnectionRecovery.h"
+#include "platform/SqlConnection.h"
 #include "platform/SqlText.h"
+#include <QSqlDriver>
 #include <algorithm>
+#include <exception>
+#include <optional>
 
 namespace belegadressen {
 
@@ -120,26 +126,238 @@ std::vector<DuplicateCandidate> findDuplicates(Connection& connection, const Par
 
 namespace {
 
-int fillKeys(Connection& connection, DuplicateSource source) {
-    const char* numberColumn = source == DuplicateSource::Kunde ? "Kundennummer" : "AdressNummer";
-    std::vector<WrittenRow> rows;
-    const std::shared_ptr<Recordset> rs = connection.Execute(
-        QStringLiteral("select %1, Vorname, Bez1, Straße, Ort from %2 where Namensschluessel is "
-                       "null or Anschriftschluessel is null or Strassenschluessel is null")
-            .arg(QLatin1String(numberColumn), source == DuplicateSource::Kunde
-                                                  ? QLatin1String("Kundenstamm")
-                                                  : QLatin1String("Adressenstamm")));
+// Rows keyed per transaction: few commits (each a disk flush on SQLite) and
+// round trips, short enough that another writer waits only a moment.
+constexpr int kFillBatch = 2000;
+
+const QString kNull = QStringLiteral("NULL");
+
+QString literal(const QVariant& value) { return value.isNull() ? kNull : quoted(value.toString()); }
+
+// The columns a key is made of; a row whose values differ from those read
+// was changed meanwhile and must not get keys made from the old ones.
+const char* const kKeyColumns[] = {"Vorname", "Bez1", "Straße", "Ort"};
+
+struct Master {
+    const char* table;
+    const char* number;
+};
+
+// Keys rows read before: one statement that writes only rows still without
+// keys and unchanged since they were read, and answers the numbers it keyed.
+// Rows read inside the same SQLite write transaction cannot have changed
+// (`locked`): the statement then only names them.
+QString batchUpdate(const Master& m, const QList<QVariantList>& rows, bool locked) {
+    QStringList values;
+    values.reserve(rows.size());
+    for (const QVariantList& r : rows) {
+        QString v = QLatin1Char('(') + quoted(r[0].toString()) + QStringLiteral(", ") +
+                    quoted(nameKey(r[1].toString(), r[2].toString())) + QStringLiteral(", ") +
+                    quoted(addressKey(r[3].toString(), r[4].toString())) + QStringLiteral(", ") +
+                    quoted(streetKey(r[3].toString()));
+        if (!locked)
+            for (int k = 1; k <= 4; ++k)
+                v += QStringLiteral(", ") + literal(r[k]);
+        values << v + QLatin1Char(')');
+    }
+    QString columns = QStringLiteral("nr, nk, ak, sk");
+    QString unchanged;
+    if (!locked) {
+        columns += QStringLiteral(", vo, b1, st, ot");
+        unchanged = QStringLiteral(" and (k.Namensschluessel is null or k.Anschriftschluessel is "
+                                   "null or k.Strassenschluessel is null)");
+        const char* const vColumns[] = {"vo", "b1", "st", "ot"};
+        for (int k = 0; k < 4; ++k)
+            unchanged += QStringLiteral(" and (k.%1 = v.%2 or (k.%1 is null and v.%2 is null))")
+                             .arg(QString::fromUtf8(kKeyColumns[k]), QLatin1String(vColumns[k]));
+    }
+    return QStringLiteral(
+               "with v(%1) as (values %2) update %3 as k set Namensschluessel = v.nk, "
+               "Anschriftschluessel = v.ak, Strassenschluessel = v.sk from v where k.%4 = v.nr%5 "
+               "returning %4")
+        .arg(columns, values.join(QStringLiteral(", ")), QLatin1String(m.table),
+             QLatin1String(m.number), unchanged);
+}
+
+int rowsOf(const std::shared_ptr<Recordset>& rs) {
+    int n = 0;
     if (!rs) return 0;
     for (; !rs->Eof(); rs->MoveNext())
-        rows.push_back({source,
-                        text(*rs, numberColumn),
-                        {text(*rs, "Vorname"), text(*rs, "Bez1"), text(*rs, "Straße"), QString(),
-                         text(*rs, "Ort")}});
+        ++n;
     rs->Close();
-    for (const WrittenRow& r : rows)
-        keyWrittenRow(connection, r);
-    return static_cast<int>(rows.size());
+    return n;
 }
+
+bool onSqlite(Connection& connection) {
+    if (const auto* sql = dynamic_cast<const SqlConnection*>(&connection))
+        return sql->database().driver()->dbmsType() == QSqlDriver::SQLite;
+    try {
+        connection.Execute(QStringLiteral("select sqlite_version()"));
+        return true;
+    } catch (const Error&) {
+        return false;
+    }
+}
+
+// The page cache a SQLite fill works with, in KiB: the key indexes take
+// their new entries all over, and with the default cache (2 MB) each batch
+// reads and writes the same pages again.
+constexpr int kFillCacheKiB = 32768;
+
+class KeyFill {
+public:
+    explicit KeyFill(Connection& connection)
+        : mConnection(connection), mSqlite(onSqlite(connection)) {
+        if (mSqlite) widenCache();
+    }
+    ~KeyFill() {
+        if (!mCacheSize) return;
+        try {
+            mConnection.Execute(QStringLiteral("PRAGMA cache_size = %1").arg(*mCacheSize));
+        } catch (const Error&) {
+            // The connection keeps the larger cache; nothing else changes.
+        }
+    }
+    KeyFill(const KeyFill&) = delete;
+    KeyFill& operator=(const KeyFill&) = delete;
+
+    // The rows without keys are found once through the key indexes; each
+    // batch then reads its rows again by number inside its transaction, so
+    // that rows another fill keyed meanwhile drop out.
+    void fill(const Master& m) {
+        const QStringList numbers = unkeyed(m);
+        for (qsizetype start = 0; start < numbers.size(); start += kFillBatch)
+            keyBatch(m, numbers.mid(start, kFillBatch));
+    }
+
+    DuplicateKeyFill counts;
+
+private:
+    // The host's own setting comes back when the fill ends.
+    void widenCache() {
+        const std::shared_ptr<Recordset> rs =
+            mConnection.Execute(QStringLiteral("PRAGMA cache_size"));
+        if (!rs || rs->Eof()) return;
+        bool ok = false;
+        const int size = rs->Value(QStringLiteral("cache_size")).toInt(&ok);
+        rs->Close();
+        // Negative: KiB; positive: pages, of 4 KiB unless the host chose otherwise.
+        if (!ok || (size < 0 ? -size : size * 4) >= kFillCacheKiB) return;
+        mConnection.Execute(QStringLiteral("PRAGMA cache_size = -%1").arg(kFillCacheKiB));
+        mCacheSize = size;
+    }
+
+    QStringList unkeyed(const Master& m) {
+        const QString number = QLatin1String(m.number);
+        const std::shared_ptr<Recordset> rs = mConnection.Execute(
+            QStringLiteral("select %1 from %2 where Namensschluessel is null or "
+                           "Anschriftschluessel is null or Strassenschluessel is null order by %1")
+                .arg(number, QLatin1String(m.table)));
+        QStringList numbers;
+        if (!rs) return numbers;
+        for (; !rs->Eof(); rs->MoveNext())
+            numbers << rs->Value(number).toString();
+        rs->Close();
+        return numbers;
+    }
+
+    // One transaction that only one fill at a time holds: another fill
+    // waits for it and then finds these rows keyed.
+    void keyBatch(const Master& m, const QStringList& numbers) {
+        if (mSqlite) {
+            mConnection.Execute(QStringLiteral("BEGIN IMMEDIATE"));
+        } else {
+            mConnection.Execute(QStringLiteral("BEGIN"));
+        }
+        QList<QVariantList> rows;
+        try {
+            if (!mSqlite)
+                mConnection.Execute(
+                    QStringLiteral("select pg_advisory_xact_lock(hashtext('fillDuplicateKeys'))"));
+            rows = read(m, numbers);
+            const int keyed =
+                rows.isEmpty() ? 0 : rowsOf(mConnection.Execute(batchUpdate(m, rows, mSqlite)));
+            mConnection.Execute(QStringLiteral("COMMIT"));
+            counts.keyed += keyed;
+            return;
+        } catch (const ConnectionTrouble&) {
+            rollback();
+            throw;
+        } catch (const Error&) {
+            rollback();
+            if (rows.isEmpty()) throw;
+        }
+        // A row the database refuses to key spoils the whole statement. A
+        // statement that no row passes is no fault of a row and ends the fill.
+        std::exception_ptr error;
+        if (keyApart(m, rows, error) == rows.size() && rows.size() > 1)
+            std::rethrow_exception(error);
+    }
+
+    // Keys the rows of a refused batch in halves, and those halves in
+    // halves, until the refused rows stand alone: they are skipped. Each
+    // statement checks that its rows are unchanged, as no transaction holds
+    // them. A lost or locked database ends the fill. Answers the rows refused.
+    qsizetype keyApart(const Master& m, const QList<QVariantList>& rows,
+                       std::exception_ptr& error) {
+        const qsizetype half = rows.size() / 2;
+        const QList<QList<QVariantList>> parts =
+            rows.size() == 1 ? QList<QList<QVariantList>>{rows}
+                             : QList<QList<QVariantList>>{rows.mid(0, half), rows.mid(half)};
+        qsizetype refused = 0;
+        for (const QList<QVariantList>& part : parts) {
+            try {
+                counts.keyed += rowsOf(mConnection.Execute(batchUpdate(m, part, false)));
+            } catch (const ConnectionTrouble&) {
+                throw;
+            } catch (const Error&) {
+                error = std::current_exception();
+                if (part.size() > 1) {
+                    refused += keyApart(m, part, error);
+                } else {
+                    ++counts.skipped;
+                    ++refused;
+                }
+            }
+        }
+        return refused;
+    }
+
+    QList<QVariantList> read(const Master& m, const QStringList& numbers) {
+        const QString number = QLatin1String(m.number);
+        QStringList in;
+        in.reserve(numbers.size());
+        for (const QString& n : numbers)
+            in << quoted(n);
+        const std::shared_ptr<Recordset> rs = mConnection.Execute(
+            QStringLiteral("select %1, Vorname, Bez1, Straße, Ort from %2 where %1 in (%3) and "
+                           "(Namensschluessel is null or Anschriftschluessel is null or "
+                           "Strassenschluessel is null)")
+                .arg(number, QLatin1String(m.table), in.join(QStringLiteral(", "))));
+        QList<QVariantList> rows;
+        if (!rs) return rows;
+        for (; !rs->Eof(); rs->MoveNext()) {
+            QVariantList r{rs->Value(number)};
+            for (const char* column : kKeyColumns)
+                r << rs->Value(QString::fromUtf8(column));
+            rows << r;
+        }
+        rs->Close();
+        return rows;
+    }
+
+    void rollback() {
+        try {
+            mConnection.Execute(QStringLiteral("ROLLBACK"));
+        } catch (const Error&) {
+            // The transaction is gone with the failure already.
+        }
+    }
+
+    Connection& mConnection;
+    bool mSqlite;
+    std::optional<int> mCacheSize; // the host's, while the fill widened it
+};
 
 } // namespace
 
@@ -147,9 +365,11 @@ void keyWrittenRow(Connection& connection, const WrittenRow& row) {
     connection.Execute(statements::schluesselSetzen(row.source, row.nummer, row.address));
 }
 
-int fillDuplicateKeys(Connection& connection) {
-    return fillKeys(connection, DuplicateSource::Kunde) +
-           fillKeys(connection, DuplicateSource::Adresse);
+DuplicateKeyFill fillDuplicateKeys(Connection& connection) {
+    KeyFill fill(connection);
+    fill.fill({"Kundenstamm", "Kundennummer"});
+    fill.fill({"Adressenstamm", "AdressNummer"});
+    return fill.counts;
 }
 
 } // namespace belegadressen

@@ -3,6 +3,7 @@
 #include "platform/ConnectionRecovery.h"
 #include "platform/Logging.h"
 #include "platform/PgSession.h"
+#include "platform/WaitCursor.h"
 #include <QElapsedTimer>
 #include <QSqlDriver>
 #include <QSqlError>
@@ -141,6 +142,7 @@ SqlConnection::SqlConnection(QSqlDatabase db) : mDb(std::move(db)) {
 }
 
 std::shared_ptr<Recordset> SqlConnection::Execute(const QString& sql) {
+    const StatementWaitCursor waiting;
     // Statements carry customer data: debug level only, off unless a host
     // turns belegadressen.sql.debug on.
     QElapsedTimer timer;

@@ -171,20 +171,27 @@ void FrmInfo::activated() {
     showStored(mText);
 }
 
-// A text too large to show whole is shown from its beginning, read-only, and
-// never written back: the shortened text would replace the stored one.
+// A text too large to show whole is shown from its beginning, one with
+// pictures or objects without them; either read-only and never written back:
+// the shown text would replace the stored one and lose the rest.
 void FrmInfo::showStored(const QString& stored) {
-    mComplete = setRemark(*txtText->document(), stored);
+    const RemarkShown shown = showRemark(*txtText->document(), stored);
+    mComplete = shown == RemarkShown::Whole;
     txtText->setReadOnly(!mComplete);
     if (mComplete) return;
     QTextCursor cursor(txtText->document());
     QTextCharFormat note;
     note.setFontItalic(true);
-    cursor.insertText(QStringLiteral("Dieser Text ist mit %1 Zeichen zu groß für dieses Fenster. "
-                                     "Gezeigt wird sein Anfang, schreibgeschützt; gespeichert "
-                                     "bleibt er unverändert.\n\n")
-                          .arg(QLocale(QLocale::German).toString(stored.size())),
-                      note);
+    cursor.insertText(
+        shown == RemarkShown::Beginning
+            ? QStringLiteral("Dieser Text ist mit %1 Zeichen zu groß für dieses Fenster. "
+                             "Gezeigt wird sein Anfang, schreibgeschützt; gespeichert "
+                             "bleibt er unverändert.\n\n")
+                  .arg(QLocale(QLocale::German).toString(stored.size()))
+            : QStringLiteral("Dieser Text enthält Bilder oder eingebettete Objekte, die dieses "
+                             "Fenster nicht zeigen kann. Gezeigt wird nur sein Text, "
+                             "schreibgeschützt; gespeichert bleibt er unverändert.\n\n"),
+        note);
 }
 
 QString FrmInfo::column() const {

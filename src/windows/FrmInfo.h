@@ -43,7 +43,8 @@ public:
     QString kundennummer() const { return mKundennummer; }
     QString text() const { return mText; }
     bool changed() const { return mChanged; }
-    // False while the box shows only the beginning of a text too large for it.
+    // False while the box shows only the beginning of a text too large for it,
+    // or only the text of one holding pictures or objects.
     bool complete() const { return mComplete; }
 
     // How the window asks the user and tells them what went wrong; without

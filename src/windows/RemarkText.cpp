@@ -43,18 +43,19 @@ bool shownPart(const QList<RtfRun>& runs, QList<RtfRun>& shown) {
 
 } // namespace
 
-bool setRemark(QTextDocument& document, const QString& stored) {
+RemarkShown showRemark(QTextDocument& document, const QString& stored) {
     const bool rtf = looksLikeRtf(stored);
-    QList<RtfRun> runs;
+    RtfText read;
     if (rtf)
-        runs = readRtf(stored).runs;
+        read = readRtf(stored);
     else
-        runs.append(RtfRun{stored});
+        read.runs.append(RtfRun{stored});
+    const QList<RtfRun>& runs = read.runs;
     QList<RtfRun> shown;
     const bool complete = shownPart(runs, shown);
     if (complete && !rtf) {
         document.setPlainText(stored);
-        return true;
+        return RemarkShown::Whole;
     }
     // Loading is no edit the user could undo.
     const bool undo = document.isUndoRedoEnabled();
@@ -71,7 +72,12 @@ bool setRemark(QTextDocument& document, const QString& stored) {
     }
     cursor.endEditBlock();
     document.setUndoRedoEnabled(undo);
-    return complete;
+    if (!complete) return RemarkShown::Beginning;
+    return read.beyondText ? RemarkShown::TextOnly : RemarkShown::Whole;
+}
+
+bool setRemark(QTextDocument& document, const QString& stored) {
+    return showRemark(document, stored) == RemarkShown::Whole;
 }
 
 QString remarkPlainText(const QString& stored) {

@@ -251,6 +251,8 @@ private:
             if (hasParam && value > 0) mPos = std::min<qsizetype>(mIn.size(), mPos + value);
             return;
         }
+        // Also inside an optional destination: "{\*\shppict{\pict ...}}".
+        if (!mCur.fontTable && holdsNoText(w)) mOut.beyondText = true;
         if (mCur.fontTable) {
             fontTableWord(w, hasParam, value);
             return;
@@ -322,6 +324,13 @@ private:
         } else if (w == u"cpg" && value > 0) {
             mFontCodePage.insert(mTableFont, value);
         }
+    }
+
+    // Destinations of content that has no text: pictures, embedded objects,
+    // shapes and drawing objects.
+    static bool holdsNoText(QStringView w) {
+        return w == u"pict" || w == u"object" || w == u"shp" || w == u"shppict" ||
+               w == u"nonshppict" || w == u"do";
     }
 
     static bool skippedDestination(QStringView w) {

@@ -21,6 +21,9 @@ struct RtfRun {
 // breaks are '\n'; the mark that ends the last paragraph is not part of it.
 struct RtfText {
     QList<RtfRun> runs;
+    // The document also holds what is no text: pictures, embedded objects,
+    // drawings. The runs leave them out.
+    bool beyondText = false;
     QString plainText() const;
 };
 

@@ -55,7 +55,7 @@ TEST_P(Lookup, FindsVariantsThroughKeysAndRowsWithoutKeys) {
          "K:10001"}};
     for (const bool keyed : {false, true}) {
         if (keyed) {
-            EXPECT_EQ(fillDuplicateKeys(*db.connection()), 7);
+            EXPECT_EQ(fillDuplicateKeys(*db.connection()).keyed, 7);
         }
         for (const auto& [typed, before, after] : cases) {
             SCOPED_TRACE((typed.bez1 + typed.strasse).toStdString() +
@@ -63,7 +63,7 @@ TEST_P(Lookup, FindsVariantsThroughKeysAndRowsWithoutKeys) {
             EXPECT_EQ(found(db, typed), keyed ? after : before);
         }
     }
-    EXPECT_EQ(fillDuplicateKeys(*db.connection()), 0) << "nothing left to key";
+    EXPECT_EQ(fillDuplicateKeys(*db.connection()).keyed, 0) << "nothing left to key";
 }
 
 // Another program renames a customer: the database drops its keys, so the
@@ -79,7 +79,7 @@ TEST_P(Lookup, ChangedAddressLosesItsKeys) {
     EXPECT_EQ(db.rows("SELECT count(*) FROM Kundenstamm WHERE Namensschluessel IS NULL AND "
                       "Anschriftschluessel IS NULL"),
               QStringList{"1"});
-    EXPECT_EQ(fillDuplicateKeys(*db.connection()), 1);
+    EXPECT_EQ(fillDuplicateKeys(*db.connection()).keyed, 1);
     EXPECT_EQ(found(db, {"", "Bek", "Weg 1", "24103", "Kiel"}), "K:1") << "moved code, same street";
 }
 
@@ -97,7 +97,7 @@ TEST_P(Lookup, OlderDatabaseIsBroughtUpToDate) {
         ASSERT_NO_THROW(dbsetup::addDuplicateKeys(q)) << "run " << run;
     }
     EXPECT_EQ(found(db, {"", "Rot", "", "24103", "Kiel"}), "K:1") << "found before it is keyed";
-    EXPECT_EQ(fillDuplicateKeys(*db.connection()), 1);
+    EXPECT_EQ(fillDuplicateKeys(*db.connection()).keyed, 1);
     db.exec("UPDATE Kundenstamm SET Bez1 = 'Rothe' WHERE Kundennummer = '1'");
     EXPECT_EQ(db.rows("SELECT count(*) FROM Kundenstamm WHERE Namensschluessel IS NULL"),
               QStringList{"1"});

@@ -367,10 +367,26 @@ TEST(PostalImportFormat, RefusesUnusableLinesWithTheirNumber) {
     const char* rows[][2] = {
         {"# Kopf\n\n80331\tMünchen\n1010\tWien\tInnere Stadt\tGraben\r\n", ""},
         {"80331\n", "Zeile 1: Erwartet werden Postleitzahl und Ort"},
-        {"80331\tMünchen\n\t\n12 345 678 90\tX\n", "Zeile 3: \"12 345 678 90\" ist keine"},
+        {"80331\tMünchen\n\t\n12 345 678 90\tX\n", "Zeile 3: „12 345 678 90“ ist keine"},
         {"80331\t \n", "Zeile 1: Der Ort fehlt."},
         {"1\t2\t3\t4\t5\n", "Zeile 1: Erwartet"},
-        {"80331\tM\xfcnchen\n", "kein UTF-8-Text"},
+        {"80331\tMünchen\n1010\tWien\t\tGraben\xfc\n", "Zeile 2: Die Zeile ist kein UTF-8-Text"},
+        // Each line end counts once, whichever the file uses.
+        {"80331\tMünchen\r1010\tWien\r", ""},
+        {"80331\tMünchen\r\n\r\n1010\tWien\r\n", ""},
+        {"\xef\xbb\xbf"
+         "80331\tMünchen\r\r1010\tWien",
+         ""},
+        {"80331\tMünchen\r\rX\r", "Zeile 3: Erwartet"},
+        // Control and format characters, also where trimming would hide them.
+        {"80331\tMünchen\n1010\tWien\x1b[31m\n",
+         "Zeile 2: Die Zeile enthält das Steuerzeichen U+001B"},
+        {"80331\tMünchen\x07\n", "Zeile 1: Die Zeile enthält das Steuerzeichen U+0007"},
+        {"80331\tM\xe2\x80\xaehcnen\n", "Steuerzeichen U+202E: „80331\tM<U+202E>hcnen“"},
+        {"80331\tMünchen\xe2\x80\xa8\n", "Zeile 1: Die Zeile enthält das Steuerzeichen U+2028"},
+        {"80331\tMünchen\n\xe2\x80\xa9\n", "Zeile 2: Die Zeile enthält das Steuerzeichen U+2029"},
+        {"80331\tMünchen\x0b\n", "Steuerzeichen U+000B"},
+        {"# Kopf\n80331\tM\xc2\x85\n", "Zeile 2: Die Zeile enthält das Steuerzeichen U+0085"},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r[0]);
@@ -386,6 +402,68 @@ TEST(PostalImportFormat, RefusesUnusableLinesWithTheirNumber) {
         EXPECT_TRUE(*r[1] ? refusal.contains(QString::fromUtf8(r[1])) : refusal == "read")
             << refusal.toStdString();
     }
+}
+
+// A NUL or a field of a megabyte is refused with its line and a short,
+// printable excerpt: the message must neither end at the NUL nor echo the field.
+TEST(PostalImportFormat, QuotesOnlyAShortPrintableExcerpt) {
+    const QByteArray huge(1 << 20, 'x');
+    const QByteArray files[][2] = {
+        {QByteArray("80331\tMünchen\n1011") + '\0' + "5\tWien\n",
+         "Zeile 2: Die Zeile enthält das Steuerzeichen U+0000: „1011<U+0000>5\tWien“"},
+        {"80331\tMünchen\n" + huge + "\tWien\n",
+         "Zeile 2: Postleitzahl ist mit 1048576 Zeichen zu lang (höchstens 200): "
+         "„xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx…“"},
+        {"80331\tMünchen\t\t" + huge + "\n", "Zeile 1: Straße ist mit 1048576 Zeichen zu lang"},
+        {"80331\t" + huge + "\xff\n", "Zeile 1: Die Zeile ist kein UTF-8-Text: „80331\txxxxxxxxxx"},
+    };
+    for (const auto& [bytes, expected] : files) {
+        QByteArray data = bytes;
+        QBuffer buffer(&data);
+        buffer.open(QIODevice::ReadOnly);
+        try {
+            PostalImport::read(buffer);
+            ADD_FAILURE() << "accepted: " << expected.toStdString();
+        } catch (const Error& e) {
+            EXPECT_TRUE(e.text().startsWith(QString::fromUtf8(expected)))
+                << e.text().left(300).toStdString();
+            EXPECT_LT(e.text().size(), 200) << expected.toStdString();
+            EXPECT_FALSE(e.text().contains(QChar(0)));
+        }
+    }
+}
+
+// An import that would write nothing, or into a country the address field
+// does not offer, changes nothing; an entry given twice is written once.
+TEST_P(PostalAddressTable, AnImportWithoutEntriesOrForAnUnknownCountryChangesNothing) {
+    TestDatabase db(engine());
+    PostalImport::write(db.db(), "A", {{"1010", "Wien", "", ""}});
+    const auto refusal = [&](const QString& land, const QList<PostalEntry>& entries) {
+        try {
+            PostalImport::write(db.db(), land, entries);
+        } catch (const Error& e) {
+            return e.text();
+        }
+        return QStringLiteral("written");
+    };
+    const QList<PostalEntry> one = {{"8010", "Graz", "", ""}};
+    EXPECT_EQ(refusal("A", {}),
+              "Die Datei enthält keine Einträge; die Postleitzahlen von A bleiben unverändert.");
+    EXPECT_EQ(
+        refusal("DE\n", one),
+        "„DE<U+000A>“ ist kein Länderkennzeichen des Feldes Land (D, F, A, B, CH, DK, L, NL).");
+    for (const char* land : {"XYZ", "DE", "a", " A", "A\n", "AT"})
+        EXPECT_TRUE(refusal(land, one).contains("ist kein Länderkennzeichen")) << land;
+    EXPECT_EQ(db.rows("select Land, Plz, Ort from Postleitzahlen"), QStringList({"A|1010|Wien"}));
+
+    const PostalImportCounts n = PostalImport::write(db.db(), "A",
+                                                     {{"1010", "Wien", "", ""},
+                                                      {"8010", "Graz", "", ""},
+                                                      {"1010", "Wien", "", ""},
+                                                      {"1010", "Wien", "Innere Stadt", ""},
+                                                      {"8010", "Graz", "", ""}});
+    EXPECT_EQ(std::tuple(n.rows, n.duplicates, n.codes, n.places), std::tuple(3, 2, 2, 2));
+    EXPECT_EQ(db.rows("select count(*) from Postleitzahlen where Land = 'A'"), QStringList({"3"}));
 }
 
 // A failed import leaves the country's former rows; other countries are untouched.

@@ -27,6 +27,25 @@ TEST_P(WrittenSample, ReadsAsItsPlainText) {
     const QString rtf = rtfSample(GetParam());
     ASSERT_TRUE(looksLikeRtf(rtf));
     EXPECT_EQ(remarkPlainText(rtf), rtfSampleText(GetParam()));
+    EXPECT_EQ(readRtf(rtf).beyondText, GetParam() == "bild") << "the one sample with a picture";
+}
+
+// Pictures, objects and drawings are content beyond the text, wherever they sit;
+// a word that merely begins like one is not.
+TEST(RtfReader, TellsContentBeyondTheText) {
+    const std::pair<const char*, bool> cases[] = {
+        {R"({tf1 A{\pict\pngblip 89504e47}B})", true},
+        {R"({tf1 A{\*\shppict{\pict\emfblip 0100}}{
+onshppict{\pict\wmetafile8 0100}}})",
+         true},
+        {R"({tf1 A{\object\objemb{\*\objdata 01}{esult B}}})", true},
+        {R"({tf1 A{\shp{\*\shpinst\shpleft0{\sp{\sn fillColor}{\sv 255}}}}})", true},
+        {R"({tf1 A{\*\do\dobxcolumn\dprect}})", true},
+        {R"({tf1 A{\*\picprop x}\pictures B\doc})", false},
+        {R"({tf1{onttbl{0 pict;}}{\info{	itle Bild}}A  fett0})", false},
+    };
+    for (const auto& [rtf, beyond] : cases)
+        EXPECT_EQ(readRtf(QString::fromUtf8(rtf)).beyondText, beyond) << rtf;
 }
 
 INSTANTIATE_TEST_SUITE_P(Rtf, WrittenSample, ::testing::ValuesIn(sampleNames()),
