@@ -74,6 +74,7 @@ TEST_F(CommercialFieldsTest, TaxKeyDecidesVatIdFieldAndIsReported) {
     EXPECT_TRUE(vatId->isHidden());
     EXPECT_EQ(h.takeEvents(), QStringList{"ChangeMwstKnz(2)"});
     pick("ocxMwstKnz", "1");
+    EXPECT_FALSE(vatId->isHidden());
     EXPECT_EQ(h.takeEvents(), QStringList{"ChangeMwstKnz(1)"});
     // Without the debtor account the field stays hidden whatever the key.
     h.control().setMitDebitorenkonto(false);
