@@ -80,12 +80,14 @@ TEST(InfoWindow, ButtonsWithoutACustomerOpenNothingAndStillReport) {
     EXPECT_EQ(s.host->messages, QStringList({batest::kNoNumber}));
     EXPECT_TRUE(s.h.sql().statements.isEmpty());
 
-    // A failing reader reports under its own name.
+    // A failing reader reports under its own name, with the cause.
     s.host->messages.clear();
     s.h.sql().failWhenContains = "Kundeninfo, InterneBemerkung";
     s.number("20001");
     s.clickInfo(0);
-    EXPECT_EQ(s.host->messages, QStringList({"QelBelAdr[4]: LeseKundeInfos"}));
+    EXPECT_EQ(
+        s.host->messages,
+        QStringList({"QelBelAdr[4]: LeseKundeInfos: server closed the connection unexpectedly"}));
 
     EXPECT_TRUE(s.host->shown.isEmpty());
     EXPECT_EQ(s.events, QStringList({"btnInfoClick(0)", "btnInfoClick(0)"}));

@@ -2,6 +2,7 @@
 #include "CustomerSearch.h"
 #include "../../db/CustomerSearchIndex.h"
 #include "SearchWorker.h"
+#include "platform/GuardedConnect.h"
 #include "support/TestDatabase.h"
 #include <QSet>
 #include <QSqlQuery>
@@ -165,11 +166,12 @@ TEST_P(CustomerSearchTest, TheWorkerSearchesAgainAfterItsSessionWasLost) {
     SearchWorker worker(db.connectionName(), SearchTarget::customers());
     QStringList failures;
     QList<QStringList> rows;
-    QObject::connect(&worker, &SearchWorker::answered,
-                     [&](quint64, const QString&, const QList<QStringList>& r, const QString& f) {
-                         rows = r;
-                         failures << f;
-                     });
+    belegadressen::connectGuarded(
+        &worker, &SearchWorker::answered, &worker,
+        [&](quint64, const QString&, const QList<QStringList>& r, const QString& f) {
+            rows = r;
+            failures << f;
+        });
     worker.search(1, "Meier");
     ASSERT_FALSE(rows.isEmpty()) << failures.join('\n').toStdString();
     for (const QString& name : QSqlDatabase::connectionNames())
