@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 // Creating the control, configured as the sample host does and shown,
 // against a plain form of the same number of inputs, in one run. The phases
 // of the control (construction, configuration, first showing) are timed

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 // The duplicate check of a new address against the customer load, on the
 // sample database of 1,000,000 customers (BA_BENCH_DUP_SIZE to change it),
 // on each engine of BA_BENCH_ENGINES. Duplicate/<engine>/check_vs_load runs

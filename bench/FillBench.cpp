@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 // fillDuplicateKeys on a master of 100,000 customers without keys
 // (BA_BENCH_FILL_SIZE to change it), on each engine of BA_BENCH_ENGINES; the
 // PostgreSQL run needs BA_PG_CONNINFO and works in a schema of its own that

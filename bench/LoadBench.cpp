@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 // The customer load of the control against the raw cost of its statements
 // through QtSql, on sample databases of different sizes, on SQLite and on
 // PostgreSQL (the server named by BA_PG_CONNINFO), in one run.

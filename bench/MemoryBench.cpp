@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 // Memory per customer load: 20,000 loads of the same customers in one
 // process, the growth of the resident set per load. Goal: at most 0.3 kB a
 // load (counter kB_per_load); a history kept per load shows up here.

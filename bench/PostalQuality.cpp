@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 // How often the postal check ends right, over the shipped German directory:
 // address lines with one error each, put into the real control as a user
 // would (typing and leaving a field, the search button), every choice dialog

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 // Opening a large remark in the info window's rich-text box against reading
 // it alone (the RTF reader, the baseline), in the same run. Remark/open_* is
 // the box filled and laid out as the window shows it; Remark/read_* the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 // The user's actions on PostgreSQL as the user waits for them: through a
 // relay on loopback that delays each direction, at 0 and 20 ms round trip.
 // Per action: round trips (counted at the relay), the statements the control

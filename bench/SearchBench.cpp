@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 // The sample host's customer search as a user types, keystroke by keystroke,
 // on a large sample: the search by any part of name, street or place beside
 // the search by beginnings it replaces, on SQLite and on PostgreSQL (the

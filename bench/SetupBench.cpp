@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 // Setting up the master-data fields (every assignment of AnzAdresse) costs the
 // same whatever the size of the tables behind them: set-up reads no table.
 // Compare Setup/staff:10 with Setup/staff:100000; they should lie within 10 %.

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+# SPDX-License-Identifier: MIT
+
 # Fails when an installed header includes a project header that is not
 # installed. Run as
 #   cmake -DINCLUDE_DIR=<prefix>/include/belegadressen -P CheckInstalledHeaders.cmake

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+# SPDX-License-Identifier: MIT
+
 # The properties every library of ours shares, static or shared: only what
 # carries the export macro leaves a shared library (the static one is built
 # the same way, so that both see the same symbols), one SOVERSION, and an

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+# SPDX-License-Identifier: MIT
+
 # Debian packages of a shared build (cpack -G DEB in the build directory):
 #   libbelegadressen0     the shared library (named after its soname)
 #   libbelegadressen-dev  public headers, CMake package, Designer plugin

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+# SPDX-License-Identifier: MIT
+
 # Every source file of ours includes Qt's widget and SQL headers; parsing them
 # once per target instead of once per file halves a cold build.
 option(BA_PRECOMPILE "Precompile the Qt headers of each target" ON)

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The index behind the customer search by any part of the name, street or
 // place. SQLite: an FTS5 table with the trigram tokenizer over the customer

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Setting up a database for BelegAdressen: applying db/schema.sql and opening
 // PostgreSQL from a libpq connection string. Header-only so that the sample

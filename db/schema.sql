@@ -1,3 +1,6 @@
+-- SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+-- SPDX-License-Identifier: MIT
+
 -- BelegAdressen database schema, for SQLite and PostgreSQL 15 alike.
 --
 -- Rules that keep it portable and let a tiny runner apply it:

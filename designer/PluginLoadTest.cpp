@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 // Loads the Designer plugin the way Designer does, through QPluginLoader and
 // the custom widget interface, without linking the library itself: the
 // control must come out of the plugin.

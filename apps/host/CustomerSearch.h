@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The customer search of the host as the user types: three characters and
 // more find any part of the name, street or place ("eier" finds "Meier"),

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Runs a JavaScript file against the control: the control as the global
 // `adressen` (late binding by member names, its events as signals) and

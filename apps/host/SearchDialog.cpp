@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 #include "SearchDialog.h"
 #include "SearchWorker.h"
 #include "platform/GuardedConnect.h"

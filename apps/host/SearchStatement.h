@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // What the host's search dialogs look through and the prefix statement they
 // run; widget-free, so that the search logic is tested and timed without a

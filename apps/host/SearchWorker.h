@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Runs the host's searches away from the window's thread, on a connection of
 // its own to the same database, so that typing never waits for the server.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 // The sample host: one document window of a craft business's order
 // processing around the address block.
 #include "DocumentWindow.h"

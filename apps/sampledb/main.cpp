@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 // belegadressen-sampledb: writes the sample database of a craft business.
 #include "../../db/DatabaseSetup.h"
 #include "SampleWriter.h"

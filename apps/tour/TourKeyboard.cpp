@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 #include "DocumentWindow.h"
 #include "Tour.h"
 #include "control/BelegAdressen.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 // Tour steps around the safety of a document: a number typed over another
 // customer and saved at once, and the question before unsaved edits are
 // discarded.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 // Tour step of the customer search by a part of a word: a piece from the
 // middle of a place's name finds customers there, and every hit holds the
 // piece in its name, street or place.

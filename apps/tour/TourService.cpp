@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 // The tour's service-order steps: a site with equipment on address 2, the
 // technician and the appointment, the site window of a customer with 500
 // sites driven from the keyboard, and the appointment book.

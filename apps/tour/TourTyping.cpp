@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 // Tour step of the customer search as a quick typist uses it: the letters of
 // a name come faster than the typing pause, so only the whole name is
 // searched, once, and the list shows its answer.

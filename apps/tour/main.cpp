@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 // The scripted tour: drives the sample host's document window without a
 // display, as a user would, prints what happened and saves a screenshot of
 // every step. Not installed: it shows the control working, not how to host it.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 #include "commercial/CurrencyChange.h"
 #include "commercial/Currency.h"
 #include "control/AddressGuard.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 #include "commercial/MasterDataCombos.h"
 #include "commercial/CurrencyChange.h"
 #include "control/AddressGuard.h"

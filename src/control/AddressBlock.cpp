@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 #include "control/AddressBlock.h"
 #include "control/AdressDaten.h"
 #include "platform/HouseNumber.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 #include "control/DesignProperties.h"
 #include "contracts/PropertyBag.h"
 #include "control/AddressPages.h"

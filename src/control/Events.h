@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The control's events, once: everything that declares, raises, forwards or
 // logs them is generated from this list.

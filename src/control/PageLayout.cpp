@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 #include "control/PageLayout.h"
 #include "control/ControlState.h"
 #include "control/DocumentKinds.h"

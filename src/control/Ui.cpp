@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 #include "control/Ui.h"
 #include "control/UiLayout.h"
 #include "platform/Countries.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 #include "control/UiLayout.h"
 #include "control/AccessibleTexts.h"
 #include "control/Twips.h"

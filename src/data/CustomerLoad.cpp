@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 #include "data/CustomerLoad.h"
 #include "control/AddressPages.h"
 #include "control/AddressView.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The one place that knows every collaborator: the facade's wiring. Each
 // collaborator gets exactly the state, controls, services, event sink and

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 // Late binding: the members of the host interface by their original names, in
 // interface order. Clients that bind by position depend on that order, so the
 // rows below must never be reordered.

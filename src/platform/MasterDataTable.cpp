@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 #include "platform/MasterDataTable.h"
 #include "contracts/Error.h"
 #include "platform/SqlIdentifier.h"

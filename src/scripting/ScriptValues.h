@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // How values and calls cross between a script and the late-bound members:
 // no widget involved, so the rules are checked on their own.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 #include "service/SiteTakeover.h"
 #include "control/EventSink.h"
 #include "control/Values.h"

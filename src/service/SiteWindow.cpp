@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 #include "service/SiteWindow.h"
 #include "contracts/SiteList.h"
 #include "control/ErrorStyles.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 #include "service/TechnicianContacts.h"
 #include "control/AddressGuard.h"
 #include "control/AddressPages.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 #include "texts/LongTextLookup.h"
 #include "contracts/Connection.h"
 #include "contracts/Recordset.h"

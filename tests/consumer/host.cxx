@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 // A small host written from the integration guide (docs/HOSTING.md) alone,
 // against the installed package: its own SQLite database from the installed
 // schema, the search answered through a queued connection, a one-off address

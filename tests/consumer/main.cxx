@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 // Constructs the control from the installed package, headless, and drives it
 // once through the installed JavaScript bridge.
 #include "control/BelegAdressen.h"

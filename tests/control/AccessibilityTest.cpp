@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 #include "platform/MasterDataEditDialog.h"
 #include "platform/PostalChoiceDialog.h"
 #include "platform/StandortListe2.h"

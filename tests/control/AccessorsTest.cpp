@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 // The host's Get/Add members: conversions, the change gate, the refusal of a missing address.
 #include "control/ControlState.h"
 #include "support/ControlHarness.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 // The printed address block: each country's rule, row by row from an
 // address to the lines of the window envelope.
 #include "control/AddressBlock.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 // Creating, switching and storing addresses, their two pages and the number they need first.
 #include "control/AdressDaten.h"
 #include "support/ControlHarness.h"

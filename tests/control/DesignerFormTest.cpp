@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 // A host's form from Designer, through uic: setupUi builds the control and sets
 // the properties the form stores, AnzAdresse among them, before any host code
 // runs. The order the guide gives after setupUi configures what that early

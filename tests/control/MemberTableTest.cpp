@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 // What a late-binding host reaches by position or name: members, refusals, fields, properties.
 #include "platform/PropertyBags.h"
 #include "support/ControlHarness.h"

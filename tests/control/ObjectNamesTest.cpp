@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 // docs/OBJECTNAMES.md lists the child controls a test automation finds by
 // name, with the Qt class to drive them as and what assistive technology
 // says. The table is made from the control itself; this test fails when the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 // The host's answer to a search request as the integration guide shows it: a
 // queued connection, so that the control has marked its search as started
 // before the answer arrives. The number the user types next must then load,

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 // The number entry driven as a user drives it, on both database engines.
 #include "support/AgreedStatements.h"
 #include "support/ControlHarness.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 // Precision and recall of the duplicate hint on the two labelled sets: every
 // stored address in a real database, each typed one through the real lookup,
 // so that a duplicate the candidate statement never fetches counts as missed.

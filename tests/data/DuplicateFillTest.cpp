@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 // Filling the duplicate keys of many rows on both engines: in batches, past a
 // row the database refuses, two fills at once, and rows changed meanwhile.
 #include "contracts/Error.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 // The candidate lookup of the duplicate warning on both engines: the stored
 // keys, rows without them, the keys cleared by the database when another
 // program changes an address, and the indexes that answer the statement.

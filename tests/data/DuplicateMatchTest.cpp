@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 // The comparison of the duplicate warning without a widget.
 #include "data/DuplicateMatch.h"
 #include <gtest/gtest.h>

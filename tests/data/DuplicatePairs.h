@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Labelled address pairs for the duplicate warning: a typed new address, a
 // stored one, and whether a careful clerk would call them the same party.

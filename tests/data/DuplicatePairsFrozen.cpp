@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 // The frozen set: own name lists, own variant rules, seed 4711. Not to be
 // changed once committed; the comparison is judged by it.
 #include "DuplicatePairs.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 // The set the comparison was developed against: seed 24, its own lists and
 // variant rules (the frozen set shares neither).
 #include "DuplicatePairs.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 // The duplicate warning on the real control, on both engines.
 #include "data/DuplicateLookup.h"
 #include "support/ControlHarness.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 // Faults that must not lose or mislabel data.
 #include "contracts/CostAssignment.h"
 #include "platform/GermanNumbers.h"

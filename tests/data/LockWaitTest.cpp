@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 // A statement waiting for a lock another user holds: the user sees the wait
 // cursor meanwhile, and the statement goes through once the lock is gone.
 #include "support/ControlHarness.h"

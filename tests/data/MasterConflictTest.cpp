@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 // Two users on one customer: the write-back never overwrites the other's work unseen.
 #include "support/ControlHarness.h"
 #include <QMessageBox>

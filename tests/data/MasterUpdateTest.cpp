@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 // Writing the shown address back into the customer and address masters.
 #include "contracts/MasterDataCombo.h"
 #include "data/DuplicateLookup.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 // The host's two postal switches as a host sets them: the words the switch
 // of AddMitPostleitzahl takes, and the confirmation message of a correct
 // address, switched off on the control, on every way a search starts.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 // Round trips on PostgreSQL, counted at a relay between the control and the
 // server: an action costs its own statements and nothing more.
 #include "contracts/Error.h"

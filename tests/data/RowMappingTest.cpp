@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 #include "data/RowMapping.h"
 #include "control/AdressDaten.h"
 #include "platform/SqlConnection.h"

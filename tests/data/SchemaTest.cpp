@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 // Statements no other test sends, on both engines (PostgreSQL folds names, is strict on types).
 #include "platform/SqlConnection.h"
 #include "support/TestDatabase.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 // Three clerks on one customer, each a control on a session of its own: a
 // change that reaches the row at any point of another clerk's write-back,
 // before its check, while its question is open, between the answer and the

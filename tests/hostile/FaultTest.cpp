@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 // Lost connections and a timeout mid-work: told in words, nothing half-written, work goes on.
 #include "platform/QtMasterDataCombo.h"
 #include "support/ControlHarness.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 // Hostile values through every path composing SQL and every typed field, on both engines.
 #include "contracts/Error.h"
 #include "data/Statements.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Generated hostile texts (quotes, wildcards, surrogates, NUL, marks, limits), fixed by the seed.
 #include <QString>

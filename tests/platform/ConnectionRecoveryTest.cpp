@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 // A database server restarted under a running control, and a SQLite file
 // locked by another writer: the user learns the cause, and the control works
 // again by itself once the database answers.

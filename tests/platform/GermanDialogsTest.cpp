@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 // Every dialog the control opens says German on its buttons, also on a host
 // that loaded no Qt translations (as this test process).
 #include "control/ServiceHub.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 // Showing a text in a line edit leaves it exactly as setText would, whether
 // or not the text was already there.
 #include "platform/LineText.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 // What the control writes into Qt's log: a failure it swallows leaves a
 // warning with the place and the error's text, statements are debug lines that
 // stay off until a host turns their category on, and customer data never

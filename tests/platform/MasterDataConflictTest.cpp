@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 // The master-data editing dialog of two users: an edit or delete of the other
 // user is never replaced or lost unseen, and the refused input stays open.
 #include "contracts/Error.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 #include "platform/ComboListSelection.h"
 #include "platform/Defaults.h"
 #include "platform/PropertyBags.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 // The control behind a connection pooler that pools sessions or transactions.
 // Between the steps of each flow another client takes the server session the
 // control used last: with transaction pooling the control's next transaction

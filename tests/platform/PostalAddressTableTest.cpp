@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 // Address lines as clerks type them, checked against the real German list of
 // postal codes and places (with a few invented streets, since the list has
 // none) and the Austrian and Swiss extracts, on both engines.

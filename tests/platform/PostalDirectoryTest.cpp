@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 // The local directory answers a whole check in one statement; the answers
 // must be the ones its single questions give, on both engines.
 #include "platform/PostalImport.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 // Connections on SQLite and PostgreSQL, and the text that reaches their statements.
 #include "platform/SqlConnection.h"
 #include "contracts/Error.h"

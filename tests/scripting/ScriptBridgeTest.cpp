@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 // Scripts drive the real control: members by name, values both ways, numbered errors, all events.
 #include "scripting/ScriptBridge.h"
 #include "scripting/ScriptValues.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 // A script without end is stopped by the bridge's time limit, in its body and
 // in an event handler, and the engine runs the next script again.
 #include "scripting/ScriptBridge.h"

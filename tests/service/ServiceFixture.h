@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // A service order on the real control: sites seeded, modal windows scripted, events recorded.
 #include "platform/StandortListe2.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 // Sites and equipment of a service order: takeover and choice, the site list and the site window.
 #include "control/ServiceHub.h"
 #include "platform/StandortListe2.h"

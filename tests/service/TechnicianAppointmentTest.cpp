@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 // Technician, contacts and appointment of a service order on address 2; durations.
 #include "service/ServiceFixture.h"
 #include "service/ServiceValues.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Master-data selects exactly as agreed with the host's database (spacing
 // included); the quoted number follows.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Case names for parameterized suites: the number, then the letters and digits
 // of a text (test names allow nothing else and must be unique).

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // A real control on a real database of either engine, the host faked, messages,
 // dialogs and events recorded in order.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The control's events as call texts, "name(arg,...)" or "name" without arguments.
 #include "control/BelegAdressen.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The host application as far as the control needs one: it hands out a
 // connection (none by default) and answers the rest with fixed values.

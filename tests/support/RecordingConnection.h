@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // A connection that passes statements on to a real one, keeps them in the
 // order they were sent, and fails them on request.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Messages and information boxes kept in order; dialogs answered by a script.
 // Each half stands alone for components that take only one.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // A TCP relay on loopback between a PostgreSQL client and its server that
 // delays each direction and counts the client's round trips: every simple

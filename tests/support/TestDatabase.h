@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // A fresh SQLite file or PostgreSQL schema (server from BA_PG_CONNINFO, used
 // through the search path) with db/schema.sql applied, removed at the end.

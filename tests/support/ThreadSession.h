@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // A session of its own for another thread: a QtSql connection belongs to the
 // thread that opened it, so the database is named on the owning thread and

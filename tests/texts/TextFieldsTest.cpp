@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 // Text buttons, text-number fields and the long-text preview under a real mouse.
 #define QTEST_QPA_MOUSE_HANDLING
 #include "contracts/TextKindCatalogue.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 // Text choice: text types, document kinds, the long-text lookup, preview.
 #include "texts/TextKinds.h"
 #include "control/DocumentKinds.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Scripted host services for the side windows: modal windows run a script; the rest is recorded.
 #include "support/ControlHarness.h"

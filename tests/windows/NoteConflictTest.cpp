@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 // Customer notes of two users, and a note the database cannot take: never lost unseen.
 #include "windows/FrmInfo.h"
 #include "windows/InfoSupport.h"

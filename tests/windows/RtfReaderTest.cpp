@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 // Remarks stored as RTF: written samples, the format's corners, malformed input and a fuzz run.
 #include "windows/RtfReader.h"
 #include "windows/InfoSupport.h"

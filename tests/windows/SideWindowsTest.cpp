@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 // The customer info window, field recall, clipboard, command buttons and the remark field.
 #include "windows/FrmInfo.h"
 #include "windows/InfoSupport.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 // A remark holding pictures or objects: every way of opening it shows its text
 // read-only with a note, and nothing the user does writes it back.
 #include "windows/FrmInfo.h"

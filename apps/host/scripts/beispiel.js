@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 // A sample script for the host's --script: loads the first sample customer on
 // address 1, writes a delivery address by member names on address 2, reads
 // both back and shows how the control's errors arrive.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 // Customer search by parts of names, streets and places, kept in step, with beginnings as fallback.
 #include "CustomerSearch.h"
 #include "../../db/CustomerSearchIndex.h"

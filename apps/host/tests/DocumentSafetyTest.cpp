@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 // The sample host saves what was typed, asks before discarding, and saves safely and concurrently.
 #include "DocumentGuard.h"
 #include "DocumentStore.h"

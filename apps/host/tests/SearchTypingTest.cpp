@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+// SPDX-License-Identifier: MIT
+
 // The customer search waits for a pause in typing and shows only the answer
 // to the newest text, however late the server answers an older one.
 #include "SearchDialog.h"

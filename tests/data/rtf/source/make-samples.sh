@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The BelegAdressen developers
+# SPDX-License-Identifier: MIT
 # Writes the RTF samples of the directory above from the documents here.
 set -e
 cd "$(dirname "$0")"
