@@ -30,8 +30,8 @@ void AddressLoad::btnAdresseClick() {
 std::shared_ptr<Recordset> AddressLoad::LeseAdresse(const QString& nummer, bool* failed) {
     if (failed) *failed = false;
     if (nummer.trimmed().isEmpty()) return nullptr;
-    std::shared_ptr<Recordset> row = readRow(
-        services, statements::adresseSelect(nummer), QStringLiteral("LeseAdresse"), failed);
+    std::shared_ptr<Recordset> row =
+        readRow(services, statements::adresseSelect(nummer), QStringLiteral("LeseAdresse"), failed);
     qCDebug(lcLoad) << (row ? "LeseAdresse: general address" : "LeseAdresse: no general address")
                     << nummer;
     return row;

@@ -27,8 +27,8 @@ bool dependsOnSessionSettings(const QString& sql) {
     return false;
 }
 
-// FNV-1a (a step per code point) over the case-folded code points, so that names equal without regard
-// to case (Straße, STRAßE, straße) hash alike.
+// FNV-1a (a step per code point) over the case-folded code points, so that names equal without
+// regard to case (Straße, STRAßE, straße) hash alike.
 quint32 foldedHash(QStringView name) {
     quint32 hash = 2166136261u;
     // One step per code point: the names are short, the table small.

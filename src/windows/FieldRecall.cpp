@@ -3,8 +3,8 @@
 
 #include "windows/FieldRecall.h"
 #include "contracts/MasterDataCombo.h"
-#include "control/Ui.h"
 #include "control/ErrorStyles.h"
+#include "control/Ui.h"
 #include "platform/EventHook.h"
 #include <QApplication>
 #include <QComboBox>
