@@ -106,7 +106,7 @@ set(CPACK_DEBIAN_DEMO_PACKAGE_DEPENDS "${ba_lib_package} ${ba_exact}, libc6 (>= 
 libstdc++6 (>= 12), libqt6core6 (>= ${ba_qt_version}), libqt6gui6 (>= ${ba_qt_version}), \
 libqt6widgets6 (>= ${ba_qt_version}), libqt6sql6 (>= ${ba_qt_version}), \
 libqt6sql6-sqlite (>= ${ba_qt_version}), libqt6qml6 (>= ${ba_qt_version}), \
-libqt6test6 (>= ${ba_qt_version}), libsqlite3-0 (>= 3.37), libpq5")
+libsqlite3-0 (>= 3.37), libpq5")
 set(CPACK_DEBIAN_DEMO_PACKAGE_RECOMMENDS "libqt6sql6-psql")
 
 set(CPACK_DEBIAN_POSTAL_PACKAGE_NAME belegadressen-postal-de)
