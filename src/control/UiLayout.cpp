@@ -8,6 +8,7 @@
 #include <QBoxLayout>
 #include <QFormLayout>
 #include <QGridLayout>
+#include <QStyle>
 #include <algorithm>
 #include <initializer_list>
 #include <vector>
@@ -121,10 +122,16 @@ int columnBeside(MasterDataCombo* field, int twips, const Spacing& s) {
 
 // Sizes an input for `chars` digits: their advance plus the frame and the
 // margins that the style gives a line edit.
-void fitChars(QLineEdit* edit, int chars) {
+void fitChars(QLineEdit* edit, int chars, int extra = 0) {
     const QFontMetrics fm = edit->fontMetrics();
     const int padding = edit->sizeHint().width() - fm.horizontalAdvance(QLatin1Char('x')) * 17;
-    edit->setFixedWidth(fm.horizontalAdvance(QString(chars, QLatin1Char('0'))) + padding);
+    edit->setFixedWidth(fm.horizontalAdvance(QString(chars, QLatin1Char('0'))) + padding + extra);
+}
+
+// A field that can carry a check mark at its end (FieldMark) keeps room for
+// the mark, so that its text stays readable while the mark shows.
+void fitCharsAndMark(QLineEdit* edit, int chars) {
+    fitChars(edit, chars, edit->style()->pixelMetric(QStyle::PM_SmallIconSize) + 8);
 }
 
 void fitChars(QLabel* label, int chars) {
@@ -426,7 +433,7 @@ void layOutPage2(Ui& u, const Spacing& s) {
 
 void sizeFields(Ui& u) {
     fitChars(u.txtDNummer, 8);
-    fitChars(u.txtDPostleitzahl, 6);
+    fitCharsAndMark(u.txtDPostleitzahl, 6);
     fitChars(u.txtDPlzPostfach, 6);
     u.cdoDLand->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     fitChars(u.txtDHauptkonto, 10);
