@@ -6,8 +6,10 @@
 #include "data/DuplicateKeys.h"
 #include "data/PostalSpellings.h"
 #include "data/SqlConnection.h"
+#include <QDir>
 #include <QFileInfo>
 #include <QSqlError>
+#include <QStandardPaths>
 #include <QStringList>
 #include <stdexcept>
 
@@ -80,4 +82,14 @@ OpenedDatabase openHostDatabase(const DatabaseChoice& choice, const QString& con
     // Postal rows the host loaded itself are read only with their spellings.
     belegadressen::fillPostalSpellings(connection);
     return opened;
+}
+
+QString defaultPropertiesFile(const DatabaseChoice& choice) {
+    if (choice.pgConnInfo.isEmpty()) {
+        const QFileInfo file(choice.sqliteFile);
+        return file.absoluteDir().filePath(file.completeBaseName() + QStringLiteral(".beleg.json"));
+    }
+    const QString dir = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    QDir().mkpath(dir);
+    return QDir(dir).filePath(QStringLiteral("beleg.json"));
 }

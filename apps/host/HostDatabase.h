@@ -17,6 +17,10 @@ struct OpenedDatabase {
     QString description;   // shown in the window's status bar
 };
 
+// Where the form's design-time properties are kept when no file is named:
+// beside a SQLite file, else in the user's configuration folder.
+QString defaultPropertiesFile(const DatabaseChoice& choice);
+
 // Opens the database; throws std::runtime_error with a readable reason.
 // A missing SQLite file is an error rather than a new empty database.
 OpenedDatabase openHostDatabase(const DatabaseChoice& choice, const QString& connectionName);

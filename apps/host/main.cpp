@@ -11,10 +11,7 @@
 #include "ScriptRunner.h"
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QDir>
-#include <QFileInfo>
 #include <QMessageBox>
-#include <QStandardPaths>
 #include <cstdio>
 #include <exception>
 
@@ -82,17 +79,7 @@ int main(int argc, char** argv) {
 
     DatabaseChoice choice{parser.value(dbOption), parser.value(pgOption)};
     QString properties = parser.value(propsOption);
-    if (properties.isEmpty()) {
-        if (choice.pgConnInfo.isEmpty()) {
-            const QFileInfo file(choice.sqliteFile);
-            properties = file.absoluteDir().filePath(file.completeBaseName() +
-                                                     QStringLiteral(".beleg.json"));
-        } else {
-            const QString dir = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-            QDir().mkpath(dir);
-            properties = QDir(dir).filePath(QStringLiteral("beleg.json"));
-        }
-    }
+    if (properties.isEmpty()) properties = defaultPropertiesFile(choice);
 
     try {
         const OpenedDatabase opened = openHostDatabase(choice, QStringLiteral("host"));

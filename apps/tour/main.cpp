@@ -12,8 +12,6 @@
 #include "Tour.h"
 #include <QCommandLineParser>
 #include <QDir>
-#include <QFileInfo>
-#include <QStandardPaths>
 #include <cstdio>
 #include <exception>
 
@@ -58,15 +56,7 @@ int main(int argc, char** argv) {
     // The form's settings where the host keeps them: beside an SQLite file,
     // else in the program's settings folder.
     QString properties = parser.value(propsOption);
-    if (properties.isEmpty() && choice.pgConnInfo.isEmpty()) {
-        const QFileInfo file(choice.sqliteFile);
-        properties =
-            file.absoluteDir().filePath(file.completeBaseName() + QStringLiteral(".beleg.json"));
-    } else if (properties.isEmpty()) {
-        const QString dir = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-        QDir().mkpath(dir);
-        properties = QDir(dir).filePath(QStringLiteral("beleg.json"));
-    }
+    if (properties.isEmpty()) properties = defaultPropertiesFile(choice);
     try {
         const OpenedDatabase opened = openHostDatabase(choice, QStringLiteral("tour"));
         DocumentWindow::Setup setup;
