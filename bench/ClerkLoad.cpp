@@ -359,6 +359,17 @@ double serverCpu(qint64 postmaster) {
     return total / tick;
 }
 
+// CPU seconds of one process (the pooler), -1 when it cannot be read.
+double processCpu(qint64 pid) {
+    QFile f(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (pid <= 0 || !f.open(QIODevice::ReadOnly)) return -1;
+    const QString text = QString::fromLatin1(f.readAll());
+    const QStringList fields =
+        text.mid(text.lastIndexOf(QLatin1Char(')')) + 2).split(QLatin1Char(' '));
+    if (fields.size() < 13) return -1;
+    return (fields[11].toDouble() + fields[12].toDouble()) / double(sysconf(_SC_CLK_TCK));
+}
+
 double percentile(std::vector<qint64>& v, double p) {
     if (v.empty()) return 0;
     std::sort(v.begin(), v.end());
@@ -485,6 +496,14 @@ int driver(int clerks, double seconds, int processes) {
     rusage before{};
     getrusage(RUSAGE_CHILDREN, &before);
     const double cpuBefore = serverCpu(postmaster);
+    // BA_LOAD_POOLER_PIDFILE: the pooler's pid file, to report its CPU too.
+    qint64 pooler = 0;
+    if (const QString pidFile = qEnvironmentVariable("BA_LOAD_POOLER_PIDFILE");
+        !pidFile.isEmpty()) {
+        QFile f(pidFile);
+        if (f.open(QIODevice::ReadOnly)) pooler = f.readAll().trimmed().toLongLong();
+    }
+    const double poolerBefore = processCpu(pooler);
     const auto start = std::chrono::steady_clock::now();
     QFile(go).open(QIODevice::WriteOnly);
     bool workersOk = true;
@@ -496,6 +515,7 @@ int driver(int clerks, double seconds, int processes) {
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     QThread::msleep(300); // the backends of the closed sessions reaped
     const double cpuAfter = serverCpu(postmaster);
+    const double poolerAfter = processCpu(pooler);
     rusage after{};
     getrusage(RUSAGE_CHILDREN, &after);
     const auto seconds_ = [](const timeval& t) {
@@ -597,6 +617,9 @@ int driver(int clerks, double seconds, int processes) {
                 "CPU %.1f s (%.0f %%)\n",
                 actions, double(actions) / wall, cpuAfter - cpuBefore,
                 100 * (cpuAfter - cpuBefore) / wall, clientCpu, 100 * clientCpu / wall);
+    if (poolerBefore >= 0 && poolerAfter >= 0)
+        std::printf("pooler CPU %.1f s (%.0f %% of one core)\n", poolerAfter - poolerBefore,
+                    100 * (poolerAfter - poolerBefore) / wall);
     std::printf("| action | count | p50 ms | p95 ms | p99 ms |\n|---|---|---|---|---|\n");
     for (int kind = 0; kind < kKindCount; ++kind) {
         auto& v = micros[kind];
