@@ -14,7 +14,12 @@
 //
 // BA_PG_CONNINFO names the server (the driver copies the sample into a
 // database of its own there); BA_LOAD_CONNINFO, when set, is where the
-// clerks connect instead (a pooler in front of that server).
+// clerks connect instead (a pooler in front of that server);
+// BA_LOAD_POOLER_PIDFILE, the pooler's pid file, adds its CPU to the report.
+// BA_LOAD_CUSTOMERS picks the sample (1,000), BA_LOAD_SHARED how many of its
+// customers the clerks change (20). BA_LOAD_BLIND_CLERK=<n> lets clerk n
+// write past the control without any check: the consistency check must then
+// fail (a check of the checker).
 #include "../db/DatabaseSetup.h"
 #include "BenchHost.h"
 #include "SampleDatabases.h"
@@ -110,7 +115,7 @@ public:
     }
     void information(const QString&, const QString&) override {}
     int next = 0;
-    int otherDialogs = 0;
+    int otherDialogs = 0, otherMessages = 0;
     QStringList questions;
     QList<int> answers;
 };
@@ -147,6 +152,8 @@ struct Clerk {
     std::unique_ptr<CustomerSearch> search;
 #endif
     QLineEdit* line4 = nullptr;
+    bool blind = false; // writes past the control (BA_LOAD_BLIND_CLERK)
+    int otherMessages = 0;
     int step = 0;
     int cycle = 0;
     int writes = 0;
@@ -170,6 +177,8 @@ std::unique_ptr<Clerk> makeClerk(int id, const QString& connInfo) {
     k->messages = std::make_shared<ClerkMessages>();
     k->dialogs = std::make_shared<ClerkDialogs>();
     k->dialogs->next = id; // clerks start at different answers
+    k->blind = qEnvironmentVariableIsSet("BA_LOAD_BLIND_CLERK") &&
+               qEnvironmentVariableIntValue("BA_LOAD_BLIND_CLERK") == id;
     k->control = std::make_unique<ba::BelegAdressen>();
     ba::BelegAdressen& c = *k->control;
     ba::Services services;
@@ -212,15 +221,6 @@ int act(Clerk& k, const Setup& s, QTextStream& out) {
         k.customer = next;
         QCoreApplication::processEvents();
         k.base = k.line4->text();
-        if (qEnvironmentVariableIsSet("BA_LOAD_DEBUG")) {
-            for (int n = 0; n < 8; ++n)
-                if (auto* e = c.findChild<QLineEdit*>(QStringLiteral("txtDAdr_%1").arg(n)))
-                    std::fprintf(stderr, " %d=%s", n, qPrintable(e->text()));
-            std::fprintf(stderr, " nummer=%s\n", qPrintable(field(c, "txtDNummer")->text()));
-        }
-        if (k.base != QStringLiteral("start") && !k.base.startsWith(QLatin1Char('c')))
-            std::fprintf(stderr, "load of %s shows line 4 %s\n", qPrintable(next),
-                         qPrintable(k.base));
         break;
     }
     case 1: {
@@ -241,8 +241,17 @@ int act(Clerk& k, const Setup& s, QTextStream& out) {
         k.dialogs->questions.clear();
         k.dialogs->answers.clear();
         k.line4->setText(token);
-        static_cast<QToolButton*>(c.findChild<QToolButton*>(QStringLiteral("btnAktKunde")))
-            ->click();
+        if (k.blind) {
+            // The checker's own check: a write past the control, unasked.
+            QSqlQuery q(k.db);
+            if (q.exec(QStringLiteral("UPDATE Kundenstamm SET Bez4 = '%1' WHERE Kundennummer = "
+                                      "'%2'")
+                           .arg(token, k.customer)))
+                k.messages->texts << QStringLiteral("aktualisiert");
+        } else {
+            static_cast<QToolButton*>(c.findChild<QToolButton*>(QStringLiteral("btnAktKunde")))
+                ->click();
+        }
         QString outcome = QStringLiteral("other");
         const QString told = k.messages->texts.join(QStringLiteral(" / "));
         if (told.contains(QStringLiteral("aktualisiert")))
@@ -264,6 +273,7 @@ int act(Clerk& k, const Setup& s, QTextStream& out) {
                        .replace(QLatin1Char('\t'), QLatin1Char(' '))
                        .replace(QLatin1Char('\n'), QLatin1Char(' '));
         out << '\n';
+        k.messages->texts.clear();
         break;
     }
     case 4: {
@@ -282,6 +292,11 @@ int act(Clerk& k, const Setup& s, QTextStream& out) {
     }
     }
     QCoreApplication::processEvents();
+    // A message outside the write-back (a failed load, a refused search).
+    if (kind != 3 && !k.messages->texts.isEmpty()) {
+        k.otherMessages += int(k.messages->texts.size());
+        k.messages->texts.clear();
+    }
     return kind;
 }
 
@@ -317,10 +332,12 @@ int worker(const QStringList& args) {
             }
         running = Clock::now() < end;
     }
-    int other = 0;
-    for (auto& k : clerks)
+    int other = 0, messages = 0;
+    for (auto& k : clerks) {
         other += k->dialogs->otherDialogs;
-    out << "O\t" << other << '\n';
+        messages += k->otherMessages;
+    }
+    out << "O\t" << other << '\t' << messages << '\n';
     for (int kind = 0; kind < kKindCount; ++kind) {
         out << "T\t" << kind;
         for (qint64 m : micros[kind])
@@ -527,16 +544,17 @@ int driver(int clerks, double seconds, int processes) {
     // Collect.
     std::vector<std::vector<qint64>> micros(kKindCount);
     std::map<QString, Write> writes; // by token
-    int otherDialogs = 0;
+    int otherDialogs = 0, otherMessages = 0;
     for (int p = 0; p < processes; ++p)
         for (const QString& line : readLines(dir.filePath(QStringLiteral("out-%1").arg(p)))) {
             const QStringList f = line.split(QLatin1Char('\t'));
             if (f[0] == QLatin1String("T"))
                 for (int n = 2; n < f.size(); ++n)
                     micros[f[1].toInt()].push_back(f[n].toLongLong());
-            else if (f[0] == QLatin1String("O"))
+            else if (f[0] == QLatin1String("O")) {
                 otherDialogs += f[1].toInt();
-            else if (f[0] == QLatin1String("W")) {
+                otherMessages += f[2].toInt();
+            } else if (f[0] == QLatin1String("W")) {
                 Write w{f[1].toInt(), f[2], f[3], f[4], f[5], f[7], {}, f.mid(8)};
                 for (const QString& a : f[6].split(QLatin1Char(','), Qt::SkipEmptyParts))
                     w.answers << a.toInt();
@@ -628,11 +646,13 @@ int driver(int clerks, double seconds, int processes) {
         std::printf("| %s | %zu | %.1f | %.1f | %.1f |\n", kKinds[kind], n, p50, p95, p99);
     }
     std::printf("write-backs %zu: landed %d, cancelled %d, other %d; committed changes of the "
-                "line %d; questions answered: %s %d, %s %d, %s %d; other dialogs %d\n",
+                "line %d; questions answered: %s %d, %s %d, %s %d; other dialogs %d, "
+                "messages outside write-backs %d\n",
                 writes.size(), outcomes[QStringLiteral("landed")],
                 outcomes[QStringLiteral("cancelled")], outcomes[QStringLiteral("other")],
                 loggedCount, kAnswers[0], answers[0], kAnswers[1], answers[1], kAnswers[2],
-                answers[2], otherDialogs);
+                answers[2], otherDialogs, otherMessages);
+    if (otherMessages > 0) fault(QStringLiteral("messages outside the write-backs"));
     std::printf("consistency: %s\n", faults.isEmpty() && workersOk ? "passed" : "FAILED");
     for (const QString& f : faults)
         std::printf("  %s\n", qPrintable(f));
