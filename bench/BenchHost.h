@@ -5,6 +5,7 @@
 #include "contracts/DialogRunner.h"
 #include "contracts/HostApplication.h"
 #include "contracts/MessageService.h"
+#include "control/BelegAdressen.h"
 #include <QDialog>
 #include <QObject>
 #include <QString>
@@ -54,3 +55,18 @@ public:
     int exec(QDialog&) override { return QDialog::Rejected; }
     void information(const QString&, const QString&) override {}
 };
+
+// The document every benchmark measures, once its host object is set: a
+// document of type `belegart` in euros with three addresses, the first of two
+// pages and shown, the write-back switched on.
+inline void setUpBenchDocument(belegadressen::BelegAdressen& c, qint16 belegart = 50) {
+    c.AddLandeswaehrung(QStringLiteral("EUR"));
+    c.AddBelegart(belegart);
+    c.AddStandarddauer(100);
+    c.setMitKundenaktualisierung(true);
+    c.setAnzAdresse(3);
+    c.SetzeAnzSeiten(3, 1);
+    c.SetzeAnzSeiten(2, 1);
+    c.SetzeAnzSeiten(1, 2);
+    c.setAktAdresse(1);
+}

@@ -189,15 +189,7 @@ std::unique_ptr<Clerk> makeClerk(int id, const QString& connInfo) {
     c.setServices(services);
     c.InitProperties();
     c.setAppObj(std::make_shared<BenchHost>(k->connection, QStringLiteral("Driver=PostgreSQL")));
-    c.AddLandeswaehrung(QStringLiteral("EUR"));
-    c.AddBelegart(50);
-    c.AddStandarddauer(100);
-    c.setMitKundenaktualisierung(true);
-    c.setAnzAdresse(3);
-    c.SetzeAnzSeiten(3, 1);
-    c.SetzeAnzSeiten(2, 1);
-    c.SetzeAnzSeiten(1, 2);
-    c.setAktAdresse(1);
+    setUpBenchDocument(c);
     c.AddMitPostleitzahl(QStringLiteral("1"), nullptr, QString(), k->connection, false);
     k->line4 = field(c, "txtDAdr_4");
 #ifdef BA_WITH_HOST_SEARCH

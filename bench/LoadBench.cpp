@@ -59,6 +59,7 @@ struct Customer {
     QString kostId;
 };
 
+// The home currency setUpBenchDocument gives the control.
 const QString kHomeCurrency = QStringLiteral("EUR");
 
 struct Fixture {
@@ -132,15 +133,7 @@ void configure(ba::BelegAdressen& c, std::shared_ptr<ba::HostApplication> host,
     c.setMitKundendienst(true);
     c.setMitWartung(true);
     c.setAppObj(std::move(host));
-    c.AddLandeswaehrung(kHomeCurrency);
-    c.AddBelegart(50); // an invoice: no service data
-    c.AddStandarddauer(100);
-    c.setMitKundenaktualisierung(true);
-    c.setAnzAdresse(3);
-    c.SetzeAnzSeiten(3, 1);
-    c.SetzeAnzSeiten(2, 1);
-    c.SetzeAnzSeiten(1, 2);
-    c.setAktAdresse(1);
+    setUpBenchDocument(c); // an invoice: no service data
 }
 
 Fixture& fixture(const Sample& sample) {

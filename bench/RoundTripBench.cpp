@@ -92,15 +92,7 @@ struct Rig {
         c.setMitKundendienst(true);
         c.setMitWartung(true);
         c.setAppObj(std::make_shared<BenchHost>(connection, QStringLiteral("Driver=PostgreSQL")));
-        c.AddLandeswaehrung(QStringLiteral("EUR"));
-        c.AddBelegart(belegart);
-        c.AddStandarddauer(100);
-        c.setMitKundenaktualisierung(true);
-        c.setAnzAdresse(3);
-        c.SetzeAnzSeiten(3, 1);
-        c.SetzeAnzSeiten(2, 1);
-        c.SetzeAnzSeiten(1, 2);
-        c.setAktAdresse(1);
+        setUpBenchDocument(c, belegart);
         QCoreApplication::processEvents();
     }
 
