@@ -29,7 +29,10 @@ struct DuplicateKeyFill {
 /// database refuses to key (a constraint, a trigger) is skipped and counted.
 /// On SQLite the connection's page cache is raised to 32 MB while the fill
 /// runs (`PRAGMA cache_size`) and set back afterwards.
-/// Throws Error when the database cannot be read or locked.
+/// Throws Error when the database cannot be read or locked, and with a
+/// message, writing nothing, while the host has a transaction open on the
+/// connection, as every write of the control does: its commits would commit
+/// the host's work with them.
 BELEGADRESSEN_EXPORT DuplicateKeyFill fillDuplicateKeys(Connection& connection);
 
 } // namespace belegadressen

@@ -8,6 +8,7 @@
 #include "platform/ConnectionRecovery.h"
 #include "platform/SqlConnection.h"
 #include "platform/SqlText.h"
+#include "platform/WriteTransaction.h"
 #include <QSqlDriver>
 #include <algorithm>
 #include <exception>
@@ -209,9 +210,8 @@ constexpr int kFillCacheKiB = 32768;
 
 class KeyFill {
 public:
-    explicit KeyFill(Connection& connection)
-        : mConnection(connection), mSqlite(onSqlite(connection)) {
-        if (mSqlite) widenCache();
+    explicit KeyFill(Connection& connection) : mConnection(connection) {
+        if (onSqlite(connection)) widenCache();
     }
     ~KeyFill() {
         if (!mCacheSize) return;
@@ -265,29 +265,25 @@ private:
     }
 
     // One transaction that only one fill at a time holds: another fill
-    // waits for it and then finds these rows keyed.
+    // waits for it and then finds these rows keyed. Like every write of the
+    // control it refuses to run inside a transaction the host has open.
     void keyBatch(const Master& m, const QStringList& numbers) {
-        if (mSqlite) {
-            mConnection.Execute(QStringLiteral("BEGIN IMMEDIATE"));
-        } else {
-            mConnection.Execute(QStringLiteral("BEGIN"));
-        }
         QList<QVariantList> rows;
         try {
-            if (!mSqlite)
+            WriteTransaction tx(mConnection);
+            if (tx.postgres())
                 mConnection.Execute(
                     QStringLiteral("select pg_advisory_xact_lock(hashtext('fillDuplicateKeys'))"));
             rows = read(m, numbers);
             const int keyed =
-                rows.isEmpty() ? 0 : rowsOf(mConnection.Execute(batchUpdate(m, rows, mSqlite)));
-            mConnection.Execute(QStringLiteral("COMMIT"));
+                rows.isEmpty() ? 0
+                               : rowsOf(mConnection.Execute(batchUpdate(m, rows, !tx.postgres())));
+            tx.commit();
             counts.keyed += keyed;
             return;
         } catch (const ConnectionTrouble&) {
-            rollback();
             throw;
         } catch (const Error&) {
-            rollback();
             if (rows.isEmpty()) throw;
         }
         // A row the database refuses to key spoils the whole statement. A
@@ -349,16 +345,7 @@ private:
         return rows;
     }
 
-    void rollback() {
-        try {
-            mConnection.Execute(QStringLiteral("ROLLBACK"));
-        } catch (const Error&) {
-            // The transaction is gone with the failure already.
-        }
-    }
-
     Connection& mConnection;
-    bool mSqlite;
     std::optional<int> mCacheSize; // the host's, while the fill widened it
 };
 

@@ -5,6 +5,7 @@
 // row the database refuses, two fills at once, and rows changed meanwhile.
 #include "contracts/Error.h"
 #include "data/DuplicateLookup.h"
+#include "platform/WriteTransaction.h"
 #include "support/RecordingConnection.h"
 #include "support/TestDatabase.h"
 #include "support/ThreadSession.h"
@@ -87,6 +88,20 @@ TEST_P(KeyFill, KeysInBatchesAndSkipsARowItCannotKey) {
     EXPECT_TRUE(staleKeys(db).isEmpty());
     EXPECT_LT(recorded.statements.size(), 60) << "one statement per row";
     EXPECT_EQ(fillDuplicateKeys(*db.connection()).skipped, 1) << "refused again, nothing else";
+}
+
+// A fill on a connection whose host has a transaction open is refused: its
+// commit would otherwise commit the host's unfinished work with it.
+TEST_P(KeyFill, RefusedInsideATransactionOfTheHost) {
+    TestDatabase db(engine());
+    addRows(db, 10);
+    db.exec("BEGIN");
+    db.exec("INSERT INTO Kundenstamm (Kundennummer, Bez1) VALUES ('H1', 'Unfertig')");
+    EXPECT_THROW(fillDuplicateKeys(*db.connection()), HostTransactionOpen);
+    db.exec("ROLLBACK");
+    EXPECT_EQ(db.rows("SELECT count(*) FROM Kundenstamm WHERE Kundennummer = 'H1'"),
+              QStringList{"0"});
+    EXPECT_EQ(unkeyed(db), 11);
 }
 
 // Another program changes rows while the fill runs: no row keeps keys made
