@@ -4,6 +4,7 @@
 #pragma once
 #include "DocumentStore.h"
 #include "FormProperties.h"
+#include "HostDatabase.h"
 #include "HostServices.h"
 #include <QMainWindow>
 #include <QSqlDatabase>
@@ -43,6 +44,17 @@ public:
         bool interactive = true;
         // Every log line is also handed here (the tour prints them).
         LogLine echo;
+
+        // A window on `opened` for `user`, the form's settings kept in `propertiesFile`.
+        static Setup on(const OpenedDatabase& opened, QString user, QString propertiesFile) {
+            Setup s;
+            s.db = opened.db;
+            s.connectString = opened.connectString;
+            s.description = opened.description;
+            s.user = std::move(user);
+            s.propertiesFile = std::move(propertiesFile);
+            return s;
+        }
     };
 
     explicit DocumentWindow(Setup setup);

@@ -83,12 +83,8 @@ int main(int argc, char** argv) {
 
     try {
         const OpenedDatabase opened = openHostDatabase(choice, QStringLiteral("host"));
-        DocumentWindow::Setup setup;
-        setup.db = opened.db;
-        setup.connectString = opened.connectString;
-        setup.description = opened.description;
-        setup.user = parser.value(userOption);
-        setup.propertiesFile = properties;
+        DocumentWindow::Setup setup =
+            DocumentWindow::Setup::on(opened, parser.value(userOption), properties);
         setup.interactive = !headless;
         if (headless) setup.echo = [](const QString& line) { print(QStringLiteral("   ") + line); };
         DocumentWindow window(setup);

@@ -59,12 +59,8 @@ int main(int argc, char** argv) {
     if (properties.isEmpty()) properties = defaultPropertiesFile(choice);
     try {
         const OpenedDatabase opened = openHostDatabase(choice, QStringLiteral("tour"));
-        DocumentWindow::Setup setup;
-        setup.db = opened.db;
-        setup.connectString = opened.connectString;
-        setup.description = opened.description;
-        setup.user = parser.value(userOption);
-        setup.propertiesFile = properties;
+        DocumentWindow::Setup setup =
+            DocumentWindow::Setup::on(opened, parser.value(userOption), properties);
         setup.interactive = false;
         setup.echo = [](const QString& line) { say(QStringLiteral("   ") + line); };
         DocumentWindow window(setup);
