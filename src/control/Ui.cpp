@@ -6,6 +6,7 @@
 #include "platform/Countries.h"
 #include "platform/Defaults.h"
 #include "platform/QtMasterDataCombo.h"
+#include <QFont>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -141,9 +142,16 @@ void Ui::build(QWidget* rootWidget, const ComboFactory& masterDataCombo) {
     }
 
     // Both pages share the same cell of the control; one is shown at a time.
+    // The fields show typed data: Latin text needs no shaping (kerning,
+    // ligatures), and a load lays out some twenty texts at once. Scripts that
+    // need shaping are still shaped. Only the strategy is set, so the pages
+    // go on taking the font the host gives the control.
+    QFont unshaped;
+    unshaped.setStyleStrategy(QFont::PreferNoShaping);
     for (std::size_t i = 0; i < panSeite.size(); ++i) {
         panSeite[i] = named(new QFrame(root), indexed("panSeite", i));
         panSeite[i]->setFrameShape(QFrame::NoFrame);
+        panSeite[i]->setFont(unshaped);
     }
     QFrame* page1 = panSeite[1];
     QFrame* page2 = panSeite[0];

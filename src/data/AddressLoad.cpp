@@ -17,6 +17,8 @@
 
 namespace belegadressen {
 
+using namespace Qt::StringLiterals;
+
 void AddressLoad::connectSignals() {
     connectGuarded(ui.btnAdresse, &QToolButton::clicked, ui.btnAdresse,
                    [this] { btnAdresseClick(); });
@@ -46,7 +48,7 @@ void AddressLoad::fill(const Recordset& row) {
         fillFromAddressRow(r, row);
         // The document keeps no number for a general address; the row's own is the key.
         records.geladeneStammzeilen()[i] = {MasterColumns::adresse().table,
-                                            columnText(row, "AdressNummer"), r};
+                                            columnText(row, u"AdressNummer"_s), r};
     } catch (...) {
         view.leereUndZeige(i);
         throw;

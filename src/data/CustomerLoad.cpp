@@ -23,6 +23,8 @@
 
 namespace belegadressen {
 
+using namespace Qt::StringLiterals;
+
 void CustomerLoad::connectSignals() {
     onLeave(ui.txtDNummer, ui.root, [this] { userLeftNummer(); });
     onKeyRelease(ui.txtDNummer, [this](int key, Qt::KeyboardModifiers mods) {
@@ -141,8 +143,8 @@ bool CustomerLoad::nummerVerlassen() {
         }
     }
     skipOnError([&] {
-        steps.remarks.showInternalRemark(columnText(*rs, "Kundennummer"),
-                                         columnText(*rs, "InterneBemerkung"));
+        steps.remarks.showInternalRemark(columnText(*rs, u"Kundennummer"_s),
+                                         columnText(*rs, u"InterneBemerkung"_s));
     });
     return true;
 }

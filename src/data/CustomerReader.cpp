@@ -12,6 +12,8 @@
 
 namespace belegadressen {
 
+using namespace Qt::StringLiterals;
+
 std::shared_ptr<Recordset> CustomerReader::LeseKunde(const QString& nummer) {
     bool failed = false;
     return LeseKunde(nummer, failed);
@@ -29,7 +31,7 @@ std::shared_ptr<Recordset> CustomerReader::LeseKunde(const QString& nummer, bool
     if (!row) return nullptr;
     try {
         LeseKostenzuordnung(*row);
-        assignment.mKundengruppe = columnText(*row, "Kundengruppe");
+        assignment.mKundengruppe = columnText(*row, u"Kundengruppe"_s);
         return row;
     } catch (...) {
         reportReaderFailure(services, QStringLiteral("LeseKunde"));

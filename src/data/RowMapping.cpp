@@ -8,12 +8,12 @@
 
 namespace belegadressen {
 
-QString columnText(const Recordset& rs, const char* column) {
-    return textOf(rs.Value(QString::fromUtf8(column)));
-}
+using namespace Qt::StringLiterals;
 
-bool columnFlag(const Recordset& rs, const char* column) {
-    const QVariant v = rs.Value(QString::fromUtf8(column));
+QString columnText(const Recordset& rs, const QString& column) { return textOf(rs.Value(column)); }
+
+bool columnFlag(const Recordset& rs, const QString& column) {
+    const QVariant v = rs.Value(column);
     if (v.isNull()) return false;
     if (v.typeId() == QMetaType::QString) {
         const QString s = v.toString().trimmed();
@@ -28,7 +28,7 @@ namespace {
 
 void fillCurrency(AdressDaten& r, const Recordset& rs, const CustomerRowRules& rules) {
     const QString& home = rules.homeCurrency;
-    const QString column = columnText(rs, "Währung");
+    const QString column = columnText(rs, u"Währung"_s);
     const QString w = column.trimmed();
     r.Waehrung = (w.isEmpty() || w == QLatin1String("0")) ? home : column;
     if (r.Waehrung.trimmed() == home) {
@@ -47,72 +47,72 @@ void fillCurrency(AdressDaten& r, const Recordset& rs, const CustomerRowRules& r
 } // namespace
 
 void fillFromCustomerRow(AdressDaten& r, const Recordset& rs, const CustomerRowRules& rules) {
-    auto text = [&](const char* column) { return columnText(rs, column); };
-    auto flag = [&](const char* column) { return columnFlag(rs, column); };
-    r.MwstKnz = text("MWST_KZ");
-    r.Anrede = text("Anrede");
-    r.Vorname = text("Vorname");
-    r.Bez1 = text("Bez1");
-    r.Bez2 = text("Bez2");
-    r.Bez3 = text("Bez3");
-    r.Bez4 = text("Bez4");
-    r.HauptKonto = text("HauptKonto");
-    r.UstIdentNr = text("UstIdentNr");
-    const QVariant rabatt = rs.Value("Auftragsrabatt");
+    auto text = [&](const QString& column) { return columnText(rs, column); };
+    auto flag = [&](const QString& column) { return columnFlag(rs, column); };
+    r.MwstKnz = text(u"MWST_KZ"_s);
+    r.Anrede = text(u"Anrede"_s);
+    r.Vorname = text(u"Vorname"_s);
+    r.Bez1 = text(u"Bez1"_s);
+    r.Bez2 = text(u"Bez2"_s);
+    r.Bez3 = text(u"Bez3"_s);
+    r.Bez4 = text(u"Bez4"_s);
+    r.HauptKonto = text(u"HauptKonto"_s);
+    r.UstIdentNr = text(u"UstIdentNr"_s);
+    const QVariant rabatt = rs.Value(u"Auftragsrabatt"_s);
     r.Rabatt = rabatt.isNull() ? 0.0 : rabatt.toDouble();
-    r.Zahlungsart = text("Zahlungsart").trimmed();
-    r.PostfachPlz = text("PostfachPlz");
-    r.Postfach = text("Postfach");
-    r.Zahlungsbedingungen = text("ZahlungsbedSchl");
-    r.KzDivers = flag("KzDivers");
-    r.DruckAufbewahrungsfrist = flag("DruckAufbewahrungsfrist");
-    r.RechnungPerPDF = flag("RechnungPerPDF");
-    r.MitUeberweisungen = flag("MitUeberweisungen");
-    r.Ort = text("Ort");
-    r.Land = text("Land");
-    r.Strasse = text("Straße");
-    r.Postleitzahl = text("Plz");
+    r.Zahlungsart = text(u"Zahlungsart"_s).trimmed();
+    r.PostfachPlz = text(u"PostfachPlz"_s);
+    r.Postfach = text(u"Postfach"_s);
+    r.Zahlungsbedingungen = text(u"ZahlungsbedSchl"_s);
+    r.KzDivers = flag(u"KzDivers"_s);
+    r.DruckAufbewahrungsfrist = flag(u"DruckAufbewahrungsfrist"_s);
+    r.RechnungPerPDF = flag(u"RechnungPerPDF"_s);
+    r.MitUeberweisungen = flag(u"MitUeberweisungen"_s);
+    r.Ort = text(u"Ort"_s);
+    r.Land = text(u"Land"_s);
+    r.Strasse = text(u"Straße"_s);
+    r.Postleitzahl = text(u"Plz"_s);
     r.Versandart.clear();
     fillCurrency(r, rs, rules);
-    r.Vertreter1 = text("VertreterNr1");
-    r.Vertreter2 = text("VertreterNr2");
-    r.Vertreter3 = text("VertreterNr3");
-    r.Liefersperre = flag("Liefersperre");
-    r.RKD_Nr = text("RG_KdNr");
-    r.VKD_Nr = text("VS_KdNr");
-    r.VAD_Nr = text("VS_AdrNr");
-    r.RAD_Nr = text("RG_AdrNr");
-    r.KAnNr = text("KopftextAN");
-    r.KAuNr = text("KopftextAB");
-    r.KLsNr = text("KopftextLS");
-    r.KReNr = text("KopftextRG");
-    r.KGuNr = text("KopftextGS");
-    r.FAnNr = text("FußtextAN");
-    r.FAuNr = text("FußtextAB");
-    r.FLsNr = text("FußtextLS");
-    r.FReNr = text("FußtextRG");
-    r.FGuNr = text("FußtextGS");
+    r.Vertreter1 = text(u"VertreterNr1"_s);
+    r.Vertreter2 = text(u"VertreterNr2"_s);
+    r.Vertreter3 = text(u"VertreterNr3"_s);
+    r.Liefersperre = flag(u"Liefersperre"_s);
+    r.RKD_Nr = text(u"RG_KdNr"_s);
+    r.VKD_Nr = text(u"VS_KdNr"_s);
+    r.VAD_Nr = text(u"VS_AdrNr"_s);
+    r.RAD_Nr = text(u"RG_AdrNr"_s);
+    r.KAnNr = text(u"KopftextAN"_s);
+    r.KAuNr = text(u"KopftextAB"_s);
+    r.KLsNr = text(u"KopftextLS"_s);
+    r.KReNr = text(u"KopftextRG"_s);
+    r.KGuNr = text(u"KopftextGS"_s);
+    r.FAnNr = text(u"FußtextAN"_s);
+    r.FAuNr = text(u"FußtextAB"_s);
+    r.FLsNr = text(u"FußtextLS"_s);
+    r.FReNr = text(u"FußtextRG"_s);
+    r.FGuNr = text(u"FußtextGS"_s);
     if (rules.serviceContact) {
-        r.WartAnsprechpartnerTelefon = text("Telefon");
-        r.WartAnsprechpartnerFax = text("Telefax");
-        r.WartAnsprechpartnerMobil = text("Telefon2");
+        r.WartAnsprechpartnerTelefon = text(u"Telefon"_s);
+        r.WartAnsprechpartnerFax = text(u"Telefax"_s);
+        r.WartAnsprechpartnerMobil = text(u"Telefon2"_s);
     }
 }
 
 void fillFromAddressRow(AdressDaten& r, const Recordset& rs) {
-    auto text = [&](const char* column) { return columnText(rs, column); };
+    auto text = [&](const QString& column) { return columnText(rs, column); };
     r.MwstKnz = QStringLiteral("0");
     r.Nummer.clear();
-    r.Anrede = text("AnredeHW");
-    r.Vorname = text("Vorname");
-    r.Bez1 = text("Bez1");
-    r.Bez2 = text("Bez2");
-    r.Bez3 = text("Bez3");
+    r.Anrede = text(u"AnredeHW"_s);
+    r.Vorname = text(u"Vorname"_s);
+    r.Bez1 = text(u"Bez1"_s);
+    r.Bez2 = text(u"Bez2"_s);
+    r.Bez3 = text(u"Bez3"_s);
     r.HauptKonto.clear();
-    r.Ort = text("Ort");
-    r.Land = text("Land");
-    r.Strasse = text("Straße");
-    r.Postleitzahl = text("Plz");
+    r.Ort = text(u"Ort"_s);
+    r.Land = text(u"Land"_s);
+    r.Strasse = text(u"Straße"_s);
+    r.Postleitzahl = text(u"Plz"_s);
 }
 
 } // namespace belegadressen

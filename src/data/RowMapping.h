@@ -28,8 +28,8 @@ void fillFromCustomerRow(AdressDaten& r, const Recordset& rs, const CustomerRowR
 void fillFromAddressRow(AdressDaten& r, const Recordset& rs);
 
 // A column as text, NULL read as empty text.
-QString columnText(const Recordset& rs, const char* column);
+QString columnText(const Recordset& rs, const QString& column);
 // A flag column as a boolean: NULL, empty, "f", "false" and 0 are false.
-bool columnFlag(const Recordset& rs, const char* column);
+bool columnFlag(const Recordset& rs, const QString& column);
 
 } // namespace belegadressen

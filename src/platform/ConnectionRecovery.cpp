@@ -26,18 +26,24 @@ const QString kBusy = QStringLiteral(
     "Die Datenbank ist gerade von einem anderen Programm oder Benutzer gesperrt. Warten Sie "
     "einen Moment und wiederholen Sie den Vorgang.");
 
-// Runs before and after every statement: looks at the statement's first word
-// only, without copying or splitting the whole text (a customer select is
-// some thousand characters).
-QString firstWord(const QString& sql) {
+// Runs before and after every statement: the first word, up to a space or a
+// semicolon, is looked at in place; a customer select is some thousand
+// characters and is neither copied nor split.
+QStringView firstWord(const QString& sql) {
     const QStringView text = QStringView(sql).trimmed();
-    const qsizetype end = text.indexOf(QLatin1Char(' '));
-    return (end < 0 ? text : text.left(end)).toString().toLower().remove(QLatin1Char(';'));
+    qsizetype end = 0;
+    while (end < text.size() && !text[end].isSpace() && text[end] != QLatin1Char(';'))
+        ++end;
+    return text.first(end);
+}
+
+bool is(QStringView word, QLatin1String keyword) {
+    return word.compare(keyword, Qt::CaseInsensitive) == 0;
 }
 
 bool isEnd(const QString& sql) {
-    const QString word = firstWord(sql);
-    return word == QLatin1String("commit") || word == QLatin1String("end");
+    const QStringView word = firstWord(sql);
+    return is(word, QLatin1String("commit")) || is(word, QLatin1String("end"));
 }
 
 ConnectionTrouble trouble(const QString& text, const QSqlError& error) {
@@ -90,11 +96,11 @@ bool ConnectionRecovery::reopen() {
 }
 
 void ConnectionRecovery::track(const QString& sql) {
-    const QString word = firstWord(sql);
-    if (word == QLatin1String("begin") || word == QLatin1String("start"))
+    const QStringView word = firstWord(sql);
+    if (is(word, QLatin1String("begin")) || is(word, QLatin1String("start")))
         mInTransaction = true;
-    else if (word == QLatin1String("commit") || word == QLatin1String("rollback") ||
-             word == QLatin1String("end"))
+    else if (is(word, QLatin1String("commit")) || is(word, QLatin1String("rollback")) ||
+             is(word, QLatin1String("end")))
         mInTransaction = false;
 }
 
@@ -114,7 +120,8 @@ std::shared_ptr<Recordset> ConnectionRecovery::run(const QString& sql, const Sta
         if (mInTransaction) {
             // The server undid the transaction with the session; what follows
             // in it must not run outside it on a new one.
-            if (firstWord(sql) != QLatin1String("rollback")) throw trouble(kLostInTransaction, {});
+            if (!is(firstWord(sql), QLatin1String("rollback")))
+                throw trouble(kLostInTransaction, {});
             mInTransaction = false;
             if (!reopen()) throw trouble(kLost, {});
             return std::make_shared<BufferedRecordset>();
@@ -146,7 +153,7 @@ std::shared_ptr<Recordset> ConnectionRecovery::run(const QString& sql, const Sta
         if (mInTransaction) throw trouble(kLostInTransaction, failure);
         // A select changes nothing: after a restart of the server it runs
         // on the reopened session as if nothing had happened.
-        if (firstWord(sql) == QLatin1String("select") && reopen())
+        if (is(firstWord(sql), QLatin1String("select")) && reopen())
             return runTracked(sql, statement);
         throw trouble(kLost, failure);
     }

@@ -8,6 +8,7 @@
 #include "platform/PgSession.h"
 #include "platform/WaitCursor.h"
 #include <QElapsedTimer>
+#include <QScopeGuard>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -131,9 +132,10 @@ void BufferedRecordset::Close() {
 
 SqlConnection::~SqlConnection() = default;
 
-SqlConnection::SqlConnection(QSqlDatabase db) : mDb(std::move(db)) {
+SqlConnection::SqlConnection(QSqlDatabase db) : mDb(std::move(db)), mQuery(mDb) {
     if (!mDb.isOpen())
         throw Error(Error::Database, QStringLiteral("Die Datenbankverbindung ist nicht geöffnet."));
+    mQuery.setForwardOnly(true);
     mPostgres = mDb.driver()->dbmsType() == QSqlDriver::PostgreSQL;
     if (mPostgres) requireSafePostgresSession(mDb);
     mRecovery = std::make_unique<ConnectionRecovery>(
@@ -172,8 +174,10 @@ std::shared_ptr<Recordset> SqlConnection::runOnce(const QString& sql) {
     // The host shares this session and may have changed its settings since
     // it was opened (SET, RESET, a pooled connection).
     if (mPostgres && dependsOnSessionSettings(sql)) requireSafePostgresSession(mDb);
-    QSqlQuery query(mDb);
-    query.setForwardOnly(true);
+    QSqlQuery& query = mQuery;
+    // Whatever way this returns, the query keeps no statement open: on
+    // SQLite an unfinished one would hold the read lock other writers wait for.
+    const auto finished = qScopeGuard([&query] { query.finish(); });
     if (!query.exec(sql)) fail(query.lastError());
     if (!query.isSelect()) return std::make_shared<BufferedRecordset>();
 

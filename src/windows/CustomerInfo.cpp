@@ -98,6 +98,8 @@ void CustomerInfo::showInternalRemark(const QString& kundennummer,
 }
 
 bool CustomerInfo::remarkHasText(const QString& remark) {
+    // Most customers have none: nothing to lay out into the scratch document.
+    if (!hasVisibleText(remark)) return false;
     if (!setRemark(*mUi.chkRtf->document(), remark.trimmed()))
         return hasVisibleText(remarkPlainText(remark.trimmed()));
     return hasVisibleText(mUi.chkRtf->toPlainText());

@@ -340,10 +340,16 @@ TEST(MemberTable, QWidgetsOwnEnabledAndFontStillWork) {
     w.Invoke("Enabled", belegadressen::InvokeKind::PropertyPut, {false});
     EXPECT_TRUE(w.isEnabled());
     EXPECT_FALSE(w.Invoke("Enabled", belegadressen::InvokeKind::PropertyGet).toBool());
+    // The host's font reaches the fields; the fields keep laying out their
+    // texts without shaping.
     QFont big = w.font();
     big.setPointSize(big.pointSize() + 6);
+    big.setFamily(QStringLiteral("Serif"));
     w.setFont(big);
-    EXPECT_EQ(h.edit("txtDNummer")->font().pointSize(), big.pointSize());
+    const QFont shown = h.edit("txtDAdr_1")->font();
+    EXPECT_EQ(shown.pointSize(), big.pointSize());
+    EXPECT_EQ(shown.family(), big.family());
+    EXPECT_TRUE(shown.styleStrategy() & QFont::PreferNoShaping);
     // Designer lists the held ones under no name of QWidget's.
     for (const char* name : {"Enabled", "Font"}) {
         const int index = w.metaObject()->indexOfProperty(name);

@@ -113,6 +113,28 @@ TYPED_TEST(SqlConnectionTest, ThrowsTheDriversTextForAFailingStatement) {
     EXPECT_FALSE(this->connection()->Execute("select Anrede from Anreden")->Eof());
 }
 
+// A select that fails after its first row leaves the connection usable and,
+// on SQLite, no read lock behind that would keep another user from writing.
+TYPED_TEST(SqlConnectionTest, ASelectFailingPartWayLeavesNoLockBehind) {
+    const bool sqlite = this->engine() == batest::Engine::SQLite;
+    this->run("create table ProbeRows (Nr INTEGER PRIMARY KEY)");
+    this->run("insert into ProbeRows (Nr) values (0), (1)");
+    // The second row overflows (SQLite) or divides by zero (PostgreSQL).
+    expectRefused(
+        [&] {
+            this->run(sqlite
+                          ? "select Nr, abs(-9223372036854775807 - Nr) from ProbeRows order by Nr"
+                          : "select Nr, 1 / (Nr - 1) from ProbeRows order by Nr");
+        },
+        {});
+    batest::OtherSession other(this->database());
+    other.exec(sqlite ? "PRAGMA busy_timeout = 0" : "SET lock_timeout = '100ms'");
+    EXPECT_NO_THROW(other.exec("insert into ProbeRows (Nr) values (2)"));
+    auto rs = this->connection()->Execute("select count(*) as n from ProbeRows");
+    ASSERT_FALSE(rs->Eof());
+    EXPECT_EQ(rs->Value("n").toInt(), 3);
+}
+
 TEST(SqlConnection, RefusesAClosedDatabase) {
     QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "ba_closed");
     expectRefused([&] { belegadressen::SqlConnection connection(db); }, {});
