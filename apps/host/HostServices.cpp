@@ -50,9 +50,13 @@ void HostMessageService::Meldung(const QVariant& textOrNumber, qint16 kind, cons
 
 void HostMessageService::Fehlermeldung(const QString& module, const QString& procedure,
                                        qint32 number, const QString& text, bool flag) {
-    mLog(QStringLiteral("[Fehlermeldung] %1.%2 Nr. %3: %4")
-             .arg(module, procedure)
-             .arg(number)
-             .arg(text));
+    // Number 0 is a plain notice ("... aktualisiert"), not an error.
+    if (number == 0)
+        mLog(QStringLiteral("[Hinweis] %1.%2: %3").arg(module, procedure, text));
+    else
+        mLog(QStringLiteral("[Fehlermeldung] %1.%2 Nr. %3: %4")
+                 .arg(module, procedure)
+                 .arg(number)
+                 .arg(text));
     if (mInteractive) mInner->Fehlermeldung(module, procedure, number, text, flag);
 }
