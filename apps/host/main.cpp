@@ -4,8 +4,7 @@
 // The sample host: one document window of a craft business's order
 // processing around the address block.
 #include "DocumentWindow.h"
-#include "GermanQt.h"
-#include "HostDatabase.h"
+#include "HostOptions.h"
 #include "QuietOffscreen.h"
 #include "SafeApplication.h"
 #include "ScriptRunner.h"
@@ -22,38 +21,17 @@ void print(const QString& line) {
     std::fflush(stdout);
 }
 
-QString defaultUser() {
-    const QString user = qEnvironmentVariable("USER", qEnvironmentVariable("USERNAME"));
-    return user.isEmpty() ? QStringLiteral("Benutzer") : user;
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
     SafeApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("belegadressen-host"));
-    QApplication::setOrganizationName(QStringLiteral("BelegAdressen"));
     // A German application: Qt's own buttons and menus say German too.
-    if (installGermanQtTranslations().isEmpty())
-        print(QStringLiteral("[Hinweis] Qts deutsche Übersetzungen (qtbase_de) fehlen; "
-                             "Standardknöpfe des Beispiels erscheinen englisch."));
+    startGermanProgram(QStringLiteral("belegadressen-host"), print);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Beispiel-Beleg mit dem Adressblock"));
     parser.addHelpOption();
-    const QCommandLineOption dbOption(QStringLiteral("db"),
-                                      QStringLiteral("SQLite-Datenbank (Vorgabe beispiel.sqlite)"),
-                                      QStringLiteral("FILE"), QStringLiteral("beispiel.sqlite"));
-    const QCommandLineOption pgOption(
-        QStringLiteral("pg"),
-        QStringLiteral("PostgreSQL statt SQLite: \"host=... port=... dbname=... user=...\""),
-        QStringLiteral("CONNINFO"));
-    const QCommandLineOption userOption(QStringLiteral("user"), QStringLiteral("Benutzername"),
-                                        QStringLiteral("NAME"), defaultUser());
-    const QCommandLineOption propsOption(
-        QStringLiteral("properties"),
-        QStringLiteral("Formulareinstellungen (JSON; Vorgabe neben der Datenbank)"),
-        QStringLiteral("FILE"));
+    const HostOptions options(parser);
     const QCommandLineOption scriptOption(
         QStringLiteral("script"),
         QStringLiteral("JavaScript-Datei ausführen (Adressblock als \"adressen\"); ohne "
@@ -64,7 +42,7 @@ int main(int argc, char** argv) {
         QStringLiteral("Skript oder Ereignisbehandlung nach SEK Sekunden am Stück abbrechen "
                        "(Vorgabe 10, 0: nie)"),
         QStringLiteral("SEK"), QStringLiteral("10"));
-    parser.addOptions({dbOption, pgOption, userOption, propsOption, scriptOption, limitOption});
+    parser.addOptions({scriptOption, limitOption});
     parser.process(app);
 
     // Without a display only a script runs; the scripted tour of the window is
@@ -77,14 +55,10 @@ int main(int argc, char** argv) {
     }
     if (headless) belegadressen::installQuietOffscreen();
 
-    DatabaseChoice choice{parser.value(dbOption), parser.value(pgOption)};
-    QString properties = parser.value(propsOption);
-    if (properties.isEmpty()) properties = defaultPropertiesFile(choice);
-
     try {
-        const OpenedDatabase opened = openHostDatabase(choice, QStringLiteral("host"));
+        const OpenedDatabase opened = openHostDatabase(options.database(), QStringLiteral("host"));
         DocumentWindow::Setup setup =
-            DocumentWindow::Setup::on(opened, parser.value(userOption), properties);
+            DocumentWindow::Setup::on(opened, options.user(), options.propertiesFile());
         setup.interactive = !headless;
         if (headless) setup.echo = [](const QString& line) { print(QStringLiteral("   ") + line); };
         DocumentWindow window(setup);

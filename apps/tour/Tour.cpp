@@ -66,6 +66,42 @@ QString Tour::firstValue(const QString& sql) {
     return q.exec(sql) && q.next() ? q.value(0).toString() : QString();
 }
 
+QString Tour::customerValue(const QString& nummer, const char* column) {
+    return firstValue(QStringLiteral("SELECT %1 FROM Kundenstamm WHERE Kundennummer = %2")
+                          .arg(QString::fromUtf8(column), belegadressen::quoted(nummer)));
+}
+
+QString Tour::firmInTownOfSeveralCodes(int nth, const QString& condition) {
+    const QString nummer = firstValue(
+        QStringLiteral(
+            "SELECT k.Kundennummer FROM Kundenstamm k WHERE k.Land = 'D' AND k.Bez1 "
+            "LIKE '% GmbH' AND (%1) AND EXISTS (SELECT 1 FROM Kundenstamm o WHERE "
+            "o.Ort = k.Ort AND o.PLZ <> k.PLZ) ORDER BY k.Kundennummer LIMIT 1 OFFSET %2")
+            .arg(condition)
+            .arg(nth));
+    if (nummer.isEmpty())
+        mFindings << QStringLiteral("Beispieldaten ohne GmbH in einem Ort mit mehreren PLZ");
+    return nummer;
+}
+
+QString Tour::otherCodeOfTown(const QString& ort, const QString& plz) {
+    return firstValue(
+        QStringLiteral("SELECT MIN(PLZ) FROM Kundenstamm WHERE Ort = %1 AND PLZ <> %2")
+            .arg(belegadressen::quoted(ort), belegadressen::quoted(plz)));
+}
+
+void Tour::typeInto(const char* name, const QString& text) {
+    auto* edit = mWindow.control().findChild<QLineEdit*>(QString::fromUtf8(name));
+    if (!edit) {
+        mFindings << QStringLiteral("%1 nicht gefunden").arg(QString::fromUtf8(name));
+        return;
+    }
+    edit->setFocus(Qt::TabFocusReason);
+    settle(20);
+    edit->selectAll();
+    edit->insert(text);
+}
+
 void Tour::typeNumber(const QString& number) {
     belegadressen::BelegAdressen& c = mWindow.control();
     auto* edit = c.findChild<QLineEdit*>(QStringLiteral("txtDNummer"));

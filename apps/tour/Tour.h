@@ -37,6 +37,17 @@ private:
     // back to fktDragNummer when the focus cannot move (no active window).
     void typeNumber(const QString& number);
     QString firstValue(const QString& sql);
+    // A column of a customer of the sample; empty when there is none.
+    QString customerValue(const QString& nummer, const char* column);
+    // Types `text` over the control's field `name` as a user does: the field
+    // takes the focus, its text is selected and typed over.
+    void typeInto(const char* name, const QString& text);
+    // A German firm of the sample ("... GmbH") in a town of several postal
+    // codes, the `nth` by number (from 0) of those meeting `condition` on
+    // row k; empty, and noted, when the sample has none.
+    QString firmInTownOfSeveralCodes(int nth, const QString& condition = QStringLiteral("true"));
+    // Another postal code of the town `ort` than `plz`.
+    QString otherCodeOfTown(const QString& ort, const QString& plz);
     bool compareDocuments();
     void runService(); // TourService.cpp
     void runTexts();

@@ -20,10 +20,7 @@ void Tour::runDuplicate() {
         mFindings << QStringLiteral("Beispieldaten ohne Kunden mit Umlaut im Namen");
         return;
     }
-    const auto column = [&](const char* name) {
-        return firstValue(QStringLiteral("SELECT %1 FROM Kundenstamm WHERE Kundennummer = %2")
-                              .arg(QLatin1String(name), belegadressen::quoted(nummer)));
-    };
+    const auto column = [&](const char* name) { return customerValue(nummer, name); };
     const QString bez1 = column("Bez1"), plz = column("PLZ"), ort = column("Ort");
     QString typed = bez1;
     typed.replace(QStringLiteral("ü"), QStringLiteral("ue"));
@@ -35,17 +32,9 @@ void Tour::runDuplicate() {
         mWindow.activateWindow();
         settle(30);
     }
-    const auto type = [&](const char* field, const QString& text) {
-        auto* edit = c.findChild<QLineEdit*>(QLatin1String(field));
-        if (!edit) return;
-        edit->setFocus(Qt::TabFocusReason);
-        settle(20);
-        edit->selectAll();
-        edit->insert(text);
-    };
-    type("txtDAdr_1", typed);
-    type("txtDPostleitzahl", plz);
-    type("txtDAdr_6", ort);
+    typeInto("txtDAdr_1", typed);
+    typeInto("txtDPostleitzahl", plz);
+    typeInto("txtDAdr_6", ort);
     if (auto* street = c.findChild<QLineEdit*>(QStringLiteral("txtDAdr_5")))
         street->setFocus(Qt::TabFocusReason);
     settle(50);

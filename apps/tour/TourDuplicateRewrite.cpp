@@ -17,23 +17,12 @@
 // hint does not offer the customer.
 void Tour::runDuplicateRewrite() {
     belegadressen::BelegAdressen& c = mWindow.control();
-    const QString nummer = firstValue(QStringLiteral(
-        "SELECT k.Kundennummer FROM Kundenstamm k WHERE k.Land = 'D' AND k.Bez1 LIKE '% GmbH' AND "
-        "EXISTS (SELECT 1 FROM Kundenstamm o WHERE o.Ort = k.Ort AND o.PLZ <> k.PLZ) ORDER BY "
-        "k.Kundennummer LIMIT 1 OFFSET 1"));
-    if (nummer.isEmpty()) {
-        mFindings << QStringLiteral("Beispieldaten ohne GmbH in einem Ort mit mehreren PLZ");
-        return;
-    }
+    const QString nummer = firmInTownOfSeveralCodes(1);
+    if (nummer.isEmpty()) return;
     const QString key = belegadressen::quoted(nummer);
-    const auto column = [&](const char* name) {
-        return firstValue(QStringLiteral("SELECT %1 FROM Kundenstamm WHERE Kundennummer = %2")
-                              .arg(QString::fromUtf8(name), key));
-    };
+    const auto column = [&](const char* name) { return customerValue(nummer, name); };
     const QString bez1 = column("Bez1"), plz = column("PLZ"), ort = column("Ort");
-    const QString otherPlz =
-        firstValue(QStringLiteral("SELECT MIN(PLZ) FROM Kundenstamm WHERE Ort = %1 AND PLZ <> %2")
-                       .arg(belegadressen::quoted(ort), belegadressen::quoted(plz)));
+    const QString otherPlz = otherCodeOfTown(ort, plz);
     // The notices of the write-back are answered as a user would.
     mWindow.dialogs().setAnswer([&](QDialog& dialog) {
         if (auto* box = qobject_cast<QMessageBox*>(&dialog))
@@ -41,14 +30,6 @@ void Tour::runDuplicateRewrite() {
         return int(QDialog::Accepted);
     });
 
-    const auto type = [&](const char* field, const QString& text) {
-        auto* edit = c.findChild<QLineEdit*>(QString::fromUtf8(field));
-        if (!edit) return;
-        edit->setFocus(Qt::TabFocusReason);
-        settle(20);
-        edit->selectAll();
-        edit->insert(text);
-    };
     const auto hint = [&] { return c.findChild<QWidget*>(QStringLiteral("panDuplikat")); };
     const auto offered = [&] {
         auto* first = c.findChild<QAbstractButton*>(QStringLiteral("btnDuplikat_0"));
@@ -56,10 +37,10 @@ void Tour::runDuplicateRewrite() {
                first->text().startsWith(QStringLiteral("Kunde ") + nummer);
     };
     const auto enter = [&](const QString& strasse, const QString& code) {
-        type("txtDAdr_1", bez1);
-        type("txtDAdr_5", strasse);
-        type("txtDPostleitzahl", code);
-        type("txtDAdr_6", ort);
+        typeInto("txtDAdr_1", bez1);
+        typeInto("txtDAdr_5", strasse);
+        typeInto("txtDPostleitzahl", code);
+        typeInto("txtDAdr_6", ort);
         if (auto* street = c.findChild<QLineEdit*>(QStringLiteral("txtDAdr_5")))
             street->setFocus(Qt::TabFocusReason);
         settle(50);

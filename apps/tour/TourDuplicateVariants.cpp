@@ -15,39 +15,19 @@
 // offered again either.
 void Tour::runDuplicateVariants() {
     belegadressen::BelegAdressen& c = mWindow.control();
-    // A firm in a town with more than one postal code in the sample.
-    const QString nummer = firstValue(QStringLiteral(
-        "SELECT k.Kundennummer FROM Kundenstamm k WHERE k.Land = 'D' AND k.Bez1 LIKE '% GmbH' AND "
-        "k.Straße LIKE '%straße %' AND EXISTS (SELECT 1 FROM Kundenstamm o WHERE o.Ort = k.Ort "
-        "AND o.PLZ <> k.PLZ) ORDER BY k.Kundennummer LIMIT 1"));
-    if (nummer.isEmpty()) {
-        mFindings << QStringLiteral("Beispieldaten ohne GmbH in einem Ort mit mehreren PLZ");
-        return;
-    }
-    const auto column = [&](const char* name) {
-        return firstValue(QStringLiteral("SELECT %1 FROM Kundenstamm WHERE Kundennummer = %2")
-                              .arg(QString::fromUtf8(name), belegadressen::quoted(nummer)));
-    };
+    const QString nummer = firmInTownOfSeveralCodes(0, QStringLiteral("k.Straße LIKE '%straße %'"));
+    if (nummer.isEmpty()) return;
+    const auto column = [&](const char* name) { return customerValue(nummer, name); };
     const QString bez1 = column("Bez1"), strasse = column("Straße"), plz = column("PLZ"),
                   ort = column("Ort");
-    const QString otherPlz =
-        firstValue(QStringLiteral("SELECT MIN(PLZ) FROM Kundenstamm WHERE Ort = %1 AND PLZ <> %2")
-                       .arg(belegadressen::quoted(ort), belegadressen::quoted(plz)));
+    const QString otherPlz = otherCodeOfTown(ort, plz);
     QString typedName = bez1;
     typedName.replace(QStringLiteral(" GmbH"), QStringLiteral(" GmbH & Co. KG"));
     QString typedStreet = strasse;
     typedStreet.replace(QStringLiteral("straße"), QStringLiteral("str."));
 
-    const auto type = [&](const char* field, const QString& text) {
-        auto* edit = c.findChild<QLineEdit*>(QString::fromUtf8(field));
-        if (!edit) return;
-        edit->setFocus(Qt::TabFocusReason);
-        settle(20);
-        edit->selectAll();
-        edit->insert(text);
-    };
     const auto leavePlace = [&] {
-        type("txtDAdr_6", c.findChild<QLineEdit*>(QStringLiteral("txtDAdr_6"))->text());
+        typeInto("txtDAdr_6", c.findChild<QLineEdit*>(QStringLiteral("txtDAdr_6"))->text());
         if (auto* street = c.findChild<QLineEdit*>(QStringLiteral("txtDAdr_5")))
             street->setFocus(Qt::TabFocusReason);
         settle(50);
@@ -62,10 +42,10 @@ void Tour::runDuplicateVariants() {
         mWindow.activateWindow();
         settle(30);
     }
-    type("txtDAdr_1", typedName);
-    type("txtDAdr_5", typedStreet);
-    type("txtDPostleitzahl", otherPlz);
-    type("txtDAdr_6", ort);
+    typeInto("txtDAdr_1", typedName);
+    typeInto("txtDAdr_5", typedStreet);
+    typeInto("txtDPostleitzahl", otherPlz);
+    typeInto("txtDAdr_6", ort);
     leavePlace();
     say(QStringLiteral("   tippt \"%1\", \"%2\", \"%3 %4\" und verlässt den Ort")
             .arg(typedName, typedStreet, otherPlz, ort));
