@@ -15,32 +15,28 @@ namespace {
 using ParameterStatus = const char* (*)(const void* conn, const char* name);
 
 // The PostgreSQL driver plugin has already loaded the client library when a
-// PostgreSQL connection exists; we look its function up there instead of
+// PostgreSQL connection exists; we look its functions up there instead of
 // linking it, so that hosts that only use SQLite carry no client library.
-ParameterStatus parameterStatusFunction() {
-    static const ParameterStatus function = [] {
+QFunctionPointer clientFunction(const char* name) {
 #ifdef Q_OS_WIN
-        QLibrary library(QStringLiteral("libpq"));
+    QLibrary library(QStringLiteral("libpq"));
 #else
-        QLibrary library(QStringLiteral("pq"), 5);
+    QLibrary library(QStringLiteral("pq"), 5);
 #endif
-        // Never unloaded: the driver keeps using it.
-        return reinterpret_cast<ParameterStatus>(library.resolve("PQparameterStatus"));
-    }();
+    // Never unloaded: the driver keeps using it.
+    return library.resolve(name);
+}
+
+ParameterStatus parameterStatusFunction() {
+    static const auto function =
+        reinterpret_cast<ParameterStatus>(clientFunction("PQparameterStatus"));
     return function;
 }
 
 using ConnectionStatus = int (*)(const void* conn);
 
 ConnectionStatus connectionStatusFunction() {
-    static const ConnectionStatus function = [] {
-#ifdef Q_OS_WIN
-        QLibrary library(QStringLiteral("libpq"));
-#else
-        QLibrary library(QStringLiteral("pq"), 5);
-#endif
-        return reinterpret_cast<ConnectionStatus>(library.resolve("PQstatus"));
-    }();
+    static const auto function = reinterpret_cast<ConnectionStatus>(clientFunction("PQstatus"));
     return function;
 }
 
