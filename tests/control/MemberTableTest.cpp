@@ -270,10 +270,6 @@ TEST(Properties, AReadErrorReachesTheHostAWriteErrorSkipsTheKey) {
     EXPECT_THROW(w.ReadProperties(bag), std::runtime_error);
 }
 
-} // namespace
-
-namespace {
-
 // The C++ names a member of the interface would take by the naming rule
 // (transliterated; a property's put is set + name).
 QString cppName(const belegadressen::MemberInfo& m) {
