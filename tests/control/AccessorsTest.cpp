@@ -12,18 +12,8 @@ using batest::ControlHarness;
 
 namespace {
 
-TEST(Accessors, DurationsCrossInHundredthsOfAnHour) {
-    ControlHarness h;
-    auto& w = h.control();
-    w.AddWartDauer(-5);
-    w.setAktAdresse(1); // stores what the field shows
-    EXPECT_EQ(w.GetWartDauer(), -5);
-    w.AddStandarddauer(150);
-    w.setAnzAdresse(2);
-    w.setAktAdresse(1);
-    EXPECT_EQ(w.GetWartDauer(), 150);
-}
-
+// Durations cross in hundredths of an hour; the fault text is kept on the
+// service address only.
 TEST(Accessors, ConversionsOnTheWayInAndOut) {
     ControlHarness h;
     auto& w = h.control();
@@ -47,9 +37,18 @@ TEST(Accessors, ConversionsOnTheWayInAndOut) {
                            w.findChild<QLabel*>("lblWährungserfassung")->text(),
                            h.edit("txtTermin")->text(), h.edit("txtDAuftragsrabatt")->text()}),
               QStringList({"Hinweis", "Fremdwährung", "24.12.2026", "12,50"}));
+    w.AddWartDauer(-5);
+    w.AddWarttxtStoerText("Heizung fällt aus", "");
     w.setAktAdresse(1);
-    EXPECT_EQ(std::pair(w.GetWartTermin(), w.GetAnrede()),
-              std::pair(QString("2026-12-24"), QString(50, 'A')));
+    EXPECT_EQ(std::tuple(w.GetWartTermin(), w.GetAnrede(), w.GetWartDauer(), w.GetWartStoerText()),
+              std::tuple(QString("2026-12-24"), QString(50, 'A'), qint16(-5), QString()));
+    w.AddStandarddauer(150);
+    w.setAnzAdresse(2);
+    w.setAktAdresse(1);
+    EXPECT_EQ(w.GetWartDauer(), 150);
+    w.setAktAdresse(2);
+    w.AddWarttxtStoerText("Heizung fällt aus", "{\\rtf1 Heizung}");
+    EXPECT_EQ(w.GetWartStoerText(), "Heizung fällt aus");
 }
 
 TEST(Accessors, AddsNeverReportAChangeAndLeaveTheGateOpen) {
@@ -71,16 +70,6 @@ TEST(Accessors, AddsNeverReportAChangeAndLeaveTheGateOpen) {
     // The gate is open again: a user edit is reported.
     h.edit("txtDAdr_1")->setText("Meier");
     EXPECT_EQ(h.events(), QStringList({"Change"}));
-}
-
-TEST(Accessors, StoerTextOnlyOnTheServiceAddress) {
-    ControlHarness h;
-    auto& w = h.control();
-    w.AddWarttxtStoerText("Heizung fällt aus", "");
-    EXPECT_EQ(w.GetWartStoerText(), "");
-    w.setAktAdresse(2);
-    w.AddWarttxtStoerText("Heizung fällt aus", "{\\rtf1 Heizung}");
-    EXPECT_EQ(w.GetWartStoerText(), "Heizung fällt aus");
 }
 
 TEST(AccessorsAlone, NoCurrentAddressFailsWithNineAndChangesNothing) {
@@ -115,7 +104,7 @@ template <class F> bool openAfter(ControlState& st, ChangeGate::OnError onError,
     return st.aenderungMelden();
 }
 
-TEST(ChangeGate, OpensOnlyAtTheEndOfTheOutermostFill) {
+TEST(ChangeGate, OpensOnlyAtTheEndOfTheOutermostFillOrOnAnError) {
     ControlState st;
     st.mAdressen.resize(1);
     {
@@ -137,10 +126,7 @@ TEST(ChangeGate, OpensOnlyAtTheEndOfTheOutermostFill) {
         EXPECT_FALSE(st.aenderungMelden());
     }
     EXPECT_TRUE(st.aenderungMelden());
-}
-
-TEST(ChangeGate, ErrorsOpenTheGateExceptForAnAccessor) {
-    ControlState st;
+    // Errors open the gate, except for an accessor's.
     EXPECT_TRUE(openAfter(st, ChangeGate::OnError::Open, [] { throw Fault{}; }));
     EXPECT_FALSE(openAfter(st, ChangeGate::OnError::StayClosed, [] { throw Fault{}; }));
     // The next fill opens it again, whatever it was before.

@@ -49,6 +49,7 @@ TEST(AddressBlock, EachCountrysRuleFromAddressToLines) {
     expectRows(R"(
 # home: code and place, no country
 D Frau|Erika|Musterfrau||||||Hauptstraße 5|70173|Stuttgart||| => Frau / Erika Musterfrau / Hauptstraße 5 / 70173 Stuttgart
+A ||Huber KG||||||Graben 7, Stiege 2, Top 14|1010|Wien||| => Huber KG / Graben 7, Stiege 2, Top 14 / 1010 Wien
 # contact person printed when ticked
 D Firma||Müller Haustechnik GmbH|Abteilung Einkauf|||Frau Erika Muster|1|Hauptstraße 5|70173|Stuttgart|D|| => Firma / Müller Haustechnik GmbH / Abteilung Einkauf / Frau Erika Muster / Hauptstraße 5 / 70173 Stuttgart
 # contact person left out unticked
@@ -59,6 +60,7 @@ D || Müller  GmbH ||||||Hauptstraße 5|70173|Stuttgart||12 34|70001 => Müller 
 D ||Huber KG||||||Kärntner Straße 12|A-1010|Wien|A|| => Huber KG / Kärntner Straße 12 / 1010 Wien / ÖSTERREICH
 D ||Meier AG||||||Bahnhofstrasse 1|CH-8001|Zürich|CH|| => Meier AG / Bahnhofstrasse 1 / 8001 Zürich / SCHWEIZ
 A ||Meier AG||||||Bahnhofstrasse 1|CH-8001|Zürich|CH|| => Meier AG / Bahnhofstrasse 1 / 8001 Zürich / SCHWEIZ
+A ||Müller GmbH||||||Hauptstraße 5|70173|Stuttgart|D|| => Müller GmbH / Hauptstraße 5 / 70173 Stuttgart / DEUTSCHLAND
 # F: place in capitals
 D ||Dupont SARL||||||12 rue du Dôme|67000|Strasbourg|F|| => Dupont SARL / 12 rue du Dôme / 67000 STRASBOURG / FRANKREICH
 # NL: 1234 AB, two blanks, place in capitals
@@ -72,10 +74,6 @@ D ||Lambert SA||||||Aachener Straße 3|4700|Eupen|B|| => Lambert SA / Aachener S
 A ||Hansen ApS||||||Storegade 2|6200|Aabenraa|DK|| => Hansen ApS / Storegade 2 / 6200 Aabenraa / DÄNEMARK
 # a country the table does not know: its code last
 D ||Smith Ltd||||||Whitehall 1|SW1A 2AA|London|GB|| => Smith Ltd / Whitehall 1 / SW1A 2AA London / GB
-# home: code and place, no country
-A ||Huber KG||||||Graben 7, Stiege 2, Top 14|1010|Wien||| => Huber KG / Graben 7, Stiege 2, Top 14 / 1010 Wien
-# abroad: country last in German capitals
-A ||Müller GmbH||||||Hauptstraße 5|70173|Stuttgart|D|| => Müller GmbH / Hauptstraße 5 / 70173 Stuttgart / DEUTSCHLAND
 # over six lines: name 4, name 3, then the contact person go
 D Firma||Name 1|Name 2|Name 3|Name 4|Frau Kontakt|1|Weg 1|1010|Wien|A|| => Firma / Name 1 / Name 2 / Weg 1 / 1010 Wien / ÖSTERREICH
 D Firma||Name 1|Name 2|Name 3||Frau Kontakt|1|Weg 1|70173|Stuttgart||| => Firma / Name 1 / Name 2 / Frau Kontakt / Weg 1 / 70173 Stuttgart

@@ -13,9 +13,9 @@ namespace {
 
 using batest::ControlHarness;
 
-// A host whose Change handler throws must not take the control down: the
-// exception stays out of the event loop, the typed text stays, and the next
-// keystroke reports again. One field of each subsystem that raises Change.
+// A host whose handler throws must not take the control down: the exception
+// stays out of the event loop, the typed text stays, and the next keystroke
+// reports again. One field of each subsystem that raises Change.
 TEST(HostException, ThrowingChangeHandlerLeavesTypingIntact) {
     struct Field {
         const char* name;
@@ -52,24 +52,16 @@ TEST(HostException, ThrowingChangeHandlerLeavesTypingIntact) {
         EXPECT_EQ(field->text(), QStringLiteral("12"));
         EXPECT_EQ(raised, 2) << "each keystroke reports again";
     }
-}
-
-// A host slot that throws from an event raised by a key (F2 in the number
-// field asks for the customer search) stays in the key's hook: nothing
-// reaches the event loop, and the next F2 asks again.
-TEST(HostException, ThrowingSearchHandlerStaysInTheKeysHook) {
-    ControlHarness h;
-    BelegAdressen& w = h.control();
-    int asked = 0;
-    QObject::connect(&w, &BelegAdressen::btnKundeClick, &w, [&asked] {
-        ++asked;
-        throw std::runtime_error("host failure");
-    });
+    // An event raised by a key (F2 in the number field asks for the customer
+    // search) stays in the key's hook, and the next F2 asks again.
+    QObject::connect(&w, &BelegAdressen::btnKundeClick, &w, thrower);
+    w.setAktAdresse(1);
     QLineEdit* nummer = h.edit("txtDNummer");
     nummer->setFocus(Qt::TabFocusReason);
+    raised = 0;
     EXPECT_NO_THROW(QTest::keyClick(nummer, Qt::Key_F2));
     EXPECT_NO_THROW(QTest::keyClick(nummer, Qt::Key_F2));
-    EXPECT_EQ(asked, 2);
+    EXPECT_EQ(raised, 2);
 }
 
 } // namespace

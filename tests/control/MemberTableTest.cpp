@@ -90,7 +90,7 @@ protected:
     BelegAdressen control;
 };
 
-TEST_F(LateBinding, RefusedCallsFailWith438NamingTheMember) {
+TEST_F(LateBinding, RefusedCallsFailWith438ValuesComeWithTheMembersType) {
     const struct {
         const char* member;
         InvokeKind kind;
@@ -110,10 +110,8 @@ TEST_F(LateBinding, RefusedCallsFailWith438NamingTheMember) {
                 << e.text().toStdString();
         }
     }
-}
-
-TEST_F(LateBinding, ValuesComeBackWithTheMembersType) {
-    // A procedure and a let return Empty; names bind in any case.
+    // Values come back with the member's type; a procedure and a let return
+    // Empty; names bind in any case.
     for (auto [member, kind, value] : {std::tuple{"AddWartDauer", Method, QVariant()},
                                        {"MitFußtext", Put, QVariant(true)},
                                        {"ADDWÄHRUNG", Method, QVariant("USD")}})
@@ -179,18 +177,6 @@ std::vector<Pair> pairs() {
     return out;
 }
 
-// Storing derives the kind of currency from the currency itself.
-TEST(ScriptedHost, CurrencyKindFollowsTheCurrencyWhenStored) {
-    ControlHarness h(2);
-    BelegAdressen& w = h.control();
-    w.setAktAdresse(2);
-    w.AddWaehrung("CHF");
-    w.AddWaehrungserfassung(1);
-    EXPECT_EQ(w.GetWaehrungserfassung(), 1);
-    w.setAktAdresse(2);
-    EXPECT_EQ(w.GetWaehrungserfassung(), 2);
-}
-
 TEST(ScriptedHost, EveryFieldOfEveryAddressRoundTripsByName) {
     ControlHarness h(3);
     BelegAdressen& w = h.control();
@@ -212,21 +198,24 @@ TEST(ScriptedHost, EveryFieldOfEveryAddressRoundTripsByName) {
         }
     EXPECT_FALSE(h.events().isEmpty()); // only the property store heard of it
     EXPECT_EQ(h.events().filter("PropertyChanged"), h.events());
+    // Storing derives the kind of currency from the currency itself (USD here).
+    w.setAktAdresse(2);
+    w.AddWaehrungserfassung(1);
+    EXPECT_EQ(w.GetWaehrungserfassung(), 1);
+    w.setAktAdresse(2);
+    EXPECT_EQ(w.GetWaehrungserfassung(), 2);
 }
 
-TEST(Properties, DefaultsAreOmittedAndMissingKeysReadAsDefaults) {
+// Defaults are omitted and missing keys read as defaults. Stored lets report
+// their change under their own name; a let not stored does not.
+TEST(Properties, RoundTripUnderTheOriginalKeys) {
     BelegAdressen w, fresh;
-    MemoryPropertyBag bag;
-    w.WriteProperties(bag);
-    EXPECT_EQ(bag.count(), 0) << bag.keys().join(",").toStdString();
-    fresh.ReadProperties(bag);
+    MemoryPropertyBag defaults;
+    w.WriteProperties(defaults);
+    EXPECT_EQ(defaults.count(), 0) << defaults.keys().join(",").toStdString();
+    fresh.ReadProperties(defaults);
     EXPECT_EQ(std::tuple(fresh.AnzAdresse(), fresh.AktAdresse(), fresh.MitPostfach()),
               std::tuple(5, 0, false));
-}
-
-// Stored lets report their change under their own name; a let not stored does not.
-TEST(Properties, RoundTripUnderTheOriginalKeys) {
-    BelegAdressen w;
     QStringList names;
     QObject::connect(&w, &BelegAdressen::PropertyChanged, [&](const QString& n) { names << n; });
     w.setBackColor(255);
@@ -280,10 +269,6 @@ TEST(Properties, AReadErrorReachesTheHostAWriteErrorSkipsTheKey) {
     EXPECT_EQ(bag.value("MitPostfach"), QVariant(true));
     EXPECT_THROW(w.ReadProperties(bag), std::runtime_error);
 }
-
-} // namespace
-
-namespace {
 
 // The C++ names a member of the interface would take by the naming rule
 // (transliterated; a property's put is set + name).

@@ -84,10 +84,6 @@ TEST_P(MasterDataConflictTest, AnotherUsersEditAndDeleteAreKeptAndTheDialogStays
     }
 }
 
-} // namespace
-
-namespace {
-
 // The table behind a master-data list, saved through a connection that lets
 // another session act in between, or loses an answer.
 class MasterDataSaveTest : public OnEachEngine<> {

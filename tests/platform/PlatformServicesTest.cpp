@@ -50,14 +50,6 @@ TEST(ComboListSelectionTest, SelectsByItemDataElsePosition) {
     }
 }
 
-TEST(ResourceLibraryTest, TextsByNumber) {
-    QtResourceLibrary resources;
-    EXPECT_TRUE(resources.Text(4711).isEmpty()) << "unknown number";
-    // A value that itself looks like a placeholder is taken literally.
-    EXPECT_EQ(resources.Text(13048, {QStringLiteral("%1")}),
-              "Der Textbaustein %1 ist nicht vorhanden.");
-}
-
 // Shows every message box to a script that records title and text.
 struct CapturingRunner : QtDialogRunner {
     int exec(QDialog& dialog) override {
@@ -70,8 +62,14 @@ struct CapturingRunner : QtDialogRunner {
     bool plain = true;
 };
 
-// Texts are shown as they are: markup in a customer's name is no markup.
+// Texts are shown as they are: markup in a customer's name is no markup. A
+// number names a text of the library; a value that itself looks like a
+// placeholder is taken literally, an unknown number gives no text.
 TEST(MessageServiceTest, ShowsTextsNumbersAndErrorReportsModally) {
+    QtResourceLibrary resources;
+    EXPECT_TRUE(resources.Text(4711).isEmpty());
+    EXPECT_EQ(resources.Text(13048, {QStringLiteral("%1")}),
+              "Der Textbaustein %1 ist nicht vorhanden.");
     auto runner = std::make_shared<CapturingRunner>();
     auto service = defaultMessageService(runner);
     service->Meldung("Kunde <b>Müller</b> & Söhne", 4, "QelBelAdr");
@@ -81,7 +79,7 @@ TEST(MessageServiceTest, ShowsTextsNumbersAndErrorReportsModally) {
     ASSERT_EQ(runner->shown.size(), 3);
     const QString report = runner->shown.takeAt(2);
     EXPECT_EQ(runner->shown, QStringList({"QelBelAdr: Kunde <b>Müller</b> & Söhne",
-                                          "QelBelAdr: " + QtResourceLibrary().Text(10050)}));
+                                          "QelBelAdr: " + resources.Text(10050)}));
     EXPECT_TRUE(report.startsWith("QelBelAdr: "));
     for (const char* part : {"btnPlz_Click", "3146", "Tabelle fehlt"})
         EXPECT_TRUE(report.contains(QLatin1String(part))) << part;

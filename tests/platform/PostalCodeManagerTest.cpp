@@ -158,24 +158,57 @@ TEST(PostalChoiceDialogTest, FiltersAndChoosesFromTheKeyboard) {
     EXPECT_EQ(std::pair(dialog.result(), dialog.chosen()), std::pair(int(QDialog::Accepted), 3));
 }
 
+// Street lines as clerks type them and real data hold them.
 TEST(HouseNumber, SplitsAtTheNumberAtTheEndJoinsWithOneBlank) {
-    // "line|street|number"; staircase and door after slashes, "Top" for the flat.
-    for (const char* row :
-         {"Hauptstraße 5a|Hauptstraße|5a", "Straße des 17. Juni 12|Straße des 17. Juni|12",
-          "Am Markt 3-5|Am Markt|3-5", "Hauptstraße5a|Hauptstraße|5a", "Hauptstraße|Hauptstraße|",
-          "Am Hang 5 Hinterhaus|Am Hang 5 Hinterhaus|", "B27|B27|", "12||12", "   ||",
-          "Mariahilfer Straße 12/3/14|Mariahilfer Straße|12/3/14",
-          "Wiedner Gürtel 8/Top 4|Wiedner Gürtel|8/Top 4",
-          "Rue du Rhône 12bis|Rue du Rhône|12bis"}) {
+    // "line|street|number|P for a post-office box"; staircase and door after
+    // slashes, "Top" for the flat.
+    for (const char* row : {"Hauptstraße 5a|Hauptstraße|5a|",
+                            "Straße des 17. Juni 12|Straße des 17. Juni|12|",
+                            "Am Markt 3-5|Am Markt|3-5|",
+                            "Hauptstraße5a|Hauptstraße|5a|",
+                            "Hauptstraße|Hauptstraße||",
+                            "Am Hang 5 Hinterhaus|Am Hang 5 Hinterhaus||",
+                            "B27|B27||",
+                            "12||12|",
+                            "   |||",
+                            "Mariahilfer Straße 12/3/14|Mariahilfer Straße|12/3/14|",
+                            "Wiedner Gürtel 8/Top 4|Wiedner Gürtel|8/Top 4|",
+                            "Rue du Rhône 12bis|Rue du Rhône|12bis|",
+                            "Q 7, 24|Q 7|24|",
+                            "Q7, 24|Q7|24|",
+                            "Postfach 1234|Postfach 1234||P",
+                            "postfach 12 34|postfach 12 34||P",
+                            "PF 1234|PF 1234||P",
+                            "Case postale 12|Case postale 12||P",
+                            "Postbus 626|Postbus 626||P",
+                            "BP 4711|BP 4711||P",
+                            "B.P. 4711|B.P. 4711||P",
+                            "Boîte postale 7|Boîte postale 7||P",
+                            "Postboks 12|Postboks 12||P",
+                            "Postbusweg 3|Postbusweg|3|",
+                            "BPW-Ring 2|BPW-Ring|2|",
+                            "Mariahilfer Straße 7/TOP 14|Mariahilfer Straße|7/TOP 14|",
+                            "Graben 7, Stiege 2, Top 14|Graben|7, Stiege 2, Top 14|",
+                            "Landstraßer Hauptstraße 7 Stg 2|Landstraßer Hauptstraße|7 Stg 2|",
+                            "Gasse 7/Stg. 2/Top 4|Gasse|7/Stg. 2/Top 4|",
+                            "Lindenweg 12 u. 14|Lindenweg|12 u. 14|",
+                            "Ring 10 Whg. 3|Ring|10 Whg. 3|",
+                            "Allee 12 a-c|Allee|12 a-c|",
+                            "Steinenvorstadt 12+14|Steinenvorstadt|12+14|",
+                            "7/TOP 14||7/TOP 14|",
+                            "Postfachweg 3|Postfachweg|3|",
+                            "Am Postfach|Am Postfach||",
+                            "Hauptstr.5|Hauptstr.|5|"}) {
         const QStringList c = QString::fromUtf8(row).split('|');
         const StreetAndNumber split = splitHouseNumber(c[0]);
-        EXPECT_EQ(QStringList({split.street, split.number}), c.mid(1)) << row;
+        EXPECT_EQ(QStringList({split.street, split.number, split.postfach ? "P" : ""}), c.mid(1))
+            << row;
+        EXPECT_EQ(isPostOfficeBox(c[0]), c[3] == "P") << row;
     }
-
-    EXPECT_EQ(
-        QStringList({joinHouseNumber("Hauptstraße ", " 5a"),
-                     joinHouseNumber("Hauptstraße", QString()), joinHouseNumber(QString(), "7")}),
-        QStringList({"Hauptstraße 5a", "Hauptstraße", "7"}));
+    EXPECT_EQ(QStringList({joinHouseNumber("Hauptstraße ", " 5a"),
+                           joinHouseNumber("Hauptstraße", QString()),
+                           joinHouseNumber(QString(), "7"), joinHouseNumber("Q 7", "24")}),
+              QStringList({"Hauptstraße 5a", "Hauptstraße", "7", "Q 7, 24"}));
 }
 
 } // namespace
