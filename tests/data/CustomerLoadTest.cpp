@@ -289,10 +289,6 @@ TEST_P(CustomerLoad, LeavingAnUnchangedPlaceChecksNothingAndRaisesNothing) {
     EXPECT_EQ(w.GetOrt(), "Stuttgart");
 }
 
-} // namespace
-
-namespace {
-
 // The host's search drops a customer with an internal remark: the load moves
 // the focus on to the salutation, which must not count as the user leaving
 // the number field in the middle of the load.
@@ -305,10 +301,6 @@ TEST_P(CustomerLoad, ADroppedCustomerWithARemarkLoadsOnceWithoutAMessage) {
     EXPECT_EQ(h.events(),
               QStringList({"ChangeKundenrabatt(0)", "Waehrungchange(EUR,1,0,2)", "Change"}));
 }
-
-} // namespace
-
-namespace {
 
 // Loads clear the date and time fields; what a load clears is no edit of the
 // user's to undo, and a history kept per load would grow the process for good.

@@ -109,12 +109,8 @@ TEST_P(MasterConflictTest, AHostFilledAddressRunsThePlainStatements) {
     h->clearRecords();
     update();
     EXPECT_TRUE(questions.isEmpty());
-    EXPECT_EQ(h->sql()
-                  .statements
-                  .filter("Select Kundennummer from Kundenstamm where Kundennummer = "
-                          "'10001'")
-                  .size(),
-              1);
+    const QString plain = "Select Kundennummer from Kundenstamm where Kundennummer = '10001'";
+    EXPECT_EQ(h->sql().statements.filter(plain).size(), 1);
     EXPECT_EQ(h->messages(), QStringList{kNotice + kKunde});
 }
 
@@ -155,10 +151,6 @@ TEST_P(MasterConflictTest, AGeneralAddressIsComparedLikeACustomer) {
                                  "'A-100'"),
               QStringList{"Rampe|Neue Straße 2"});
 }
-
-} // namespace
-
-namespace {
 
 // A stored document filled back in through the accessors, months after its
 // address was taken from the master: the master row is compared with what
