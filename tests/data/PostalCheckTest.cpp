@@ -19,8 +19,9 @@ namespace {
 
 class PostalControl {
 public:
-    // `manager` empty: the control's own manager on the harness database.
-    explicit PostalControl(std::shared_ptr<ScriptedManager> manager = {}) {
+    // `manager` empty: the control's own manager on the harness database;
+    // `mit` is the postal check's switch, none: left alone.
+    explicit PostalControl(std::shared_ptr<ScriptedManager> manager = {}, const char* mit = "1") {
         PostalImport::write(h.database().db(), "D",
                             {{"70173", "Stuttgart", "Mitte", "Hauptstraße"},
                              {"70173", "Stuttgart", "Mitte", "Königstraße"},
@@ -35,9 +36,9 @@ public:
         h.setServices(s);
         h.control().fktDragNummer("10001"); // Hauptstraße 1, 70173 Stuttgart
         h.clearRecords();
-    }
-    void enable(const QString& mit = "1") {
-        h.control().AddMitPostleitzahl(mit, nullptr, QString(), h.database().connection(), false);
+        if (mit)
+            h.control().AddMitPostleitzahl(mit, nullptr, QString(), h.database().connection(),
+                                           false);
     }
     QString address() {
         return h.edit("txtDPostleitzahl")->text() + "|" + h.edit("txtDAdr_6")->text() + "|" +
@@ -99,7 +100,6 @@ TEST(PostalCheck, SearchButtonCopiesAsTheModeSays) {
         SCOPED_TRACE(found);
         auto m = manager(QString::fromUtf8(found), geprueft);
         PostalControl p(m);
-        p.enable();
         p.h.control().AddMitPostleitzahlOnline(online ? "1" : "0");
         p.setAddress("70173", "Stuttgart", "Hauptstraße 1");
         p.click("btnPlz");
@@ -117,7 +117,6 @@ TEST(PostalCheck, SearchButtonCopiesAsTheModeSays) {
 // Two places ask the user through the control's runner, also one handed in later.
 TEST(PostalCheck, PostalCodeWithTwoPlacesAsksTheUserThroughTheControlsRunner) {
     PostalControl p;
-    p.enable();
     p.answers.script = [](QDialog& d) {
         d.findChild<QTableWidget*>("tblTreffer")->setCurrentCell(1, 0);
         return int(QDialog::Accepted);
@@ -142,7 +141,7 @@ TEST(PostalCheck, PostalCodeWithTwoPlacesAsksTheUserThroughTheControlsRunner) {
 
 // Without a manager the search button reports; the map button hands the address to the host.
 TEST(PostalCheck, ButtonsWithoutManager) {
-    PostalControl p;
+    PostalControl p({}, nullptr);
     QStringList maps;
     QObject::connect(&p.h.control(), &BelegAdressen::AufrufAutoMap,
                      [&](const QString& a, const QString& b, const QString& c) {
@@ -171,7 +170,6 @@ TEST(PostalCheck, LeavingAChangedPostalCodeNeverReplacesATypedTown) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c[1]);
         PostalControl p;
-        p.enable();
         p.h.edit("txtDAdr_6")->setText(QString::fromUtf8(c[0]));
         // Left towards the street, and a second time towards the place.
         for (const char* next : {"txtDAdr_5", "txtDAdr_6"}) {
@@ -194,7 +192,6 @@ TEST(PostalCheck, LeavingAChangedPostalCodeNeverReplacesATypedTown) {
 // and the button resolves the pair as it always did.
 TEST(PostalCheck, TheMarksGoWhenCodeOrPlaceChange) {
     PostalControl p;
-    p.enable();
     const auto marked = [&p] {
         p.h.edit("txtDAdr_6")->setText("München");
         p.type("txtDPostleitzahl", "10115", "txtDAdr_5");
@@ -228,7 +225,6 @@ TEST(PostalCheck, TheMarksGoWhenCodeOrPlaceChange) {
 // unconfirmed and marked with the code's places.
 TEST(PostalCheck, OnlineAnUnsettledPlaceStaysMarked) {
     PostalControl p;
-    p.enable();
     p.h.control().AddMitPostleitzahlOnline("1");
     p.h.edit("txtDPostleitzahl")->setText("10115");
     p.type("txtDAdr_6", "München", "txtDAdr_5");
@@ -243,7 +239,6 @@ TEST(PostalCheck, OnlineAnUnsettledPlaceStaysMarked) {
 // value, tabbing through the fields, showing another address and coming back.
 TEST(PostalCheck, ATypedPlaceIsNeverEmptied) {
     PostalControl p;
-    p.enable();
     p.h.edit("txtDAdr_6")->setText("München");
     p.type("txtDPostleitzahl", "88045", "txtDAdr_6");
     p.type("txtDPostleitzahl", "88045", "txtDAdr_5"); // the same code entered again
@@ -270,7 +265,6 @@ TEST(PostalCheck, AMisspeltPlaceIsCorrectedVisiblyAndCanBeUndone) {
         SCOPED_TRACE(path);
         const QString how = QString::fromUtf8(path);
         PostalControl p;
-        p.enable();
         if (how.startsWith("online")) p.h.control().AddMitPostleitzahlOnline("1");
         QLineEdit* place = p.h.edit("txtDAdr_6");
         if (how == "leave code") {
@@ -309,7 +303,6 @@ TEST(PostalCheck, AMisspeltPlaceIsCorrectedVisiblyAndCanBeUndone) {
 // asked once per value; the button asks again.
 TEST(PostalCheck, OfflinePlaceEditsAskOncePerValue) {
     PostalControl p;
-    p.enable();
     p.setAddress("31111", "Neustadt", "Lindenweg 4"); // the street lies in 31112
     const auto departures = [&p] {
         for (int pass = 0; pass < 3; ++pass) {
@@ -334,7 +327,6 @@ TEST(PostalCheck, PostalCodeRulesAroundTheSearch) {
     auto m = manager();
     m->ortByPlz = "Irgendwo";
     PostalControl p(m);
-    p.enable();
     ASSERT_EQ(m->calls, QStringList{"Init(0)"});
     m->calls.clear();
 
@@ -354,7 +346,6 @@ TEST(PostalCheck, PostalCodeRulesAroundTheSearch) {
 TEST(PostalCheck, OnlinePlaceCheckJoinsStreetAndNumberOncePerEntry) {
     auto m = manager(QString::fromUtf8("10117|Berlin|Straße des 17. Juni|12"));
     PostalControl p(m);
-    p.enable();
     p.h.control().AddMitPostleitzahlOnline("");
     m->calls.clear();
     p.h.edit("txtDAdr_5")->setText("Str. d. 17. Juni 12");
@@ -374,8 +365,7 @@ TEST(PostalCheck, SearchKeyOnTheFocusedField) {
     for (const auto& [field, checking, calls] : cases) {
         SCOPED_TRACE(std::string(field) + " " + checking);
         auto m = manager();
-        PostalControl p(m);
-        p.enable(checking);
+        PostalControl p(m, checking);
         m->calls.clear();
         p.setAddress("88045", "Immenstaad", "Seestraße 4");
         p.h.focus(field);
