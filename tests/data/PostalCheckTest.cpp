@@ -89,28 +89,36 @@ std::shared_ptr<ScriptedManager> manager(const QString& found = "|||", bool gepr
     return m;
 }
 
-// What the search button copies: manager's Plz|Ort|Strasse|Hausnummer -> the fields.
-TEST(PostalCheck, SearchButtonCopiesAsTheModeSays) {
+// What the search button, and F2 on the postal code or the place, copy:
+// manager's Plz|Ort|Strasse|Hausnummer -> the fields.
+TEST(PostalCheck, SearchButtonAndKeyCopyAsTheModeSays) {
     const std::tuple<bool, bool, const char*, const char*> cases[] = {
         {false, true, "|||", "||"}, // offline overwrites, even with empty
         {false, false, "1|2|3|4", "70173|Stuttgart|Hauptstraße 1"}, // unconfirmed: nothing
         {true, true, "| | |9", "70173|Stuttgart|Hauptstraße 1"},    // online keeps the empty
         {true, true, "70178|Stuttgart|Königstraße|12 b", "70178|Stuttgart|Königstraße 12 b"}};
     for (const auto& [online, geprueft, found, fields] : cases) {
-        SCOPED_TRACE(found);
-        auto m = manager(QString::fromUtf8(found), geprueft);
-        PostalControl p(m);
-        p.h.control().AddMitPostleitzahlOnline(online ? "1" : "0");
-        p.setAddress("70173", "Stuttgart", "Hauptstraße 1");
-        p.click("btnPlz");
-        EXPECT_EQ(p.address(), QString::fromUtf8(fields));
-        EXPECT_EQ(m->calls.last(), "Suche_Plz(70173,Stuttgart,Hauptstraße 1,true)");
-        // Each field written reports its change: the gate is not closed here.
-        const QStringList events = p.h.events();
-        EXPECT_TRUE(p.address() == "70173|Stuttgart|Hauptstraße 1" ||
-                    (!events.isEmpty() && events.count("Change") == events.size()))
-            << events.join(',').toStdString();
-        EXPECT_TRUE(p.answers.messages.isEmpty());
+        for (const char* way : {"btnPlz", "txtDPostleitzahl", "txtDAdr_6"}) {
+            SCOPED_TRACE(std::string(found) + " " + way);
+            auto m = manager(QString::fromUtf8(found), geprueft);
+            PostalControl p(m);
+            p.h.control().AddMitPostleitzahlOnline(online ? "1" : "0");
+            p.setAddress("70173", "Stuttgart", "Hauptstraße 1");
+            if (*way == 'b') {
+                p.click(way);
+            } else {
+                p.h.focus(way);
+                QTest::keyClick(p.h.edit(way), Qt::Key_F2);
+            }
+            EXPECT_EQ(p.address(), QString::fromUtf8(fields));
+            EXPECT_EQ(m->calls.last(), "Suche_Plz(70173,Stuttgart,Hauptstraße 1,true)");
+            // Each field written reports its change: the gate is not closed here.
+            const QStringList events = p.h.events();
+            EXPECT_TRUE(p.address() == "70173|Stuttgart|Hauptstraße 1" ||
+                        (!events.isEmpty() && events.count("Change") == events.size()))
+                << events.join(',').toStdString();
+            EXPECT_TRUE(p.answers.messages.isEmpty());
+        }
     }
 }
 
@@ -139,7 +147,8 @@ TEST(PostalCheck, PostalCodeWithTwoPlacesAsksTheUserThroughTheControlsRunner) {
     EXPECT_EQ(p.address(), "88045||") << "cancelled: nothing taken";
 }
 
-// Without a manager the search button reports; the map button hands the address to the host.
+// Without a manager the search button reports, F2 with the check off does
+// nothing; the map button hands the address to the host.
 TEST(PostalCheck, ButtonsWithoutManager) {
     PostalControl p({}, nullptr);
     QStringList maps;
@@ -150,6 +159,9 @@ TEST(PostalCheck, ButtonsWithoutManager) {
     p.click("btnAutoMap");
     EXPECT_EQ(maps, QStringList{"70173|Stuttgart|Hauptstraße 1"});
     p.h.control().AddMitPostleitzahl("0", nullptr, QString(), nullptr, false);
+    p.h.focus("txtDPostleitzahl");
+    QTest::keyClick(p.h.edit("txtDPostleitzahl"), Qt::Key_F2);
+    EXPECT_TRUE(p.answers.messages.isEmpty());
     p.click("btnPlz");
     ASSERT_EQ(p.answers.messages.size(), 1);
     EXPECT_TRUE(p.answers.messages[0].startsWith("QelBelAdr/btnPlz_Click/91: "))
@@ -354,25 +366,6 @@ TEST(PostalCheck, OnlinePlaceCheckJoinsStreetAndNumberOncePerEntry) {
     EXPECT_FALSE(m->suppressed);
     EXPECT_EQ(p.address(), "10117|Berlin|Straße des 17. Juni 12");
     EXPECT_TRUE(p.h.events().isEmpty()) << "the control's own fill raises no Change";
-}
-
-// F2 on the postal code or the place searches as the button does, unless the search is off.
-TEST(PostalCheck, SearchKeyOnTheFocusedField) {
-    const std::tuple<const char*, const char*, const char*> cases[] = {
-        {"txtDPostleitzahl", "1", "Suche_Plz(88045,Immenstaad,Seestraße 4,true)"},
-        {"txtDAdr_6", "1", "Suche_Plz(88045,Immenstaad,Seestraße 4,true)"},
-        {"txtDPostleitzahl", "0", ""}};
-    for (const auto& [field, checking, calls] : cases) {
-        SCOPED_TRACE(std::string(field) + " " + checking);
-        auto m = manager();
-        PostalControl p(m, checking);
-        m->calls.clear();
-        p.setAddress("88045", "Immenstaad", "Seestraße 4");
-        p.h.focus(field);
-        QTest::keyClick(p.h.edit(field), Qt::Key_F2);
-        EXPECT_EQ(m->calls.join(' '), QString::fromUtf8(calls));
-        EXPECT_TRUE(p.answers.messages.isEmpty()) << p.answers.messages.join('\n').toStdString();
-    }
 }
 
 } // namespace
