@@ -36,9 +36,11 @@ public:
         h.setServices(s);
         h.control().fktDragNummer("10001"); // Hauptstraße 1, 70173 Stuttgart
         h.clearRecords();
-        if (mit)
-            h.control().AddMitPostleitzahl(mit, nullptr, QString(), h.database().connection(),
-                                           false);
+        if (mit) enable(mit);
+    }
+    void enable(const char* mit) {
+        h.control().AddMitPostleitzahl(QString::fromUtf8(mit), nullptr, QString(),
+                                       h.database().connection(), false);
     }
     QString address() {
         return h.edit("txtDPostleitzahl")->text() + "|" + h.edit("txtDAdr_6")->text() + "|" +
@@ -366,6 +368,50 @@ TEST(PostalCheck, OnlinePlaceCheckJoinsStreetAndNumberOncePerEntry) {
     EXPECT_FALSE(m->suppressed);
     EXPECT_EQ(p.address(), "10117|Berlin|Straße des 17. Juni 12");
     EXPECT_TRUE(p.h.events().isEmpty()) << "the control's own fill raises no Change";
+}
+
+// Words and numbers switch the check; any other text leaves it as it was.
+TEST(PostalSwitch, AddMitPostleitzahlTakesWordsAndNumbers) {
+    const std::pair<const char*, int> cases[] = {
+        {"True", 1}, {"true", 1}, {"wahr", 1},  {"WAHR", 1},   {"1", 1},
+        {"-1", 1},   {" 2 ", 1},  {"False", 0}, {"falsch", 0}, {"0", 0},
+        {"J", -1},   {"Ja", -1},  {"yes", -1},  {"", -1},      {"an", -1}};
+    PostalControl p({}, nullptr);
+    for (const auto& [text, expected] : cases) {
+        for (const bool before : {false, true}) {
+            SCOPED_TRACE(std::string(text) + (before ? " after on" : " after off"));
+            p.enable(before ? "1" : "0");
+            p.enable(text);
+            EXPECT_EQ(p.h.widget("btnPlz")->isVisibleTo(&p.h.control()),
+                      expected < 0 ? before : expected == 1);
+        }
+    }
+}
+
+// Button, F2 in the place and leaving a changed place all confirm a correct
+// address; switched off on the control, the address is still taken, without
+// the message.
+TEST(PostalSwitch, TheConfirmationCanBeSwitchedOffOnTheControl) {
+    const QString confirmed =
+        QStringLiteral("Postleitzahlen: Die Anschrift 70173 Stuttgart ist geprüft.");
+    for (const char* way : {"button", "F2", "leave"}) {
+        for (const bool on : {true, false}) {
+            SCOPED_TRACE(std::string(way) + (on ? " on" : " off"));
+            PostalControl p;
+            EXPECT_TRUE(p.h.control().plzBestaetigung());
+            p.h.control().setPlzBestaetigung(on);
+            if (std::string(way) == "button") {
+                p.click("btnPlz");
+            } else if (std::string(way) == "F2") {
+                p.h.focus("txtDAdr_6");
+                QTest::keyClick(p.h.edit("txtDAdr_6"), Qt::Key_F2);
+            } else {
+                p.type("txtDAdr_6", "stuttgart", "txtDAdr_5");
+            }
+            EXPECT_EQ(p.h.informations(), on ? QStringList{confirmed} : QStringList{});
+            EXPECT_EQ(p.h.edit("txtDAdr_6")->text(), QStringLiteral("Stuttgart"));
+        }
+    }
 }
 
 } // namespace
