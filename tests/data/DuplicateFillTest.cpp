@@ -10,7 +10,6 @@
 #include "support/TestDatabase.h"
 #include "support/ThreadSession.h"
 #include <QSqlQuery>
-#include <QSqlRecord>
 #include <atomic>
 #include <thread>
 

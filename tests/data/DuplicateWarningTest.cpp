@@ -44,6 +44,10 @@ struct NewAddress {
         type("txtDAdr_6", ort);
         h.focus("txtDAdr_5");
     }
+    void passPlace() {
+        h.focus("txtDAdr_6");
+        h.focus("txtDAdr_5");
+    }
     QPushButton* entry(int i) {
         return h.control().findChild<QPushButton*>(QStringLiteral("btnDuplikat_%1").arg(i));
     }
@@ -115,12 +119,10 @@ TEST_P(DuplicateWarning, KeyboardReachesAndChoosesAnEntry) {
     EXPECT_EQ(QApplication::focusWidget()->objectName(), "txtDNummer");
 
     a.type("txtDAdr_1", "X"); // another name is looked up anew
-    a.h.focus("txtDAdr_6");
-    a.h.focus("txtDAdr_5");
+    a.passPlace();
     EXPECT_FALSE(a.hintShown()) << "no match for the changed name";
     a.h.edit("txtDAdr_1")->backspace();
-    a.h.focus("txtDAdr_6");
-    a.h.focus("txtDAdr_5");
+    a.passPlace();
     ASSERT_TRUE(a.hintShown());
     a.h.focus("txtDNummer");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -138,12 +140,10 @@ TEST_P(DuplicateWarning, OfferedOncePerNamePostalCodeAndPlace) {
     ASSERT_TRUE(a.hintShown());
     const int first = a.lookups();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-    a.h.focus("txtDAdr_6");
-    a.h.focus("txtDAdr_5");
+    a.passPlace();
     a.h.control().setAktAdresse(2);
     a.h.control().setAktAdresse(3);
-    a.h.focus("txtDAdr_6");
-    a.h.focus("txtDAdr_5");
+    a.passPlace();
     EXPECT_TRUE(!a.hintShown() && a.lookups() == first);
 
     a.type("txtDAdr_6", "-Mitte");
@@ -153,15 +153,13 @@ TEST_P(DuplicateWarning, OfferedOncePerNamePostalCodeAndPlace) {
     QApplication::processEvents();
     ASSERT_EQ(a.h.control().GetBez2(), "Niederlassung") << "general address A-200 taken";
     a.h.clearRecords();
-    a.h.focus("txtDAdr_6");
-    a.h.focus("txtDAdr_5");
+    a.passPlace();
     EXPECT_TRUE(!a.hintShown() && a.lookups() == 0);
 
     NewAddress b(engine());
     b.h.control().fktDragNummerAdresse("A-300");
     b.h.clearRecords();
-    b.h.focus("txtDAdr_6");
-    b.h.focus("txtDAdr_5");
+    b.passPlace();
     EXPECT_TRUE(!b.hintShown() && b.lookups() == 0);
 }
 

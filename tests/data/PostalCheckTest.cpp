@@ -19,8 +19,9 @@ namespace {
 
 class PostalControl {
 public:
-    // `manager` empty: the control's own manager on the harness database.
-    explicit PostalControl(std::shared_ptr<ScriptedManager> manager = {}) {
+    // `manager` empty: the control's own manager on the harness database;
+    // `mit` is the postal check's switch, none: left alone.
+    explicit PostalControl(std::shared_ptr<ScriptedManager> manager = {}, const char* mit = "1") {
         PostalImport::write(h.database().db(), "D",
                             {{"70173", "Stuttgart", "Mitte", "Hauptstraße"},
                              {"70173", "Stuttgart", "Mitte", "Königstraße"},
@@ -35,9 +36,11 @@ public:
         h.setServices(s);
         h.control().fktDragNummer("10001"); // Hauptstraße 1, 70173 Stuttgart
         h.clearRecords();
+        if (mit) enable(mit);
     }
-    void enable(const QString& mit = "1") {
-        h.control().AddMitPostleitzahl(mit, nullptr, QString(), h.database().connection(), false);
+    void enable(const char* mit) {
+        h.control().AddMitPostleitzahl(QString::fromUtf8(mit), nullptr, QString(),
+                                       h.database().connection(), false);
     }
     QString address() {
         return h.edit("txtDPostleitzahl")->text() + "|" + h.edit("txtDAdr_6")->text() + "|" +
@@ -88,36 +91,42 @@ std::shared_ptr<ScriptedManager> manager(const QString& found = "|||", bool gepr
     return m;
 }
 
-// What the search button copies: manager's Plz|Ort|Strasse|Hausnummer -> the fields.
-TEST(PostalCheck, SearchButtonCopiesAsTheModeSays) {
+// What the search button, and F2 on the postal code or the place, copy:
+// manager's Plz|Ort|Strasse|Hausnummer -> the fields.
+TEST(PostalCheck, SearchButtonAndKeyCopyAsTheModeSays) {
     const std::tuple<bool, bool, const char*, const char*> cases[] = {
         {false, true, "|||", "||"}, // offline overwrites, even with empty
         {false, false, "1|2|3|4", "70173|Stuttgart|Hauptstraße 1"}, // unconfirmed: nothing
         {true, true, "| | |9", "70173|Stuttgart|Hauptstraße 1"},    // online keeps the empty
         {true, true, "70178|Stuttgart|Königstraße|12 b", "70178|Stuttgart|Königstraße 12 b"}};
     for (const auto& [online, geprueft, found, fields] : cases) {
-        SCOPED_TRACE(found);
-        auto m = manager(QString::fromUtf8(found), geprueft);
-        PostalControl p(m);
-        p.enable();
-        p.h.control().AddMitPostleitzahlOnline(online ? "1" : "0");
-        p.setAddress("70173", "Stuttgart", "Hauptstraße 1");
-        p.click("btnPlz");
-        EXPECT_EQ(p.address(), QString::fromUtf8(fields));
-        EXPECT_EQ(m->calls.last(), "Suche_Plz(70173,Stuttgart,Hauptstraße 1,true)");
-        // Each field written reports its change: the gate is not closed here.
-        const QStringList events = p.h.events();
-        EXPECT_TRUE(p.address() == "70173|Stuttgart|Hauptstraße 1" ||
-                    (!events.isEmpty() && events.count("Change") == events.size()))
-            << events.join(',').toStdString();
-        EXPECT_TRUE(p.answers.messages.isEmpty());
+        for (const char* way : {"btnPlz", "txtDPostleitzahl", "txtDAdr_6"}) {
+            SCOPED_TRACE(std::string(found) + " " + way);
+            auto m = manager(QString::fromUtf8(found), geprueft);
+            PostalControl p(m);
+            p.h.control().AddMitPostleitzahlOnline(online ? "1" : "0");
+            p.setAddress("70173", "Stuttgart", "Hauptstraße 1");
+            if (*way == 'b') {
+                p.click(way);
+            } else {
+                p.h.focus(way);
+                QTest::keyClick(p.h.edit(way), Qt::Key_F2);
+            }
+            EXPECT_EQ(p.address(), QString::fromUtf8(fields));
+            EXPECT_EQ(m->calls.last(), "Suche_Plz(70173,Stuttgart,Hauptstraße 1,true)");
+            // Each field written reports its change: the gate is not closed here.
+            const QStringList events = p.h.events();
+            EXPECT_TRUE(p.address() == "70173|Stuttgart|Hauptstraße 1" ||
+                        (!events.isEmpty() && events.count("Change") == events.size()))
+                << events.join(',').toStdString();
+            EXPECT_TRUE(p.answers.messages.isEmpty());
+        }
     }
 }
 
 // Two places ask the user through the control's runner, also one handed in later.
 TEST(PostalCheck, PostalCodeWithTwoPlacesAsksTheUserThroughTheControlsRunner) {
     PostalControl p;
-    p.enable();
     p.answers.script = [](QDialog& d) {
         d.findChild<QTableWidget*>("tblTreffer")->setCurrentCell(1, 0);
         return int(QDialog::Accepted);
@@ -140,9 +149,10 @@ TEST(PostalCheck, PostalCodeWithTwoPlacesAsksTheUserThroughTheControlsRunner) {
     EXPECT_EQ(p.address(), "88045||") << "cancelled: nothing taken";
 }
 
-// Without a manager the search button reports; the map button hands the address to the host.
+// Without a manager the search button reports, F2 with the check off does
+// nothing; the map button hands the address to the host.
 TEST(PostalCheck, ButtonsWithoutManager) {
-    PostalControl p;
+    PostalControl p({}, nullptr);
     QStringList maps;
     QObject::connect(&p.h.control(), &BelegAdressen::AufrufAutoMap,
                      [&](const QString& a, const QString& b, const QString& c) {
@@ -151,6 +161,9 @@ TEST(PostalCheck, ButtonsWithoutManager) {
     p.click("btnAutoMap");
     EXPECT_EQ(maps, QStringList{"70173|Stuttgart|Hauptstraße 1"});
     p.h.control().AddMitPostleitzahl("0", nullptr, QString(), nullptr, false);
+    p.h.focus("txtDPostleitzahl");
+    QTest::keyClick(p.h.edit("txtDPostleitzahl"), Qt::Key_F2);
+    EXPECT_TRUE(p.answers.messages.isEmpty());
     p.click("btnPlz");
     ASSERT_EQ(p.answers.messages.size(), 1);
     EXPECT_TRUE(p.answers.messages[0].startsWith("QelBelAdr/btnPlz_Click/91: "))
@@ -171,7 +184,6 @@ TEST(PostalCheck, LeavingAChangedPostalCodeNeverReplacesATypedTown) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c[1]);
         PostalControl p;
-        p.enable();
         p.h.edit("txtDAdr_6")->setText(QString::fromUtf8(c[0]));
         // Left towards the street, and a second time towards the place.
         for (const char* next : {"txtDAdr_5", "txtDAdr_6"}) {
@@ -194,7 +206,6 @@ TEST(PostalCheck, LeavingAChangedPostalCodeNeverReplacesATypedTown) {
 // and the button resolves the pair as it always did.
 TEST(PostalCheck, TheMarksGoWhenCodeOrPlaceChange) {
     PostalControl p;
-    p.enable();
     const auto marked = [&p] {
         p.h.edit("txtDAdr_6")->setText("München");
         p.type("txtDPostleitzahl", "10115", "txtDAdr_5");
@@ -228,7 +239,6 @@ TEST(PostalCheck, TheMarksGoWhenCodeOrPlaceChange) {
 // unconfirmed and marked with the code's places.
 TEST(PostalCheck, OnlineAnUnsettledPlaceStaysMarked) {
     PostalControl p;
-    p.enable();
     p.h.control().AddMitPostleitzahlOnline("1");
     p.h.edit("txtDPostleitzahl")->setText("10115");
     p.type("txtDAdr_6", "München", "txtDAdr_5");
@@ -243,7 +253,6 @@ TEST(PostalCheck, OnlineAnUnsettledPlaceStaysMarked) {
 // value, tabbing through the fields, showing another address and coming back.
 TEST(PostalCheck, ATypedPlaceIsNeverEmptied) {
     PostalControl p;
-    p.enable();
     p.h.edit("txtDAdr_6")->setText("München");
     p.type("txtDPostleitzahl", "88045", "txtDAdr_6");
     p.type("txtDPostleitzahl", "88045", "txtDAdr_5"); // the same code entered again
@@ -270,7 +279,6 @@ TEST(PostalCheck, AMisspeltPlaceIsCorrectedVisiblyAndCanBeUndone) {
         SCOPED_TRACE(path);
         const QString how = QString::fromUtf8(path);
         PostalControl p;
-        p.enable();
         if (how.startsWith("online")) p.h.control().AddMitPostleitzahlOnline("1");
         QLineEdit* place = p.h.edit("txtDAdr_6");
         if (how == "leave code") {
@@ -309,7 +317,6 @@ TEST(PostalCheck, AMisspeltPlaceIsCorrectedVisiblyAndCanBeUndone) {
 // asked once per value; the button asks again.
 TEST(PostalCheck, OfflinePlaceEditsAskOncePerValue) {
     PostalControl p;
-    p.enable();
     p.setAddress("31111", "Neustadt", "Lindenweg 4"); // the street lies in 31112
     const auto departures = [&p] {
         for (int pass = 0; pass < 3; ++pass) {
@@ -334,7 +341,6 @@ TEST(PostalCheck, PostalCodeRulesAroundTheSearch) {
     auto m = manager();
     m->ortByPlz = "Irgendwo";
     PostalControl p(m);
-    p.enable();
     ASSERT_EQ(m->calls, QStringList{"Init(0)"});
     m->calls.clear();
 
@@ -354,7 +360,6 @@ TEST(PostalCheck, PostalCodeRulesAroundTheSearch) {
 TEST(PostalCheck, OnlinePlaceCheckJoinsStreetAndNumberOncePerEntry) {
     auto m = manager(QString::fromUtf8("10117|Berlin|Straße des 17. Juni|12"));
     PostalControl p(m);
-    p.enable();
     p.h.control().AddMitPostleitzahlOnline("");
     m->calls.clear();
     p.h.edit("txtDAdr_5")->setText("Str. d. 17. Juni 12");
@@ -365,23 +370,47 @@ TEST(PostalCheck, OnlinePlaceCheckJoinsStreetAndNumberOncePerEntry) {
     EXPECT_TRUE(p.h.events().isEmpty()) << "the control's own fill raises no Change";
 }
 
-// F2 on the postal code or the place searches as the button does, unless the search is off.
-TEST(PostalCheck, SearchKeyOnTheFocusedField) {
-    const std::tuple<const char*, const char*, const char*> cases[] = {
-        {"txtDPostleitzahl", "1", "Suche_Plz(88045,Immenstaad,Seestraße 4,true)"},
-        {"txtDAdr_6", "1", "Suche_Plz(88045,Immenstaad,Seestraße 4,true)"},
-        {"txtDPostleitzahl", "0", ""}};
-    for (const auto& [field, checking, calls] : cases) {
-        SCOPED_TRACE(std::string(field) + " " + checking);
-        auto m = manager();
-        PostalControl p(m);
-        p.enable(checking);
-        m->calls.clear();
-        p.setAddress("88045", "Immenstaad", "Seestraße 4");
-        p.h.focus(field);
-        QTest::keyClick(p.h.edit(field), Qt::Key_F2);
-        EXPECT_EQ(m->calls.join(' '), QString::fromUtf8(calls));
-        EXPECT_TRUE(p.answers.messages.isEmpty()) << p.answers.messages.join('\n').toStdString();
+// Words and numbers switch the check; any other text leaves it as it was.
+TEST(PostalSwitch, AddMitPostleitzahlTakesWordsAndNumbers) {
+    const std::pair<const char*, int> cases[] = {
+        {"True", 1}, {"true", 1}, {"wahr", 1},  {"WAHR", 1},   {"1", 1},
+        {"-1", 1},   {" 2 ", 1},  {"False", 0}, {"falsch", 0}, {"0", 0},
+        {"J", -1},   {"Ja", -1},  {"yes", -1},  {"", -1},      {"an", -1}};
+    PostalControl p({}, nullptr);
+    for (const auto& [text, expected] : cases) {
+        for (const bool before : {false, true}) {
+            SCOPED_TRACE(std::string(text) + (before ? " after on" : " after off"));
+            p.enable(before ? "1" : "0");
+            p.enable(text);
+            EXPECT_EQ(p.h.widget("btnPlz")->isVisibleTo(&p.h.control()),
+                      expected < 0 ? before : expected == 1);
+        }
+    }
+}
+
+// Button, F2 in the place and leaving a changed place all confirm a correct
+// address; switched off on the control, the address is still taken, without
+// the message.
+TEST(PostalSwitch, TheConfirmationCanBeSwitchedOffOnTheControl) {
+    const QString confirmed =
+        QStringLiteral("Postleitzahlen: Die Anschrift 70173 Stuttgart ist geprüft.");
+    for (const char* way : {"button", "F2", "leave"}) {
+        for (const bool on : {true, false}) {
+            SCOPED_TRACE(std::string(way) + (on ? " on" : " off"));
+            PostalControl p;
+            EXPECT_TRUE(p.h.control().plzBestaetigung());
+            p.h.control().setPlzBestaetigung(on);
+            if (std::string(way) == "button") {
+                p.click("btnPlz");
+            } else if (std::string(way) == "F2") {
+                p.h.focus("txtDAdr_6");
+                QTest::keyClick(p.h.edit("txtDAdr_6"), Qt::Key_F2);
+            } else {
+                p.type("txtDAdr_6", "stuttgart", "txtDAdr_5");
+            }
+            EXPECT_EQ(p.h.informations(), on ? QStringList{confirmed} : QStringList{});
+            EXPECT_EQ(p.h.edit("txtDAdr_6")->text(), QStringLiteral("Stuttgart"));
+        }
     }
 }
 
